@@ -1,0 +1,25 @@
+// Reading and writing stage files: 10,000 codes column by column, then the title and the author.
+#pragma once
+
+#include <string>
+
+#include "engine/BlockGrid.h"
+
+namespace engine {
+
+// Fills grid, then title and author, from path. Throws ui::IoError for a file that cannot be opened
+// or a value that is not a number; the cells read before then keep their new values, the rest and
+// title and author their old ones. A file that ends early is no error: missing cells become 0 and a
+// missing title or author is empty.
+void loadStageFile(const std::string& path, BlockGrid& grid, std::string& title, std::string& author);
+
+// The same from bytes already in memory (fuzzing, tests).
+void loadStageBytes(std::string bytes, BlockGrid& grid, std::string& title, std::string& author);
+
+// Writes every cell, then title and author, in code page 932 with CR LF. The file is replaced only
+// when complete, so a failed save leaves the previous file as it was. Throws ui::IoError, or
+// ui::EncodingError for a title or author that code page 932 cannot hold.
+void saveStageFile(const std::string& path, const BlockGrid& grid, const std::string& title,
+                   const std::string& author);
+
+}  // namespace engine

@@ -1,0 +1,18 @@
+// The real monotonic clock.
+#include "ui/core/Clock.h"
+
+#include <chrono>
+#include <thread>
+
+namespace ui {
+
+std::int64_t SystemClock::nowMs() const {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void SystemClock::sleepMs(int ms) {
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+}  // namespace ui

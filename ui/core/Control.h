@@ -1,0 +1,86 @@
+// Base of every window control model: name, box, visibility, mouse handlers and change notification.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/core/Geometry.h"
+
+namespace ui {
+
+class Control;
+
+// Told when a control's look changes; the window layer keeps its widgets in step through it.
+class ControlObserver {
+public:
+    virtual ~ControlObserver() = default;
+    virtual void controlChanged(Control& control) = 0;
+    // Paint the control now, inside the running handler (animations that pause in between).
+    virtual void repaintNow(Control& control) { (void)control; }
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+struct MouseEvent {
+    MouseButton button = MouseButton::Left;
+    int x = 0, y = 0;  // pixels from the control's top-left corner
+};
+
+class Control {
+public:
+    explicit Control(std::string name, Rect bounds = {}, bool visible = true);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const { return name_; }
+    Rect bounds() const { return bounds_; }
+    void setBounds(Rect r) { assign(bounds_, r); }
+    void moveTo(int left, int top) { setBounds({left, top, bounds_.width, bounds_.height}); }
+    bool visible() const { return visible_; }
+    void setVisible(bool v) { assign(visible_, v); }
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool v) { assign(enabled_, v); }
+
+    // Children in creation order (panels and forms have them).
+    const std::vector<Control*>& children() const { return children_; }
+    Control* parent() const { return parent_; }
+    void add(Control& child);
+
+    // Event handlers; the window layer calls them through the dispatcher.
+    std::function<void(const MouseEvent&)> onMouseDown, onMouseMove, onMouseUp;
+    std::function<void()> onClick;
+
+    void setObserver(ControlObserver* o) { observer_ = o; }
+    ControlObserver* observer() const { return observer_; }
+    // Bumped on every change of look; lets tests see that nothing was repainted.
+    std::uint64_t revision() const { return revision_; }
+    void repaint();
+
+protected:
+    template <typename T>
+    void assign(T& field, const T& value) {
+        if (field == value) return;
+        field = value;
+        changed();
+    }
+    void changed();
+
+private:
+    std::string name_;
+    Rect bounds_;
+    bool visible_;
+    bool enabled_ = true;
+    Control* parent_ = nullptr;
+    std::vector<Control*> children_;
+    ControlObserver* observer_ = nullptr;
+    std::uint64_t revision_ = 0;
+};
+
+// A group panel: a box that holds other controls, positioned relative to it.
+
+}  // namespace ui

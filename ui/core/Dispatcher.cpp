@@ -1,0 +1,25 @@
+// Error containment for handlers.
+#include "ui/core/Dispatcher.h"
+
+#include <exception>
+
+namespace ui {
+
+void Dispatcher::run(const std::function<void()>& handler) noexcept {
+    if (!handler) return;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        try {
+            dialogs_.error(std::string(e.what()) + ".");
+        } catch (...) {
+        }
+    } catch (...) {
+        try {
+            dialogs_.error("I/O ｴﾗｰ (0).");
+        } catch (...) {
+        }
+    }
+}
+
+}  // namespace ui

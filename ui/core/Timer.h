@@ -1,0 +1,56 @@
+// A periodic window timer: interval in milliseconds, enabled flag and handler.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class Timer;
+
+// The scheduler that runs timers (the Qt event loop, or a virtual clock in tests).
+class TimerObserver {
+public:
+    virtual ~TimerObserver() = default;
+    virtual void timerChanged(Timer& timer) = 0;
+};
+
+class Timer {
+public:
+    Timer(std::string name, int intervalMs, bool enabled) : name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {}
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    const std::string& name() const { return name_; }
+    int interval() const { return interval_; }
+    // A new interval restarts the count from now, as a window timer does.
+    void setInterval(int ms) {
+        if (ms == interval_) return;
+        interval_ = ms;
+        notify();
+    }
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool e) {
+        if (e == enabled_) return;
+        enabled_ = e;
+        notify();
+    }
+    void start() { setEnabled(true); }
+    void stop() { setEnabled(false); }
+    // Whether it fires: enabled with an interval above 0.
+    bool running() const { return enabled_ && interval_ > 0; }
+
+    std::function<void()> onTimer;
+    void setObserver(TimerObserver* o) { observer_ = o; }
+
+private:
+    void notify() {
+        if (observer_) observer_->timerChanged(*this);
+    }
+    std::string name_;
+    int interval_;  // ms
+    bool enabled_;
+    TimerObserver* observer_ = nullptr;
+};
+
+}  // namespace ui

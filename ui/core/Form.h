@@ -28,6 +28,9 @@ public:
     // Called before the window closes (after the user asked); false keeps it open.
     std::function<bool()> onCloseQuery;
     std::function<void()> onClose;
+    // Run once after the window and its controls exist, before it is shown; and when it is destroyed.
+    std::function<void()> onCreate;
+    std::function<void()> onDestroy;
 
 private:
     std::vector<Timer*> timers_;

@@ -1,6 +1,7 @@
 // What a window needs of its platform: clock, dialogs, random numbers, the handler dispatcher and its folder.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ui/core/Clock.h"
@@ -16,6 +17,8 @@ struct Services {
     Random& random;
     Dispatcher& dispatcher;
     std::string programDir;  // folder of the program file, with a trailing '/'
+    // Queues a function to run on the UI thread (from any thread), e.g. for audio notifications.
+    std::function<void(std::function<void()>)> postToUi;
 };
 
 }  // namespace ui

@@ -1,0 +1,31 @@
+// Where the engine's sound requests go: a file name from the dat folder and a mixer channel.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace engine {
+
+class SoundSink {
+public:
+    virtual ~SoundSink() = default;
+    // Plays dat/<fileName> once on channel 0 or 1; every failure is swallowed.
+    virtual void play(std::string_view fileName, int channel) = 0;
+};
+
+// Plays nothing.
+class NullSoundSink : public SoundSink {
+public:
+    void play(std::string_view, int) override {}
+};
+
+// Keeps every request, for tests.
+class RecordingSoundSink : public SoundSink {
+public:
+    std::vector<std::pair<std::string, int>> played;  // (file name, channel)
+    void play(std::string_view fileName, int channel) override { played.emplace_back(fileName, channel); }
+};
+
+}  // namespace engine

@@ -1,0 +1,29 @@
+// The display-less platform for tests and tools.
+#include "ui/core/HeadlessPlatform.h"
+
+namespace ui {
+
+HeadlessPlatform::HeadlessPlatform(std::string programDir, std::uint64_t seed)
+    : random(seed), services_{clock, dialogs, random, dispatcher, std::move(programDir), {}} {
+    services_.postToUi = [this](std::function<void()> fn) { posted_.push_back(std::move(fn)); };
+}
+
+void HeadlessPlatform::start(Form& form) {
+    for (Timer* t : form.timers()) timers_.attach(*t);
+    dispatcher.run(form.onCreate);
+}
+
+void HeadlessPlatform::advance(std::int64_t ms) {
+    timers_.advance(ms);
+    drainPosted();
+}
+
+void HeadlessPlatform::drainPosted() {
+    while (!posted_.empty()) {
+        auto fn = std::move(posted_.front());
+        posted_.pop_front();
+        dispatcher.run(fn);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+// Runs a window with no display: virtual clock, scripted dialogs, seeded random, timers on virtual time.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "ui/core/Clock.h"
+#include "ui/core/Dialogs.h"
+#include "ui/core/Dispatcher.h"
+#include "ui/core/Form.h"
+#include "ui/core/Random.h"
+#include "ui/core/Services.h"
+#include "ui/core/VirtualTimerHost.h"
+
+namespace ui {
+
+class HeadlessPlatform {
+public:
+    explicit HeadlessPlatform(std::string programDir, std::uint64_t seed = 1);
+
+    Services& services() { return services_; }
+    VirtualClock clock;
+    ScriptedDialogs dialogs;
+    Random random;
+    Dispatcher dispatcher{dialogs};
+
+    // Attaches the form's timers and runs its creation handler.
+    void start(Form& form);
+    // Moves virtual time on, firing timers and then posted functions.
+    void advance(std::int64_t ms);
+    // Runs a handler as the window would (errors go to dialogs.errors).
+    void handle(const std::function<void()>& handler) { dispatcher.run(handler); }
+    // Runs functions posted with postToUi.
+    void drainPosted();
+
+private:
+    Services services_;
+    VirtualTimerHost timers_{clock, dispatcher};
+    std::deque<std::function<void()>> posted_;
+};
+
+}  // namespace ui

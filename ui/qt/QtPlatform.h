@@ -1,0 +1,52 @@
+// Runs a window model on Qt 6 Widgets: the application, real clock, dialogs, random, dispatcher and event loop.
+#pragma once
+
+#include <memory>
+
+#include "ui/core/Dialogs.h"
+#include "ui/core/Form.h"
+#include "ui/core/Services.h"
+
+namespace ui::qt {
+
+// One per program, created first thing in main():
+//
+//     int main(int argc, char** argv) {
+//         ui::qt::QtPlatform platform(argc, argv);
+//         runner::TForm1 window(platform.services(), sound);
+//         return platform.run(window.form);
+//     }
+//
+// Test mode: with QT_QPA_PLATFORM=offscreen everything works without a display. The environment
+// variable ZORBAN_TEST_DIALOGS=<file> replaces the modal dialogs by scripted answers (see QtDialogs.h).
+class QtPlatform {
+public:
+    QtPlatform(int& argc, char** argv);
+    ~QtPlatform();
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    // Clock, dialogs, random (seeded from the clock), dispatcher, program folder and postToUi.
+    ui::Services& services();
+
+    // Builds the window of form, runs form.onCreate, shows it and runs the event loop until the window
+    // closes (onCloseQuery, onClose, onDestroy). Returns the event loop's exit code.
+    int run(ui::Form& form);
+
+    // Test hooks ----------------------------------------------------------------------------------
+    // Builds the window and runs onCreate without showing it or entering the event loop; the window
+    // stays until the platform is destroyed or close() is called. Returns the top-level widget.
+    class QWidget* build(ui::Form& form);
+    // Closes the built window as the user would (runs onCloseQuery, onClose, onDestroy).
+    void close();
+    // The widget built for a control (nullptr when none was built).
+    class QWidget* widgetOf(const ui::Control& control) const;
+    // Routes every dialog to d instead of showing it (nullptr shows real dialogs again).
+    void interceptDialogs(ui::Dialogs* d);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace ui::qt

@@ -7,6 +7,8 @@
 #include "ui/core/Form.h"
 #include "ui/core/Services.h"
 
+class QWidget;
+
 namespace ui::qt {
 
 // One per program, created first thing in main():
@@ -36,11 +38,11 @@ public:
     // Test hooks ----------------------------------------------------------------------------------
     // Builds the window and runs onCreate without showing it or entering the event loop; the window
     // stays until the platform is destroyed or close() is called. Returns the top-level widget.
-    class QWidget* build(ui::Form& form);
+    QWidget* build(ui::Form& form);
     // Closes the built window as the user would (runs onCloseQuery, onClose, onDestroy).
     void close();
     // The widget built for a control (nullptr when none was built).
-    class QWidget* widgetOf(const ui::Control& control) const;
+    QWidget* widgetOf(const ui::Control& control) const;
     // Routes every dialog to d instead of showing it (nullptr shows real dialogs again).
     void interceptDialogs(ui::Dialogs* d);
 

@@ -1,0 +1,47 @@
+// Painting the play field: the block cells, the ball with its trail, and the editor's view of the same grid.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/BlockGrid.h"
+#include "engine/GameState.h"
+#include "ui/core/Colour.h"
+#include "ui/core/Image.h"
+
+namespace engine {
+
+inline constexpr int kColourPhases = 6;    // steps of the flashing kinds
+inline constexpr int kFieldFontSize = 12;  // points, labels and the ball
+inline constexpr int kBallFlashTicks = 20; // ticks of blue after a right click
+inline constexpr const char* kBallGlyph = "●";
+
+// Pixel positions of a cell (c, r) of the play field, 1-based.
+constexpr int cellLeft(int col) { return kCellWidth * (col - 1); }
+constexpr int cellTop(int row) { return kCellHeight * (row - 1); }
+// Top-left corner of the ball glyph drawn for cell (c, r).
+constexpr int ballGlyphX(int col) { return kCellWidth * col - 25; }
+constexpr int ballGlyphY(int row) { return kCellHeight * row - 20; }
+
+// Advances colourPhase (0..5, wrapping), then paints all 200 cells of the play field from grid.
+// Codes outside 0..29 are left untouched; the outline of the kinds that do not set one is the one
+// the previous cell in drawing order left on image.
+void drawBlocks(ui::Image& image, const BlockGrid& grid, std::int32_t& colourPhase);
+
+// The editor's redraw: the same cells without flashing (fixed colours for the cycling kinds, no EX
+// labels) and with the invisible block shown, two cells tall.
+void drawEditorGrid(ui::Image& image, const BlockGrid& grid);
+
+// Paints the ball at (my.ballX, my.ballY) and its four trail places, in blues while
+// state.ballFlashTicks runs (counting it down) or greys, then shifts the trail.
+void drawBall(ui::Image& image, GameState& state);
+
+// The ball alone in white on black at cell (col, row): the serve position outside a tick.
+void drawBallAt(ui::Image& image, int col, int row);
+
+// Fills all four trail places with the ball's cell.
+void resetTrail(tmy& my);
+
+// Fills the whole image black with a black outline and sets the field's text size.
+void clearField(ui::Image& image);
+
+}  // namespace engine

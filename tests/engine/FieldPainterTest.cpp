@@ -1,0 +1,146 @@
+// Pixels of the painted play field and editor field: fills, outlines, flashing and the ball.
+#include <gtest/gtest.h>
+
+#include "engine/FieldPainter.h"
+
+namespace {
+
+using engine::BlockGrid;
+using engine::GameState;
+using ui::Colour;
+
+struct Field {
+    ui::Image image{"main_box", {0, 0, 400, 400}};
+    BlockGrid grid;
+    std::int32_t phase = 0;
+    Field() { engine::clearField(image); }
+    // A pixel inside cell (c, r), away from its outline and label.
+    Colour centre(int c, int r) const { return image.picture().colourAt(engine::cellLeft(c) + 36, engine::cellTop(r) + 18); }
+    Colour outline(int c, int r) const { return image.picture().colourAt(engine::cellLeft(c), engine::cellTop(r)); }
+    // The ink of the ball glyph drawn for cell (c, r).
+    Colour ball(int c, int r) const { return image.picture().colourAt(engine::ballGlyphX(c) + 8, engine::ballGlyphY(r) + 8); }
+};
+
+TEST(FieldPainter, AllClearCyclesThroughSixColours) {
+    Field f;
+    f.grid.set(3, 4, engine::AllClear);
+    const Colour expected[] = {{255, 0, 0}, {255, 0, 255}, {0, 0, 255}, {0, 255, 255}, {0, 255, 0}, {255, 255, 0}, {255, 0, 0}};
+    for (const Colour& c : expected) {
+        engine::drawBlocks(f.image, f.grid, f.phase);
+        EXPECT_EQ(f.centre(3, 4), c) << "phase " << f.phase;
+        EXPECT_EQ(f.outline(3, 4), ui::colours::Black);
+    }
+    EXPECT_EQ(f.phase, 1);
+}
+
+TEST(FieldPainter, FixedFills) {
+    Field f;
+    const struct { std::int32_t code; Colour fill; } rows[] = {
+        {engine::White, {255, 255, 255}}, {engine::Hard1, {255, 255, 210}}, {engine::Hard8, {23, 247, 128}},
+        {engine::Wall, {128, 128, 128}},  {engine::Blue, {128, 255, 255}},  {engine::Pink, {255, 128, 192}},
+        {engine::Bar, {255, 255, 255}},   {engine::Invisible, {0, 0, 0}},   {engine::Empty, {0, 0, 0}},
+    };
+    int c = 1;
+    for (const auto& row : rows) f.grid.set(c++, 1, row.code);
+    engine::drawBlocks(f.image, f.grid, f.phase);
+    c = 1;
+    for (const auto& row : rows) EXPECT_EQ(f.centre(c++, 1), row.fill) << "code " << row.code;
+}
+
+TEST(FieldPainter, KeptOutlineAfterDeadlyAndBarCells) {
+    Field f;
+    f.grid.set(1, 5, engine::Deadly);
+    f.grid.set(1, 6, engine::Blue);     // right below the deadly cell: dark red outline
+    f.grid.set(1, 20, engine::Bar);
+    f.grid.set(2, 1, engine::PaleRed);  // first cell of the next column: white outline
+    f.grid.set(3, 2, engine::Ex);       // after a plain cell: black again
+    engine::drawBlocks(f.image, f.grid, f.phase);
+    EXPECT_EQ(f.outline(1, 5), Colour(174, 0, 0));
+    EXPECT_EQ(f.centre(1, 5), ui::colours::Black);
+    EXPECT_EQ(f.outline(1, 6), Colour(174, 0, 0));
+    EXPECT_EQ(f.centre(1, 6), Colour(128, 255, 255));
+    EXPECT_EQ(f.outline(2, 1), ui::colours::White);
+    EXPECT_EQ(f.outline(3, 2), ui::colours::Black);
+}
+
+TEST(FieldPainter, TallCellsShowUnderUndrawnCodes) {
+    Field f;
+    f.image.brushColour = Colour{1, 2, 3};
+    f.image.rectangle(0, 0, 400, 400);  // something the undrawn cells must keep
+    f.grid.set(4, 7, engine::Multiply);
+    f.grid.set(4, 8, 30);
+    f.grid.set(5, 7, engine::Hard3);
+    f.grid.set(5, 8, -1);
+    f.grid.set(6, 20, engine::Bomb);    // its lower half falls outside the image
+    engine::drawBlocks(f.image, f.grid, f.phase);
+    EXPECT_EQ(f.centre(4, 8), Colour(255, 0, 255));  // the lower half of the tall block
+    EXPECT_EQ(f.centre(5, 8), Colour(1, 2, 3));      // one cell tall: untouched below
+    EXPECT_EQ(f.outline(5, 8), Colour(1, 2, 3));
+    EXPECT_EQ(f.centre(6, 20), Colour(221, 0, 96));  // phase 1
+}
+
+TEST(FieldPainter, LabelsAtTheirInset) {
+    Field f;
+    f.grid.set(2, 3, engine::Slow);
+    engine::drawBlocks(f.image, f.grid, f.phase);
+    // The label box starts at (x + 2, y + 2) on the cell's fill, with the label colour as ink.
+    const int x = engine::cellLeft(2), y = engine::cellTop(3);
+    const auto& p = f.image.picture();
+    EXPECT_EQ(p.colourAt(x + 1, y + 1), Colour(64, 128, 128));
+    EXPECT_EQ(p.colourAt(x + 8, y + 2 + 8), Colour(109, 182, 182));
+}
+
+TEST(FieldPainter, BallBlueForTwentyTicksThenGrey) {
+    Field f;
+    GameState s;
+    s.my.ballX = 5;
+    s.my.ballY = 10;
+    engine::resetTrail(s.my);
+    s.ballFlashTicks = engine::kBallFlashTicks;
+    for (int tick = 1; tick <= 21; ++tick) {
+        engine::drawBall(f.image, s);
+        const Colour expected = tick <= 20 ? Colour{34, 85, 255} : Colour{119, 119, 119};  // trail 0 drawn last
+        EXPECT_EQ(f.ball(5, 10), expected) << "tick " << tick;
+    }
+    EXPECT_EQ(s.ballFlashTicks, 0);
+    EXPECT_EQ(f.image.fontColour, ui::colours::Black);
+}
+
+TEST(FieldPainter, TrailShowsTheFourEarlierCells) {
+    Field f;
+    GameState s;
+    s.my.ballX = 1;
+    s.my.ballY = 1;
+    engine::resetTrail(s.my);
+    for (int step = 1; step <= 6; ++step) {
+        s.my.ballX = step;
+        s.my.ballY = step;
+        engine::drawBall(f.image, s);
+    }
+    EXPECT_EQ(f.ball(6, 6), Colour(255, 255, 255));
+    EXPECT_EQ(f.ball(5, 5), Colour(221, 221, 221));
+    EXPECT_EQ(f.ball(2, 2), Colour(119, 119, 119));
+    EXPECT_EQ(s.my.trailX[3], 6);
+    EXPECT_EQ(s.my.trailY[0], 3);
+}
+
+TEST(EditorGrid, FixedColoursNoPhase) {
+    Field f;
+    f.grid.set(1, 1, engine::Bomb);
+    f.grid.set(1, 3, engine::AllClear);
+    f.grid.set(1, 5, engine::RowBomb);
+    f.grid.set(1, 7, engine::Ex);
+    f.grid.set(1, 9, engine::Invisible);
+    f.grid.set(1, 10, 99);
+    for (int i = 0; i < 3; ++i) engine::drawEditorGrid(f.image, f.grid);
+    EXPECT_EQ(f.centre(1, 1), Colour(255, 0, 128));
+    EXPECT_EQ(f.centre(1, 3), Colour(128, 128, 255));
+    EXPECT_EQ(f.centre(1, 5), Colour(255, 128, 0));
+    EXPECT_EQ(f.centre(1, 7), Colour(255, 128, 0));
+    // No EX label: the label's ink spot shows the fill.
+    EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(1) + 8, engine::cellTop(7) + 10), Colour(255, 128, 0));
+    EXPECT_EQ(f.centre(1, 9), Colour(102, 51, 85));
+    EXPECT_EQ(f.centre(1, 10), Colour(102, 51, 85));  // two cells tall over the undrawn code
+}
+
+}  // namespace

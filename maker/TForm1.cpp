@@ -1,0 +1,107 @@
+// The editor window's behaviour: painting with the mouse, the title and author fields, load, save and clear.
+#include "maker/TForm1.h"
+
+#include <filesystem>
+
+#include "engine/FieldPainter.h"
+#include "engine/StageFile.h"
+
+namespace maker {
+
+TForm1::TForm1(ui::Services& services) : services_(services) {
+    layout();
+    wire();
+}
+
+void TForm1::wire() {
+    form.onCreate = [this] { FormCreate(); };
+    main_box.onMouseMove = [this](const ui::MouseEvent& e) { main_boxMouseMove(e); };
+    main_box.onMouseDown = [this](const ui::MouseEvent& e) { main_boxMouseDown(e); };
+    main_box.onMouseUp = [this](const ui::MouseEvent& e) { main_boxMouseUp(e); };
+    Timer1.onTimer = [this] { Timer1Timer(); };
+    Timer2.onTimer = [this] { Timer2Timer(); };
+    name_l.onChange = [this] { name_lChange(); };
+    name_l.onEnter = [this] { name_lEnter(); };
+    name_l2.onChange = [this] { name_l2Change(); };
+    name_l2.onEnter = [this] { name_l2Enter(); };
+    BitBtn3.onClick = [this] { BitBtn3Click(); };
+    BitBtn4.onClick = [this] { BitBtn4Click(); };
+    BitBtn2.onClick = [this] { BitBtn2Click(); };
+}
+
+void TForm1::FormCreate() {
+    // Stages are kept in the dat folder beside the program.
+    const std::string datDir = services_.programDir + "dat";
+    load_box.initialDir = datDir;
+    save_box.initialDir = datDir;
+}
+
+// The image keeps the pointer while a button is held, so X and Y may lie outside it, even far
+// outside; division truncates toward zero, so up to one cell left of or above the image still maps
+// to column or row 1.
+void TForm1::main_boxMouseMove(const ui::MouseEvent& e) {
+    cursorCol = e.x / engine::kCellWidth + 1;
+    cursorRow = e.y / engine::kCellHeight + 1;
+}
+
+void TForm1::main_boxMouseDown(const ui::MouseEvent&) { painting = true; }
+
+void TForm1::main_boxMouseUp(const ui::MouseEvent&) { painting = false; }
+
+void TForm1::Timer1Timer() {
+    if (!painting) return;
+    // The two empty entries stand for codes that are not painted by hand (deadly cell, bar).
+    if (List_box.itemIndex() == -1) List_box.setItemIndex(engine::Empty);
+    if (List_box.itemIndex() == engine::Deadly) List_box.setItemIndex(engine::Empty);
+    if (List_box.itemIndex() == engine::Bar) List_box.setItemIndex(engine::Empty);
+    // A pointer dragged past the margins maps outside the grid: the grid ignores such cells.
+    blockGrid.set(cursorCol, cursorRow, List_box.itemIndex());
+    redraw();
+}
+
+void TForm1::Timer2Timer() { stage_n_l.setCaption(stageFileName); }
+
+void TForm1::name_lChange() { stageTitle = name_l.text(); }
+
+void TForm1::name_lEnter() { stageTitle = name_l.text(); }
+
+void TForm1::name_l2Change() { stageAuthor = name_l2.text(); }
+
+void TForm1::name_l2Enter() { stageAuthor = name_l2.text(); }
+
+// Load: a failure leaves the cells read so far, and title, author, fields and image as they were.
+void TForm1::BitBtn3Click() {
+    const auto chosen = services_.dialogs.openFile(load_box);
+    if (!chosen) return;
+    stageFileName = *chosen;
+    if (stageFileName.empty()) return;
+    engine::loadStageFile(stageFileName, blockGrid, stageTitle, stageAuthor);
+    name_l.setText(stageTitle);
+    name_l2.setText(stageAuthor);
+    redraw();
+}
+
+// Save: the file is replaced only once it is written whole, so a failed save keeps the old one.
+void TForm1::BitBtn4Click() {
+    save_box.fileName = std::filesystem::path(stageFileName).filename().string();
+    const auto chosen = services_.dialogs.saveFile(save_box);
+    if (!chosen) return;
+    stageFileName = *chosen;
+    if (stageFileName.empty()) return;
+    engine::saveStageFile(stageFileName, blockGrid, stageTitle, stageAuthor);
+}
+
+// Clear the design: title, author and file name stay, so the next save proposes the same file.
+void TForm1::BitBtn2Click() {
+    if (!services_.dialogs.confirm(kClearQuestion)) return;
+    engine::clearField(main_box);
+    main_box.invalidate();
+    blockGrid.clear();
+}
+
+void TForm1::redraw() {
+    engine::drawEditorGrid(main_box, blockGrid);
+    main_box.invalidate();
+}
+
+}  // namespace maker

@@ -1,0 +1,98 @@
+// The editor window's controls: texts, fonts, colours, the block list and the two file dialogs.
+#include <initializer_list>
+
+#include "maker/BlockListEntries.h"
+#include "maker/TForm1.h"
+
+namespace maker {
+namespace {
+
+constexpr ui::Colour kFormBack{255, 128, 192};
+constexpr ui::Colour kNoteBack{128, 0, 255};
+constexpr ui::Colour kFileNameBack{255, 0, 128};
+constexpr ui::Colour kMailNoteBack{0, 128, 255};
+constexpr int kListItemHeight = 12;  // pixels
+
+constexpr const char* kLoadFilter =
+    "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|オフィシャルデータ2|map*.dat|all files|*.*";
+constexpr const char* kSaveFilter =
+    "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|オフィシャルデータ2|map*.dat|ALL FILES|*.*";
+
+// Where players send their stages; the addresses are placeholders of this build.
+constexpr const char* kMakerMail = "zorban@example.org";
+constexpr const char* kMakerHomePage = "https://zorban.example.org/";
+
+ui::Font font(int px, ui::Colour colour, bool bold = true) {
+    ui::Font f;
+    f.px = px;
+    f.bold = bold;
+    f.colour = colour;
+    return f;
+}
+
+// Labels without a background of their own show the window's colour through.
+void style(ui::Label& l, const ui::Font& f, const std::string& caption, bool transparent, ui::Colour back,
+           bool wrap) {
+    l.setFont(f);
+    l.setCaption(caption);
+    l.setTransparent(transparent);
+    l.setBackground(back);
+    l.setWordWrap(wrap);
+}
+
+}  // namespace
+
+void TForm1::layout() {
+    using namespace ui::colours;
+    form.caption = "ゾルバンブロックつくーる　ver2.0　〜 Zorban Project 〜";
+    form.appTitle = "ゾルバンブロックツール";
+    form.background = kFormBack;
+    form.defaultFont = font(12, Black, false);
+    form.dialogFrame = true;
+
+    List_box.setItems({kBlockListEntries.begin(), kBlockListEntries.end()});
+    List_box.setItemHeight(kListItemHeight);
+    List_box.setFont(form.defaultFont);
+
+    style(Label4, font(24, White), "タイトル＞", true, kFormBack, false);
+    name_l.setFont(font(19, Black));
+    name_l.setMaxBytes(kTitleMaxBytes);
+    style(Label3, font(19, White), "YOUR NAME", true, kFormBack, false);
+    name_l2.setFont(font(16, Black));
+    name_l2.setMaxBytes(kAuthorMaxBytes);
+
+    BitBtn3.setCaption("load");
+    BitBtn4.setCaption("save");
+    BitBtn2.setCaption("デザイン初期化");
+    for (ui::Button* b : {&BitBtn3, &BitBtn4, &BitBtn2}) b->setFont(font(19, Black));
+
+    style(L1, font(13, White),
+          "セーブする時はファイルネームの最後に　「．ｕｓｒ」という拡張子を、半角でつけて、例えば「ｓａｍｐｌｅ．ｕｓｒ」"
+          "みたい感じにしてね☆",
+          false, kNoteBack, true);
+    style(stage_n_l, font(13, White), "", false, kFileNameBack, true);
+    style(Label1, font(13, White),
+          "あなたの作ったデータをメールにてお送り下さい。送られてきたデータの中からいくつかを、次回作のステージに収録する予定"
+          "ですので、面白いステージをつくってね。現在の予定では送られてきた全データを収録するつもりですので、ふるってお送り下"
+          "さい。御待ちしております★",
+          false, kMailNoteBack, true);
+    style(Label2, font(13, Black), "←メール★ＨＰ→", true, kFormBack, false);
+    for (ui::Edit* e : {&Edit2, &Edit1}) {
+        e->setFont(font(13, Black));
+        e->setFlat(true);
+    }
+    Edit2.setText(kMakerMail);
+    Edit1.setText(kMakerHomePage);
+
+    load_box.filter = kLoadFilter;
+    save_box.filter = kSaveFilter;
+
+    // Creation order is stacking order: later controls lie on top (Edit2 overlaps Label1's last row).
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&main_box, &List_box, &Label4, &name_l, &Label3, &name_l2,
+                                                              &BitBtn3, &BitBtn4, &BitBtn2, &L1, &stage_n_l, &Label1,
+                                                              &Edit2, &Label2, &Edit1})
+        form.add(*c);
+    for (ui::Timer* t : {&Timer1, &Timer2}) form.addTimer(*t);
+}
+
+}  // namespace maker

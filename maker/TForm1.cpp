@@ -56,7 +56,7 @@ void TForm1::Timer1Timer() {
     if (List_box.itemIndex() == engine::Bar) List_box.setItemIndex(engine::Empty);
     // A pointer dragged past the margins maps outside the grid: the grid ignores such cells.
     blockGrid.set(cursorCol, cursorRow, List_box.itemIndex());
-    redraw();
+    engine::drawEditorGrid(main_box, blockGrid);
 }
 
 void TForm1::Timer2Timer() { stage_n_l.setCaption(stageFileName); }
@@ -78,7 +78,7 @@ void TForm1::BitBtn3Click() {
     engine::loadStageFile(stageFileName, blockGrid, stageTitle, stageAuthor);
     name_l.setText(stageTitle);
     name_l2.setText(stageAuthor);
-    redraw();
+    engine::drawEditorGrid(main_box, blockGrid);
 }
 
 // Save: the file is replaced only once it is written whole, so a failed save keeps the old one.
@@ -95,13 +95,7 @@ void TForm1::BitBtn4Click() {
 void TForm1::BitBtn2Click() {
     if (!services_.dialogs.confirm(kClearQuestion)) return;
     engine::clearField(main_box);
-    main_box.invalidate();
     blockGrid.clear();
-}
-
-void TForm1::redraw() {
-    engine::drawEditorGrid(main_box, blockGrid);
-    main_box.invalidate();
 }
 
 }  // namespace maker

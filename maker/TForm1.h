@@ -76,7 +76,6 @@ public:
 private:
     void layout();
     void wire();
-    void redraw();
 
     ui::Services& services_;
 };

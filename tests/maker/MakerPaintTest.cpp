@@ -9,6 +9,7 @@ namespace {
 
 constexpr ui::Colour kWhite{255, 255, 255};
 constexpr ui::Colour kBlack{0, 0, 0};
+constexpr ui::Colour kExFill{255, 128, 0};
 
 TEST_F(MakerTest, WindowStartsBlankWithDialogsInDat) {
     EXPECT_TRUE(w.main_box.picture().empty());  // the window background shows until the first redraw
@@ -31,7 +32,7 @@ TEST_F(MakerTest, HoldingAButtonPaintsTheSelectedKindEveryTick) {
     press(ui::MouseButton::Right);
     platform.advance(kTick);
     EXPECT_EQ(w.blockGrid.at(2, 2), engine::Ex);
-    EXPECT_EQ(pixel(2 * 40 - 20, 2 * 20 - 10), ui::Colour(255, 128, 0));
+    EXPECT_EQ(pixel(2 * 40 - 20, 2 * 20 - 10), kExFill);
     move(85, 25);  // cell (3, 2), sampled at the next tick
     EXPECT_EQ(w.blockGrid.at(3, 2), 0);
     platform.advance(kTick);

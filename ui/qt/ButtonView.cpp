@@ -1,0 +1,33 @@
+// Buttons; clicks by mouse or keyboard go through the dispatcher.
+#include "ui/qt/ButtonView.h"
+
+#include "ui/qt/QtFonts.h"
+#include "ui/qt/QtText.h"
+
+namespace ui::qt {
+
+ButtonView::ButtonView(ui::Button& button, ui::Dispatcher& dispatcher, QWidget* parent)
+    : QPushButton(parent), ControlView(button), button_(button) {
+    connect(this, &QPushButton::clicked, this, [this, &dispatcher] {
+        dispatcher.run([this] {
+            if (button_.onClick) button_.onClick();
+        });
+    });
+}
+
+void ButtonView::applyOwn() {
+    const QString caption = displayText(button_.caption());
+    if (text() != caption) setText(caption);
+    if (!fontSet_ || !(shownFont_ == button_.font())) {
+        shownFont_ = button_.font();
+        fontSet_ = true;
+        setFont(toQFont(shownFont_));
+        QPalette pal = palette();
+        pal.setColor(QPalette::ButtonText, qcolour(shownFont_.colour));
+        setPalette(pal);
+    }
+    const QString tip = qs(button_.tooltip());
+    if (toolTip() != tip) setToolTip(tip);
+}
+
+}  // namespace ui::qt

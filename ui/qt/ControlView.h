@@ -1,0 +1,37 @@
+// The widget side of one control: brings the widget in step with the control's model.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/core/Control.h"
+
+namespace ui::qt {
+
+class ControlView {
+public:
+    explicit ControlView(ui::Control& control) : control_(control) {}
+    virtual ~ControlView() = default;
+    ControlView(const ControlView&) = delete;
+    ControlView& operator=(const ControlView&) = delete;
+
+    ui::Control& control() const { return control_; }
+    virtual QWidget& widget() = 0;
+
+    // Re-reads the control and changes only what the widget does not show yet.
+    void apply();
+    // How often apply ran; lets tests see that an unchanged control was left alone.
+    int applyCount() const { return applyCount_; }
+    // Whether the mouse router should leave presses and releases to the widget (buttons, fields, lists).
+    virtual bool nativeMouse() const { return false; }
+
+protected:
+    virtual void applyOwn() = 0;
+
+private:
+    void applyCommon();
+
+    ui::Control& control_;
+    int applyCount_ = 0;
+};
+
+}  // namespace ui::qt

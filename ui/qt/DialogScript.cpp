@@ -1,0 +1,81 @@
+// Reading the answer script and writing the dialog log.
+#include "ui/qt/DialogScript.h"
+
+#include <fstream>
+#include <vector>
+
+namespace ui::qt {
+namespace {
+
+std::string escaped(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\t')
+            out += "\\t";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::vector<std::string> answerLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#') continue;
+        lines.push_back(line.substr(first));
+    }
+    return lines;
+}
+
+}  // namespace
+
+DialogScript::DialogScript(std::string path) : path_(std::move(path)) {}
+
+std::optional<std::string> DialogScript::take(const std::string& kind) {
+    const auto lines = answerLines(path_);
+    if (used_ >= static_cast<int>(lines.size())) return std::nullopt;
+    const std::string& line = lines[static_cast<std::size_t>(used_)];
+    if (line.compare(0, kind.size(), kind) != 0) return std::nullopt;
+    if (line.size() > kind.size() && line[kind.size()] != ' ') return std::nullopt;
+    ++used_;
+    return line.size() > kind.size() ? line.substr(kind.size() + 1) : std::string();
+}
+
+std::optional<std::string> DialogScript::file(const char* kind, const ui::FileDialogRequest& r) {
+    std::optional<std::string> answer = take(kind);
+    if (answer && answer->empty()) answer.reset();
+    log(std::string(kind) + "\t" + escaped(r.filter) + "\t" + escaped(r.initialDir) + "\t" + escaped(r.fileName) +
+        "\t" + (answer ? escaped(*answer) : "cancel"));
+    return answer;
+}
+
+std::optional<std::string> DialogScript::openFile(const ui::FileDialogRequest& r) { return file("open", r); }
+std::optional<std::string> DialogScript::saveFile(const ui::FileDialogRequest& r) { return file("save", r); }
+
+bool DialogScript::confirm(const std::string& text) {
+    bool yes = false;
+    if (take("yes"))
+        yes = true;
+    else
+        take("no");
+    log("confirm\t" + escaped(text) + "\t" + (yes ? "yes" : "no"));
+    return yes;
+}
+
+void DialogScript::message(const std::string& text) { log("message\t" + escaped(text)); }
+void DialogScript::error(const std::string& text) { log("error\t" + escaped(text)); }
+
+void DialogScript::log(const std::string& line) {
+    std::ofstream out(path_ + ".log", std::ios::app);
+    out << line << '\n';
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,91 @@
+// Building the widget tree of a form and routing the models' changes to it.
+#include "ui/qt/FormWindow.h"
+
+#include <QAbstractScrollArea>
+#include <QCloseEvent>
+#include <QScreen>
+
+#include "ui/qt/QtFonts.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/ViewFactory.h"
+
+namespace ui::qt {
+
+FormWindow::FormWindow(ui::Form& form, ui::Dispatcher& dispatcher)
+    : QWidget(nullptr), ControlView(form), form_(form), dispatcher_(dispatcher), router_(dispatcher) {
+    if (form.dialogFrame)
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+    setFixedSize(form.bounds().width, form.bounds().height);
+    setWindowTitle(qs(form.caption));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, qcolour(form.background));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(toQFont(form.defaultFont));
+
+    router_.attach(*this);
+    form_.setObserver(this);
+    byControl_[&form_] = this;
+    build(form_, *this);
+    for (ui::Timer* t : form_.timers()) timers_.push_back(std::make_unique<TimerBinding>(*t, dispatcher_));
+}
+
+FormWindow::~FormWindow() {
+    timers_.clear();
+    for (auto& [control, view] : byControl_) const_cast<ui::Control*>(control)->setObserver(nullptr);
+    // Children first: a panel's widget would otherwise delete the widgets of its children.
+    while (!views_.empty()) views_.pop_back();
+}
+
+void FormWindow::build(ui::Control& parent, QWidget& parentWidget) {
+    // Creation order is stacking order: each new widget lies over its older siblings.
+    for (ui::Control* child : parent.children()) {
+        std::unique_ptr<ControlView> view = makeView(*child, dispatcher_, &parentWidget);
+        ControlView& v = *view;
+        views_.push_back(std::move(view));
+        byControl_[child] = &v;
+        if (auto* area = dynamic_cast<QAbstractScrollArea*>(&v.widget()))
+            router_.attach(v, area->viewport());
+        else
+            router_.attach(v);
+        child->setObserver(this);
+        v.apply();
+        build(*child, v.widget());
+    }
+}
+
+ControlView* FormWindow::viewOf(const ui::Control& control) const {
+    const auto it = byControl_.find(&control);
+    return it == byControl_.end() ? nullptr : it->second;
+}
+
+TimerBinding* FormWindow::bindingOf(const ui::Timer& timer) const {
+    for (const auto& b : timers_)
+        if (&b->timer() == &timer) return b.get();
+    return nullptr;
+}
+
+void FormWindow::controlChanged(ui::Control& control) {
+    if (ControlView* v = viewOf(control)) v->apply();
+}
+
+void FormWindow::repaintNow(ui::Control& control) {
+    if (ControlView* v = viewOf(control)) v->widget().repaint();
+}
+
+void FormWindow::centre() {
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    if (!closeRequested || closeRequested())
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,51 @@
+// The top-level window of a form: one widget per control, kept in step with the models, and the form's timers.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "ui/core/Dispatcher.h"
+#include "ui/core/Form.h"
+#include "ui/qt/ControlView.h"
+#include "ui/qt/MouseRouter.h"
+#include "ui/qt/TimerBinding.h"
+
+namespace ui::qt {
+
+class FormWindow : public QWidget, public ControlView, public ui::ControlObserver {
+public:
+    FormWindow(ui::Form& form, ui::Dispatcher& dispatcher);
+    // Detaches from every control and timer; the form may outlive the window.
+    ~FormWindow() override;
+
+    QWidget& widget() override { return *this; }
+    ControlView* viewOf(const ui::Control& control) const;
+    TimerBinding* bindingOf(const ui::Timer& timer) const;
+
+    void controlChanged(ui::Control& control) override;
+    void repaintNow(ui::Control& control) override;
+
+    // Moves the window to the middle of its screen.
+    void centre();
+    // Asked when the user closes the window; false keeps it open.
+    std::function<bool()> closeRequested;
+
+protected:
+    void applyOwn() override {}
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build(ui::Control& parent, QWidget& parentWidget);
+
+    ui::Form& form_;
+    ui::Dispatcher& dispatcher_;
+    MouseRouter router_;
+    std::vector<std::unique_ptr<ControlView>> views_;  // parents before their children
+    std::unordered_map<const ui::Control*, ControlView*> byControl_;
+    std::vector<std::unique_ptr<TimerBinding>> timers_;
+};
+
+}  // namespace ui::qt

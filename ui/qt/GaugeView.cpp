@@ -1,0 +1,35 @@
+// Gauge painting: back colour, then the filled part from the left.
+#include "ui/qt/GaugeView.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "ui/qt/QtText.h"
+
+namespace ui::qt {
+
+GaugeView::GaugeView(ui::Gauge& gauge, QWidget* parent) : QWidget(parent), ControlView(gauge), gauge_(gauge) {}
+
+int GaugeView::filledWidth(int width, int minimum, int maximum, int progress) {
+    if (maximum <= minimum || width <= 0) return 0;
+    const long long span = static_cast<long long>(maximum) - minimum;
+    const long long done = std::clamp(static_cast<long long>(progress) - minimum, 0LL, span);
+    return static_cast<int>(done * width / span);
+}
+
+void GaugeView::applyOwn() {
+    const int filled = filledWidth(gauge_.bounds().width, gauge_.minimum(), gauge_.maximum(), gauge_.progress());
+    if (filled == filled_ && fore_ == gauge_.foreColour() && back_ == gauge_.backColour()) return;
+    filled_ = filled;
+    fore_ = gauge_.foreColour();
+    back_ = gauge_.backColour();
+    update();
+}
+
+void GaugeView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), qcolour(back_));
+    if (filled_ > 0) p.fillRect(QRect(0, 0, filled_, height()), qcolour(fore_));
+}
+
+}  // namespace ui::qt

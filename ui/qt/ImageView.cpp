@@ -1,0 +1,48 @@
+// Image painting straight from the picture's pixels (no copy unless transparent).
+#include "ui/qt/ImageView.h"
+
+#include <QPainter>
+
+namespace ui::qt {
+namespace {
+
+// The picture's pixels seen as a Qt image; 0xFFRRGGBB is Qt's RGB32 layout.
+QImage view(const ui::Bitmap& b) {
+    return QImage(reinterpret_cast<const uchar*>(b.data()), b.width(), b.height(), b.width() * 4, QImage::Format_RGB32);
+}
+
+}  // namespace
+
+ImageView::ImageView(ui::Image& image, QWidget* parent) : QWidget(parent), ControlView(image), image_(image) {}
+
+void ImageView::applyOwn() {
+    maskedStale_ = true;
+    update();
+}
+
+const QImage& ImageView::masked() {
+    if (!maskedStale_) return masked_;
+    const ui::Bitmap& b = image_.picture();
+    masked_ = QImage(b.width(), b.height(), QImage::Format_ARGB32);
+    const std::uint32_t key = b.pixel(0, b.height() - 1);
+    for (int y = 0; y < b.height(); ++y) {
+        const std::uint32_t* src = b.data() + static_cast<std::size_t>(y) * b.width();
+        auto* dst = reinterpret_cast<std::uint32_t*>(masked_.scanLine(y));
+        for (int x = 0; x < b.width(); ++x) dst[x] = src[x] == key ? 0u : src[x];
+    }
+    maskedStale_ = false;
+    return masked_;
+}
+
+void ImageView::paintEvent(QPaintEvent*) {
+    const ui::Bitmap& b = image_.picture();
+    if (b.empty()) return;  // no picture yet: what lies behind shows
+    QPainter p(this);
+    const QImage img = image_.transparent() ? masked() : view(b);
+    if (image_.stretch())
+        p.drawImage(rect(), img);
+    else
+        p.drawImage(0, 0, img);
+}
+
+}  // namespace ui::qt

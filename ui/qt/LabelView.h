@@ -1,0 +1,40 @@
+// A label: caption in its font and colour, aligned, wrapped or not, on its background or transparent.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+#include "ui/core/Widgets.h"
+#include "ui/qt/ControlView.h"
+
+namespace ui::qt {
+
+class LabelView : public QWidget, public ControlView {
+public:
+    LabelView(ui::Label& label, QWidget* parent);
+    QWidget& widget() override { return *this; }
+
+protected:
+    void applyOwn() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Everything that decides the label's pixels, as last shown.
+    struct Look {
+        std::string caption;
+        ui::Font font;
+        bool transparent = false;
+        ui::Colour background;
+        ui::Align alignment = ui::Align::Left;
+        bool wordWrap = false;
+        bool operator==(const Look&) const = default;
+    };
+
+    ui::Label& label_;
+    Look shown_;
+    bool painted_ = false;  // false until the first apply
+    QString text_;          // caption with its line breaks
+    QFont font_;
+};
+
+}  // namespace ui::qt

@@ -1,0 +1,28 @@
+// A group panel: its background, an optional group frame with caption; holds the widgets of its children.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/core/Widgets.h"
+#include "ui/qt/ControlView.h"
+
+namespace ui::qt {
+
+class PanelView : public QWidget, public ControlView {
+public:
+    PanelView(ui::Panel& panel, QWidget* parent);
+    QWidget& widget() override { return *this; }
+
+protected:
+    void applyOwn() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ui::Panel& panel_;
+    std::string caption_;
+    ui::Colour background_;
+    bool framed_ = false;
+    bool painted_ = false;  // false until the first apply
+};
+
+}  // namespace ui::qt

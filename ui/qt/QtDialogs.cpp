@@ -1,0 +1,79 @@
+// Real dialogs with Qt Widgets.
+#include "ui/qt/QtDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <cstdlib>
+
+#include "ui/qt/FileFilter.h"
+#include "ui/qt/QtText.h"
+
+namespace ui::qt {
+namespace {
+
+constexpr const char* kScriptVariable = "ZORBAN_TEST_DIALOGS";
+constexpr const char* kOpenCaption = "開く";
+constexpr const char* kSaveCaption = "名前を付けて保存";
+constexpr const char* kConfirmCaption = "確認";
+
+}  // namespace
+
+QtDialogs::QtDialogs() {
+    if (const char* path = std::getenv(kScriptVariable); path && *path) script_ = std::make_unique<DialogScript>(path);
+}
+
+ui::Dialogs* QtDialogs::standIn() const { return interceptor_ ? interceptor_ : script_.get(); }
+
+std::optional<std::string> QtDialogs::fileDialog(const ui::FileDialogRequest& r, bool save) {
+    QFileDialog dialog(parent_, qs(save ? kSaveCaption : kOpenCaption), qs(r.initialDir));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // A typed name that does not exist is returned as it is; opening it then reports the missing file.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The chosen name is used as typed: no extension is added, and an existing file is replaced without asking.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = nameFilters(r.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.front());
+    }
+    if (!r.fileName.empty()) dialog.selectFile(qs(r.fileName));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return std::nullopt;
+    return utf8(chosen.front());
+}
+
+std::optional<std::string> QtDialogs::openFile(const ui::FileDialogRequest& r) {
+    if (ui::Dialogs* d = standIn()) return d->openFile(r);
+    return fileDialog(r, false);
+}
+
+std::optional<std::string> QtDialogs::saveFile(const ui::FileDialogRequest& r) {
+    if (ui::Dialogs* d = standIn()) return d->saveFile(r);
+    return fileDialog(r, true);
+}
+
+bool QtDialogs::confirm(const std::string& text) {
+    if (ui::Dialogs* d = standIn()) return d->confirm(text);
+    QMessageBox box(QMessageBox::Question, qs(kConfirmCaption), qs(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDialogs::message(const std::string& text) {
+    if (ui::Dialogs* d = standIn()) return d->message(text);
+    QMessageBox box(QMessageBox::NoIcon, qs(appTitle_), qs(text), QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtDialogs::error(const std::string& text) {
+    if (ui::Dialogs* d = standIn()) return d->error(text);
+    QMessageBox box(QMessageBox::Critical, qs(appTitle_), qs(text), QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,44 @@
+// The modal dialogs on Qt: file dialogs, confirmation, message and error boxes (or scripted answers).
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "ui/core/Dialogs.h"
+#include "ui/qt/DialogScript.h"
+
+namespace ui::qt {
+
+// Shows Qt's own (non-native) dialogs, which work on any display server, including Xvfb.
+// When ZORBAN_TEST_DIALOGS names a file, the answers come from that script instead (see DialogScript.h).
+class QtDialogs : public ui::Dialogs {
+public:
+    QtDialogs();
+
+    // Caption of message and error boxes.
+    void setAppTitle(const std::string& title) { appTitle_ = title; }
+    // The window the dialogs belong to (they are modal to it).
+    void setParent(QWidget* window) { parent_ = window; }
+    // Test hook: every dialog goes to d instead (nullptr ends it).
+    void intercept(ui::Dialogs* d) { interceptor_ = d; }
+
+    std::optional<std::string> openFile(const ui::FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const ui::FileDialogRequest& request) override;
+    bool confirm(const std::string& text) override;
+    void message(const std::string& text) override;
+    void error(const std::string& text) override;
+
+private:
+    // The scripted or intercepting dialogs in charge, or nullptr for real ones.
+    ui::Dialogs* standIn() const;
+    std::optional<std::string> fileDialog(const ui::FileDialogRequest& request, bool save);
+
+    std::string appTitle_;
+    QPointer<QWidget> parent_;
+    ui::Dialogs* interceptor_ = nullptr;
+    std::unique_ptr<DialogScript> script_;
+};
+
+}  // namespace ui::qt

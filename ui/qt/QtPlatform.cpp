@@ -1,0 +1,117 @@
+// The Qt application around one main window: services, window building, event loop and shutdown.
+#include "ui/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QMetaObject>
+
+#include "ui/core/Clock.h"
+#include "ui/core/Dispatcher.h"
+#include "ui/core/Random.h"
+#include "ui/core/TextRenderer.h"
+#include "ui/qt/FormWindow.h"
+#include "ui/qt/QtDialogs.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/QtTextRenderer.h"
+
+namespace ui::qt {
+
+struct QtPlatform::Impl {
+    Impl(int& argc, char** argv)
+        : app(argc, argv),
+          services{clock, dialogs, random, dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/", {}} {
+        random.randomize();
+        // Runs fn on the UI thread at the next turn of the event loop; callable from any thread.
+        services.postToUi = [this](std::function<void()> fn) {
+            QMetaObject::invokeMethod(
+                &app, [this, fn = std::move(fn)] { dispatcher.run(fn); }, Qt::QueuedConnection);
+        };
+        ui::setTextRenderer(&textRenderer);
+    }
+    ~Impl() {
+        window.reset();
+        ui::setTextRenderer(nullptr);
+    }
+
+    void build(ui::Form& form) {
+        window.reset();
+        QCoreApplication::setApplicationName(qs(form.appTitle));
+        dialogs.setAppTitle(form.appTitle);
+        window = std::make_unique<FormWindow>(form, dispatcher);
+        dialogs.setParent(window.get());
+        window->closeRequested = [this, &form] { return closeRequested(form); };
+        // Timers tick from here on, but only once the event loop runs, after the creation handler.
+        dispatcher.run(form.onCreate);
+    }
+
+    // The user asked to close: the form may refuse; an error in its question keeps the window open.
+    bool closeRequested(ui::Form& form) {
+        bool mayClose = false;
+        dispatcher.run([&] { mayClose = form.onCloseQuery ? form.onCloseQuery() : true; });
+        if (!mayClose) return false;
+        dispatcher.run(form.onClose);
+        return true;
+    }
+
+    void destroy(ui::Form& form) {
+        if (!window) return;
+        dispatcher.run(form.onDestroy);
+        dialogs.setParent(nullptr);
+        window.reset();
+    }
+
+    QApplication app;
+    ui::SystemClock clock;
+    QtDialogs dialogs;
+    ui::Random random;
+    ui::Dispatcher dispatcher{dialogs};
+    ui::Services services;
+    QtTextRenderer textRenderer;
+    std::unique_ptr<FormWindow> window;
+    ui::Form* built = nullptr;  // the form of window
+};
+
+QtPlatform::QtPlatform(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+ui::Services& QtPlatform::services() { return impl_->services; }
+
+int QtPlatform::run(ui::Form& form) {
+    build(form);
+    FormWindow& w = *impl_->window;
+    w.centre();
+    w.show();
+    const int code = QApplication::exec();
+    // The event loop ends when the last window has closed.
+    impl_->destroy(form);
+    impl_->built = nullptr;
+    return code;
+}
+
+QWidget* QtPlatform::build(ui::Form& form) {
+    impl_->built = &form;
+    impl_->build(form);
+    return impl_->window.get();
+}
+
+void QtPlatform::close() {
+    Impl& d = *impl_;
+    if (!d.window || !d.built) return;
+    if (d.window->isVisible()) {
+        if (!d.window->close()) return;
+    } else if (!d.closeRequested(*d.built)) {
+        return;
+    }
+    d.destroy(*d.built);
+    d.built = nullptr;
+}
+
+QWidget* QtPlatform::widgetOf(const ui::Control& control) const {
+    if (!impl_->window) return nullptr;
+    ControlView* v = impl_->window->viewOf(control);
+    return v ? &v->widget() : nullptr;
+}
+
+void QtPlatform::interceptDialogs(ui::Dialogs* d) { impl_->dialogs.intercept(d); }
+
+}  // namespace ui::qt

@@ -1,0 +1,32 @@
+// Small helpers that give the window's labels and buttons their fonts, colours and sizes in one line each.
+#pragma once
+
+#include <string>
+
+#include "ui/core/Colour.h"
+#include "ui/core/Font.h"
+#include "ui/core/Widgets.h"
+
+namespace game {
+
+// A font; bold unless told otherwise, since nearly every text of the window is bold.
+ui::Font font(int px, ui::Colour colour, bool bold = true, const char* face = ui::kGothicP, bool italic = false);
+
+// How a label shows its text besides the font.
+struct Look {
+    ui::Colour back = ui::colours::Silver;  // fill when opaque
+    bool transparent = false;
+    ui::Align align = ui::Align::Left;
+    bool wrap = false;
+};
+
+// Sets caption, font and look; a label created with width 0 is sized to its caption (auto-size).
+void dress(ui::Label& label, const std::string& caption, const ui::Font& f, const Look& look = {});
+void dress(ui::Button& button, const std::string& caption, const ui::Font& f);
+
+// The box an auto-sized label of this caption and font takes: half the font height per byte of code
+// page 932 (full-width characters are two bytes), one line high.
+int textWidth(const std::string& caption, const ui::Font& f);
+int textHeight(const ui::Font& f);
+
+}  // namespace game

@@ -1,0 +1,128 @@
+// Picking a course, starting its stages, the hints of the start panel, the help panel and the maintenance buttons.
+#include "engine/FieldPainter.h"
+#include "engine/PlayEngine.h"
+#include "engine/StageFile.h"
+#include "game/CourseTable.h"
+#include "game/TForm1.h"
+
+namespace game {
+namespace {
+
+constexpr std::int32_t kCourseMaxHp = 99;
+constexpr std::int32_t kMhpQuota = 50;
+constexpr std::int32_t kStartBarX = 2;       // column of the bar's centre at a course start
+constexpr std::int32_t kCourseTime = 160;    // time units at a course start
+constexpr std::int32_t kServeCol = 9, kServeRow = 17;  // the ball's cell at a stage start
+constexpr int kBallTickMs = 56;
+constexpr int kHelpTrackMax = 56;            // the hidden track bar's maximum and position once help opens
+constexpr int kRankLeft = 32, kRankTop = 24; // the ranking page inside the help panel
+constexpr const char* kLogIndent = "                  ";  // eighteen blanks before the stage's title
+
+}  // namespace
+
+void TForm1::selectCourse(std::uint8_t n) {
+    state.courseNo = n;
+    startCourse();
+    loadCourseData();
+}
+
+void TForm1::startCourse() {
+    engine::tmy& my = state.my;
+    start_box.hide();
+    my.score = 0;
+    my.maxCombo = 1;
+    my.maxHp = kCourseMaxHp;
+    my.mhpQuota = kMhpQuota;
+    my.stageNo = -1;
+    my.stagesCleared = state.lastStageNo;
+    my.mhp = 0;
+    my.barHalfWidth = 1;
+    my.barX = kStartBarX;
+    my.barRow = engine::kBarRow;
+    my.combo = 1;
+    ok_b.show();
+    play_l.hide();
+    help_b.show();
+    if (my.clearCount >= 1) store_b.show();
+    moji_l2.setCaption(course(state.courseNo).banner);
+    moji_l2a.setCaption("LOVE THE BEAT!");
+    my.timeLeft = kCourseTime;
+    state.timePresent = 0;
+    engine_->playSound0("b.wav");
+}
+
+void TForm1::showCourseHint(std::uint8_t n) {
+    hint_l.setCaption(course(n).hint);
+    star_l2.setCaption(course(n).rating);
+    star_l3.show();
+}
+
+void TForm1::Label29MouseMove() {
+    hint_l.setCaption("");
+    star_l2.setCaption("");
+    star_l3.hide();
+}
+
+void TForm1::ok_bClick() {
+    engine::tmy& my = state.my;
+    engine_->playSound0("b.wav");
+    ok_b.hide();
+    ++my.stageNo;
+    help_b.hide();
+    store_b.hide();
+    engine::loadStageFile(stagePath(), state.blockGrid, state.stageTitle, state.stageAuthor);
+    moji_l.setCaption(std::string(kLogIndent) + "『" + state.stageTitle + "』 by " + state.stageAuthor);
+    engine_->placeBar();
+    engine_->drawBlocks();
+    my.ballX = kServeCol;
+    my.ballY = kServeRow;
+    engine::resetTrail(my);
+    engine_->drawServeBall();
+    state.ballDX = 0;
+    state.ballDY = -1;
+    moji_l2.setCaption("『" + state.stageTitle + "』");
+    moji_l2a.setCaption("by " + state.stageAuthor);
+    my.timeLeft += state.timePresent;
+    play_l.setCaption("");
+    play_l.show();
+    try_b.show();
+    moji_l2.setTransparent(false);
+    moji_l2a.setTransparent(false);
+}
+
+void TForm1::help_bClick() {
+    help_box.moveTo(0, 0);
+    help_box.show();
+    engine_->playSound0("b.wav");
+    main_sp_l.setRange(main_sp_l.minimum(), kHelpTrackMax);
+    main_sp_l.setPosition(kHelpTrackMax);
+}
+
+void TForm1::Button3Click() {
+    engine_->playSound0("b2.wav");
+    help_box.hide();
+    Timer1.setInterval(kBallTickMs);
+    saveCommonData();
+}
+
+void TForm1::Button4Click() {
+    engine_->playSound0("b2.wav");
+    rank_box.moveTo(kRankLeft, kRankTop);
+    rank_box.show();
+}
+
+void TForm1::Button48Click() {
+    engine_->playSound0("b2.wav");
+    rank_box.hide();
+}
+
+void TForm1::BitBtn3Click() {
+    engine::loadStageFile(stagePath(), state.blockGrid, state.stageTitle, state.stageAuthor);
+}
+
+void TForm1::Button5Click() {
+    for (int col = 1; col <= engine::kFieldCols; ++col)
+        for (int row = 1; row <= engine::kFieldRows; ++row) state.blockGrid.set(col, row, engine::Empty);
+}
+
+}  // namespace game

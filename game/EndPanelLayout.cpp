@@ -1,0 +1,48 @@
+// The end panel: the run's results and the course records.
+#include <initializer_list>
+
+#include "game/ControlStyle.h"
+#include "game/TForm1.h"
+
+namespace game {
+namespace {
+
+constexpr ui::Colour kCourseNameBack{128, 0, 255};
+
+}  // namespace
+
+void TForm1::layoutEndPanel() {
+    using namespace ui::colours;
+    end_box.setFramed(true);  // a group box without caption
+    const Look onWhite{.back = White};
+    dress(Label7, "YOUR DATA in This CORSE", font(13, White), {.back = Grey, .align = ui::Align::Center});
+    dress(Label20, "", form.defaultFont, onWhite);
+    dress(end_corse_l, "", font(37, Aqua, true, ui::kMinchoP), {.back = kCourseNameBack, .align = ui::Align::Center});
+    dress(clear_l, "", font(24, Red, true, ui::kGothicP, true), onWhite);
+    clear_l.setBounds({188, 144, 260, 30});  // room for "This Corse All Clear!!"
+    dress(Label3, "YOUR SCORE", font(13, Grey), onWhite);
+    dress(end_point_l, "", font(37, Fuchsia), {.back = White, .align = ui::Align::Right});
+    dress(Label19, "YEN", font(13, Black), onWhite);
+    dress(Label18, "YOUR HI-SCORE", font(13, Silver), onWhite);
+    dress(end_hipoint_l, "", font(29, Grey), {.back = White, .align = ui::Align::Right});
+    dress(Label23, "YEN", font(13, Grey), onWhite);
+    dress(Label21, "CLEAR STAGE", font(13, Grey), onWhite);
+    dress(end_stage_l, "", font(27, Black), onWhite);
+    end_stage_l.setBounds({156, 292, 120, 33});
+    dress(Label24, "MAX COMBO", font(13, Grey), onWhite);
+    dress(end_combo_l, "", font(27, Black), onWhite);
+    dress(Label25, "HI-MAX COMBO", font(13, Silver), onWhite);
+    dress(end_hi_combo_l, "", font(27, Grey), onWhite);
+    dress(Label6, "ANY CORSE ALL CLEAR 回数", font(13, Grey), {.back = ui::colours::Silver});
+    dress(end_all_l, "", font(27, Grey), {.back = ui::colours::Silver});
+    end_all_l.setBounds({252, 420, 60, 33});
+    dress(Button10, "ＳＡＶＥ ＡＮＤ GAME END....", font(12, Black));
+
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &Label7, &Label20, &end_corse_l, &clear_l, &Label3, &end_point_l, &Label19, &Label18, &end_hipoint_l,
+             &Label23, &Label21, &end_stage_l, &Label24, &end_combo_l, &Label25, &end_hi_combo_l, &Label6,
+             &end_all_l, &Button10})
+        end_box.add(*c);
+}
+
+}  // namespace game

@@ -1,0 +1,75 @@
+// The help panel with its story and block texts, its picture and the ranking page.
+#include <initializer_list>
+
+#include "game/ControlStyle.h"
+#include "game/TForm1.h"
+
+namespace game {
+namespace {
+
+constexpr ui::Colour kRankBack{128, 128, 192};
+constexpr int kSpeedMin = 45, kSpeedMax = 50;  // range of the hidden track bar
+
+}  // namespace
+
+void TForm1::layoutHelpPanel() {
+    using namespace ui::colours;
+    const ui::Font heading = font(13, Grey);
+    const Look onWhite{.back = White};
+    const ui::Font text = font(16, White);
+    const Look textLook{.back = Grey, .wrap = true};
+    dress(Label8, "ゾルバンブロックストーリー", heading, onWhite);
+    dress(Label9,
+          "ある日、謎のブロック型生命体が地球の衛星・月を侵略・占拠してしまった！月の住人たちの猛反撃がここに始まるグー！"
+          "光の速さで戦って月をとりもどせ！",
+          text, textLook);
+    dress(Label10, "ブロックの種類", heading, onWhite);
+    dress(Label11, "通常ブロックは、１コこわすごとに、mHPが増え、50溜まるとＨＰが１回復ダゾ！", text, textLook);
+    dress(Label12, "点滅ブロックは爆発ブロックだ。周囲を吹き飛ばす物と、横一列を吹き飛ばすのがあるビー", text, textLook);
+    dress(Label13, "その他にも色々な効果をもつブロックがあるのダ。また高得点ブロックもあるゾ！", text, textLook);
+    dress(Label15, "めざせハイスコア！", heading, onWhite);
+    dress(Label14,
+          "コンボをつんで、高得点を狙うんダゾ！高得点が出たら、ホームページへＧＯ！書きこみしてクレタマエー！", text,
+          textLook);
+    dress(Label16, "マウスで操作だゾ！でも黒い画面内でないと反応しないから気をつけロ！時間にも気をつけロ", text,
+          textLook);
+    dress(Label17, "がんばれー！", text, {.back = Grey});
+    Image1.setStretch(true);
+    dress(Button4, "ｲﾝﾀｰﾈｯﾄﾗﾝｷﾝｸﾞ", form.defaultFont);
+    dress(Button3, "モドルモドル", form.defaultFont);
+    dress(speed_l, "スピード", form.defaultFont);
+    dress(slow_l, "遅", form.defaultFont);
+    dress(fast_l, "速", form.defaultFont);
+    main_sp_l.setRange(kSpeedMin, kSpeedMax);
+
+    rank_box.setBackground(kRankBack);
+    const ui::Font rankHeading = font(16, Grey);
+    const ui::Font rankText = font(13, Navy);
+    const Look rankLook{.back = kRankBack, .wrap = true};
+    dress(Label34, "INFOMATION", rankHeading, onWhite);
+    dress(Label35, "ゾルバン開発チームのホームページで、スコアアタックランキングを開催しています！", rankText, rankLook);
+    dress(Label36, "申し込み方法", rankHeading, onWhite);
+    dress(Label37, "点数を、ホームページ掲示板にかメールにて、書きこみして下さい。", rankText, rankLook);
+    dress(Label38, "備考", rankHeading, onWhite);
+    dress(Label39,
+          "このソフトが入っているフォルダに「投稿用.txt」というファイルが作成されるので、書きこみやメールの場合は、"
+          "それをコピーしてペーストして利用してください★よくわからないという人は、普通に書きこみしてね。",
+          rankText, rankLook);
+    dress(Label40, "期間", rankHeading, onWhite);
+    dress(Label41, "ホームページを参照してね☆", rankText, rankLook);
+    dress(Label42, "アドレス", rankHeading, onWhite);
+    Edit1.setText("https://zorban.example.org/");
+    Edit2.setText("zorban@example.org");
+    dress(Button48, "戻る", form.defaultFont);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label34, &Label35, &Label36, &Label37, &Label38,
+                                                              &Label39, &Label40, &Label41, &Label42, &Edit1,
+                                                              &Edit2, &Button48})
+        rank_box.add(*c);
+
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &Label8, &Label9, &Label10, &Label11, &Label12, &Label13, &Label15, &Label14, &Label16, &Label17,
+             &Image1, &Button4, &Button3, &speed_l, &slow_l, &fast_l, &main_sp_l, &rank_box})
+        help_box.add(*c);
+}
+
+}  // namespace game

@@ -1,0 +1,194 @@
+// The window's creation, wiring of its handlers, start-up, closing and the paths beside the program.
+#include "game/TForm1.h"
+
+#include <initializer_list>
+
+#include "engine/FieldPainter.h"
+#include "engine/PlayEngine.h"
+
+namespace game {
+namespace {
+
+constexpr int kBallTickMs = 56;       // normal pace of the ball
+constexpr int kFieldFontSize = 12;    // points, text drawn on the play field
+constexpr int kBadgeHeight = 13;      // px
+
+struct Badge {
+    ui::Image TForm1::*image;
+    int width;  // px of the drawn box; the images are 69, 60 and 52 wide, so the boxes do not match
+    const char* text;
+};
+
+}  // namespace
+
+TForm1::TForm1(ui::Services& services, engine::SoundSink* sound)
+    : services_(services), sound_(sound ? *sound : silence_) {
+    layoutPlayScreen();
+    layoutHiddenControls();
+    layoutHelpPanel();
+    layoutToyPanel();
+    layoutEndPanel();
+    layoutStartPanel();
+    stackControls();
+    fillPlayControls();
+    engine_ = std::make_unique<engine::PlayEngine>(state, controls, services_, sound_);
+    wireHandlers();
+    wireEngine();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::fillPlayControls() {
+    engine::PlayControls& c = controls;
+    c.main_box = &main_box;
+    c.moji_l = &moji_l;
+    c.moji_l2 = &moji_l2;
+    c.moji_l2a = &moji_l2a;
+    c.moji_l3 = &moji_l3;
+    c.moji_l3a = &moji_l3a;
+    c.combo_l = &combo_l;
+    c.state_l = &state_l;
+    c.time_l = &time_l;
+    c.stage_l = &stage_l;
+    c.point_l = &point_l;
+    c.high_l = &high_l;
+    c.hp_l = &hp_l;
+    c.mp_l = &mp_l;
+    c.try_b = &try_b;
+    c.play_l = &play_l;
+    c.cg = &cg;
+    c.Timer1 = &Timer1;
+    c.Timer2 = &Timer2;
+    c.Timer3 = &Timer3;
+    c.Timer4 = &Timer4;
+    c.Timer5 = &Timer5;
+    c.Timer6 = &Timer6;
+    c.Timer7 = &Timer7;
+    c.lv_l = &lv_l;
+    c.gold_l = &gold_l;
+    c.l2 = &l2;
+    c.badges = {&e1, &e2, &e3};
+    c.toyButtons = {&item1_b, &item2_b, &item3_b, &item4_b, &item5_b, &item6_b, &item7_b};
+    c.c_b1 = &c_b1;
+    c.c_b3 = &c_b3;
+    c.c_b4 = &c_b4;
+    c.c_b5 = &c_b5;
+    c.c_b6 = &c_b6;
+    c.star_l = &star_l;
+    c.ok_b = &ok_b;
+    c.end_b = &end_b;
+    c.start_box = &start_box;
+    c.help_b = &help_b;
+    c.store_b = &store_b;
+}
+
+void TForm1::wireHandlers() {
+    form.onCreate = [this] { FormCreate(); };
+    form.onClose = [this] { FormClose(); };
+    form.onDestroy = [this] { FormDestroy(); };
+
+    ui::Button* courseButtons[] = {&c_b1, &Button6, &c_b3, &c_b4, &c_b5, &c_b6};
+    for (std::uint8_t n = 1; n <= 6; ++n) {
+        courseButtons[n - 1]->onClick = [this, n] { selectCourse(n); };
+        courseButtons[n - 1]->onMouseMove = [this, n](const ui::MouseEvent&) { showCourseHint(n); };
+    }
+    Button2.onClick = [this] { selectCourse(1); };
+    start_box.onMouseMove = [this](const ui::MouseEvent&) { Label29MouseMove(); };
+    Label29.onMouseMove = [this](const ui::MouseEvent&) { Label29MouseMove(); };
+
+    ok_b.onClick = [this] { ok_bClick(); };
+    help_b.onClick = [this] { help_bClick(); };
+    Button3.onClick = [this] { Button3Click(); };
+    Button4.onClick = [this] { Button4Click(); };
+    Button48.onClick = [this] { Button48Click(); };
+    BitBtn2.onClick = [this] { BitBtn2Click(); };
+    BitBtn3.onClick = [this] { BitBtn3Click(); };
+    Button5.onClick = [this] { Button5Click(); };
+
+    end_b.onClick = [this] { end_bClick(); };
+    Button10.onClick = [this] { Button10Click(); };
+
+    store_b.onClick = [this] { store_bClick(); };
+    Button8.onClick = [this] { Button8Click(); };
+    Button7.onClick = [this] { Button7Click(); };
+    // Press and release both show the toy, so that the row the click selected is the one shown.
+    item_list.onMouseDown = [this](const ui::MouseEvent&) { item_listMouseDown(); };
+    item_list.onMouseUp = [this](const ui::MouseEvent&) { item_listMouseDown(); };
+}
+
+void TForm1::wireEngine() {
+    engine::PlayEngine& e = *engine_;
+    e.saveCommonData = [this] { saveCommonData(); };
+    Timer1.onTimer = [&e] { e.Timer1Timer(); };
+    Timer2.onTimer = [&e] { e.Timer2Timer(); };
+    Timer3.onTimer = [&e] { e.Timer3Timer(); };
+    Timer4.onTimer = [&e] { e.Timer4Timer(); };
+    Timer5.onTimer = [&e] { e.Timer5Timer(); };
+    Timer6.onTimer = [&e] { e.Timer6Timer(); };
+    Timer7.onTimer = [&e] { e.Timer7Timer(); };
+    Button1.onClick = [&e] { e.Button1Click(); };
+    // The window and both pictures over the field share the field's origin.
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&form, &main_box, &main_cg}) {
+        c->onMouseMove = [&e](const ui::MouseEvent& m) { e.main_boxMouseMove(m.x, m.y); };
+        c->onMouseDown = [&e](const ui::MouseEvent& m) { e.main_boxMouseDown(m.button); };
+    }
+}
+
+void TForm1::FormCreate() {
+    // The sound adapter pre-loads and keeps the channels' waves itself; nothing is played here.
+    services_.random.randomize();
+
+    engine::tmy& my = state.my;
+    my.courseMemo.clear();
+    my.money = 0;
+    state.ballDX = 1;
+    state.ballDY = 1;
+    my.barRow = engine::kBarRow;
+    my.barHalfWidth = 1;
+    my.stageNo = -1;
+
+    for (ui::Label* l : {&moji_l2, &moji_l3, &moji_l2a, &moji_l3a, &hint_l}) l->setCaption("");
+    engine::clearField(main_box);
+    Timer1.setInterval(kBallTickMs);
+    main_box.fontSize = kFieldFontSize;
+    state.timePresent = 0;
+    start_box.moveTo(0, 0);
+    end_box.moveTo(0, 0);
+    start_box.show();
+    end_box.hide();
+    drawBadges();
+    Image1.loadPicture(services_.programDir + "cg/usu1.bmp");
+    load_box.initialDir = services_.programDir + "dat";
+    loadCommonData();
+}
+
+void TForm1::drawBadges() {
+    static constexpr Badge kBadges[] = {{&TForm1::e1, 52, "999COMBO"}, {&TForm1::e2, 60, " 999TIME"}, {&TForm1::e3, 69, "  99HP"}};
+    for (const Badge& b : kBadges) {
+        ui::Image& image = this->*b.image;
+        image.fontColour = ui::colours::Grey;
+        image.fontBold = true;
+        image.rectangle(0, 0, b.width, kBadgeHeight);
+        image.textOut(2, 2, b.text);
+    }
+}
+
+void TForm1::FormClose() { saveCommonData(); }
+
+// The sound adapter releases the waves it keeps for the two channels when it is destroyed, after
+// the window; there is nothing of the window's own to release.
+void TForm1::FormDestroy() {}
+
+std::string TForm1::datPath(const std::string& name) const { return services_.programDir + "dat/" + name; }
+
+std::string TForm1::coursePath() const { return datPath("my" + std::to_string(state.courseNo) + ".dat"); }
+
+std::string TForm1::stagePath() const {
+    return datPath("map" + std::to_string(state.courseNo) + "-" + std::to_string(state.my.stageNo) + ".dat");
+}
+
+std::string TForm1::postingPath() const {
+    return services_.programDir + "投稿用" + std::to_string(state.courseNo) + ".txt";
+}
+
+}  // namespace game

@@ -1,0 +1,273 @@
+// Start-up, the common and course save files, "初期化" and saves that fail half-way.
+#include <cerrno>
+#include <filesystem>
+
+#include "WindowFixture.h"
+#include "ui/core/TextWriter.h"
+
+namespace gametest {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class SaveDataTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        folder.writePictures();
+        folder.writeCatalogue({"gu-gu", "moon"});
+    }
+    void TearDown() override { ui::TextWriter::setFaultHook(nullptr); }
+
+    Lines zeros(int n) { return Lines(n, "0"); }
+};
+
+TEST_F(SaveDataTest, StartUpReadsTheCommonFileAndSetsTheInitialValues) {
+    folder.writeCommon(3, 1, 500, {7, 0, 99});
+    game::TForm1& w = open();
+    EXPECT_TRUE(errors().empty());
+    EXPECT_EQ(my().clearCount, 3);
+    EXPECT_EQ(my().course3Cleared, 1);
+    EXPECT_EQ(my().money, 500);
+    EXPECT_EQ(my().toyOwned[0], 7);
+    EXPECT_EQ(my().toyOwned[2], 99);
+    EXPECT_EQ(my().stageNo, -1);
+    EXPECT_EQ(my().barRow, 18);
+    EXPECT_EQ(w.state.ballDX, 1);
+    EXPECT_EQ(w.Timer1.interval(), 56);
+    EXPECT_FALSE(w.Timer1.enabled());
+    EXPECT_TRUE(w.start_box.visible());
+    EXPECT_FALSE(w.end_box.visible());
+    EXPECT_EQ(w.end_box.bounds().left, 0);
+    EXPECT_EQ(w.end_box.bounds().top, 0);
+    EXPECT_EQ(w.load_box.initialDir, folder.programDir() + "dat");
+    EXPECT_EQ(w.main_box.picture().colourAt(200, 200), ui::colours::Black);
+    EXPECT_EQ(w.e1.picture().colourAt(30, 0), ui::colours::Black);  // the badge box's outline
+}
+
+struct ToyCount {
+    std::int32_t stored;
+    int loaded;
+};
+class ToyCountTest : public SaveDataTest, public ::testing::WithParamInterface<ToyCount> {};
+
+TEST_P(ToyCountTest, KeepsTheLowEightBits) {
+    folder.writeCommon(0, 0, 0, {0, 0, 0, 0, 0, GetParam().stored});
+    open();
+    EXPECT_TRUE(errors().empty());
+    EXPECT_EQ(my().toyOwned[5], GetParam().loaded);
+}
+INSTANTIATE_TEST_SUITE_P(Counts, ToyCountTest,
+                         ::testing::Values(ToyCount{300, 44}, ToyCount{-1, 255}, ToyCount{256, 0}, ToyCount{99, 99}));
+
+TEST_F(SaveDataTest, AMissingHelpPictureStopsStartUpAndTheUnreadFileIsNotOverwritten) {
+    std::filesystem::remove(folder.path("cg/usu1.bmp"));
+    folder.writeCommon(5, 0, 1234);
+    const std::string before = folder.read("dat/my.dat");
+    game::TForm1& w = open();
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_EQ(errors()[0], "ﾌｧｲﾙ " + folder.programDir() + "cg/usu1.bmp は開けません.");
+    EXPECT_EQ(my().money, 0);
+    EXPECT_EQ(w.load_box.initialDir, "");
+    run([&] { w.FormClose(); });
+    EXPECT_EQ(folder.read("dat/my.dat"), before);
+}
+
+TEST_F(SaveDataTest, AMissingCommonFileIsReportedAndWrittenOnClose) {
+    game::TForm1& w = open();
+    ASSERT_EQ(errors(), Lines{"ﾌｧｲﾙが見つかりません."});
+    my().money = 250;
+    run([&] { w.FormClose(); });
+    Lines expected{"0", "0", "250"};
+    for (const auto& z : zeros(513)) expected.push_back(z);
+    EXPECT_EQ(folder.lines("dat/my.dat"), expected);
+}
+
+TEST_F(SaveDataTest, AMalformedCommonFileStopsTheLoadAndIsKept) {
+    folder.writeLines("dat/my.dat", {"4", "x1", "300"});
+    const std::string before = folder.read("dat/my.dat");
+    game::TForm1& w = open();
+    ASSERT_EQ(errors(), Lines{"入力値が数値ではありません."});
+    EXPECT_EQ(my().clearCount, 4);
+    EXPECT_EQ(my().money, 0);
+    run([&] { w.Button7Click(); });  // "GO HOME" saves the common file
+    EXPECT_EQ(folder.read("dat/my.dat"), before);
+}
+
+TEST_F(SaveDataTest, TheCommonFileComesBackAsItWasSaved) {
+    folder.writeCommon(0, 0, 0);
+    game::TForm1& w = open();
+    my().clearCount = 99;
+    my().course3Cleared = 1;
+    my().money = 99999;
+    my().toyOwned[0] = 1;
+    my().toyOwned[512] = 255;
+    run([&] { w.saveCommonData(); });
+    const Lines lines = folder.lines("dat/my.dat");
+    ASSERT_EQ(lines.size(), 516u);
+    EXPECT_EQ(lines[3], "1");
+    EXPECT_EQ(lines[515], "255");
+    my() = {};
+    run([&] { w.loadCommonData(); });
+    EXPECT_EQ(my().clearCount, 99);
+    EXPECT_EQ(my().money, 99999);
+    EXPECT_EQ(my().toyOwned[512], 255);
+}
+
+TEST_F(SaveDataTest, AShortCourseFileLoadsWhatItHasWithoutError) {
+    folder.writeCommon(0, 0, 0);
+    folder.writeLines("dat/my2.dat", {"memo", "3", "4567"});
+    game::TForm1& w = open();
+    my().hiMaxCombo = 77;
+    run([&] { w.selectCourse(2); });
+    EXPECT_TRUE(errors().empty());
+    EXPECT_EQ(my().courseMemo, "memo");
+    EXPECT_EQ(my().hiScore, 4567);
+    EXPECT_EQ(my().maxHp, 0);
+    EXPECT_EQ(my().mhpQuota, 0);
+    EXPECT_EQ(my().badgeCombo, 0);
+    EXPECT_EQ(my().hiMaxCombo, 0);
+    EXPECT_EQ(w.state.toyTable[1].name, "moon");
+}
+
+TEST_F(SaveDataTest, LinesTwoSixSevenAndEightOfTheCourseFileHaveNoEffect) {
+    folder.writeCommon(0, 0, 0);
+    folder.writeLines("dat/my1.dat", {"", "7", "10", "99", "50", "55", "44", "6", "1", "0", "1", "12"});
+    game::TForm1& w = open();
+    run([&] { w.selectCourse(1); });
+    EXPECT_EQ(my().stagesCleared, -1);
+    EXPECT_EQ(my().stageNo, -1);
+    EXPECT_EQ(my().hp, 10);
+    EXPECT_EQ(my().mhp, 0);
+    EXPECT_EQ(my().hiScore, 10);
+    EXPECT_EQ(my().badgeCombo, 1);
+    EXPECT_EQ(my().badgeHp, 1);
+    EXPECT_EQ(my().hiMaxCombo, 12);
+}
+
+TEST_F(SaveDataTest, AnEmptyLineWhereANumberBelongsShiftsTheRest) {
+    folder.writeCommon(0, 0, 0);
+    folder.writeLines("dat/my1.dat", {"", "0", "", "5", "6", "50"});
+    game::TForm1& w = open();
+    run([&] { w.selectCourse(1); });
+    EXPECT_EQ(my().courseMemo, "");
+    EXPECT_EQ(my().hiScore, 5);
+    EXPECT_EQ(my().maxHp, 6);
+    EXPECT_EQ(my().mhpQuota, 50);
+}
+
+TEST_F(SaveDataTest, ANonNumberStopsTheCourseLoadWhereItStands) {
+    folder.writeCommon(0, 0, 0);
+    folder.writeLines("dat/my3.dat", {"new memo", "4", "12a", "1", "1"});
+    game::TForm1& w = open();
+    my().hiScore = 800;
+    run([&] { w.selectCourse(3); });
+    ASSERT_EQ(errors(), Lines{"入力値が数値ではありません."});
+    EXPECT_EQ(my().courseMemo, "new memo");
+    EXPECT_EQ(my().stagesCleared, 4);
+    EXPECT_EQ(my().hiScore, 800);
+    EXPECT_EQ(my().maxHp, 99);     // from startCourse
+    EXPECT_EQ(my().mhpQuota, 50);  // from startCourse
+    EXPECT_EQ(my().hp, 0);         // step 3 skipped
+    EXPECT_EQ(w.state.toyTable[0].name, "");  // catalogue not read
+}
+
+TEST_F(SaveDataTest, AMissingCourseFileIsReportedAfterTheCourseIsReady) {
+    folder.writeCommon(0, 0, 0);
+    game::TForm1& w = open();
+    run([&] { w.selectCourse(4); });
+    EXPECT_EQ(errors(), Lines{"ﾌｧｲﾙが見つかりません."});
+    EXPECT_FALSE(w.start_box.visible());
+    EXPECT_TRUE(w.ok_b.visible());
+    EXPECT_EQ(my().maxHp, 99);
+    EXPECT_EQ(my().mhpQuota, 50);
+}
+
+TEST_F(SaveDataTest, ResetRewritesEverySaveFile) {
+    folder.writeCommon(9, 1, 777, {1, 2, 3});
+    game::TForm1& w = open();
+    my().courseMemo = "keep me";
+    my().mhpQuota = 50;
+    my().stageNo = 4;
+    my().hiScore = 5000;
+    run([&] { w.BitBtn2Click(); });
+    EXPECT_TRUE(errors().empty());
+    EXPECT_EQ(w.state.courseNo, 6);
+    for (int n = 1; n <= 6; ++n) {
+        EXPECT_EQ(folder.lines("dat/my" + std::to_string(n) + ".dat"),
+                  (Lines{"keep me", "0", "0", "99", "50", "10", "0", "4", "0", "0", "0", "1"}))
+            << n;
+        EXPECT_EQ(folder.lines("投稿用" + std::to_string(n) + ".txt").at(1), "【？？？？】");
+    }
+    Lines common{"0", "0", "0"};
+    for (const auto& z : zeros(513)) common.push_back(z);
+    EXPECT_EQ(folder.lines("dat/my.dat"), common);
+}
+
+// A save that fails at any step leaves the previous file whole and readable, and reports the error.
+struct Fault {
+    ui::TextWriter::Step step;
+    int index;
+};
+class InterruptedSaveTest : public SaveDataTest, public ::testing::WithParamInterface<Fault> {
+protected:
+    void failAt(const Fault& f) {
+        ui::TextWriter::setFaultHook([f](ui::TextWriter::Step s, int i) { return s == f.step && i == f.index ? ENOSPC : 0; });
+    }
+    bool leftovers() const {
+        for (const auto& e : std::filesystem::directory_iterator(folder.path("dat")))
+            if (e.path().filename().string().ends_with(".tmp")) return true;
+        return false;
+    }
+};
+
+TEST_P(InterruptedSaveTest, CommonFile) {
+    folder.writeCommon(2, 0, 300, {1});
+    game::TForm1& w = open();
+    const std::string before = folder.read("dat/my.dat");
+    my().money = 0;
+    failAt(GetParam());
+    run([&] { w.FormClose(); });
+    EXPECT_EQ(errors(), Lines{"ﾃﾞｨｽｸがいっぱいです."});
+    EXPECT_EQ(folder.read("dat/my.dat"), before);
+    EXPECT_FALSE(leftovers());
+    ui::TextWriter::setFaultHook(nullptr);
+    run([&] { w.loadCommonData(); });
+    EXPECT_EQ(my().money, 300);
+}
+
+TEST_P(InterruptedSaveTest, CourseFileAndThePostingFileAfterIt) {
+    folder.writeCommon(0, 0, 0);
+    folder.writeCourse(2, 4321, 9);
+    game::TForm1& w = open();
+    run([&] { w.selectCourse(2); });
+    const std::string before = folder.read("dat/my2.dat");
+    my().hiScore = 99999;
+    failAt(GetParam());
+    run([&] { w.saveCourseData(); });
+    EXPECT_EQ(errors(), Lines{"ﾃﾞｨｽｸがいっぱいです."});
+    EXPECT_EQ(folder.read("dat/my2.dat"), before);
+    EXPECT_FALSE(std::filesystem::exists(folder.path("投稿用2.txt")));
+    EXPECT_FALSE(leftovers());
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, InterruptedSaveTest,
+                         ::testing::Values(Fault{ui::TextWriter::Step::Open, 0}, Fault{ui::TextWriter::Step::Write, 0},
+                                           Fault{ui::TextWriter::Step::Write, 1}, Fault{ui::TextWriter::Step::Write, 2},
+                                           Fault{ui::TextWriter::Step::Write, 11},
+                                           Fault{ui::TextWriter::Step::Close, 0}));
+
+TEST_F(SaveDataTest, ClosingInTheMiddleOfACourseSavesTheCommonFileOnly) {
+    folder.writeCommon(0, 0, 0);
+    folder.writeCourse(1, 10, 2);
+    game::TForm1& w = open();
+    run([&] { w.selectCourse(1); });
+    const std::string course = folder.read("dat/my1.dat");
+    my().hiScore = 50000;
+    my().money = 42;
+    run([&] { w.FormClose(); });
+    EXPECT_EQ(folder.read("dat/my1.dat"), course);
+    EXPECT_EQ(folder.lines("dat/my.dat").at(2), "42");
+}
+
+}  // namespace
+}  // namespace gametest

@@ -1,0 +1,36 @@
+// A zorban window running headless on a virtual clock in a temporary game folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "GameFolder.h"
+#include "engine/SoundSink.h"
+#include "game/TForm1.h"
+#include "ui/core/HeadlessPlatform.h"
+
+namespace gametest {
+
+class WindowFixture : public ::testing::Test {
+protected:
+    // The platform goes first when the test ends: its timer host lets go of the window's timers.
+    GameFolder folder;
+    engine::RecordingSoundSink sound;
+    std::unique_ptr<game::TForm1> window;
+    ui::HeadlessPlatform platform{folder.programDir()};
+
+    // Creates the window and runs its creation handler (errors land in platform.dialogs.errors).
+    game::TForm1& open() {
+        window = std::make_unique<game::TForm1>(platform.services(), &sound);
+        platform.start(window->form);
+        return *window;
+    }
+    // Runs a handler as the window would.
+    void run(const std::function<void()>& handler) { platform.handle(handler); }
+    void click(ui::Control& c) { run(c.onClick); }
+    const std::vector<std::string>& errors() const { return platform.dialogs.errors; }
+    engine::tmy& my() { return window->state.my; }
+};
+
+}  // namespace gametest

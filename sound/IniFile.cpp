@@ -1,0 +1,85 @@
+// Reads an initialisation file of [sections] and key=value lines and answers integer look-ups like the profile API.
+#include "sound/IniFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <limits>
+
+namespace sound {
+namespace {
+
+std::string_view trim(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool sameName(std::string_view lowered, std::string_view name) {
+    if (lowered.size() != name.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (lowered[i] != std::tolower(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+std::int32_t parseInt(std::string_view text) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    std::int64_t value = 0;
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = std::min(value * 10 + (text[i] - '0'), kLimit);
+    if (negative) value = -value;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                                std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+IniFile IniFile::load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::string text(kMaxFileBytes, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return parse(text);
+}
+
+IniFile IniFile::parse(std::string_view text) {
+    IniFile file;
+    std::string section;
+    bool inSection = false;  // keys before the first section belong to none
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (line.empty() || line.front() == ';') continue;
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']');
+            section = lower(trim(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1)));
+            inSection = true;
+            continue;
+        }
+        const std::size_t eq = line.find('=');
+        if (!inSection || eq == std::string_view::npos) continue;
+        file.entries_.push_back({section, lower(trim(line.substr(0, eq))), std::string(trim(line.substr(eq + 1)))});
+    }
+    return file;
+}
+
+std::int32_t IniFile::getInt(std::string_view section, std::string_view key, std::int32_t fallback) const {
+    // The first occurrence wins, as with the profile API.
+    for (const Entry& e : entries_) {
+        if (sameName(e.section, section) && sameName(e.key, key)) return e.value.empty() ? fallback : parseInt(e.value);
+    }
+    return fallback;
+}
+
+}  // namespace sound

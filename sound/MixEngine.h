@@ -1,0 +1,131 @@
+// The mixer's process-wide state and its session engine: eight channel queues summed into a ring of blocks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sound/AudioOutput.h"
+#include "sound/MixBlock.h"
+#include "sound/MixSession.h"
+#include "sound/MixWave.h"
+#include "sound/PlayEntry.h"
+#include "sound/PlayParams.h"
+
+namespace sound {
+
+class WaveModule;
+
+// Optional argument of InitMixSession; a record whose size is not 10 is ignored.
+struct MixInitConfig {
+    std::uint16_t size = 10;
+    std::uint32_t flags = 0;        // kConfigChannels, kConfigRate
+    std::uint16_t channels = 0;     // wanted output channels
+    std::uint16_t rateCode = 0;     // 11, 22 or 44 (kHz)
+};
+inline constexpr std::uint16_t kMixInitConfigSize = 10;
+inline constexpr std::uint32_t kConfigChannels = 1;
+inline constexpr std::uint32_t kConfigRate = 2;
+
+// Flags of CloseMixChannel and FlushMixChannel.
+inline constexpr std::uint32_t kMixAllChannels = 1;
+inline constexpr std::uint32_t kMixNoRemix = 2;
+
+// Modes of OpenMixChannel.
+inline constexpr int kOpenOne = 0;
+inline constexpr int kOpenAll = 1;
+inline constexpr int kOpenCount = 2;
+
+// Sources of LoadMixWave.
+inline constexpr int kWaveFromFile = 1;
+inline constexpr int kWaveFromResource = 2;
+inline constexpr int kWaveFromMemory = 4;
+
+inline constexpr int kPlayEntryPool = 100;  // plays that can be queued at once over all channels
+
+class MixEngine {
+public:
+    // The output must outlive the engine. iniPath names SOUNDMIX.INI (a missing file gives every default).
+    MixEngine(AudioOutput& output, std::string iniPath);
+    ~MixEngine();
+    MixEngine(const MixEngine&) = delete;
+    MixEngine& operator=(const MixEngine&) = delete;
+
+    // Every operation raises EMixerError with the mixer's own message on failure.
+    MixSession* InitMixSession(const MixInitConfig* config);
+    void ActivateMixSession(MixSession* session, bool on);
+    void OpenMixChannel(MixSession* session, int channel, int mode);
+    void CloseMixChannel(MixSession* session, int channel, std::uint32_t flags);
+    void FlushMixChannel(MixSession* session, int channel, std::uint32_t flags);
+    // source kWaveFromFile: name is a path; kWaveFromResource: a resource of module named name ("#n" for number n);
+    // kWaveFromMemory: memoryFile holds the RIFF image and name only names the wave.
+    MixWave* LoadMixWave(MixSession* session, std::string_view name, const WaveModule* module, int source,
+                         std::span<const std::uint8_t> memoryFile = {});
+    void ReleaseMixWave(MixSession* session, MixWave* wave);
+    void PlayMixWave(PlayParams* params);
+    void EndMixSession(MixSession* session);
+    // Runs for every block the output reports done: reclaims blocks, retires finished plays, renders new blocks.
+    void ServiceMixDevice();
+
+    // Inspection, for the component and for tests.
+    MixSession* currentSession() const { return current_; }
+    MixSession* deviceOwner() const { return owner_; }
+    // True while any queued or waiting play still uses the wave (after that it can be released without a gap).
+    bool isWaveInUse(const MixWave* wave) const;
+    int freeEntries() const;
+    int blocksAtDevice() const;
+    std::uint32_t currentPosition(const MixSession& session) const;
+
+private:
+    MixSession& checked(MixSession* session);
+    bool isLoaded(const MixWave* wave) const;
+    PlayEntry* takeEntry();
+    void giveBack(PlayEntry* entry);
+    bool dropChannel(MixSession& s, int channel);
+    bool dropWave(PlayEntry*& head, const MixWave* wave);
+    void dropWaiting(MixSession& s);
+
+    std::uint32_t deviceCounter(const MixSession& s) const;  // byte counter corrected by the offset
+    void setPosition(MixSession& s, std::uint32_t position);
+    void stopKeepingPosition(MixSession& s);
+
+    void openDevice(MixSession& s);
+    void closeDevice(MixSession& s);
+    void releaseDeviceQueue();
+    void appendToDeviceQueue(MixBlock* block);
+    void unlinkFromDeviceQueue(MixBlock* block);
+    void submit(MixBlock* block);
+
+    MixBlock* renderBlock(MixSession& s);
+    bool renderAndSubmit(MixSession& s);
+    void fillBlock(MixSession& s, std::uint8_t* out, std::array<PlayEntry*, kMixChannels>& sounding, int count);
+    void remix(MixSession& s, PlayEntry* entry, std::uint32_t start);
+    void placeWaiting(MixSession& s);
+    int chooseLruChannel(const MixSession& s) const;
+    void onBlockDone();
+
+    AudioOutput& output_;
+    std::string iniPath_;
+    std::unique_ptr<MixSession> session_;  // the one session of the process
+    MixSession* current_ = nullptr;
+    MixSession* owner_ = nullptr;          // the session that owns the device
+    std::array<PlayEntry, kPlayEntryPool> pool_{};
+    PlayEntry* freeEntries_ = nullptr;
+    std::unique_ptr<std::array<MixBlock, kBlockRingSize>> blocks_;  // allocated at activation
+    MixBlock* deviceHead_ = nullptr;       // blocks written to the device, oldest first
+    MixBlock* deviceTail_ = nullptr;
+    std::vector<std::unique_ptr<MixWave>> waves_;  // every loaded wave until it is released
+
+    struct Notice {
+        MixNotifyTarget* target;
+        int channel;
+        MixWave* wave;
+    };
+    std::array<Notice, kPlayEntryPool> notices_{};  // end-of-play notices gathered during one service
+};
+
+}  // namespace sound

@@ -1,0 +1,57 @@
+// Helpers for the mixer tests: WAV images in memory, a temporary folder, and an engine on the virtual output.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sound/MixEngine.h"
+#include "sound/VirtualAudioOutput.h"
+
+namespace soundtest {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A RIFF WAVE image with one fmt chunk and one data chunk.
+Bytes makeWav(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, const Bytes& data,
+              std::uint16_t formatTag = 1);
+// Bytes of little-endian 16-bit samples.
+Bytes pcm16(const std::vector<std::int16_t>& samples);
+Bytes filled(std::size_t n, std::uint8_t value);
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string dir() const { return dir_.string(); }
+    void write(const std::string& name, const Bytes& bytes) const;
+    void write(const std::string& name, const std::string& text) const;
+
+private:
+    std::filesystem::path dir_;
+};
+
+// An engine on a virtual output, with SOUNDMIX.INI holding iniText; the session is created, not yet activated.
+struct MixRig {
+    explicit MixRig(const std::string& iniText = "", const sound::MixInitConfig* config = nullptr);
+    // Activates and opens the channels of mask, as a game window does (Activated, then Channels = 3).
+    void start(std::uint8_t mask = 3);
+    // A wave of raw output-format samples, loaded from memory (no conversion).
+    sound::MixWave* wave(const Bytes& samples);
+    void play(int channel, sound::MixWave* wave, std::uint32_t flags = 0, std::uint16_t loops = 0,
+              sound::MixNotifyTarget* notify = nullptr);
+    // The bytes heard from position `from` on, n of them.
+    Bytes heard(std::size_t from, std::size_t n) const;
+
+    TempDir dir;
+    sound::VirtualAudioOutput out;
+    std::unique_ptr<sound::MixEngine> engine;
+    sound::MixSession* session = nullptr;
+};
+
+}  // namespace soundtest

@@ -118,9 +118,27 @@ void glyph(ui::Image& image, int col, int row, Colour colour) {
 
 }  // namespace
 
+void advanceColourPhase(std::int32_t& colourPhase) {
+    colourPhase = colourPhase >= 0 && colourPhase < kColourPhases - 1 ? colourPhase + 1 : 0;
+}
+
+bool takeBallFlash(std::int32_t& ballFlashTicks) {
+    if (ballFlashTicks <= 0) return false;
+    --ballFlashTicks;
+    return true;
+}
+
+void shiftTrail(tmy& my) {
+    for (int place = 0; place < 3; ++place) {
+        my.trailX[place] = my.trailX[place + 1];
+        my.trailY[place] = my.trailY[place + 1];
+    }
+    my.trailX[3] = my.ballX;
+    my.trailY[3] = my.ballY;
+}
+
 void drawBlocks(ui::Image& image, const BlockGrid& grid, std::int32_t& colourPhase) {
-    colourPhase = colourPhase + 1;
-    if (colourPhase >= kColourPhases || colourPhase < 0) colourPhase = 0;
+    advanceColourPhase(colourPhase);
     paintCells(image, grid, colourPhase, View::Play);
 }
 
@@ -128,23 +146,14 @@ void drawEditorGrid(ui::Image& image, const BlockGrid& grid) { paintCells(image,
 
 void drawBall(ui::Image& image, GameState& state) {
     tmy& my = state.my;
-    const BallShades* shades = &kGreyBall;
-    if (state.ballFlashTicks > 0) {
-        --state.ballFlashTicks;
-        shades = &kBlueBall;
-    }
+    const BallShades* shades = takeBallFlash(state.ballFlashTicks) ? &kBlueBall : &kGreyBall;
     image.fontSize = kFieldFontSize;
     image.brushColour = ui::colours::Black;
     glyph(image, my.ballX, my.ballY, shades->ball);
     for (int place = 3; place >= 0; --place)
         glyph(image, my.trailX[place], my.trailY[place], shades->trail[static_cast<std::size_t>(place)]);
     image.fontColour = ui::colours::Black;
-    for (int place = 0; place < 3; ++place) {
-        my.trailX[place] = my.trailX[place + 1];
-        my.trailY[place] = my.trailY[place + 1];
-    }
-    my.trailX[3] = my.ballX;
-    my.trailY[3] = my.ballY;
+    shiftTrail(my);
     image.invalidate();
 }
 

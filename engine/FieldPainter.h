@@ -31,6 +31,12 @@ void drawBlocks(ui::Image& image, const BlockGrid& grid, std::int32_t& colourPha
 // labels) and with the invisible block shown, two cells tall.
 void drawEditorGrid(ui::Image& image, const BlockGrid& grid);
 
+// The state changes of a redraw, for when nothing is painted: the colour phase steps on (0..5, wrapping),
+// the ball flash counts down (true while it lasts), the trail takes the ball's cell as its newest place.
+void advanceColourPhase(std::int32_t& colourPhase);
+bool takeBallFlash(std::int32_t& ballFlashTicks);
+void shiftTrail(tmy& my);
+
 // Paints the ball at (my.ballX, my.ballY) and its four trail places, in blues while
 // state.ballFlashTicks runs (counting it down) or greys, then shifts the trail.
 void drawBall(ui::Image& image, GameState& state);

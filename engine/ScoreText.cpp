@@ -1,0 +1,24 @@
+// Formatting scores with the 億 and 万 groups.
+#include "engine/ScoreText.h"
+
+namespace engine {
+namespace {
+
+std::string lastFour(std::int64_t v) {
+    std::string s = std::to_string(v);
+    return s.size() > 4 ? s.substr(s.size() - 4) : s;
+}
+
+}  // namespace
+
+std::string scoreText(std::int64_t v) {
+    // Cutting the decimal text to its last four characters would drop the minus sign of values such as
+    // -1234 or -10000000, so the sign is written once in front of the groups of the magnitude.
+    if (v < 0) return "-" + scoreText(-v);
+    const std::string low = lastFour(v), mid = lastFour(v / 10'000), high = lastFour(v / 100'000'000);
+    if (high != "0") return high + "億" + mid + "万" + low;
+    if (mid != "0") return mid + "万" + low;
+    return low;
+}
+
+}  // namespace engine

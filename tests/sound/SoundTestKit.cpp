@@ -17,7 +17,9 @@ void put32(Bytes& b, std::uint32_t v) {
     put16(b, v & 0xFFFF);
     put16(b, v >> 16);
 }
-void putId(Bytes& b, const char* id) { b.insert(b.end(), id, id + 4); }
+void putId(Bytes& b, const char* id) {
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(id[i]));
+}
 
 }  // namespace
 

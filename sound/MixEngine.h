@@ -77,6 +77,7 @@ public:
     // True while any queued or waiting play still uses the wave (after that it can be released without a gap).
     bool isWaveInUse(const MixWave* wave) const;
     int freeEntries() const;
+    std::size_t loadedWaves() const { return waves_.size(); }
     int blocksAtDevice() const;
     std::uint32_t currentPosition(const MixSession& session) const;
 

@@ -44,10 +44,11 @@ void TSoundMixer::SetChannels(std::uint8_t mask) {
     } else if (mask == 0) {
         engine_.CloseMixChannel(session_, 0, kMixAllChannels);
     } else {
+        // Written with the changed bits as a mask: gcc 12 -O2 miscompiles the comparison of the two bits as bools.
+        const unsigned changed = static_cast<unsigned>(mask ^ channels_);
         for (int c = 0; c < kMixChannels; ++c) {
-            const bool want = (mask >> c & 1) != 0;
-            if (want == ((channels_ >> c & 1) != 0)) continue;
-            if (want)
+            if ((changed >> c & 1u) == 0) continue;
+            if ((mask >> c & 1u) != 0)
                 engine_.OpenMixChannel(session_, c, kOpenOne);
             else
                 engine_.CloseMixChannel(session_, c, 0);

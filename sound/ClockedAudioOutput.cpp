@@ -45,8 +45,8 @@ bool ClockedAudioOutput::supportsFormat(int, const WaveFormat& format) const {
 int ClockedAudioOutput::open(int, const WaveFormat& format, std::function<void()> blockDone) {
     std::lock_guard lock(mutex_);
     if (sink_ && !sink_->open(format)) return kErrorSink;
-    shared_->queue.reset();
-    shared_->blockDone = std::move(blockDone);
+    blocks_.queue().reset();
+    blocks_.setBlockDone(std::move(blockDone));
     pacer_.setRate(format.avgBytesPerSec);
     pacer_.start(nowUs());
     open_ = true;
@@ -57,8 +57,8 @@ int ClockedAudioOutput::open(int, const WaveFormat& format, std::function<void()
 int ClockedAudioOutput::write(WaveHeader& header) {
     {
         std::lock_guard lock(mutex_);
-        if (shared_->queue.pendingBytes() == 0) pacer_.start(nowUs());
-        if (const int error = shared_->queue.push(header); error != 0) return error;
+        if (blocks_.queue().pendingBytes() == 0) pacer_.start(nowUs());
+        if (const int error = blocks_.queue().push(header); error != 0) return error;
     }
     wake_.notify_all();
     return 0;
@@ -66,7 +66,7 @@ int ClockedAudioOutput::write(WaveHeader& header) {
 
 void ClockedAudioOutput::reset() {
     std::lock_guard lock(mutex_);
-    shared_->queue.reset();
+    blocks_.queue().reset();
     pacer_.start(nowUs());
 }
 
@@ -89,14 +89,14 @@ void ClockedAudioOutput::restart() {
 std::uint32_t ClockedAudioOutput::positionBytes() const {
     std::lock_guard lock(mutex_);
     std::size_t due = open_ && !paused_ ? pacer_.peek(nowUs()) : 0;
-    due = std::min(due, shared_->queue.pendingBytes());
-    return shared_->queue.position() + static_cast<std::uint32_t>(due);
+    due = std::min(due, blocks_.queue().pendingBytes());
+    return blocks_.queue().position() + static_cast<std::uint32_t>(due);
 }
 
 void ClockedAudioOutput::close() {
     std::lock_guard lock(mutex_);
-    shared_->queue.reset();
-    shared_->blockDone = nullptr;
+    blocks_.queue().reset();
+    blocks_.setBlockDone(nullptr);
     open_ = false;
     if (sink_) sink_->close();
 }
@@ -112,7 +112,7 @@ void ClockedAudioOutput::playDue(std::uint64_t now) {
     if (!open_ || paused_) return;
     std::size_t due = pacer_.due(now);
     while (due > 0) {
-        const std::size_t n = shared_->queue.consume(buffer_.data(), std::min(due, buffer_.size()));
+        const std::size_t n = blocks_.queue().consume(buffer_.data(), std::min(due, buffer_.size()));
         if (n == 0) break;  // ran dry: the time passes in silence
         if (sink_) sink_->write(buffer_.data(), n);
         due -= n;
@@ -123,13 +123,13 @@ void ClockedAudioOutput::run() {
     std::unique_lock lock(mutex_);
     while (!stop_) {
         playDue(nowUs());
-        if (shared_->queue.hasFinished() && post_) {
+        if (blocks_.queue().hasFinished() && post_) {
             // Post without the lock: a post that runs the notice at once calls straight back into write().
             lock.unlock();
-            post_([weak = std::weak_ptr<Shared>(shared_)] { deliver(weak); });
+            blocks_.postFinished(post_);
             lock.lock();
         }
-        const std::size_t head = shared_->queue.headRemaining();
+        const std::size_t head = blocks_.queue().headRemaining();
         if (stop_) break;
         if (!open_ || paused_ || head == 0) {
             wake_.wait(lock);
@@ -138,13 +138,6 @@ void ClockedAudioOutput::run() {
         const auto at = epoch_ + std::chrono::microseconds(pacer_.whenDue(head));
         wake_.wait_until(lock, at);
     }
-}
-
-void ClockedAudioOutput::deliver(const std::weak_ptr<Shared>& weak) {
-    const std::shared_ptr<Shared> shared = weak.lock();
-    if (!shared) return;
-    const int finished = shared->queue.collectFinished();
-    for (int i = 0; i < finished && shared->blockDone; ++i) shared->blockDone();
 }
 
 }  // namespace sound

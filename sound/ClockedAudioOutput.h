@@ -11,6 +11,7 @@
 
 #include "sound/AudioOutput.h"
 #include "sound/DeviceQueue.h"
+#include "sound/NotifyingQueue.h"
 #include "sound/PlaybackPacer.h"
 #include "sound/PlayedSink.h"
 
@@ -44,12 +45,6 @@ public:
     std::uint32_t clockMs() const override;
 
 private:
-    // What a posted notice needs; it may run after the output is gone, so it holds this weakly.
-    struct Shared {
-        DeviceQueue queue;
-        std::function<void()> blockDone;  // UI thread only
-    };
-    static void deliver(const std::weak_ptr<Shared>& weak);
     std::uint64_t nowUs() const;
     void run();
     void playDue(std::uint64_t now);  // with mutex_ held
@@ -57,7 +52,7 @@ private:
     PostFn post_;
     std::string name_;
     std::unique_ptr<PlayedSink> sink_;
-    std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
+    NotifyingQueue blocks_;
     const std::chrono::steady_clock::time_point epoch_ = std::chrono::steady_clock::now();
 
     mutable std::mutex mutex_;  // guards what follows and the sink

@@ -1,0 +1,138 @@
+// Mouse, buttons, fields and lists: user actions reach the handlers through the dispatcher.
+#include <QAbstractButton>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QWindow>
+
+#include "QtFixture.h"
+#include "ui/core/IoError.h"
+
+namespace {
+
+using testutil::QtTest;
+
+std::string str(const ui::MouseEvent& e) {
+    const char* b = e.button == ui::MouseButton::Left ? "L" : e.button == ui::MouseButton::Right ? "R" : "M";
+    return std::string(b) + std::to_string(e.x) + "," + std::to_string(e.y);
+}
+
+TEST_F(QtTest, AButtonPressedOverTheImageKeepsItsMovesOutside) {
+    std::vector<std::string> seen;
+    w.image.onMouseDown = [&](const ui::MouseEvent& e) { seen.push_back("down " + str(e)); };
+    w.image.onMouseMove = [&](const ui::MouseEvent& e) { seen.push_back("move " + str(e)); };
+    w.image.onMouseUp = [&](const ui::MouseEvent& e) { seen.push_back("up " + str(e)); };
+    w.form.onMouseMove = [&](const ui::MouseEvent& e) { seen.push_back("form " + str(e)); };
+    QWidget* top = platform.build(w.form);
+    top->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+    QWindow* win = top->windowHandle();
+
+    QTest::mouseMove(win, QPoint(165, 45));  // over the image (160, 40)
+    QTest::mousePress(win, Qt::LeftButton, {}, QPoint(165, 45));
+    QTest::mouseMove(win, QPoint(20, 10));    // far left of and above the image
+    QTest::mouseMove(win, QPoint(300, 190));  // right of and below it
+    QTest::mouseRelease(win, Qt::LeftButton, {}, QPoint(300, 190));
+    QTest::mouseMove(win, QPoint(5, 190));    // no button: the form's own move
+    EXPECT_EQ(seen, (std::vector<std::string>{"move L5,5", "down L5,5", "move L-140,-30", "move L140,150",
+                                              "up L140,150", "form L5,190"}));
+}
+
+TEST_F(QtTest, RightPressesAndClicksOnLabels) {
+    std::vector<std::string> seen;
+    w.label.onMouseDown = [&](const ui::MouseEvent& e) { seen.push_back("down " + str(e)); };
+    w.label.onMouseUp = [&](const ui::MouseEvent& e) { seen.push_back("up " + str(e)); };
+    w.label.onClick = [&] { seen.push_back("click"); };
+    w.form.onMouseDown = [&](const ui::MouseEvent&) { seen.push_back("form down"); };
+    QWidget* top = platform.build(w.form);
+    top->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+    QWindow* win = top->windowHandle();
+    QTest::mouseClick(win, Qt::RightButton, {}, QPoint(3, 4));
+    QTest::mouseClick(win, Qt::LeftButton, {}, QPoint(7, 8));
+    EXPECT_EQ(seen, (std::vector<std::string>{"down R3,4", "up R3,4", "down L7,8", "click", "up L7,8"}));
+}
+
+TEST_F(QtTest, AnErrorInAHandlerBecomesTheErrorBoxAndTheProgramGoesOn) {
+    int clicks = 0;
+    w.button.onClick = [&] {
+        ++clicks;
+        throw ui::IoError(ui::IoCode::FileNotFound);
+    };
+    platform.build(w.form);
+    auto& b = dynamic_cast<QAbstractButton&>(widget(w.button));
+    b.click();
+    b.click();
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(dialogs.errors, (std::vector<std::string>(2, "ﾌｧｲﾙが見つかりません.")));
+}
+
+TEST_F(QtTest, TypingIsLimitedInCodePageBytes) {
+    int changes = 0, enters = 0;
+    w.edit.setMaxBytes(4);
+    w.edit.onChange = [&] { ++changes; };
+    w.edit.onEnter = [&] { ++enters; };
+    platform.build(w.form);
+    auto& e = dynamic_cast<QLineEdit&>(widget(w.edit));
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(&e, &focus);
+    EXPECT_EQ(enters, 1);
+
+    QTest::keyClicks(&e, "abcdef");
+    EXPECT_EQ(w.edit.text(), "abcd");
+    EXPECT_EQ(e.text(), QStringLiteral("abcd"));
+    EXPECT_EQ(changes, 4);
+
+    e.clear();
+    w.edit.setText("");
+    e.insert(QStringLiteral("あ"));
+    e.insert(QStringLiteral("ｱ"));  // half-width: one byte
+    e.insert(QStringLiteral("い"));  // would make five
+    e.insert(QStringLiteral("😀"));  // not in the code page
+    EXPECT_EQ(w.edit.text(), "あｱ");
+
+    // The program's own text is shown whole, beyond the limit.
+    w.edit.setText("長いタイトルです");
+    EXPECT_EQ(e.text(), QStringLiteral("長いタイトルです"));
+}
+
+TEST_F(QtTest, ListPicksReachTheModelAndProgramPicksShow) {
+    std::vector<int> picked;
+    w.list.onClick = [&] { picked.push_back(w.list.itemIndex()); };
+    platform.build(w.form);
+    auto& list = dynamic_cast<QListWidget&>(widget(w.list));
+    w.list.setItemIndex(1);
+    EXPECT_EQ(list.currentRow(), 1);
+    EXPECT_TRUE(picked.empty());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(2)).center());
+    EXPECT_EQ(picked, std::vector<int>{2});
+    EXPECT_EQ(w.list.itemIndex(), 2);
+    w.list.setItemIndex(-1);
+    EXPECT_TRUE(list.selectedItems().isEmpty());
+    w.list.setItemHeight(12);
+    EXPECT_EQ(list.visualItemRect(list.item(1)).height(), 12);
+}
+
+TEST_F(QtTest, RepaintNowPaintsInsideTheHandler) {
+    QWidget* top = platform.build(w.form);
+    top->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+    QWidget& iw = widget(w.image);
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    iw.installEventFilter(&counter);
+    w.image.surface().fill(0, 0, 40, 40, ui::colours::Red);
+    w.image.repaintNow();
+    EXPECT_EQ(counter.paints, 1);  // before the event loop has run again
+    w.image.repaintNow();
+    EXPECT_EQ(counter.paints, 2);
+    iw.removeEventFilter(&counter);
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+// Window timers on the event loop, and functions posted to the UI thread from other threads.
+#include <filesystem>
+#include <thread>
+
+#include "QtFixture.h"
+
+namespace {
+
+using testutil::QtTest;
+
+TEST_F(QtTest, TimerTicksGoThroughTheDispatcher) {
+    int ticks = 0;
+    w.timer.onTimer = [&] {
+        if (++ticks == 2) throw std::runtime_error("boom");
+    };
+    w.timer.start();
+    platform.build(w.form);
+    spin(200);
+    EXPECT_GE(ticks, 5);
+    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"boom."});
+    w.timer.stop();
+    const int stopped = ticks;
+    spin(50);
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST_F(QtTest, ANewIntervalRestartsTheCount) {
+    int ticks = 0;
+    w.timer.onTimer = [&] { ++ticks; };
+    w.timer.setInterval(300);
+    w.timer.start();
+    platform.build(w.form);
+    // Restarting every 50 ms keeps a 300 ms timer from firing.
+    for (int i = 0; i < 4; ++i) {
+        spin(50);
+        w.timer.setInterval(i % 2 ? 300 : 301);
+    }
+    EXPECT_EQ(ticks, 0);
+    spin(500);
+    EXPECT_GE(ticks, 1);
+}
+
+TEST_F(QtTest, TimersCreatedEnabledRunFromTheStartAndIntervalZeroStops) {
+    ui::Timer t2("Timer2", 10, true);
+    int ticks = 0;
+    t2.onTimer = [&] { ++ticks; };
+    w.form.addTimer(t2);
+    w.form.onCreate = [&] { EXPECT_EQ(ticks, 0); };
+    platform.build(w.form);
+    spin(100);
+    EXPECT_GE(ticks, 3);
+    t2.setInterval(0);
+    const int stopped = ticks;
+    spin(50);
+    EXPECT_EQ(ticks, stopped);
+    platform.close();  // before t2 goes
+}
+
+TEST_F(QtTest, PostedFunctionsRunOnTheUiThread) {
+    platform.build(w.form);
+    const auto uiThread = std::this_thread::get_id();
+    std::thread::id ranOn;
+    std::thread worker([&] {
+        platform.services().postToUi([&] { ranOn = std::this_thread::get_id(); });
+        platform.services().postToUi([] { throw std::runtime_error("from the audio thread"); });
+    });
+    worker.join();
+    spin(20);
+    EXPECT_EQ(ranOn, uiThread);
+    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"from the audio thread."});
+}
+
+TEST_F(QtTest, ServicesNameTheProgramFolder) {
+    const std::string dir = platform.services().programDir;
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.back(), '/');
+    EXPECT_TRUE(std::filesystem::exists(dir + "ui_qt_tests"));
+}
+
+}  // namespace

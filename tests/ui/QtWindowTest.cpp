@@ -1,0 +1,162 @@
+// Building a window from a form and keeping its widgets in step with the models.
+#include <QAbstractButton>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "QtFixture.h"
+#include "ui/qt/GaugeView.h"
+#include "ui/qt/QtText.h"
+
+namespace {
+
+using testutil::QtTest;
+
+bool hasColour(const QImage& img, QColor c, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (img.pixelColor(x, y) == c) return true;
+    return false;
+}
+
+TEST_F(QtTest, BuildsOneWidgetPerControlInsideItsParent) {
+    std::vector<std::string> order;
+    w.form.onCreate = [&] { order.push_back("create"); };
+    QWidget* top = platform.build(w.form);
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(order, std::vector<std::string>{"create"});
+    EXPECT_EQ(top->size(), QSize(320, 200));
+    EXPECT_EQ(top->windowTitle(), QStringLiteral("test window"));
+    for (ui::Control* c : w.controls()) {
+        QWidget& cw = widget(*c);
+        const ui::Rect r = c->bounds();
+        EXPECT_EQ(cw.geometry(), QRect(r.left, r.top, r.width, r.height)) << c->name();
+        EXPECT_EQ(cw.isHidden(), !c->visible()) << c->name();
+    }
+    EXPECT_EQ(widget(w.inner).parentWidget(), &widget(w.panel));
+    EXPECT_NE(dynamic_cast<QAbstractButton*>(&widget(w.button)), nullptr);
+    EXPECT_EQ(dynamic_cast<QListWidget&>(widget(w.list)).count(), 3);
+    EXPECT_NE(dynamic_cast<QLineEdit*>(&widget(w.edit)), nullptr);
+    // Later controls lie over earlier ones.
+    EXPECT_EQ(top->children().indexOf(&widget(w.label)) < top->children().indexOf(&widget(w.button)), true);
+}
+
+TEST_F(QtTest, LabelChangesReachTheWidget) {
+    platform.build(w.form);
+    QWidget& lw = widget(w.label);
+    w.label.setBackground(ui::colours::White);
+    ui::Font f;
+    f.px = 16;
+    f.bold = true;
+    f.colour = ui::colours::Red;
+    w.label.setFont(f);
+    w.label.setCaption("■■");
+    QImage img = lw.grab().toImage();
+    EXPECT_TRUE(hasColour(img, Qt::white, img.rect()));
+    EXPECT_TRUE(hasColour(img, QColor(255, 0, 0), QRect(0, 0, 40, 18)));
+    EXPECT_FALSE(hasColour(img, QColor(255, 0, 0), QRect(0, 20, 100, 20)));  // one line only
+
+    // A lone carriage return breaks the line.
+    w.label.setCaption("■\r■");
+    img = lw.grab().toImage();
+    EXPECT_TRUE(hasColour(img, QColor(255, 0, 0), QRect(0, 20, 20, 18)));
+
+    w.label.setFontColour(ui::colours::Blue);
+    img = lw.grab().toImage();
+    EXPECT_TRUE(hasColour(img, QColor(0, 0, 255), img.rect()));
+    EXPECT_FALSE(hasColour(img, QColor(255, 0, 0), img.rect()));
+
+    // Transparent: the form's silver shows through, not the label's white.
+    w.label.setTransparent(true);
+    w.form.background = ui::colours::Silver;
+    img = lw.grab().toImage();
+    EXPECT_FALSE(hasColour(img, Qt::white, img.rect()));
+}
+
+TEST_F(QtTest, OnlyTheChangedControlIsUpdated) {
+    platform.build(w.form);
+    std::vector<int> before;
+    for (ui::Control* c : w.controls()) before.push_back(view(*c).applyCount());
+    w.label.setCaption("new");
+    w.label.setCaption("new");  // same text: no change
+    w.gauge.setProgress(0);     // unchanged
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(view(*w.controls()[i]).applyCount(), before[i] + (w.controls()[i] == &w.label ? 1 : 0))
+            << w.controls()[i]->name();
+}
+
+TEST_F(QtTest, PanelsMoveShowAndHideWithTheirChildren) {
+    platform.build(w.form);
+    w.panel.hide();
+    EXPECT_TRUE(widget(w.panel).isHidden());
+    w.panel.moveTo(0, 0);
+    w.panel.show();
+    EXPECT_EQ(widget(w.panel).geometry(), QRect(0, 0, 150, 90));
+    EXPECT_FALSE(widget(w.panel).isHidden());
+    EXPECT_EQ(widget(w.inner).mapTo(&widget(w.panel), QPoint(0, 0)), QPoint(10, 10));
+}
+
+TEST_F(QtTest, GaugeAndImagePaintTheirColours) {
+    platform.build(w.form);
+    w.gauge.setColours({255, 128, 255}, ui::colours::Purple);
+    w.gauge.setProgress(50);
+    QImage g = widget(w.gauge).grab().toImage();
+    EXPECT_EQ(g.pixelColor(2, 5), QColor(255, 128, 255));
+    EXPECT_EQ(g.pixelColor(45, 5), QColor(128, 0, 128));
+
+    ui::Bitmap pic(2, 2, ui::colours::Lime);
+    pic.setPixel(0, 0, ui::colours::Red);
+    w.image.setPicture(pic);
+    w.image.setStretch(true);
+    QImage i = widget(w.image).grab().toImage();
+    EXPECT_EQ(i.pixelColor(5, 5), QColor(255, 0, 0));
+    EXPECT_EQ(i.pixelColor(35, 35), QColor(0, 255, 0));
+    // Transparent: the lower-left colour (lime) is left out.
+    w.image.setTransparent(true);
+    i = widget(w.image).grab().toImage();
+    EXPECT_EQ(i.pixelColor(5, 5), QColor(255, 0, 0));
+    EXPECT_NE(i.pixelColor(35, 35), QColor(0, 255, 0));
+}
+
+struct GaugeRow {
+    int width, lo, hi, progress, filled;
+};
+
+class GaugeFill : public ::testing::TestWithParam<GaugeRow> {};
+
+TEST_P(GaugeFill, Share) {
+    const auto r = GetParam();
+    EXPECT_EQ(ui::qt::GaugeView::filledWidth(r.width, r.lo, r.hi, r.progress), r.filled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, GaugeFill,
+                         ::testing::Values(GaugeRow{169, 0, 99, 0, 0}, GaugeRow{169, 0, 99, 99, 169},
+                                           GaugeRow{169, 0, 99, 50, 85}, GaugeRow{169, 0, 99, 150, 169},
+                                           GaugeRow{169, 0, 99, -5, 0}, GaugeRow{50, 10, 10, 10, 0},
+                                           GaugeRow{50, 0, 2147483647, 2147483647, 50}));
+
+TEST(QtText, CarriageReturnsBreakLines) {
+    EXPECT_EQ(ui::qt::displayText("a\rb\r\nc\nd"), QStringLiteral("a\u2028b\u2028c\u2028d"));
+}
+
+TEST_F(QtTest, CloseAsksThenClosesAndDestroys) {
+    std::vector<std::string> order;
+    bool mayClose = false;
+    w.form.onCloseQuery = [&] {
+        order.push_back("query");
+        return mayClose;
+    };
+    w.form.onClose = [&] { order.push_back("close"); };
+    w.form.onDestroy = [&] { order.push_back("destroy"); };
+    platform.build(w.form)->show();
+    platform.close();
+    EXPECT_EQ(order, std::vector<std::string>{"query"});
+    EXPECT_NE(platform.widgetOf(w.label), nullptr);
+    mayClose = true;
+    platform.close();
+    EXPECT_EQ(order, (std::vector<std::string>{"query", "query", "close", "destroy"}));
+    EXPECT_EQ(platform.widgetOf(w.label), nullptr);
+    w.label.setCaption("after the window");  // no observer left
+}
+
+}  // namespace

@@ -74,7 +74,8 @@ void TempDir::write(const std::string& name, const std::string& text) const {
     out << text;
 }
 
-MixRig::MixRig(const std::string& iniText, const sound::MixInitConfig* config) {
+MixRig::MixRig(const std::string& iniText, const sound::MixInitConfig* config, sound::PostFn post)
+    : out(std::move(post)) {
     dir.write("SOUNDMIX.INI", iniText);
     engine = std::make_unique<sound::MixEngine>(out, dir.path("SOUNDMIX.INI"));
     session = engine->InitMixSession(config);

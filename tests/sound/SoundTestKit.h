@@ -38,7 +38,9 @@ private:
 
 // An engine on a virtual output, with SOUNDMIX.INI holding iniText; the session is created, not yet activated.
 struct MixRig {
-    explicit MixRig(const std::string& iniText = "", const sound::MixInitConfig* config = nullptr);
+    // post delivers the output's notices (default: at once).
+    explicit MixRig(const std::string& iniText = "", const sound::MixInitConfig* config = nullptr,
+                    sound::PostFn post = {});
     // Activates and opens the channels of mask, as a game window does (Activated, then Channels = 3).
     void start(std::uint8_t mask = 3);
     // A wave of raw output-format samples, loaded from memory (no conversion).

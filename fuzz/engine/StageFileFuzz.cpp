@@ -1,0 +1,24 @@
+// Fuzzes the stage-file reader: any bytes either load or fail with the invalid-number error, and the
+// title and author read can be written back.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "engine/StageFile.h"
+#include "ui/core/Cp932.h"
+#include "ui/core/IoError.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    engine::BlockGrid grid;
+    std::string title = "old", author = "old";
+    try {
+        engine::loadStageBytes(std::string(reinterpret_cast<const char*>(data), size), grid, title, author);
+    } catch (const ui::IoError& e) {
+        // The only failure a stage file may cause: a token that is not a 32-bit number.
+        if (e.code() != static_cast<int>(ui::IoCode::InvalidNumber)) __builtin_trap();
+        return 0;
+    }
+    // The editor saves what it loaded: the title and author must be writable in code page 932 again.
+    if (!ui::isCp932(title) || !ui::isCp932(author)) __builtin_trap();
+    return 0;
+}

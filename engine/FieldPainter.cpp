@@ -83,18 +83,36 @@ CellLook lookOf(std::int32_t code, int phase, View view) {
     return k;
 }
 
+constexpr bool drawn(std::int32_t code) { return code >= 0 && code < kBlockCodeCount; }
+
+// The upper half of a two-cell rectangle, pixel for pixel as Image::rectangle paints it: its lower half,
+// bottom outline included, is what the next cell of the column paints over at once.
+void upperHalfOfTall(ui::Image& image, int x, int y) {
+    ui::Bitmap& s = image.surface();
+    const int right = x + kCellWidth, bottom = y + kCellHeight;
+    s.fill(x, y, right, y + 1, image.penColour);
+    s.fill(x, y + 1, x + 1, bottom, image.penColour);
+    s.fill(right - 1, y + 1, right, bottom, image.penColour);
+    s.fill(x + 1, y + 1, right - 1, bottom, image.brushColour);
+}
+
 void paintCells(ui::Image& image, const BlockGrid& grid, int phase, View view) {
     image.penColour = ui::colours::Black;
     image.fontSize = kFieldFontSize;
     for (int c = 1; c <= kFieldCols; ++c) {
         for (int r = 1; r <= kFieldRows; ++r) {
             const std::int32_t code = grid.at(c, r);
-            if (code < 0 || code >= kBlockCodeCount) continue;
+            if (!drawn(code)) continue;
             const CellLook k = lookOf(code, phase, view);
             if (k.pen) image.penColour = *k.pen;
             image.brushColour = k.brush;
             const int x = cellLeft(c), y = cellTop(r);
-            image.rectangle(x, y, x + kCellWidth, y + kCellHeight * (k.tall ? 2 : 1));
+            if (!k.tall)
+                image.rectangle(x, y, x + kCellWidth, y + kCellHeight);
+            else if (r < kFieldRows && drawn(grid.at(c, r + 1)))
+                upperHalfOfTall(image, x, y);
+            else
+                image.rectangle(x, y, x + kCellWidth, y + 2 * kCellHeight);
             if (k.label) {
                 image.fontColour = k.labelColour;
                 image.textOut(x + 2, y + 2, k.label);

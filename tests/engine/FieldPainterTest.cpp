@@ -79,6 +79,18 @@ TEST(FieldPainter, TallCellsShowUnderUndrawnCodes) {
     EXPECT_EQ(f.centre(6, 20), Colour(221, 0, 96));  // phase 1
 }
 
+TEST(FieldPainter, TallCellOverADrawnCell) {
+    Field f;
+    f.grid.set(4, 7, engine::Multiply);
+    f.grid.set(4, 8, engine::White);
+    engine::drawBlocks(f.image, f.grid, f.phase);
+    const int x = engine::cellLeft(4) + 20, y = engine::cellTop(8);
+    EXPECT_EQ(f.image.picture().colourAt(x, y - 1), Colour(255, 0, 255));  // fill, no bottom outline
+    EXPECT_EQ(f.image.picture().colourAt(x, y), ui::colours::Black);      // the white block's outline
+    EXPECT_EQ(f.image.picture().colourAt(x, y + 10), ui::colours::White);
+    EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(4), y - 1), ui::colours::Black);  // left outline
+}
+
 TEST(FieldPainter, LabelsAtTheirInset) {
     Field f;
     f.grid.set(2, 3, engine::Slow);

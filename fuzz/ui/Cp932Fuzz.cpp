@@ -1,0 +1,41 @@
+// libFuzzer target: any bytes decode to text that encodes again, as long as cp932Length counts; bytes
+// come back unchanged unless they hold a character the code page has two codes for (rows 0x87, 0xED,
+// 0xEE and 0xFA), which is written back in its preferred code. UTF-8 input is either refused or encoded
+// to as many bytes as cp932Length counts.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ui/core/Cp932.h"
+
+namespace {
+
+bool mayHoldDoubleCodedCharacters(std::string_view bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b == 0x87 || b == 0xED || b == 0xEE || b == 0xFA;
+    });
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string text = ui::fromCp932(bytes);
+    if (!ui::isCp932(text)) __builtin_trap();
+    const std::string back = ui::toCp932(text);
+    if (back.size() != ui::cp932Length(text)) __builtin_trap();
+    if (!mayHoldDoubleCodedCharacters(bytes) && back != bytes) __builtin_trap();
+
+    if (ui::isCp932(bytes)) {
+        if (ui::toCp932(bytes).size() != ui::cp932Length(bytes)) __builtin_trap();
+    } else {
+        try {
+            ui::toCp932(bytes);
+            __builtin_trap();
+        } catch (const ui::EncodingError&) {
+        }
+    }
+    return 0;
+}

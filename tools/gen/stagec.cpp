@@ -1,12 +1,11 @@
 // stagec: compiles one course's stage source into its official stage files map<course>-<index>.dat.
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "engine/StageFile.h"
 #include "tools/gen/CourseSource.h"
+#include "tools/gen/SourceFile.h"
 
 namespace {
 
@@ -24,10 +23,7 @@ int main(int argc, char** argv) {
     const std::string course = argv[3];
     const int expectedCount = std::atoi(argv[4]);
     try {
-        std::ifstream in(sourcePath, std::ios::binary);
-        if (!in) throw std::runtime_error("cannot read " + sourcePath);
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        const auto stages = gen::parseCourseSource(text, sourcePath);
+        const auto stages = gen::parseCourseSource(gen::readSourceFile(sourcePath), sourcePath);
         // The game reads every index up to the course's last one, so a short course is an error.
         if (static_cast<int>(stages.size()) != expectedCount)
             throw std::runtime_error(sourcePath + ": " + std::to_string(stages.size()) + " stages, " +

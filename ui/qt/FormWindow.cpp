@@ -78,7 +78,7 @@ void FormWindow::centre() {
     const QScreen* s = screen();
     if (!s) return;
     const QRect area = s->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

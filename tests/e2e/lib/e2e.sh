@@ -1,0 +1,318 @@
+# End-to-end test library: drives the real programs on a private Xvfb display with xdotool (bash; source it).
+#
+# A test script typically does:
+#     source "$(dirname "$0")/../lib/e2e.sh"
+#     e2e_init "$2"                       # scratch folder; starts Xvfb; cleans up on exit
+#     e2e_game_copy "$1"                  # copy of the game folder (programs, dat/, cg/) from the build folder
+#     e2e_answer "open $E2E_GAME/dat/map1-0.dat"   # scripted answer for the program's next open dialog
+#     e2e_launch zorban_runner
+#     win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
+#     e2e_click "$win" 500 270
+#     e2e_wait_pixel "$win" 20 10 FFFFFF "first block"
+#     e2e_close "$win"; e2e_wait_exit
+#     e2e_pass "runner played a stage"
+# and is registered from tests/e2e/<program>/CMakeLists.txt as
+#     add_test(NAME runner_e2e COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/runner_e2e.sh ${ZORBAN_GAME_DIR}
+#                                      ${CMAKE_BINARY_DIR}/tests/e2e-runner)
+#     set_tests_properties(runner_e2e PROPERTIES LABELS e2e TIMEOUT 120)
+# inside if(ZORBAN_WITH_QT AND TARGET <program>); see tests/e2e/lib/CMakeLists.txt for the tool checks.
+#
+# Coordinates are pixels of a window's client area (there is no window manager, so no frame); colours are
+# RRGGBB in upper-case hex. Every wait gives up after E2E_TIMEOUT seconds (default 20) with e2e_fail.
+#
+# Set-up and clean-up
+#   e2e_init DIR               makes DIR afresh (E2E_DIR), starts Xvfb on a free display (DISPLAY), sets
+#                              QT_QPA_PLATFORM=xcb, and ends everything it started when the script exits
+#   e2e_game_copy BUILD [PROG...]  copies the programs (default zorban, zorban_runner, zorban_maker, those
+#                              present), dat/ and cg/ from BUILD into E2E_GAME=$E2E_DIR/game, so a test never
+#                              touches the build's save files (the programs read and write beside themselves)
+#   e2e_launch PROG [ARGS]     starts $E2E_GAME/PROG (or a path) in the background; output goes to
+#                              $E2E_DIR/PROG.log; E2E_PID is its process id. Dialogs are scripted (see
+#                              e2e_answer) unless E2E_REAL_DIALOGS=1 is set before the launch
+#   e2e_wait_exit [SECONDS]    waits for the launched program to end and returns its exit code
+#                              (under set -e write: code=0; e2e_wait_exit || code=$?)
+#   e2e_cleanup                ends the program and Xvfb (by their ids) — runs by itself on exit
+#   e2e_fail MSG / e2e_pass MSG  print FAIL/PASS and end the script with 1 / 0
+# Windows
+#   e2e_wait_window TITLE      prints the id of the visible window whose caption contains TITLE, waiting for it
+#   e2e_wait_window_gone TITLE waits until no visible window has that caption
+#   e2e_origin WIN             prints "X Y", the screen position of WIN's client area
+#   e2e_size WIN               prints "W H", the size of WIN's client area
+#   e2e_close WIN              asks WIN to close as the close box does (the program's close handlers run)
+# Mouse and keyboard (BUTTON: 1 left, 2 middle, 3 right; default 1)
+#   e2e_move WIN X Y           moves the pointer to client point (X, Y) of WIN (may lie outside it)
+#   e2e_click WIN X Y [BUTTON] moves there and clicks
+#   e2e_down WIN X Y [BUTTON] / e2e_up [BUTTON]   press there / release where the pointer is
+#   e2e_drag WIN X1 Y1 X2 Y2 [STEPS] [BUTTON]     presses at 1, moves in STEPS (default 10) to 2, releases
+#   e2e_type WIN TEXT          gives WIN the keyboard and types TEXT (Japanese too) into its focused field
+#   e2e_type_replacing WIN TEXT  the same after selecting everything in the field (ctrl+a)
+#   e2e_key WIN KEY...         sends xdotool key names (Return, Escape, ctrl+a, ...) to WIN
+# Pictures
+#   e2e_screenshot FILE        the whole screen as a PNG
+#   e2e_window_shot WIN FILE   WIN's client area as a PNG (pixel (0, 0) is the client's top-left)
+#   e2e_pixel FILE X Y         colour of pixel (X, Y) of a picture, as RRGGBB
+#   e2e_client_pixel WIN X Y   colour of client pixel (X, Y) of WIN now
+#   e2e_expect_pixel WIN X Y RRGGBB [WHAT]   fails unless the pixel has that colour now
+#   e2e_wait_pixel WIN X Y RRGGBB [WHAT]     waits until it has
+#   e2e_colour_near A B [TOLERANCE]          true when two RRGGBB colours differ by at most TOLERANCE
+#                                            (default 24) in each component (anti-aliased text)
+# Scripted dialogs (ZORBAN_TEST_DIALOGS; the program shows no dialog and takes answers from a file)
+#   e2e_answer LINE            appends an answer for a later dialog: "open PATH", "open" (cancel),
+#                              "save PATH", "save" (cancel), "yes", "no"; answers are used in order
+#   e2e_dialog_log             prints the log of every dialog shown so far, one per line, tab-separated:
+#                              open|save FILTER FOLDER NAME ANSWER / confirm TEXT yes|no / message TEXT /
+#                              error TEXT (error texts end with a full stop)
+#   e2e_wait_dialog_log REGEX  waits until a log line matches REGEX (grep -E)
+# Waiting in general
+#   e2e_wait_file PATH         waits until the file exists
+#   e2e_wait_for WHAT CMD...   waits until CMD succeeds; WHAT names it in the failure message
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-20}
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_DIR=""
+E2E_GAME=""
+E2E_PID=""
+E2E_XVFB_PID=""
+E2E_DIALOGS=""
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "$E2E_DIR" ] && [ -d "$E2E_DIR" ]; then
+        e2e_screenshot "$E2E_DIR/failure.png" 2>/dev/null && echo "screen at the failure: $E2E_DIR/failure.png" >&2
+        [ -s "$E2E_DIALOGS.log" ] && { echo "dialogs:" >&2; cat "$E2E_DIALOGS.log" >&2; }
+    fi
+    exit 1
+}
+
+e2e_pass() {
+    echo "PASS: $*"
+    exit 0
+}
+
+e2e_cleanup() {
+    local pid
+    for pid in "$E2E_PID" "$E2E_XVFB_PID"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    E2E_PID=""
+    E2E_XVFB_PID=""
+}
+
+e2e_init() {
+    [ $# -eq 1 ] || e2e_fail "e2e_init needs a scratch folder"
+    E2E_DIR=$1
+    rm -rf "$E2E_DIR"
+    mkdir -p "$E2E_DIR"
+    E2E_DIR=$(cd "$E2E_DIR" && pwd)
+    E2E_DIALOGS="$E2E_DIR/dialogs"
+    : >"$E2E_DIALOGS"
+    trap e2e_cleanup EXIT
+    for tool in Xvfb xdotool import convert python3; do
+        command -v "$tool" >/dev/null || e2e_fail "$tool is not installed"
+    done
+    # -displayfd picks a free display number and writes it once the server is ready.
+    : >"$E2E_DIR/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_DIR/display" 2>"$E2E_DIR/xvfb.log" &
+    E2E_XVFB_PID=$!
+    local i
+    for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
+        [ -s "$E2E_DIR/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$E2E_DIR/display" ] || e2e_fail "Xvfb did not start (see $E2E_DIR/xvfb.log)"
+    export DISPLAY=":$(head -n1 "$E2E_DIR/display")"
+    export QT_QPA_PLATFORM=xcb
+    export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+}
+
+e2e_game_copy() {
+    local build=$1 prog found=0
+    shift
+    local progs=("$@")
+    [ ${#progs[@]} -gt 0 ] || progs=(zorban zorban_runner zorban_maker)
+    E2E_GAME="$E2E_DIR/game"
+    mkdir -p "$E2E_GAME"
+    for prog in "${progs[@]}"; do
+        if [ -x "$build/$prog" ]; then
+            cp "$build/$prog" "$E2E_GAME/"
+            found=1
+        fi
+    done
+    [ $found -eq 1 ] || e2e_fail "no program in $build"
+    for sub in dat cg; do
+        if [ -d "$build/$sub" ]; then cp -r "$build/$sub" "$E2E_GAME/"; else mkdir -p "$E2E_GAME/$sub"; fi
+    done
+}
+
+e2e_launch() {
+    local prog=$1
+    shift
+    [[ $prog == */* ]] || prog="$E2E_GAME/$prog"
+    [ -x "$prog" ] || e2e_fail "no program $prog"
+    local log
+    log="$E2E_DIR/$(basename "$prog").log"
+    if [ "${E2E_REAL_DIALOGS:-0}" = 1 ]; then
+        env -u ZORBAN_TEST_DIALOGS "$prog" "$@" >"$log" 2>&1 &
+    else
+        ZORBAN_TEST_DIALOGS="$E2E_DIALOGS" "$prog" "$@" >"$log" 2>&1 &
+    fi
+    E2E_PID=$!
+}
+
+e2e_wait_exit() {
+    local seconds=${1:-$E2E_TIMEOUT} i
+    [ -n "$E2E_PID" ] || e2e_fail "no program was launched"
+    for ((i = 0; i < seconds * 10; i++)); do
+        if ! kill -0 "$E2E_PID" 2>/dev/null; then
+            local code=0
+            wait "$E2E_PID" || code=$?
+            E2E_PID=""
+            return $code
+        fi
+        sleep 0.1
+    done
+    e2e_fail "the program did not end within $seconds s"
+}
+
+e2e_wait_for() {
+    local what=$1 i
+    shift
+    for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    e2e_fail "gave up waiting for $what"
+}
+
+e2e_wait_window() {
+    local title=$1 i id
+    for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
+        id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        if [ -n "$E2E_PID" ] && ! kill -0 "$E2E_PID" 2>/dev/null; then
+            e2e_fail "the program ended before showing \"$title\" (see $E2E_DIR/*.log)"
+        fi
+        sleep 0.1
+    done
+    e2e_fail "no window \"$title\""
+}
+
+e2e_wait_window_gone() {
+    e2e_wait_for "window \"$1\" to close" e2e__no_window "$1"
+}
+e2e__no_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
+e2e_origin() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y"
+}
+
+e2e_size() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$WIDTH $HEIGHT"
+}
+
+e2e_close() { python3 "$E2E_LIB_DIR/wm_delete.py" "$1" || e2e_fail "could not ask window $1 to close"; }
+
+e2e_move() { xdotool mousemove --sync --window "$1" "$2" "$3"; }
+
+e2e_click() {
+    e2e_move "$1" "$2" "$3"
+    xdotool click "${4:-1}"
+}
+
+e2e_down() {
+    e2e_move "$1" "$2" "$3"
+    xdotool mousedown "${4:-1}"
+}
+
+e2e_up() { xdotool mouseup "${1:-1}"; }
+
+e2e_drag() {
+    local win=$1 x1=$2 y1=$3 x2=$4 y2=$5 steps=${6:-10} button=${7:-1} i
+    e2e_down "$win" "$x1" "$y1" "$button"
+    for ((i = 1; i <= steps; i++)); do
+        e2e_move "$win" $((x1 + (x2 - x1) * i / steps)) $((y1 + (y2 - y1) * i / steps))
+        sleep 0.03
+    done
+    e2e_up "$button"
+}
+
+e2e_type() {
+    xdotool windowfocus --sync "$1"
+    xdotool type --delay 15 "$2"
+}
+
+e2e_type_replacing() {
+    xdotool windowfocus --sync "$1"
+    xdotool key ctrl+a
+    xdotool type --delay 15 "$2"
+}
+
+e2e_key() {
+    local win=$1
+    shift
+    xdotool windowfocus --sync "$win"
+    xdotool key "$@"
+}
+
+e2e_screenshot() { import -window root "$1"; }
+
+e2e_window_shot() {
+    local x y w h
+    read -r x y < <(e2e_origin "$1")
+    read -r w h < <(e2e_size "$1")
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$2"
+}
+
+e2e_pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
+
+e2e_client_pixel() {
+    local x y shot="$E2E_DIR/pixel.png"
+    read -r x y < <(e2e_origin "$1")
+    import -window root -crop "1x1+$((x + $2))+$((y + $3))" +repage "$shot"
+    e2e_pixel "$shot" 0 0
+}
+
+e2e_colour_near() {
+    local a=$1 b=$2 tol=${3:-24} i da db
+    for i in 0 2 4; do
+        da=$((16#${a:i:2}))
+        db=$((16#${b:i:2}))
+        ((da - db <= tol && db - da <= tol)) || return 1
+    done
+}
+
+e2e_expect_pixel() {
+    local got
+    got=$(e2e_client_pixel "$1" "$2" "$3")
+    [ "$got" = "$4" ] || e2e_fail "${5:-pixel} at ($2, $3) is $got, expected $4"
+}
+
+e2e_wait_pixel() {
+    local i got=""
+    for ((i = 0; i < E2E_TIMEOUT * 5; i++)); do
+        got=$(e2e_client_pixel "$1" "$2" "$3")
+        [ "$got" = "$4" ] && return 0
+        sleep 0.2
+    done
+    e2e_fail "${5:-pixel} at ($2, $3) stayed $got, expected $4"
+}
+
+e2e_answer() { printf '%s\n' "$1" >>"$E2E_DIALOGS"; }
+
+e2e_dialog_log() { cat "$E2E_DIALOGS.log" 2>/dev/null || true; }
+
+e2e_wait_dialog_log() {
+    e2e_wait_for "a dialog matching \"$1\"" grep -qE "$1" "$E2E_DIALOGS.log"
+}
+
+e2e_wait_file() { e2e_wait_for "file $1" test -e "$1"; }

@@ -55,10 +55,10 @@ TEST(FieldPainter, KeptOutlineAfterDeadlyAndBarCells) {
     f.grid.set(2, 1, engine::PaleRed);  // first cell of the next column: white outline
     f.grid.set(3, 2, engine::Ex);       // after a plain cell: black again
     engine::drawBlocks(f.image, f.grid, f.phase);
-    EXPECT_EQ(f.outline(1, 5), Colour(174, 0, 0));
+    EXPECT_EQ(f.outline(1, 5), (Colour{174, 0, 0}));
     EXPECT_EQ(f.centre(1, 5), ui::colours::Black);
-    EXPECT_EQ(f.outline(1, 6), Colour(174, 0, 0));
-    EXPECT_EQ(f.centre(1, 6), Colour(128, 255, 255));
+    EXPECT_EQ(f.outline(1, 6), (Colour{174, 0, 0}));
+    EXPECT_EQ(f.centre(1, 6), (Colour{128, 255, 255}));
     EXPECT_EQ(f.outline(2, 1), ui::colours::White);
     EXPECT_EQ(f.outline(3, 2), ui::colours::Black);
 }
@@ -73,10 +73,10 @@ TEST(FieldPainter, TallCellsShowUnderUndrawnCodes) {
     f.grid.set(5, 8, -1);
     f.grid.set(6, 20, engine::Bomb);    // its lower half falls outside the image
     engine::drawBlocks(f.image, f.grid, f.phase);
-    EXPECT_EQ(f.centre(4, 8), Colour(255, 0, 255));  // the lower half of the tall block
-    EXPECT_EQ(f.centre(5, 8), Colour(1, 2, 3));      // one cell tall: untouched below
-    EXPECT_EQ(f.outline(5, 8), Colour(1, 2, 3));
-    EXPECT_EQ(f.centre(6, 20), Colour(221, 0, 96));  // phase 1
+    EXPECT_EQ(f.centre(4, 8), (Colour{255, 0, 255}));  // the lower half of the tall block
+    EXPECT_EQ(f.centre(5, 8), (Colour{1, 2, 3}));      // one cell tall: untouched below
+    EXPECT_EQ(f.outline(5, 8), (Colour{1, 2, 3}));
+    EXPECT_EQ(f.centre(6, 20), (Colour{221, 0, 96}));  // phase 1
 }
 
 TEST(FieldPainter, TallCellOverADrawnCell) {
@@ -85,7 +85,7 @@ TEST(FieldPainter, TallCellOverADrawnCell) {
     f.grid.set(4, 8, engine::White);
     engine::drawBlocks(f.image, f.grid, f.phase);
     const int x = engine::cellLeft(4) + 20, y = engine::cellTop(8);
-    EXPECT_EQ(f.image.picture().colourAt(x, y - 1), Colour(255, 0, 255));  // fill, no bottom outline
+    EXPECT_EQ(f.image.picture().colourAt(x, y - 1), (Colour{255, 0, 255}));  // fill, no bottom outline
     EXPECT_EQ(f.image.picture().colourAt(x, y), ui::colours::Black);      // the white block's outline
     EXPECT_EQ(f.image.picture().colourAt(x, y + 10), ui::colours::White);
     EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(4), y - 1), ui::colours::Black);  // left outline
@@ -98,8 +98,8 @@ TEST(FieldPainter, LabelsAtTheirInset) {
     // The label box starts at (x + 2, y + 2) on the cell's fill, with the label colour as ink.
     const int x = engine::cellLeft(2), y = engine::cellTop(3);
     const auto& p = f.image.picture();
-    EXPECT_EQ(p.colourAt(x + 1, y + 1), Colour(64, 128, 128));
-    EXPECT_EQ(p.colourAt(x + 8, y + 2 + 8), Colour(109, 182, 182));
+    EXPECT_EQ(p.colourAt(x + 1, y + 1), (Colour{64, 128, 128}));
+    EXPECT_EQ(p.colourAt(x + 8, y + 2 + 8), (Colour{109, 182, 182}));
 }
 
 TEST(FieldPainter, BallBlueForTwentyTicksThenGrey) {
@@ -129,9 +129,9 @@ TEST(FieldPainter, TrailShowsTheFourEarlierCells) {
         s.my.ballY = step;
         engine::drawBall(f.image, s);
     }
-    EXPECT_EQ(f.ball(6, 6), Colour(255, 255, 255));
-    EXPECT_EQ(f.ball(5, 5), Colour(221, 221, 221));
-    EXPECT_EQ(f.ball(2, 2), Colour(119, 119, 119));
+    EXPECT_EQ(f.ball(6, 6), (Colour{255, 255, 255}));
+    EXPECT_EQ(f.ball(5, 5), (Colour{221, 221, 221}));
+    EXPECT_EQ(f.ball(2, 2), (Colour{119, 119, 119}));
     EXPECT_EQ(s.my.trailX[3], 6);
     EXPECT_EQ(s.my.trailY[0], 3);
 }
@@ -145,14 +145,14 @@ TEST(EditorGrid, FixedColoursNoPhase) {
     f.grid.set(1, 9, engine::Invisible);
     f.grid.set(1, 10, 99);
     for (int i = 0; i < 3; ++i) engine::drawEditorGrid(f.image, f.grid);
-    EXPECT_EQ(f.centre(1, 1), Colour(255, 0, 128));
-    EXPECT_EQ(f.centre(1, 3), Colour(128, 128, 255));
-    EXPECT_EQ(f.centre(1, 5), Colour(255, 128, 0));
-    EXPECT_EQ(f.centre(1, 7), Colour(255, 128, 0));
+    EXPECT_EQ(f.centre(1, 1), (Colour{255, 0, 128}));
+    EXPECT_EQ(f.centre(1, 3), (Colour{128, 128, 255}));
+    EXPECT_EQ(f.centre(1, 5), (Colour{255, 128, 0}));
+    EXPECT_EQ(f.centre(1, 7), (Colour{255, 128, 0}));
     // No EX label: the label's ink spot shows the fill.
-    EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(1) + 8, engine::cellTop(7) + 10), Colour(255, 128, 0));
-    EXPECT_EQ(f.centre(1, 9), Colour(102, 51, 85));
-    EXPECT_EQ(f.centre(1, 10), Colour(102, 51, 85));  // two cells tall over the undrawn code
+    EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(1) + 8, engine::cellTop(7) + 10), (Colour{255, 128, 0}));
+    EXPECT_EQ(f.centre(1, 9), (Colour{102, 51, 85}));
+    EXPECT_EQ(f.centre(1, 10), (Colour{102, 51, 85}));  // two cells tall over the undrawn code
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 using namespace engine;
 using enginetest::Play;
 
-constexpr long kCiTicks = 50'000;
+constexpr long kCiTicks = 30'000;
 
 long soakTicks() {
     const char* env = std::getenv("ZORBAN_SOAK_TICKS");

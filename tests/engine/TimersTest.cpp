@@ -203,7 +203,7 @@ TEST(BannerColours, FollowTheBall) {
     p.play.moji_l2.setCaption("CLEAR!!!");
     p.eng.Timer7Timer();
     EXPECT_FALSE(p.play.moji_l2a.transparent());
-    EXPECT_EQ(p.play.moji_l2.background(), ui::Colour(128, 0, 255));
+    EXPECT_EQ(p.play.moji_l2.background(), (ui::Colour{128, 0, 255}));
     EXPECT_EQ(p.play.moji_l2.font().colour, ui::colours::White);
     p.play.Timer1.start();
     p.eng.Timer7Timer();

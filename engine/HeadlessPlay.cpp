@@ -1,61 +1,21 @@
 // Wiring of the display-less play window.
 #include "engine/HeadlessPlay.h"
 
+#include "engine/BindPlayControls.h"
 #include "engine/FieldPainter.h"
 
 namespace engine {
 namespace {
 
 constexpr int kStartColumn = 9, kStartRow = 17;  // where a stage puts the ball
+constexpr std::size_t kLogLimit = 4096;          // bytes of an unscrolled log kept by tick()
 
 }  // namespace
 
 HeadlessPlay::HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules)
     : engine(state, controls, services, sound, std::move(rules)) {
-    PlayControls& c = controls;
-    c.main_box = &main_box;
-    c.moji_l = &moji_l;
-    c.moji_l2 = &moji_l2;
-    c.moji_l2a = &moji_l2a;
-    c.moji_l3 = &moji_l3;
-    c.moji_l3a = &moji_l3a;
-    c.combo_l = &combo_l;
-    c.state_l = &state_l;
-    c.time_l = &time_l;
-    c.stage_l = &stage_l;
-    c.point_l = &point_l;
-    c.high_l = &high_l;
-    c.hp_l = &hp_l;
-    c.mp_l = &mp_l;
-    c.try_b = &try_b;
-    c.play_l = &play_l;
-    c.cg = &cg;
-    c.Timer1 = &Timer1;
-    c.Timer2 = &Timer2;
-    c.Timer3 = &Timer3;
-    c.Timer4 = &Timer4;
-    c.Timer5 = &Timer5;
-    c.Timer6 = &Timer6;
     const bool game = engine.rules().status == StatusKind::Game;
-    if (game) {
-        c.Timer7 = &Timer7;
-        c.lv_l = &lv_l;
-        c.gold_l = &gold_l;
-        c.l2 = &l2;
-        for (std::size_t i = 0; i < badges.size(); ++i) c.badges[i] = &badges[i];
-        for (std::size_t i = 0; i < toyButtons.size(); ++i) c.toyButtons[i] = &toyButtons[i];
-        c.c_b1 = &c_b1;
-        c.c_b3 = &c_b3;
-        c.c_b4 = &c_b4;
-        c.c_b5 = &c_b5;
-        c.c_b6 = &c_b6;
-        c.star_l = &star_l;
-        c.ok_b = &ok_b;
-        c.end_b = &end_b;
-        c.start_box = &start_box;
-        c.help_b = &help_b;
-        c.store_b = &store_b;
-    }
+    bindPlayControls(controls, *this, game);  // the runner's window has no game-only controls
 
     Timer1.setInterval(engine.rules().ballTickMs);
     ui::Timer* timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7};
@@ -117,6 +77,22 @@ void HeadlessPlay::beginStage(const BlockGrid& grid, std::string title, std::str
 void HeadlessPlay::serveFrom(int col) {
     moveTo(kCellWidth * (col - 1));
     leftClick();
+}
+
+void HeadlessPlay::tick() {
+    engine.Timer1Timer();
+    if (moji_l.caption().size() > kLogLimit) moji_l.setCaption("");
+}
+
+HeadlessPlay::Snapshot HeadlessPlay::snapshot() const {
+    return {state, Timer1.enabled(), try_b.visible(), Timer1.interval()};
+}
+
+void HeadlessPlay::restore(const Snapshot& snap) {
+    state = snap.state;
+    Timer1.setEnabled(snap.ballInPlay);
+    try_b.setVisible(snap.waitingForServe);
+    Timer1.setInterval(snap.ballTickMs);
 }
 
 }  // namespace engine

@@ -2,7 +2,6 @@
 // can load a stage, serve, move the mouse and step ticks as fast as the processor allows.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "engine/GameState.h"
@@ -37,6 +36,19 @@ public:
     void rightClick() { engine.main_boxMouseDown(ui::MouseButton::Right); }
     // The pointer over column col (1..10), then a left click.
     void serveFrom(int col);
+    // One ball tick. With no log-scrolling timer running the log only grows, so a long one is emptied.
+    void tick();
+
+    // What a search over moves needs to go back to: the game state and whether the ball is in play or
+    // waits for a serve, and at which pace.
+    struct Snapshot {
+        GameState state;
+        bool ballInPlay = false;
+        bool waitingForServe = false;
+        int ballTickMs = 0;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& snap);
 
     GameState state;
     PlayControls controls;
@@ -51,11 +63,10 @@ public:
     ui::Gauge hp_l{"hp_l"}, mp_l{"mp_l"};
     ui::Label try_b{"try_b", {}, false}, play_l{"play_l", {}, false};
     ui::Image cg{"cg", {404, 272, 45, 45}, false};
-    std::array<ui::Image, 3> badges{ui::Image{"e1", {}, false}, ui::Image{"e2", {}, false}, ui::Image{"e3", {}, false}};
-    std::array<ui::Button, 7> toyButtons{ui::Button{"item1_b", {}, false}, ui::Button{"item2_b", {}, false},
-                                         ui::Button{"item3_b", {}, false}, ui::Button{"item4_b", {}, false},
-                                         ui::Button{"item5_b", {}, false}, ui::Button{"item6_b", {}, false},
-                                         ui::Button{"item7_b", {}, false}};
+    ui::Image e1{"e1", {}, false}, e2{"e2", {}, false}, e3{"e3", {}, false};  // badges
+    ui::Button item1_b{"item1_b", {}, false}, item2_b{"item2_b", {}, false}, item3_b{"item3_b", {}, false},
+        item4_b{"item4_b", {}, false}, item5_b{"item5_b", {}, false}, item6_b{"item6_b", {}, false},
+        item7_b{"item7_b", {}, false};
     ui::Button c_b1{"c_b1"}, c_b3{"c_b3", {}, false}, c_b4{"c_b4", {}, false}, c_b5{"c_b5", {}, false},
         c_b6{"c_b6", {}, false};
     ui::Button ok_b{"ok_b", {}, false}, end_b{"end_b", {}, false}, help_b{"help_b", {}, false},

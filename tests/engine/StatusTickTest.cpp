@@ -265,11 +265,11 @@ TEST(StatusTick, CourseButtonsAndKeptBadges) {
     p.eng.Timer2Timer();
     p.my.timeLeft = 10;
     p.eng.Timer2Timer();
-    EXPECT_TRUE(p.play.badges[1].visible());
+    EXPECT_TRUE(p.play.e2.visible());
     EXPECT_EQ(p.my.badgeTime, 1);
-    EXPECT_FALSE(p.play.badges[0].visible());
-    EXPECT_TRUE(p.play.toyButtons[6].visible());
-    EXPECT_FALSE(p.play.toyButtons[5].visible());
+    EXPECT_FALSE(p.play.e1.visible());
+    EXPECT_TRUE(p.play.item7_b.visible());
+    EXPECT_FALSE(p.play.item6_b.visible());
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 namespace engine {
 namespace {
 
-std::string lastFour(std::int64_t v) {
+std::string lastFour(std::uint64_t v) {
     std::string s = std::to_string(v);
     return s.size() > 4 ? s.substr(s.size() - 4) : s;
 }
@@ -14,11 +14,13 @@ std::string lastFour(std::int64_t v) {
 std::string scoreText(std::int64_t v) {
     // Cutting the decimal text to its last four characters would drop the minus sign of values such as
     // -1234 or -10000000, so the sign is written once in front of the groups of the magnitude.
-    if (v < 0) return "-" + scoreText(-v);
-    const std::string low = lastFour(v), mid = lastFour(v / 10'000), high = lastFour(v / 100'000'000);
-    if (high != "0") return high + "億" + mid + "万" + low;
-    if (mid != "0") return mid + "万" + low;
-    return low;
+    const std::uint64_t magnitude = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    const std::string sign = v < 0 ? "-" : "";
+    const std::string low = lastFour(magnitude), mid = lastFour(magnitude / 10'000),
+                      high = lastFour(magnitude / 100'000'000);
+    if (high != "0") return sign + high + "億" + mid + "万" + low;
+    if (mid != "0") return sign + mid + "万" + low;
+    return sign + low;
 }
 
 }  // namespace engine

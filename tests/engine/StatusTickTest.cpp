@@ -1,6 +1,8 @@
 // The game's status tick: texts, records and bounds, mHP, GAME OVER, CLEAR and ALL CLEAR, unlocks and badges.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "PlayFixture.h"
 #include "engine/ScoreText.h"
 
@@ -17,6 +19,7 @@ TEST(ScoreText, GroupsOfFourDigits) {
         {-2'147'483'648, "-21億4748万3648"},
     };
     for (const auto& [v, text] : rows) EXPECT_EQ(scoreText(v), text) << v;
+    EXPECT_EQ(scoreText(std::numeric_limits<std::int64_t>::min()), "-0368億5477万5808");
 }
 
 // A stage in play with a block left, so that the tick does not end it.

@@ -40,7 +40,7 @@ int VirtualAudioOutput::write(WaveHeader& header) {
     const int error = queue_.push(header);
     if (error == 0) {
         ++writeCount_;
-        written_.insert(written_.end(), header.data, header.data + header.bufferLength);
+        if (capture) written_.insert(written_.end(), header.data, header.data + header.bufferLength);
     }
     return error;
 }
@@ -79,11 +79,7 @@ void VirtualAudioOutput::playUntil(std::uint64_t endUs, std::size_t byteLimit) {
         const std::uint64_t at = pacer_.whenDue(step);
         if (at > endUs) break;
         nowUs_ = at;
-        const std::size_t n = pacer_.due(at);
-        const std::size_t old = played_.size();
-        played_.resize(old + n);
-        const std::size_t got = queue_.consume(played_.data() + old, n);
-        played_.resize(old + got);
+        const std::size_t got = take(pacer_.due(at));
         left -= got < left ? got : left;
         if (queue_.hasFinished()) {
             if (post_)
@@ -95,13 +91,19 @@ void VirtualAudioOutput::playUntil(std::uint64_t endUs, std::size_t byteLimit) {
     if (endUs != std::numeric_limits<std::uint64_t>::max()) {
         // The part of a block that is due by endUs plays too; an idle device just lets the time pass.
         if (open_ && !paused_ && queue_.headRemaining() > 0) {
-            const std::size_t n = pacer_.due(endUs);
-            const std::size_t old = played_.size();
-            played_.resize(old + n);
-            played_.resize(old + queue_.consume(played_.data() + old, n));
+            take(pacer_.due(endUs));
         }
         nowUs_ = endUs;
     }
+}
+
+std::size_t VirtualAudioOutput::take(std::size_t n) {
+    if (!capture) return queue_.consume(nullptr, n);
+    const std::size_t old = played_.size();
+    played_.resize(old + n);
+    const std::size_t got = queue_.consume(played_.data() + old, n);
+    played_.resize(old + got);
+    return got;
 }
 
 void VirtualAudioOutput::deliver() {

@@ -25,6 +25,7 @@ public:
     int prepareError = 0;     // non-zero: the prepareFailAt-th prepare (counting from 0) fails with it
     int prepareFailAt = 0;
     int writeError = 0;       // non-zero: every write fails with it
+    bool capture = true;      // false: played and written bytes are not kept (long benchmark runs)
 
     // Moves the clock on by ms, playing what is queued; a finished block is announced before time goes further.
     void advanceMs(std::uint32_t ms);
@@ -62,6 +63,7 @@ public:
 private:
     void playUntil(std::uint64_t endUs, std::size_t byteLimit);
     void deliver();
+    std::size_t take(std::size_t n);  // plays n bytes (or fewer when the queue runs dry)
 
     PostFn post_;
     DeviceQueue queue_;

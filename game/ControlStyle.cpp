@@ -1,7 +1,6 @@
 // Fonts, looks and auto-sizing of the window's labels and buttons.
 #include "game/ControlStyle.h"
 
-#include "ui/core/Cp932.h"
 
 namespace game {
 
@@ -16,9 +15,20 @@ ui::Font font(int px, ui::Colour colour, bool bold, const char* face, bool itali
 }
 
 int textWidth(const std::string& caption, const ui::Font& f) {
-    // A bold face is a little wider; one extra pixel per character pair keeps the last glyph whole.
-    const int bytes = static_cast<int>(ui::cp932Length(caption));
-    return (bytes * f.px + 1) / 2 + (f.bold ? bytes / 2 : 0) + 2;
+    // Full-width characters are about one font height wide; half-width ones in a proportional face
+    // about 0.56 of it, 0.62 when bold. A few pixels more keep the last glyph whole.
+    int full = 0, half = 0;
+    for (std::size_t i = 0; i < caption.size();) {
+        const auto byte = [&](std::size_t k) { return k < caption.size() ? static_cast<unsigned char>(caption[k]) : 0u; };
+        const unsigned lead = byte(i);
+        const std::size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const unsigned code = len == 3 ? ((lead & 0x0Fu) << 12) | ((byte(i + 1) & 0x3Fu) << 6) | (byte(i + 2) & 0x3Fu) : 0;
+        // ASCII and the half-width katakana U+FF61..U+FF9F are the half-width characters.
+        (len == 1 || (code >= 0xFF61 && code <= 0xFF9F) ? half : full) += 1;
+        i += len;
+    }
+    const int halfPerMille = f.bold ? 620 : 560;
+    return full * f.px + (half * f.px * halfPerMille + 999) / 1000 + 4;
 }
 
 int textHeight(const ui::Font& f) { return f.px + f.px / 4 + 1; }

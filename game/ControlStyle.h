@@ -24,8 +24,7 @@ struct Look {
 void dress(ui::Label& label, const std::string& caption, const ui::Font& f, const Look& look = {});
 void dress(ui::Button& button, const std::string& caption, const ui::Font& f);
 
-// The box an auto-sized label of this caption and font takes: half the font height per byte of code
-// page 932 (full-width characters are two bytes), one line high.
+// The box an auto-sized label of this caption and font takes, one line high.
 int textWidth(const std::string& caption, const ui::Font& f);
 int textHeight(const ui::Font& f);
 

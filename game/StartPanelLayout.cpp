@@ -32,7 +32,7 @@ void TForm1::layoutStartPanel() {
     dress(star_l2, "☆☆☆☆☆☆☆☆", font(27, Yellow), onBlack);
     dress(hint_l, "", font(13, Aqua, true, ui::kMinchoP), {.back = Black, .wrap = true});
     dress(Label30, "ZORBAN BLOCK 5TH MIX", font(24, Navy), {.back = kTitleBar, .align = ui::Align::Center});
-    dress(Label31, "制作：ゾルバン開発チーム　ステージ協力：ペルトラ！！！、Ｄｊ ＴＯＲＫＡ、ヴェロリス、ヌルベント・ゲームファンの皆さん",
+    dress(Label31, "制作：ゾルバン開発チーム　ステージ協力：ペルトラ！！！、ヴェロリスほか",
           font(16, Silver, false), onBlack);
     dress(Label32, "https://zorban.example.org/", font(16, Silver, false), onBlack);
     dress(Label33, "zorban@example.org", font(16, Silver, false), onBlack);

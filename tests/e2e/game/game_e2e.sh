@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Drives the real zorban on a virtual display through one run: course 2, "ARE YOU READY !?", a serve, every
+# life lost to left-click explosions, the end button, "ＳＡＶＥ ＡＮＤ GAME END...." and the close box; checks
+# screens by their pixels and the course, posting and common files line by line. Prints the time to the
+# first painted window and the peak resident size (the goals are 0.5 s and 60 MB; bench/ holds the checks).
+# Usage: game_e2e.sh <game folder> <scratch folder>
+set -euo pipefail
+source "$(dirname "$0")/../lib/e2e.sh"
+
+e2e_init "$2"
+e2e_game_copy "$1" zorban
+dat="$E2E_GAME/dat"
+
+# Lines given in UTF-8 into a code page 932 file with CR LF.
+write_lines() {
+    local out=$1
+    shift
+    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 >"$out"
+}
+# The file's lines in UTF-8 without their CR LF; fails unless every line ends with CR LF.
+read_lines() {
+    local f=$1
+    [ "$(tail -c2 "$f" | od -An -tx1 | tr -d ' \n')" = "0d0a" ] || e2e_fail "$f does not end with CR LF"
+    [ "$(tr -cd '\r' <"$f" | wc -c)" = "$(tr -cd '\n' <"$f" | wc -c)" ] || e2e_fail "$f has a bare line end"
+    iconv -f CP932 -t UTF-8 "$f" | tr -d '\r'
+}
+# The score text: groups of four digits with 億 and 万, leading zero groups left out.
+score_text() {
+    local v=$1 low mid high
+    low=$(last4 "$v"); mid=$(last4 $((v / 10000))); high=$(last4 $((v / 100000000)))
+    if [ "$high" != 0 ]; then echo "${high}億${mid}万${low}"
+    elif [ "$mid" != 0 ]; then echo "${mid}万${low}"
+    else echo "$low"; fi
+}
+last4() { local s=$1; ((${#s} > 4)) && s=${s: -4}; echo "$s"; }
+
+# Fresh records for this run, whatever the build folder's own saves hold.
+zeros=()
+for ((k = 0; k < 513; k++)); do zeros+=(0); done
+write_lines "$dat/my.dat" 0 0 0 "${zeros[@]}"
+write_lines "$dat/my2.dat" "" 0 0 99 50 10 0 -1 0 0 0 1
+[ -f "$dat/map2-0.dat" ] || e2e_fail "the game folder has no dat/map2-0.dat"
+[ -f "$dat/item.dat" ] || e2e_fail "the game folder has no dat/item.dat"
+rm -f "$E2E_GAME"/投稿用*.txt
+
+# Start-up: time to the mapped window, then to the painted start panel (white course box, black panel).
+t0=$(date +%s%N)
+e2e_launch zorban
+win=$(e2e_wait_window "ゾルバンブロック5th")
+t_mapped=$(date +%s%N)
+e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
+t_painted=$(date +%s%N)
+e2e_expect_pixel "$win" 10 200 000000 "start panel"
+read -r w h < <(e2e_size "$win")
+[ "$w $h" = "602 451" ] || e2e_fail "client area is $w x $h"
+e2e_window_shot "$win" "$E2E_DIR/1-start.png"
+
+# Course 2, then the first stage: the start prompt shows black beside the field.
+e2e_click "$win" 296 138
+e2e_wait_pixel "$win" 200 300 000000 "play field"
+sleep 0.3
+e2e_click "$win" 502 269
+e2e_wait_pixel "$win" 405 315 000000 "start prompt"
+e2e_window_shot "$win" "$E2E_DIR/2-stage.png"
+
+# Serve, then click until the lives are gone and the end button opens the end panel: each click serves
+# or explodes, and once the end button shows, the same place presses it.
+e2e_click "$win" 180 300
+ended=0
+for ((i = 0; i < 80; i++)); do
+    e2e_click "$win" 500 358
+    sleep 0.15
+    if [ "$(e2e_client_pixel "$win" 85 98)" = 8000FF ]; then
+        ended=1
+        break
+    fi
+done
+[ $ended -eq 1 ] || e2e_fail "the end panel did not open"
+e2e_expect_pixel "$win" 60 380 FFFFFF "results box of the end panel"
+e2e_window_shot "$win" "$E2E_DIR/3-end.png"
+rss_kb=$(awk '/^VmHWM:/ {print $2}' "/proc/$E2E_PID/status")
+
+# Save and back to the start panel.
+e2e_click "$win" 500 435
+e2e_wait_file "$E2E_GAME/投稿用2.txt"
+e2e_wait_pixel "$win" 170 240 FFFFFF "course box after saving"
+e2e_expect_pixel "$win" 10 200 000000 "start panel after saving"
+e2e_window_shot "$win" "$E2E_DIR/4-back.png"
+
+mapfile -t course < <(read_lines "$dat/my2.dat")
+[ ${#course[@]} -eq 12 ] || e2e_fail "my2.dat has ${#course[@]} lines"
+expected=("" "${course[1]}" "${course[2]}" 99 50 10 0 0 0 0 0 "${course[11]}")
+for ((k = 0; k < 12; k++)); do
+    [ "${course[k]}" = "${expected[k]}" ] || e2e_fail "my2.dat line $((k + 1)) is '${course[k]}', expected '${expected[k]}'"
+done
+hi=${course[2]}
+[[ $hi =~ ^[0-9]+$ ]] || e2e_fail "hiScore '$hi'"
+title="【？？？？】"
+((hi > 0)) && title="【ＶＯＣＡＬ ＣＯＲＳＥ】"
+mapfile -t posting < <(read_lines "$E2E_GAME/投稿用2.txt")
+want=("■ゾルバンブロックデータ" "$title" "最高得点：$(score_text "$hi")点" "MAXCOMBO：${course[11]}" "アイテム：0コ")
+[ ${#posting[@]} -eq 5 ] || e2e_fail "投稿用2.txt has ${#posting[@]} lines"
+for ((k = 0; k < 5; k++)); do
+    [ "${posting[k]}" = "${want[k]}" ] || e2e_fail "投稿用2.txt line $((k + 1)) is '${posting[k]}', expected '${want[k]}'"
+done
+
+# The close box writes the common file; nothing was reported on the way.
+rm -f "$dat/my.dat"
+e2e_close "$win"
+code=0
+e2e_wait_exit || code=$?
+[ $code -eq 0 ] || e2e_fail "exit code $code"
+[ "$(read_lines "$dat/my.dat" | wc -l)" -eq 516 ] || e2e_fail "my.dat not written on close"
+if e2e_dialog_log | grep -q '^error'; then e2e_fail "errors: $(e2e_dialog_log | grep '^error')"; fi
+
+echo "start-up: window mapped after $(((t_mapped - t0) / 1000000)) ms, start panel painted after $(((t_painted - t0) / 1000000)) ms"
+echo "peak resident size over the run: $((rss_kb / 1024)) MB ($rss_kb kB)"
+e2e_pass "zorban played course 2 to GAME OVER, saved my2.dat and 投稿用2.txt, and closed"

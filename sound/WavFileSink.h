@@ -11,8 +11,6 @@ namespace sound {
 
 class WavFileSink : public PlayedSink {
 public:
-    static constexpr std::uint32_t kHeaderBytes = 44;  // RIFF, fmt and data chunk headers of a plain PCM file
-
     explicit WavFileSink(std::string path) : path_(std::move(path)) {}
     // Starts the file afresh with an empty data chunk; false when it cannot be written.
     bool open(const WaveFormat& format) override;

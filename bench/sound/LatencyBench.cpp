@@ -14,6 +14,7 @@
 
 #include "sound/MixEngine.h"
 #include "sound/VirtualAudioOutput.h"
+#include "sound/WavImage.h"
 
 namespace {
 
@@ -25,17 +26,7 @@ std::string shippedSettings() {
 }
 
 std::vector<std::uint8_t> image(std::uint32_t rate, std::size_t n, std::uint8_t value) {
-    std::vector<std::uint8_t> b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
-                                   1, 0, 1, 0};
-    for (int i = 0; i < 2; ++i)
-        for (int k = 0; k < 4; ++k) b.push_back(static_cast<std::uint8_t>(rate >> (8 * k)));
-    const std::uint32_t len = static_cast<std::uint32_t>(n);
-    b.insert(b.end(), {1, 0, 8, 0, 'd', 'a', 't', 'a'});
-    for (int k = 0; k < 4; ++k) b.push_back(static_cast<std::uint8_t>(len >> (8 * k)));
-    b.insert(b.end(), n, value);
-    const std::uint32_t riff = static_cast<std::uint32_t>(b.size() - 8);
-    for (int k = 0; k < 4; ++k) b[4 + k] = static_cast<std::uint8_t>(riff >> (8 * k));
-    return b;
+    return sound::makeWavImage(sound::WaveFormat::pcm8(rate, 1), std::vector<std::uint8_t>(n, value));
 }
 
 // Output milliseconds from the request to the first byte of the new sound; busy: channel 0 plays throughout and the

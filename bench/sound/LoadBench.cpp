@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +14,7 @@
 
 #include "sound/MixEngine.h"
 #include "sound/VirtualAudioOutput.h"
+#include "sound/WavImage.h"
 
 namespace {
 
@@ -20,38 +22,24 @@ constexpr std::uint32_t kRate = 22050;     // samples per second of the file
 constexpr std::uint32_t kSeconds = 10;
 constexpr std::uint32_t kFrameBytes = 4;   // 16-bit stereo
 
-void put16(std::ofstream& f, unsigned v) {
-    const char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
-    f.write(b, 2);
-}
-void put32(std::ofstream& f, std::uint32_t v) {
-    put16(f, v & 0xFFFF);
-    put16(f, v >> 16);
-}
-
 // The test file, written once per run into the temporary folder.
 const std::string& testFile() {
     static const std::string path = [] {
         const std::string p =
             (std::filesystem::temp_directory_path() / ("zorban-bench-" + std::to_string(getpid()) + ".wav")).string();
         std::ofstream f(p, std::ios::binary);
-        const std::uint32_t dataBytes = kRate * kSeconds * kFrameBytes;
-        f.write("RIFF", 4);
-        put32(f, 36 + dataBytes);
-        f.write("WAVEfmt ", 8);
-        put32(f, 16);
-        put16(f, 1);
-        put16(f, 2);
-        put32(f, kRate);
-        put32(f, kRate * kFrameBytes);
-        put16(f, kFrameBytes);
-        put16(f, 16);
-        f.write("data", 4);
-        put32(f, dataBytes);
+        sound::WaveFormat format = sound::WaveFormat::pcm8(kRate, 2);
+        format.bitsPerSample = 16;
+        format.blockAlign = kFrameBytes;
+        format.avgBytesPerSec = kRate * kFrameBytes;
+        const auto header = sound::makeWavHeader(format, kRate * kSeconds * kFrameBytes);
+        f.write(reinterpret_cast<const char*>(header.data()), static_cast<std::streamsize>(header.size()));
+        std::array<std::uint8_t, kFrameBytes> frame{};
         for (std::uint32_t i = 0; i < kRate * kSeconds; ++i) {
             const double t = static_cast<double>(i) / kRate;
-            put16(f, static_cast<std::uint16_t>(static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * 440 * t))));
-            put16(f, static_cast<std::uint16_t>(static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * 660 * t))));
+            sound::putLe16(&frame[0], static_cast<std::uint16_t>(static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * 440 * t))));
+            sound::putLe16(&frame[2], static_cast<std::uint16_t>(static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * 660 * t))));
+            f.write(reinterpret_cast<const char*>(frame.data()), kFrameBytes);
         }
         std::atexit([] { std::filesystem::remove(testFile()); });
         return p;

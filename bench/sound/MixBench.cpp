@@ -10,6 +10,7 @@
 #include "sound/BlockMixer.h"
 #include "sound/MixEngine.h"
 #include "sound/VirtualAudioOutput.h"
+#include "sound/WavImage.h"
 
 namespace {
 
@@ -62,13 +63,7 @@ void BM_RenderEightChannels(benchmark::State& state) {
     for (int c = 0; c < sound::kMixChannels; ++c) {
         // Lengths that do not divide the block, so that stretches split at repetition ends too.
         std::vector<std::uint8_t> data(5000 + 333 * c, static_cast<std::uint8_t>(120 + c));
-        const std::uint32_t n = static_cast<std::uint32_t>(data.size());
-        image = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,
-                 0x11, 0x2B, 0, 0, 0x11, 0x2B, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a',
-                 static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), 0, 0};
-        image.insert(image.end(), data.begin(), data.end());
-        image[4] = static_cast<std::uint8_t>((image.size() - 8) & 0xFF);
-        image[5] = static_cast<std::uint8_t>((image.size() - 8) >> 8);
+        image = sound::makeWavImage(sound::WaveFormat::pcm8(11025, 1), data);
         sound::PlayParams p;
         p.session = s;
         p.channel = c;

@@ -5,47 +5,28 @@
 #include <string>
 #include <vector>
 
+#include "sound/WavImage.h"
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void put16(Bytes& b, unsigned v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void put32(Bytes& b, std::uint32_t v) {
-    put16(b, v & 0xFFFF);
-    put16(b, v >> 16);
-}
-void putId(Bytes& b, const char* id) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(id[i]));
-}
-
-Bytes wav(unsigned channels, std::uint32_t rate, unsigned bits, std::size_t frames, bool withList) {
-    Bytes data;
-    for (std::size_t i = 0; i < frames * channels * bits / 8; ++i) data.push_back(static_cast<std::uint8_t>(i * 37));
-    Bytes b;
-    putId(b, "RIFF");
-    put32(b, 0);
-    putId(b, "WAVE");
+Bytes wav(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, std::size_t frames, bool withList) {
+    sound::WaveFormat format;
+    format.channels = channels;
+    format.samplesPerSec = rate;
+    format.bitsPerSample = bits;
+    format.blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
+    format.avgBytesPerSec = rate * format.blockAlign;
+    Bytes data(frames * format.blockAlign);
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 37);
+    Bytes b = sound::makeWavImage(format, data);
     if (withList) {
-        putId(b, "LIST");
-        put32(b, 5);
-        for (char c : std::string("INFO\0\0", 6)) b.push_back(static_cast<std::uint8_t>(c));
+        // An odd-sized chunk before the format chunk, with its pad byte.
+        const Bytes list{'L', 'I', 'S', 'T', 5, 0, 0, 0, 'I', 'N', 'F', 'O', 0, 0};
+        b.insert(b.begin() + 12, list.begin(), list.end());
+        sound::putLe32(&b[sound::kWavRiffSizeAt], static_cast<std::uint32_t>(b.size() - 8));
     }
-    putId(b, "fmt ");
-    put32(b, 16);
-    put16(b, 1);
-    put16(b, channels);
-    put32(b, rate);
-    put32(b, rate * channels * bits / 8);
-    put16(b, channels * bits / 8);
-    put16(b, bits);
-    putId(b, "data");
-    put32(b, static_cast<std::uint32_t>(data.size()));
-    b.insert(b.end(), data.begin(), data.end());
-    const std::uint32_t riffSize = static_cast<std::uint32_t>(b.size() - 8);
-    for (int i = 0; i < 4; ++i) b[4 + i] = static_cast<std::uint8_t>(riffSize >> (8 * i));
     return b;
 }
 

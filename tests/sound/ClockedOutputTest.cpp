@@ -5,7 +5,7 @@
 #include "UiQueue.h"
 #include "sound/ClockedAudioOutput.h"
 #include "sound/RiffWaveReader.h"
-#include "sound/WavFileSink.h"
+#include "sound/WavImage.h"
 
 using namespace sound;
 using soundtest::Bytes;
@@ -50,7 +50,7 @@ TEST(ClockedOutput, WavFileHoldsWhatWasPlayedAndIsValidWhileGrowing) {
     bool checkedWhileGrowing = false;
     ui.runFor(2000, [&] {
         const auto now = FileByteSource::open(path);
-        if (now && now->size() > WavFileSink::kHeaderBytes && !checkedWhileGrowing) {
+        if (now && now->size() > kWavHeaderBytes && !checkedWhileGrowing) {
             EXPECT_NO_THROW(RiffWaveReader::read(*now));
             checkedWhileGrowing = true;
         }

@@ -9,20 +9,8 @@
 
 using namespace sound;
 using soundtest::filled;
+using soundtest::errorOf;
 using soundtest::MixRig;
-
-namespace {
-
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const EMixerError& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
-
-}  // namespace
 
 TEST(MixChannels, PlayChecksComeInOrder) {
     MixRig rig;

@@ -12,20 +12,8 @@
 using namespace sound;
 using soundtest::Bytes;
 using soundtest::makeWav;
+using soundtest::errorOf;
 using soundtest::MixRig;
-
-namespace {
-
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const EMixerError& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
-
-}  // namespace
 
 TEST(MixLoad, FromAFileConvertedToTheSessionFormat) {
     MixRig rig;

@@ -6,48 +6,34 @@
 #include <atomic>
 #include <fstream>
 
+#include "sound/MixerError.h"
+#include "sound/WavImage.h"
+
 namespace soundtest {
-namespace {
-
-void put16(Bytes& b, std::uint32_t v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void put32(Bytes& b, std::uint32_t v) {
-    put16(b, v & 0xFFFF);
-    put16(b, v >> 16);
-}
-void putId(Bytes& b, const char* id) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(id[i]));
-}
-
-}  // namespace
-
 Bytes makeWav(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, const Bytes& data, std::uint16_t formatTag) {
-    Bytes b;
-    putId(b, "RIFF");
-    put32(b, static_cast<std::uint32_t>(36 + data.size() + (data.size() & 1)));
-    putId(b, "WAVE");
-    putId(b, "fmt ");
-    put32(b, 16);
-    const std::uint16_t align = static_cast<std::uint16_t>(channels * bits / 8);
-    put16(b, formatTag);
-    put16(b, channels);
-    put32(b, rate);
-    put32(b, rate * align);
-    put16(b, align);
-    put16(b, bits);
-    putId(b, "data");
-    put32(b, static_cast<std::uint32_t>(data.size()));
-    b.insert(b.end(), data.begin(), data.end());
-    if (data.size() & 1) b.push_back(0);
-    return b;
+    sound::WaveFormat format;
+    format.formatTag = formatTag;
+    format.channels = channels;
+    format.samplesPerSec = rate;
+    format.bitsPerSample = bits;
+    format.blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
+    format.avgBytesPerSec = rate * format.blockAlign;
+    return sound::makeWavImage(format, data);
 }
 
 Bytes pcm16(const std::vector<std::int16_t>& samples) {
-    Bytes b;
-    for (std::int16_t s : samples) put16(b, static_cast<std::uint16_t>(s));
+    Bytes b(samples.size() * 2);
+    for (std::size_t i = 0; i < samples.size(); ++i) sound::putLe16(&b[2 * i], static_cast<std::uint16_t>(samples[i]));
     return b;
+}
+
+std::string errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const sound::EMixerError& e) {
+        return e.what();
+    }
+    return "(no error)";
 }
 
 Bytes filled(std::size_t n, std::uint8_t value) { return Bytes(n, value); }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ Bytes makeWav(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, co
 // Bytes of little-endian 16-bit samples.
 Bytes pcm16(const std::vector<std::int16_t>& samples);
 Bytes filled(std::size_t n, std::uint8_t value);
+// The message of the EMixerError that f raises, or "(no error)".
+std::string errorOf(const std::function<void()>& f);
 
 class TempDir {
 public:

@@ -1,22 +1,17 @@
 #!/usr/bin/env bash
-# Drives the real zorban_maker on a virtual display: loads a stage through the open dialog, picks a block
-# kind, paints by dragging (past the right edge too), types a title, saves through the save dialog, then
-# compares the saved file with the expected bytes and checks pixels of a screenshot.
-# Usage: maker_e2e.sh <zorban_maker> <scratch folder>
+# Drives the real zorban_maker on a virtual display with its real file dialogs: loads a stage by typing
+# its path, picks a block kind, paints by dragging (past the right edge too), types a title, saves by
+# typing a new path, then compares the saved file with the expected bytes and checks pixels of the window.
+# Usage: maker_e2e.sh <game folder of the build> <scratch folder>
 set -euo pipefail
 
-maker=$1
-work=$2
-here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=xsession.sh
-source "$here/xsession.sh"
+# shellcheck source=../lib/e2e.sh
+source "$(dirname "$0")/../lib/e2e.sh"
+e2e_init "$2"
+e2e_game_copy "$1" zorban_maker
+work=$E2E_DIR
 
-rm -rf "$work"
-mkdir -p "$work"
-trap e2e_cleanup EXIT
-unset ZORBAN_TEST_DIALOGS  # real dialogs only
-
-# A stage file: "col row code" lines override the all-zero grid; then the title and author lines
+# A stage file: "col row code" triples override the all-zero grid; then the title and author lines
 # (UTF-8 here, code page 932 in the file). Every line ends with CR LF.
 write_stage() {
     local out=$1 title=$2 author=$3 cells=$4
@@ -32,35 +27,33 @@ write_stage() {
 # field's last cell, a margin cell and a code no list entry paints.
 loaded_cells="1 1 12 3 3 14 4 10 26 10 20 29 0 0 5 50 50 30"
 write_stage "$work/input.usr" "ﾃｽﾄ ステージ" "さくしゃ" "$loaded_cells"
-# What the editor must write after the strokes below: white blocks in row 5 from column 2 to 11
+# What the editor must write after the stroke below: white blocks in row 5 from column 2 to 11
 # (column 11 lies right of the field, reached while the image holds the pointer), and the new title.
 painted="2 5 1 3 5 1 4 5 1 5 5 1 6 5 1 7 5 1 8 5 1 9 5 1 10 5 1 11 5 1"
 write_stage "$work/expected.usr" "E2E STAGE" "さくしゃ" "$loaded_cells $painted"
 
-e2e_start_display "$work"
-e2e_start "$maker"
+E2E_REAL_DIALOGS=1 e2e_launch zorban_maker
 win=$(e2e_wait_window "ゾルバンブロックつくーる")
-read -r ox oy < <(e2e_origin "$win")
 
-# Load through the open dialog, typing the path; the all-clear cell then shows in the editor's blue.
+# Load through the open dialog; the all-clear cell then shows in the editor's fixed blue.
 e2e_click "$win" 474 416
 dialog=$(e2e_wait_window "開く")
 e2e_type_replacing "$dialog" "$work/input.usr"
 xdotool key Return
 e2e_wait_window_gone "開く"
-e2e_wait_pixel $((ox + 20)) $((oy + 10)) 8080FF "$work/shot.png"
+e2e_wait_pixel "$win" 20 10 8080FF "loaded all-clear block (1, 1)"
 
-# Pick "白ブロック" (entry 1; entries are 12 pixels high) and paint row 5 by dragging rightwards,
-# one cell per step, slower than the 10 ms paint tick, ending over the block list.
+# Pick "白ブロック" (entry 1; entries are 12 pixels high) and paint row 5 by dragging rightwards one
+# cell per step, each step held longer than the 10 ms paint tick, ending over the block list.
 e2e_click "$win" 440 18
 sleep 0.3
-xdotool mousemove --window "$win" 60 90 mousedown 1
+e2e_down "$win" 60 90
 sleep 0.15
 for x in 100 140 180 220 260 300 340 380 420; do
-    xdotool mousemove --window "$win" "$x" 90
+    e2e_move "$win" "$x" 90
     sleep 0.15
 done
-xdotool mouseup 1
+e2e_up
 sleep 0.2
 
 # The title field.
@@ -75,24 +68,22 @@ e2e_type_replacing "$dialog" "$work/output.usr"
 xdotool key Return
 e2e_wait_window_gone "名前を付けて保存"
 e2e_wait_file "$work/output.usr"
-
 cmp "$work/expected.usr" "$work/output.usr" || e2e_fail "saved file differs from $work/expected.usr"
 
 # Pixels of the window: painted cells, loaded kinds in the editor's colours, and the window background.
 xdotool mousemove 0 0
 sleep 0.2
-e2e_screenshot "$work/shot.png"
-check() {
-    local x=$1 y=$2 want=$3 what=$4 got
-    got=$(e2e_pixel "$work/shot.png" $((ox + x)) $((oy + y)))
-    [ "$got" = "$want" ] || e2e_fail "$what at ($x, $y) is $got, expected $want"
-}
-check 60 90 FFFFFF "painted cell (2, 5)"
-check 380 90 FFFFFF "painted cell (10, 5)"
-check 20 10 8080FF "all-clear block (1, 1)"
-check 380 390 663355 "invisible block (10, 20)"
-check 80 40 AE0000 "deadly cell outline (3, 3)"
-check 140 190 FFFFFF "bar cell (4, 10)"
-check 180 190 000000 "empty cell (5, 10)"
-check 300 440 FF80C0 "window background"
-echo "PASS: zorban_maker loaded, painted, titled and saved $work/output.usr"
+e2e_expect_pixel "$win" 60 90 FFFFFF "painted cell (2, 5)"
+e2e_expect_pixel "$win" 380 90 FFFFFF "painted cell (10, 5)"
+e2e_expect_pixel "$win" 20 10 8080FF "all-clear block (1, 1)"
+e2e_expect_pixel "$win" 380 390 663355 "invisible block (10, 20)"
+e2e_expect_pixel "$win" 80 40 AE0000 "deadly cell outline (3, 3)"
+e2e_expect_pixel "$win" 140 190 FFFFFF "bar cell (4, 10)"
+e2e_expect_pixel "$win" 180 190 000000 "empty cell (5, 10)"
+e2e_expect_pixel "$win" 300 440 FF80C0 "window background"
+
+e2e_close "$win"
+code=0
+e2e_wait_exit || code=$?
+[ "$code" -eq 0 ] || e2e_fail "zorban_maker ended with code $code"
+e2e_pass "zorban_maker loaded, painted, titled and saved $work/output.usr"

@@ -22,7 +22,8 @@ std::string stage(int index, const std::string& body) {
 }
 
 TEST(CourseSource, ReadsStagesWithCommentsAndBlankLines) {
-    const auto stages = gen::parseCourseSource("; course\n\n" + stage(0, grid()) + "\n" + stage(1, grid("..........", "#x?E......")), "c");
+    const auto stages = gen::parseCourseSource(
+        "; course\n\n" + stage(0, grid()) + "\n" + stage(1, grid("..........", "#x?E......")), "c");
     ASSERT_EQ(stages.size(), 2u);
     EXPECT_EQ(stages[0].title, "T");
     EXPECT_EQ(stages[0].grid.at(1, 1), 1);
@@ -32,39 +33,6 @@ TEST(CourseSource, ReadsStagesWithCommentsAndBlankLines) {
     EXPECT_EQ(stages[1].grid.at(4, 1), 28);
     EXPECT_EQ(stages[1].grid.at(0, 1), 0) << "margins stay empty";
 }
-
-struct BadSource {
-    const char* what;
-    std::string text;
-    const char* message;  // part of the expected error
-};
-
-class CourseSourceErrors : public testing::TestWithParam<BadSource> {};
-
-TEST_P(CourseSourceErrors, AreRefusedWithTheLine) {
-    try {
-        gen::parseCourseSource(GetParam().text, "c.txt");
-        FAIL() << "accepted";
-    } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find(GetParam().message), std::string::npos) << e.what();
-        EXPECT_EQ(std::string(e.what()).rfind("c.txt:", 0), 0u) << e.what();
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Gen, CourseSourceErrors,
-    testing::Values(BadSource{"index", stage(1, grid()), "'stage 0' expected"},
-                    BadSource{"title", "stage 0\nname: T\n", "'title: <text>' expected"},
-                    BadSource{"short row", stage(0, "ooo\n"), "exactly 10 characters"},
-                    BadSource{"unknown", stage(0, grid("..........", "Z.........")), "unknown block character 'Z'"},
-                    BadSource{"bar code", stage(0, grid("..........", " .........")), "unknown block character ' '"},
-                    BadSource{"bar row", stage(0, grid("....o.....")), "bar row (18) must be empty"},
-                    BadSource{"truncated", stage(0, "..........\n"), "unexpected end"}),
-    [](const auto& info) {
-        std::string n = info.param.what;
-        for (auto& c : n) if (c == ' ') c = '_';
-        return n;
-    });
 
 TEST(ToyTable, FillsAll513SlotsAndSplitsTheRecipe) {
     const auto toys = gen::parseToyTable("# header\n3\tgu\t5\tflower:pink\tabout\n", "t");
@@ -77,34 +45,11 @@ TEST(ToyTable, FillsAll513SlotsAndSplitsTheRecipe) {
     EXPECT_EQ(toys[512].rarity, 0);
 }
 
-class ToyTableErrors : public testing::TestWithParam<BadSource> {};
-
-TEST_P(ToyTableErrors, AreRefused) {
-    try {
-        gen::parseToyTable(GetParam().text, "t.tsv");
-        FAIL() << "accepted";
-    } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find(GetParam().message), std::string::npos) << e.what();
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Gen, ToyTableErrors,
-    testing::Values(BadSource{"fields", "1\ta\t2\tx:red\n", "5 tab-separated fields"},
-                    BadSource{"last slot", "512\ta\t2\tx:red\td\n", "outside 0..511"},
-                    BadSource{"twice", "1\ta\t2\tx:red\td\n1\tb\t2\tx:red\td\n", "given twice"},
-                    BadSource{"same name", "1\ta\t2\tx:red\td\n2\ta\t2\tx:red\td\n", "used twice"},
-                    BadSource{"rarity", "1\ta\t11\tx:red\td\n", "rarity outside 1..10"},
-                    BadSource{"recipe", "1\ta\t2\tflower\td\n", "kind:colour"}),
-    [](const auto& info) {
-        std::string n = info.param.what;
-        for (auto& c : n) if (c == ' ') c = '_';
-        return n;
-    });
-
 TEST(ShapeScript, ReadsBlocksAndOutlineFlags) {
-    const auto d = gen::parseShapeScript("shape a ; note\ncircle 1 2 3 main\n!rect 0 0 4 4 #102030\nend\n"
-                                         "picture p 10 20\npoly 0 0 1 0 1 1 red.dark\nend\n", "s");
+    const auto d = gen::parseShapeScript(
+        "shape a ; note\ncircle 1 2 3 main\n!rect 0 0 4 4 #102030\nend\n"
+        "picture p 10 20\npoly 0 0 1 0 1 1 red.dark\nend\n",
+        "s");
     ASSERT_EQ(d.size(), 2u);
     EXPECT_EQ(d[0].shapes.size(), 2u);
     EXPECT_TRUE(d[0].shapes[0].outlined);
@@ -114,28 +59,70 @@ TEST(ShapeScript, ReadsBlocksAndOutlineFlags) {
     EXPECT_EQ(d[1].shapes[0].args.size(), 6u);
 }
 
-class ShapeScriptErrors : public testing::TestWithParam<BadSource> {};
+enum class Parser { Course, Toys, Shapes };
 
-TEST_P(ShapeScriptErrors, AreRefused) {
+struct BadSource {
+    Parser parser;
+    const char* what;
+    std::string text;
+    const char* message;  // part of the expected error
+};
+
+class SourceErrors : public testing::TestWithParam<BadSource> {};
+
+TEST_P(SourceErrors, AreRefusedNamingTheSourceAndLine) {
+    const auto& p = GetParam();
     try {
-        gen::parseShapeScript(GetParam().text, "s.txt");
+        switch (p.parser) {
+            case Parser::Course:
+                gen::parseCourseSource(p.text, "src");
+                break;
+            case Parser::Toys:
+                gen::parseToyTable(p.text, "src");
+                break;
+            case Parser::Shapes:
+                gen::parseShapeScript(p.text, "src");
+                break;
+        }
         FAIL() << "accepted";
     } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find(GetParam().message), std::string::npos) << e.what();
+        const std::string what = e.what();
+        EXPECT_NE(what.find(p.message), std::string::npos) << what;
+        EXPECT_EQ(what.rfind("src:", 0), 0u) << what;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Gen, ShapeScriptErrors,
-    testing::Values(BadSource{"unknown", "shape a\nsquare 1 2 3 main\nend\n", "unknown shape"},
-                    BadSource{"count", "shape a\ncircle 1 2 main\nend\n", "wrong number of values"},
-                    BadSource{"odd polygon", "shape a\npoly 0 0 1 0 1 1 2 main\nend\n", "x y pairs"},
-                    BadSource{"number", "shape a\ncircle 1 b 3 main\nend\n", "number expected"},
-                    BadSource{"no end", "shape a\ncircle 1 2 3 main\n", "'end' missing"},
-                    BadSource{"outside", "circle 1 2 3 main\n", "outside a block"}),
+    Gen, SourceErrors,
+    testing::Values(
+        BadSource{Parser::Course, "index", stage(1, grid()), "'stage 0' expected"},
+        BadSource{Parser::Course, "title", "stage 0\nname: T\n", "'title: <text>' expected"},
+        BadSource{Parser::Course, "short row", stage(0, "ooo\n"), "exactly 10 characters"},
+        BadSource{Parser::Course, "unknown", stage(0, grid("..........", "Z.........")),
+                  "unknown block character 'Z'"},
+        BadSource{Parser::Course, "bar code", stage(0, grid("..........", " .........")),
+                  "unknown block character ' '"},
+        BadSource{Parser::Course, "bar row", stage(0, grid("....o.....")), "bar row (18) must be empty"},
+        BadSource{Parser::Course, "truncated", stage(0, "..........\n"), "unexpected end"},
+        BadSource{Parser::Toys, "fields", "1\ta\t2\tx:red\n", "5 tab-separated fields"},
+        BadSource{Parser::Toys, "last slot", "512\ta\t2\tx:red\td\n", "outside 0..511"},
+        BadSource{Parser::Toys, "twice", "1\ta\t2\tx:red\td\n1\tb\t2\tx:red\td\n", "given twice"},
+        BadSource{Parser::Toys, "same name", "1\ta\t2\tx:red\td\n2\ta\t2\tx:red\td\n", "used twice"},
+        BadSource{Parser::Toys, "rarity", "1\ta\t11\tx:red\td\n", "rarity outside 1..10"},
+        BadSource{Parser::Toys, "recipe", "1\ta\t2\tflower\td\n", "kind:colour"},
+        BadSource{Parser::Shapes, "unknown", "shape a\nsquare 1 2 3 main\nend\n", "unknown shape"},
+        BadSource{Parser::Shapes, "count", "shape a\ncircle 1 2 main\nend\n", "wrong number of values"},
+        BadSource{Parser::Shapes, "odd polygon", "shape a\npoly 0 0 1 0 1 1 2 main\nend\n", "x y pairs"},
+        BadSource{Parser::Shapes, "number", "shape a\ncircle 1 b 3 main\nend\n", "number expected"},
+        BadSource{Parser::Shapes, "no end", "shape a\ncircle 1 2 3 main\n", "'end' missing"},
+        BadSource{Parser::Shapes, "outside", "circle 1 2 3 main\n", "outside a block"}),
     [](const auto& info) {
-        std::string n = info.param.what;
-        for (auto& c : n) if (c == ' ') c = '_';
+        std::string n = std::string(info.param.parser == Parser::Course ? "course_"
+                                    : info.param.parser == Parser::Toys ? "toys_"
+                                                                        : "shapes_") +
+                        info.param.what;
+        for (auto& c : n)
+            if (c == ' ') c = '_';
         return n;
     });
 

@@ -13,7 +13,8 @@ namespace {
 
 std::uint32_t u32(const std::string& b, std::size_t at) {
     return static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8 |
-           static_cast<std::uint8_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24;
+           static_cast<std::uint8_t>(b[at + 2]) << 16 |
+           static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24;
 }
 
 // Checks the file header and decodes the picture; returns it empty on failure.
@@ -66,13 +67,15 @@ TEST(ToyPictures, EachIs170SquareAndDiffersFromEveryOther) {
         if (name.rfind("unit", 0) != 0) continue;
         ++count;
         checkedPicture(entry.path().string(), 170, 170);
-        EXPECT_TRUE(seen.insert(datatest::readBytes(entry.path().string())).second) << name << " repeats a picture";
+        EXPECT_TRUE(seen.insert(datatest::readBytes(entry.path().string())).second)
+            << name << " repeats a picture";
     }
     EXPECT_GE(count, 120);
 }
 
 TEST(ToyPictures, TheTwoBeatFramesDiffer) {
-    EXPECT_NE(datatest::readBytes(datatest::kCgDir + "/usu1.bmp"), datatest::readBytes(datatest::kCgDir + "/usu2.bmp"));
+    EXPECT_NE(datatest::readBytes(datatest::kCgDir + "/usu1.bmp"),
+              datatest::readBytes(datatest::kCgDir + "/usu2.bmp"));
 }
 
 }  // namespace

@@ -15,13 +15,13 @@
 namespace {
 
 // Every sound file the programs play.
-const char* const kSounds[] = {"1.wav",  "2.wav",  "3.wav",  "5.wav",  "6.wav",   "7.wav", "8.wav",
-                               "9.wav",  "10.wav", "11.wav", "12.wav", "13.wav",  "14.wav", "15.wav",
-                               "at1.wav", "b.wav", "b2.wav", "h.wav",  "katan.wav"};
+const char* const kSounds[] = {"1.wav",   "2.wav",  "3.wav",  "5.wav",  "6.wav",    "7.wav",  "8.wav",
+                               "9.wav",   "10.wav", "11.wav", "12.wav", "13.wav",   "14.wav", "15.wav",
+                               "at1.wav", "b.wav",  "b2.wav", "h.wav",  "katan.wav"};
 
 constexpr double kShortest = 0.04, kLongest = 0.85;  // seconds
-constexpr double kEdgeLevel = 0.05;                   // first and last frame: near silence (fades)
-constexpr double kQuietest = 0.2, kLoudest = 0.95;    // peak level, full scale = 1
+constexpr double kEdgeLevel = 0.05;                  // first and last frame: near silence (fades)
+constexpr double kQuietest = 0.2, kLoudest = 0.95;   // peak level, full scale = 1
 
 std::uint32_t le(const std::string& b, std::size_t at, int bytes) {
     std::uint32_t v = 0;
@@ -75,7 +75,7 @@ double sample(const Parsed& p, std::size_t frame) {
 }
 
 class SoundFiles : public testing::TestWithParam<const char*> {
-protected:
+  protected:
     std::string path() const { return datatest::kDatDir + "/" + GetParam(); }
 };
 

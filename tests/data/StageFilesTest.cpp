@@ -133,7 +133,8 @@ TEST(StageFiles, InvisibleBlocksAppearInTheSoreliCourseOnly) {
 }
 
 TEST(StageFiles, AuthorsMatchTheCourseHints) {
-    const std::map<int, std::string> soleAuthor{{1, "ぬもろ"}, {3, "ペルトラ！！！"}, {5, "Ｄｊ ＴＯＲＫＡ"}, {6, "ヴェロリス"}};
+    const std::map<int, std::string> soleAuthor{
+        {1, "ぬもろ"}, {3, "ペルトラ！！！"}, {5, "Ｄｊ ＴＯＲＫＡ"}, {6, "ヴェロリス"}};
     std::set<std::string> bonusAuthors;
     for (const auto& s : allStages()) {
         if (const auto it = soleAuthor.find(s.course); it != soleAuthor.end()) {
@@ -141,7 +142,8 @@ TEST(StageFiles, AuthorsMatchTheCourseHints) {
         }
         if (s.course == 4) bonusAuthors.insert(s.author);
     }
-    EXPECT_EQ(bonusAuthors.size(), static_cast<std::size_t>(kCourseStageCounts[4])) << "one player per bonus stage";
+    EXPECT_EQ(bonusAuthors.size(), static_cast<std::size_t>(kCourseStageCounts[4]))
+        << "one player per bonus stage";
 }
 
 }  // namespace

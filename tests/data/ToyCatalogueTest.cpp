@@ -41,7 +41,8 @@ TEST(ToyCatalogue, Has1539CrLfLinesInCodePage932) {
 
 TEST(ToyCatalogue, SlotsZeroToSixAreTheToysWithButtons) {
     const auto toys = readCatalogue();
-    const char* expected[] = {"gu-gu", "gu-gu and moon", "gu-gu child", "white gu-gu", "jaw", "cloits", "mint flower"};
+    const char* expected[] = {"gu-gu", "gu-gu and moon", "gu-gu child", "white gu-gu",
+                              "jaw",   "cloits",         "mint flower"};
     for (int k = 0; k < 7; ++k) EXPECT_EQ(toys[k].name, expected[k]) << "slot " << k;
 }
 

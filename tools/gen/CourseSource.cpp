@@ -11,7 +11,7 @@ namespace {
 
 // Splits text into lines without their CR LF / LF, numbered from 1.
 class LineSource {
-public:
+  public:
     LineSource(const std::string& text, std::string name) : in_(text), name_(std::move(name)) {}
 
     // The next line that is neither blank nor a comment; false at the end.
@@ -32,7 +32,7 @@ public:
         return line;
     }
 
-private:
+  private:
     std::istringstream in_;
     std::string name_;
     int number_ = 0;

@@ -9,9 +9,9 @@
 namespace gen {
 
 struct StageSource {
-    int index = 0;       // stage index within the course, from 0
-    std::string title;   // UTF-8
-    std::string author;  // UTF-8
+    int index = 0;           // stage index within the course, from 0
+    std::string title;       // UTF-8
+    std::string author;      // UTF-8
     engine::BlockGrid grid;  // play field filled, margins and the bar row empty
 };
 

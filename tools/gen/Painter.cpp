@@ -62,8 +62,10 @@ double arcDistance(const std::vector<double>& a, double x, double y) {
     double angle = std::atan2(y - cy, x - cx) / kDegrees;
     while (angle < from) angle += 360.0;
     if (angle <= to) return std::abs(std::hypot(x - cx, y - cy) - r) - half;
-    const double capA = std::hypot(x - cx - r * std::cos(from * kDegrees), y - cy - r * std::sin(from * kDegrees));
-    const double capB = std::hypot(x - cx - r * std::cos(to * kDegrees), y - cy - r * std::sin(to * kDegrees));
+    const double capA =
+        std::hypot(x - cx - r * std::cos(from * kDegrees), y - cy - r * std::sin(from * kDegrees));
+    const double capB =
+        std::hypot(x - cx - r * std::cos(to * kDegrees), y - cy - r * std::sin(to * kDegrees));
     return std::min(capA, capB) - half;
 }
 
@@ -71,8 +73,10 @@ double arcDistance(const std::vector<double>& a, double x, double y) {
 std::array<double, 4> bounds(const Primitive& s) {
     const auto& a = s.args;
     switch (s.kind) {
-        case ShapeKind::Circle: return {a[0] - a[2], a[1] - a[2], a[0] + a[2], a[1] + a[2]};
-        case ShapeKind::Ellipse: return {a[0] - a[2], a[1] - a[3], a[0] + a[2], a[1] + a[3]};
+        case ShapeKind::Circle:
+            return {a[0] - a[2], a[1] - a[2], a[0] + a[2], a[1] + a[2]};
+        case ShapeKind::Ellipse:
+            return {a[0] - a[2], a[1] - a[3], a[0] + a[2], a[1] + a[3]};
         case ShapeKind::Rect:
         case ShapeKind::RoundRect:
             return {std::min(a[0], a[2]), std::min(a[1], a[3]), std::max(a[0], a[2]), std::max(a[1], a[3])};
@@ -84,7 +88,8 @@ std::array<double, 4> bounds(const Primitive& s) {
             const double r = a[2] + a[3];
             return {a[0] - r, a[1] - r, a[0] + r, a[1] + r};
         }
-        case ShapeKind::Star: return {a[0] - a[2], a[1] - a[2], a[0] + a[2], a[1] + a[2]};
+        case ShapeKind::Star:
+            return {a[0] - a[2], a[1] - a[2], a[0] + a[2], a[1] + a[2]};
         case ShapeKind::Polygon: {
             std::array<double, 4> b{1e9, 1e9, -1e9, -1e9};
             for (std::size_t i = 0; i + 1 < a.size(); i += 2) {
@@ -104,7 +109,8 @@ std::array<double, 4> bounds(const Primitive& s) {
 double shapeDistance(const Primitive& s, double x, double y) {
     const auto& a = s.args;
     switch (s.kind) {
-        case ShapeKind::Circle: return std::hypot(x - a[0], y - a[1]) - a[2];
+        case ShapeKind::Circle:
+            return std::hypot(x - a[0], y - a[1]) - a[2];
         case ShapeKind::Ellipse: {
             // Approximate ellipse distance: exact on the axes, close elsewhere.
             const double px = (x - a[0]) / a[2], py = (y - a[1]) / a[3];
@@ -112,13 +118,20 @@ double shapeDistance(const Primitive& s, double x, double y) {
             const double k1 = std::hypot(px / a[2], py / a[3]);
             return k1 > 0 ? k0 * (k0 - 1.0) / k1 : -std::min(a[2], a[3]);
         }
-        case ShapeKind::Rect: return boxDistance(x, y, a[0], a[1], a[2], a[3], 0.0);
-        case ShapeKind::RoundRect: return boxDistance(x, y, a[0], a[1], a[2], a[3], a[4]);
-        case ShapeKind::Polygon: return polygonDistance(a, x, y);
-        case ShapeKind::Line: return segmentDistance(x, y, a[0], a[1], a[2], a[3]) - a[4] / 2;
-        case ShapeKind::Ring: return std::abs(std::hypot(x - a[0], y - a[1]) - a[2]) - a[3] / 2;
-        case ShapeKind::Arc: return arcDistance(a, x, y);
-        case ShapeKind::Star: return polygonDistance(starPoints(a), x, y);
+        case ShapeKind::Rect:
+            return boxDistance(x, y, a[0], a[1], a[2], a[3], 0.0);
+        case ShapeKind::RoundRect:
+            return boxDistance(x, y, a[0], a[1], a[2], a[3], a[4]);
+        case ShapeKind::Polygon:
+            return polygonDistance(a, x, y);
+        case ShapeKind::Line:
+            return segmentDistance(x, y, a[0], a[1], a[2], a[3]) - a[4] / 2;
+        case ShapeKind::Ring:
+            return std::abs(std::hypot(x - a[0], y - a[1]) - a[2]) - a[3] / 2;
+        case ShapeKind::Arc:
+            return arcDistance(a, x, y);
+        case ShapeKind::Star:
+            return polygonDistance(starPoints(a), x, y);
     }
     return 1e9;
 }

@@ -7,7 +7,7 @@
 namespace gen {
 
 class Painter {
-public:
+  public:
     // scaleX, scaleY: pixels per design unit.
     Painter(ui::Bitmap& target, double scaleX, double scaleY) : target_(target), sx_(scaleX), sy_(scaleY) {}
 
@@ -17,7 +17,7 @@ public:
     // Blends colour into pixel (x, y) with coverage 0..1.
     void blend(int x, int y, ui::Colour colour, double coverage);
 
-private:
+  private:
     ui::Bitmap& target_;
     double sx_, sy_;
 };

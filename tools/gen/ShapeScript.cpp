@@ -15,15 +15,15 @@ struct KindInfo {
 
 const std::map<std::string, KindInfo>& kinds() {
     static const std::map<std::string, KindInfo> table{
-        {"circle", {ShapeKind::Circle, 3, 3}},       // cx cy r
-        {"ellipse", {ShapeKind::Ellipse, 4, 4}},     // cx cy rx ry
-        {"rect", {ShapeKind::Rect, 4, 4}},           // x1 y1 x2 y2
-        {"rrect", {ShapeKind::RoundRect, 5, 5}},     // x1 y1 x2 y2 radius
-        {"poly", {ShapeKind::Polygon, 6, 64}},       // x1 y1 x2 y2 x3 y3 ...
-        {"line", {ShapeKind::Line, 5, 5}},           // x1 y1 x2 y2 width
-        {"ring", {ShapeKind::Ring, 4, 4}},           // cx cy r width
-        {"arc", {ShapeKind::Arc, 6, 6}},             // cx cy r width fromDegrees toDegrees (0 right, 90 down)
-        {"star", {ShapeKind::Star, 5, 5}},           // cx cy outerR innerR points
+        {"circle", {ShapeKind::Circle, 3, 3}},    // cx cy r
+        {"ellipse", {ShapeKind::Ellipse, 4, 4}},  // cx cy rx ry
+        {"rect", {ShapeKind::Rect, 4, 4}},        // x1 y1 x2 y2
+        {"rrect", {ShapeKind::RoundRect, 5, 5}},  // x1 y1 x2 y2 radius
+        {"poly", {ShapeKind::Polygon, 6, 64}},    // x1 y1 x2 y2 x3 y3 ...
+        {"line", {ShapeKind::Line, 5, 5}},        // x1 y1 x2 y2 width
+        {"ring", {ShapeKind::Ring, 4, 4}},        // cx cy r width
+        {"arc", {ShapeKind::Arc, 6, 6}},          // cx cy r width fromDegrees toDegrees (0 right, 90 down)
+        {"star", {ShapeKind::Star, 5, 5}},        // cx cy outerR innerR points
     };
     return table;
 }
@@ -68,7 +68,8 @@ std::vector<Drawing> parseShapeScript(const std::string& text, const std::string
                 d.height = static_cast<int>(number(w[3], where));
                 if (d.width <= 0 || d.height <= 0) throw std::runtime_error(where + "size must be positive");
             } else {
-                throw std::runtime_error(where + "'shape <name>' or 'picture <name> <width> <height>' expected");
+                throw std::runtime_error(where +
+                                         "'shape <name>' or 'picture <name> <width> <height>' expected");
             }
             drawings.push_back(std::move(d));
             open = true;

@@ -8,18 +8,19 @@
 namespace gen {
 namespace {
 
-constexpr WaveFormat kMono8{11025, 8, 1};        // the mixer's default output format
+constexpr WaveFormat kMono8{11025, 8, 1};  // the mixer's default output format
 constexpr WaveFormat kMono16{11025, 16, 1};
 constexpr WaveFormat kMono16Fast{22050, 16, 1};
 constexpr WaveFormat kMono8Fast{22050, 8, 1};
 constexpr WaveFormat kStereo16Fast{22050, 16, 2};
 constexpr WaveFormat kStereo8{11025, 8, 2};
 
-constexpr float kPeak = 1.0f;        // loudness factor of most effects
-constexpr float kSoftPeak = 0.75f;   // frequent, short effects (ticks, bar hits, buttons) stay a little quieter
-constexpr double kFade = 0.004;      // seconds of fade at both ends against clicks
-constexpr float kLoudness = 0.22f;   // RMS level every effect is brought to
-constexpr float kMaxPeak = 0.9f;     // no sample louder than this
+constexpr float kPeak = 1.0f;  // loudness factor of most effects
+constexpr float kSoftPeak =
+    0.75f;                       // frequent, short effects (ticks, bar hits, buttons) stay a little quieter
+constexpr double kFade = 0.004;  // seconds of fade at both ends against clicks
+constexpr float kLoudness = 0.22f;  // RMS level every effect is brought to
+constexpr float kMaxPeak = 0.9f;    // no sample louder than this
 
 // A single enveloped note.
 Samples note(int rate, double seconds, double startHz, double endHz, Shape shape, double halfLife,
@@ -30,11 +31,21 @@ Samples note(int rate, double seconds, double startHz, double endHz, Shape shape
 }
 
 // Notes played one after another, each step seconds apart and lasting length seconds.
-Samples arpeggio(int rate, const std::vector<double>& hz, double step, double length, Shape shape, double halfLife) {
+Samples arpeggio(int rate, const std::vector<double>& hz, double step, double length, Shape shape,
+                 double halfLife) {
     Samples out;
     for (std::size_t i = 0; i < hz.size(); ++i)
-        mixInto(out, note(rate, length, hz[i], hz[i], shape, halfLife), sampleCount(rate, step * static_cast<double>(i)));
+        mixInto(out, note(rate, length, hz[i], hz[i], shape, halfLife),
+                sampleCount(rate, step * static_cast<double>(i)));
     return out;
+}
+
+// A short filtered noise burst: knocks, ticks and clacks.
+Samples knock(int rate, double seconds, std::uint32_t seed, double fromHz, double toHz, double halfLife) {
+    Samples s = noise(rate, seconds, seed);
+    lowPass(s, rate, fromHz, toHz);
+    envelope(s, rate, 0.001, halfLife, 0.005);
+    return s;
 }
 
 // Fades the ends and levels the sound to a common loudness times the factor.
@@ -51,7 +62,8 @@ Sound finish(const char* name, WaveFormat format, Samples left, float loudness, 
 // Effect blocks (slow, time, heal, poison, bar size) and a full mHP gauge: a rising "pi-ro-rin".
 Sound powerUp() {
     const int r = kMono8.rate;
-    return finish("1.wav", kMono8, arpeggio(r, {659.3, 987.8, 1318.5}, 0.06, 0.12, Shape::Square, 0.05), kPeak);
+    return finish("1.wav", kMono8, arpeggio(r, {659.3, 987.8, 1318.5}, 0.06, 0.12, Shape::Square, 0.05),
+                  kPeak);
 }
 
 // White block: a short bright blip.
@@ -80,9 +92,7 @@ Sound lifeLost() {
 // Ball meets the field's edge: a dry tick.
 Sound edgeTick() {
     const int r = kMono8.rate;
-    Samples s = noise(r, 0.05, 6);
-    lowPass(s, r, 3000.0, 1500.0);
-    envelope(s, r, 0.001, 0.008, 0.005);
+    Samples s = knock(r, 0.05, 6, 3000.0, 1500.0, 0.008);
     mixInto(s, note(r, 0.05, 2093.0, 2093.0, Shape::Sine, 0.01), 0, 0.5f);
     return finish("6.wav", kMono8, std::move(s), kSoftPeak);
 }
@@ -136,10 +146,7 @@ Sound swish() {
 Sound wallThud() {
     const int r = kMono8.rate;
     Samples s = note(r, 0.14, 220.0, 140.0, Shape::Sine, 0.04);
-    Samples knock = noise(r, 0.03, 11);
-    lowPass(knock, r, 1200.0, 600.0);
-    envelope(knock, r, 0.001, 0.008, 0.005);
-    mixInto(s, knock, 0, 0.7f);
+    mixInto(s, knock(r, 0.03, 11, 1200.0, 600.0, 0.008), 0, 0.7f);
     return finish("11.wav", kMono8, std::move(s), kPeak);
 }
 
@@ -176,9 +183,7 @@ Sound redBlip() {
 Sound barBounce() {
     const int r = kMono8.rate;
     Samples s = note(r, 0.08, 520.0, 360.0, Shape::Triangle, 0.03);
-    Samples click = noise(r, 0.01, 26);
-    lowPass(click, r, 2500.0, 2500.0);
-    mixInto(s, click, 0, 0.4f);
+    mixInto(s, knock(r, 0.01, 26, 2500.0, 2500.0, 0.0), 0, 0.4f);
     return finish("at1.wav", kMono8, std::move(s), kSoftPeak);
 }
 
@@ -207,9 +212,7 @@ Sound capsuleDraw() {
     const int r = kMono8.rate;
     Samples out;
     for (int i = 0; i < 2; ++i) {
-        Samples clack = noise(r, 0.05, static_cast<std::uint32_t>(40 + i));
-        lowPass(clack, r, 2200.0, 900.0);
-        envelope(clack, r, 0.001, 0.01, 0.01);
+        Samples clack = knock(r, 0.05, static_cast<std::uint32_t>(40 + i), 2200.0, 900.0, 0.01);
         mixInto(clack, note(r, 0.05, 330.0, 300.0, Shape::Square, 0.015), 0, 0.4f);
         mixInto(out, clack, sampleCount(r, 0.12 * i));
     }
@@ -221,8 +224,8 @@ Sound capsuleDraw() {
 }  // namespace
 
 std::vector<Sound> soundEffects() {
-    return {powerUp(),  whiteBlock(), multiply(), lifeLost(), edgeTick(),  explosion(),  highScore(),
-            fanfare(),  swish(),      wallThud(), metalPing(), pinkPop(),  bluePing(),   redBlip(),
+    return {powerUp(),   whiteBlock(),  multiply(),   lifeLost(),  edgeTick(),   explosion(), highScore(),
+            fanfare(),   swish(),       wallThud(),   metalPing(), pinkPop(),    bluePing(),  redBlip(),
             barBounce(), buttonClick(), buttonBack(), toySpring(), capsuleDraw()};
 }
 

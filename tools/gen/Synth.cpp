@@ -7,7 +7,9 @@
 
 namespace gen {
 
-std::size_t sampleCount(int rate, double seconds) { return static_cast<std::size_t>(std::lround(rate * seconds)); }
+std::size_t sampleCount(int rate, double seconds) {
+    return static_cast<std::size_t>(std::lround(rate * seconds));
+}
 
 Samples tone(int rate, double seconds, double startHz, double endHz, Shape shape, double duty) {
     const std::size_t n = sampleCount(rate, seconds);
@@ -19,10 +21,18 @@ Samples tone(int rate, double seconds, double startHz, double endHz, Shape shape
         const double p = phase - std::floor(phase);
         double v = 0.0;
         switch (shape) {
-            case Shape::Sine: v = std::sin(2.0 * std::numbers::pi * p); break;
-            case Shape::Square: v = p < duty ? 0.8 : -0.8; break;
-            case Shape::Triangle: v = p < 0.5 ? 4.0 * p - 1.0 : 3.0 - 4.0 * p; break;
-            case Shape::Saw: v = 2.0 * p - 1.0; break;
+            case Shape::Sine:
+                v = std::sin(2.0 * std::numbers::pi * p);
+                break;
+            case Shape::Square:
+                v = p < duty ? 0.8 : -0.8;
+                break;
+            case Shape::Triangle:
+                v = p < 0.5 ? 4.0 * p - 1.0 : 3.0 - 4.0 * p;
+                break;
+            case Shape::Saw:
+                v = 2.0 * p - 1.0;
+                break;
         }
         s[i] = static_cast<float>(v);
         phase += hz / rate;

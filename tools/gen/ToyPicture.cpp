@@ -11,16 +11,24 @@
 namespace gen {
 namespace {
 
-constexpr int kFrame = 3;                // pixels of the frame around a toy picture
-constexpr int kRareFrom = 7;             // rarity from which sparkles are added
+constexpr int kFrame = 3;                 // pixels of the frame around a toy picture
+constexpr int kRareFrom = 7;              // rarity from which sparkles are added
 constexpr int kMinBackdropContrast = 90;  // summed RGB distance between backdrop and toy colour
 
 constexpr std::array<ui::Colour, 8> kBackdrops{{
-    {255, 240, 200}, {215, 240, 255}, {230, 255, 220}, {255, 225, 235},
-    {235, 225, 255}, {255, 250, 215}, {220, 250, 245}, {245, 235, 225},
+    {255, 240, 200},
+    {215, 240, 255},
+    {230, 255, 220},
+    {255, 225, 235},
+    {235, 225, 255},
+    {255, 250, 215},
+    {220, 250, 245},
+    {245, 235, 225},
 }};
 
-int distance(ui::Colour a, ui::Colour b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
+int distance(ui::Colour a, ui::Colour b) {
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+}
 
 Primitive make(ShapeKind kind, std::vector<double> args, bool outlined) {
     Primitive p;
@@ -45,13 +53,22 @@ void paintBackdrop(ui::Bitmap& bmp, int slot, ui::Colour ground) {
         for (int x = 0; x < bmp.width() + step; x += step) {
             const double cx = x + ((y / step) % 2) * step / 2.0, cy = y;
             switch (pattern) {
-                case 0: painter.paint(make(ShapeKind::Circle, {cx, cy, 3.0}, false), ink); break;
-                case 1: painter.paint(make(ShapeKind::Line, {cx - 10.0, cy + 10.0, cx + 10.0, cy - 10.0, 3.0}, false), ink); break;
+                case 0:
+                    painter.paint(make(ShapeKind::Circle, {cx, cy, 3.0}, false), ink);
+                    break;
+                case 1:
+                    painter.paint(
+                        make(ShapeKind::Line, {cx - 10.0, cy + 10.0, cx + 10.0, cy - 10.0, 3.0}, false), ink);
+                    break;
                 case 2:
                     if ((x / step + y / step) % 2 == 0)
-                        painter.paint(make(ShapeKind::Rect, {double(x), double(y), double(x + step), double(y + step)}, false), ink);
+                        painter.paint(make(ShapeKind::Rect,
+                                           {double(x), double(y), double(x + step), double(y + step)}, false),
+                                      ink);
                     break;
-                default: painter.paint(make(ShapeKind::Star, {cx, cy, 5.0, 2.2, 5.0}, false), ink); break;
+                default:
+                    painter.paint(make(ShapeKind::Star, {cx, cy, 5.0, 2.2, 5.0}, false), ink);
+                    break;
             }
         }
 }
@@ -69,7 +86,8 @@ void paintFrame(ui::Bitmap& bmp, ui::Colour colour) {
 ui::Bitmap toyPicture(int slot, const Toy& toy, const Drawing& shape) {
     const Palette palette = paletteNamed(toy.colour);
     ui::Colour ground = kBackdrops[static_cast<std::size_t>(slot) % kBackdrops.size()];
-    for (std::size_t i = 1; distance(ground, palette.main) < kMinBackdropContrast && i < kBackdrops.size(); ++i)
+    for (std::size_t i = 1; distance(ground, palette.main) < kMinBackdropContrast && i < kBackdrops.size();
+         ++i)
         ground = kBackdrops[(static_cast<std::size_t>(slot) + i) % kBackdrops.size()];
     if (distance(ground, palette.main) < kMinBackdropContrast) ground = {190, 200, 225};
 
@@ -79,10 +97,11 @@ ui::Bitmap toyPicture(int slot, const Toy& toy, const Drawing& shape) {
     Painter painter(bmp, scale, scale);
     for (const auto& s : shape.shapes) painter.paint(s, resolveColour(s.colour, palette));
     // Rare toys twinkle: one sparkle per rarity step from 7 up, in the corners.
-    static constexpr std::array<std::array<double, 2>, 4> kCorners{{{16, 16}, {154, 20}, {150, 152}, {20, 150}}};
+    static constexpr std::array<std::array<double, 2>, 4> kCorners{
+        {{16, 16}, {154, 20}, {150, 152}, {20, 150}}};
     for (int i = 0; i + kRareFrom <= toy.rarity && i < 4; ++i)
-        painter.paint(make(ShapeKind::Star, {kCorners[i][0] / scale, kCorners[i][1] / scale, 9 / scale, 2.5 / scale, 4},
-                           true),
+        painter.paint(make(ShapeKind::Star,
+                           {kCorners[i][0] / scale, kCorners[i][1] / scale, 9 / scale, 2.5 / scale, 4}, true),
                       {255, 240, 120});
     paintFrame(bmp, toy.rarity >= 10 ? ui::Colour{230, 180, 30} : palette.dark);
     return bmp;

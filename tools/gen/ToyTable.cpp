@@ -48,7 +48,8 @@ std::vector<Toy> parseToyTable(const std::string& text, const std::string& sourc
         Toy& toy = toys[slot];
         toy.name = f[1];
         if (toy.name.empty()) throw std::runtime_error(where + "empty name");
-        if (!names.insert(toy.name).second) throw std::runtime_error(where + "name '" + toy.name + "' used twice");
+        if (!names.insert(toy.name).second)
+            throw std::runtime_error(where + "name '" + toy.name + "' used twice");
         toy.rarity = number(f[2], where);
         if (toy.rarity < 1 || toy.rarity > 10) throw std::runtime_error(where + "rarity outside 1..10");
         const auto colon = f[3].find(':');

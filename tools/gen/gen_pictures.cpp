@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     try {
         const auto toys = gen::parseToyTable(gen::readSourceFile(argv[1]), argv[1]);
         std::map<std::string, gen::Drawing> drawings;
-        for (auto& d : gen::parseShapeScript(gen::readSourceFile(argv[2]), argv[2])) drawings[d.name] = std::move(d);
+        for (auto& d : gen::parseShapeScript(gen::readSourceFile(argv[2]), argv[2]))
+            drawings[d.name] = std::move(d);
         auto drawingOf = [&](const std::string& name) -> const gen::Drawing& {
             const auto it = drawings.find(name);
             if (it == drawings.end()) throw std::runtime_error("no drawing '" + name + "' in " + argv[2]);

@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 #include "SoundTestKit.h"
 #include "UiQueue.h"
 #include "sound/RiffWaveReader.h"
 #include "sound/TSoundMixer.h"
 #include "ui/sdl/AudioOutputFactory.h"
+#include "ui/sdl/SdlAudioOutput.h"
 
 using namespace sound;
 
@@ -54,4 +57,22 @@ TEST(AudioOutputFactory, WithoutTheVariableTheGameGetsAWorkingOutput) {
     ASSERT_NE(out, nullptr);
     EXPECT_GE(out->deviceCount(), 1);
     playOneSound(*out, ui, dir);
+}
+
+TEST(SdlAudioOutput, PlaysThroughSdlsDiskDriverWithNoticesOnTheUiThread) {
+    soundtest::TempDir dir;
+    const std::string raw = dir.path("sdl.raw");
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
+    ::setenv("SDL_DISKAUDIODELAY", "5", 1);
+    soundtest::UiQueue ui;
+    std::unique_ptr<ui::SdlAudioOutput> out = ui::SdlAudioOutput::create(ui.poster());
+    ::unsetenv("SDL_AUDIODRIVER");
+    if (!out) GTEST_SKIP() << "SDL has no disk audio driver here";
+    playOneSound(*out, ui, dir);
+    out.reset();  // closes the device and flushes the file
+    std::ifstream in(raw, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The disk driver writes what the callback gave it: somewhere in there are the 800 bytes of the sound.
+    EXPECT_NE(bytes.find(std::string(800, static_cast<char>(160))), std::string::npos);
 }

@@ -10,7 +10,9 @@ ui::Bitmap sample(int w, int h) {
     ui::Bitmap b(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            b.setPixel(x, y, {static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 30), static_cast<std::uint8_t>(x ^ y)});
+            b.setPixel(x, y,
+                       {static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 30),
+                        static_cast<std::uint8_t>(x ^ y)});
     return b;
 }
 
@@ -38,15 +40,15 @@ std::string palettedTopDown() {
     auto put32 = [&s](std::size_t at, std::uint32_t v) {
         for (int i = 0; i < 4; ++i) s[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
     };
-    put32(10, 54 + 8);                  // pixel data after the palette
-    put32(18, 2);                       // width
+    put32(10, 54 + 8);                          // pixel data after the palette
+    put32(18, 2);                               // width
     put32(22, static_cast<std::uint32_t>(-2));  // height, top-down
-    s[28] = 8;                          // bits per pixel
-    put32(46, 2);                       // palette entries
-    s += std::string("\x00\x00\xFF\x00", 4);  // red (blue, green, red, 0)
-    s += std::string("\xFF\x00\x00\x00", 4);  // blue
-    s += std::string("\x00\x01\x00\x00", 4);  // row 0: red, blue
-    s += std::string("\x01\x00\x00\x00", 4);  // row 1: blue, red
+    s[28] = 8;                                  // bits per pixel
+    put32(46, 2);                               // palette entries
+    s += std::string("\x00\x00\xFF\x00", 4);    // red (blue, green, red, 0)
+    s += std::string("\xFF\x00\x00\x00", 4);    // blue
+    s += std::string("\x00\x01\x00\x00", 4);    // row 0: red, blue
+    s += std::string("\x01\x00\x00\x00", 4);    // row 1: blue, red
     return s;
 }
 
@@ -60,7 +62,8 @@ TEST(BmpFile, DecodesPalettedTopDown) {
 
 TEST(BmpFile, RefusesBrokenDataAndLeavesOutputAlone) {
     const std::string good = ui::encodeBmp(sample(3, 3));
-    std::vector<std::string> bad = {"", "BM", good.substr(0, 53), good.substr(0, good.size() - 1), "XX" + good.substr(2)};
+    std::vector<std::string> bad = {"", "BM", good.substr(0, 53), good.substr(0, good.size() - 1),
+                                    "XX" + good.substr(2)};
     std::string huge = good;
     huge[19] = 0x7F;  // width far beyond the limit
     bad.push_back(huge);

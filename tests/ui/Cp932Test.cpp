@@ -19,20 +19,21 @@ TEST_P(Cp932RoundTrip, EncodesAndDecodes) {
     EXPECT_EQ(ui::cp932Length(p.utf8), std::string(p.cp932).size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, Cp932RoundTrip,
-                         ::testing::Values(Pair{"abc 123", "abc 123"},
-                                           Pair{"～", "\x81\x60"},             // full-width tilde, not the wave dash
-                                           Pair{"－", "\x81\x7C"},             // full-width hyphen-minus
-                                           Pair{"ｱｲｳｴｵﾞﾟ", "\xB1\xB2\xB3\xB4\xB5\xDE\xDF"},  // half-width kana: one byte each
-                                           Pair{"①", "\x87\x40"},              // an NEC special character
-                                           Pair{"∥", "\x81\x61"},
-                                           Pair{"￢", "\x81\xCA"},
-                                           Pair{"ゾルバン５ｔｈ", "\x83\x5D\x83\x8B\x83\x6F\x83\x93\x82\x54\x82\x94\x82\x88"},
-                                           Pair{"\r\n", "\r\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    Characters, Cp932RoundTrip,
+    ::testing::Values(Pair{"abc 123", "abc 123"},
+                      Pair{"～", "\x81\x60"},                           // full-width tilde, not the wave dash
+                      Pair{"－", "\x81\x7C"},                           // full-width hyphen-minus
+                      Pair{"ｱｲｳｴｵﾞﾟ", "\xB1\xB2\xB3\xB4\xB5\xDE\xDF"},  // half-width kana: one byte each
+                      Pair{"①", "\x87\x40"},                            // an NEC special character
+                      Pair{"∥", "\x81\x61"}, Pair{"￢", "\x81\xCA"},
+                      Pair{"ゾルバン５ｔｈ", "\x83\x5D\x83\x8B\x83\x6F\x83\x93\x82\x54\x82\x94\x82\x88"},
+                      Pair{"\r\n", "\r\n"}));
 
 TEST(Cp932, UndecodableBytesComeBackUnchanged) {
-    for (const std::string& bytes : {std::string("\x81"), std::string("ab\x82"), std::string("\x85\x40x"),
-                                    std::string("\xFD\xFE\xFF"), std::string("\x80\xA0"), std::string("\xEF\x40")}) {
+    for (const std::string& bytes :
+         {std::string("\x81"), std::string("ab\x82"), std::string("\x85\x40x"), std::string("\xFD\xFE\xFF"),
+          std::string("\x80\xA0"), std::string("\xEF\x40")}) {
         const std::string text = ui::fromCp932(bytes);
         EXPECT_TRUE(ui::isCp932(text));
         EXPECT_EQ(ui::toCp932(text), bytes);

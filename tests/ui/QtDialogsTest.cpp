@@ -14,16 +14,20 @@ struct FilterRow {
 
 class NameFilters : public ::testing::TestWithParam<FilterRow> {};
 
-TEST_P(NameFilters, PairsBecomeQtFilters) { EXPECT_EQ(ui::qt::nameFilters(GetParam().filter), GetParam().expected); }
+TEST_P(NameFilters, PairsBecomeQtFilters) {
+    EXPECT_EQ(ui::qt::nameFilters(GetParam().filter), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NameFilters,
-    ::testing::Values(
-        FilterRow{"ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat",
-                  {QStringLiteral("ゾルバンブロックデータ (*.usr)"), QStringLiteral("オフィシャルデータ (map*-*.dat)")}},
-        FilterRow{"pictures|*.bmp;*.dib|all files|*.*", {QStringLiteral("pictures (*.bmp *.dib)"), QStringLiteral("all files (*.*)")}},
-        FilterRow{"odd one out|*.x|dangling", {QStringLiteral("odd one out (*.x)")}},
-        FilterRow{"no pattern||x|*.x", {QStringLiteral("x (*.x)")}}, FilterRow{"", {}}));
+    ::testing::Values(FilterRow{"ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat",
+                                {QStringLiteral("ゾルバンブロックデータ (*.usr)"),
+                                 QStringLiteral("オフィシャルデータ (map*-*.dat)")}},
+                      FilterRow{
+                          "pictures|*.bmp;*.dib|all files|*.*",
+                          {QStringLiteral("pictures (*.bmp *.dib)"), QStringLiteral("all files (*.*)")}},
+                      FilterRow{"odd one out|*.x|dangling", {QStringLiteral("odd one out (*.x)")}},
+                      FilterRow{"no pattern||x|*.x", {QStringLiteral("x (*.x)")}}, FilterRow{"", {}}));
 
 TEST(DialogScript, AnswersInOrderAndLogsEveryDialog) {
     testutil::TempDir dir;

@@ -29,18 +29,21 @@ struct AllKinds {
     AllKinds() {
         form.caption = "test window";
         form.appTitle = "テスト";
-        for (ui::Control* c : std::initializer_list<ui::Control*>{&label, &button, &panel, &image, &list, &edit, &gauge, &track})
+        for (ui::Control* c : std::initializer_list<ui::Control*>{&label, &button, &panel, &image, &list,
+                                                                  &edit, &gauge, &track})
             form.add(*c);
         panel.add(inner);
         form.addTimer(timer);
         list.setItems({"空白", "白ブロック", "硬い1"});
         gauge.setRange(0, 99);
     }
-    std::vector<ui::Control*> controls() { return {&label, &button, &panel, &inner, &image, &list, &edit, &gauge, &track}; }
+    std::vector<ui::Control*> controls() {
+        return {&label, &button, &panel, &inner, &image, &list, &edit, &gauge, &track};
+    }
 };
 
 class QtTest : public ::testing::Test {
-protected:
+  protected:
     QtTest() { platform.interceptDialogs(&dialogs); }
 
     ui::qt::ControlView& view(const ui::Control& c) {

@@ -34,7 +34,7 @@ TEST_F(QtTest, AButtonPressedOverTheImageKeepsItsMovesOutside) {
     QTest::mouseMove(win, QPoint(20, 10));    // far left of and above the image
     QTest::mouseMove(win, QPoint(300, 190));  // right of and below it
     QTest::mouseRelease(win, Qt::LeftButton, {}, QPoint(300, 190));
-    QTest::mouseMove(win, QPoint(5, 190));    // no button: the form's own move
+    QTest::mouseMove(win, QPoint(5, 190));  // no button: the form's own move
     EXPECT_EQ(seen, (std::vector<std::string>{"move L5,5", "down L5,5", "move L-140,-30", "move L140,150",
                                               "up L140,150", "form L5,190"}));
 }
@@ -87,9 +87,9 @@ TEST_F(QtTest, TypingIsLimitedInCodePageBytes) {
     e.clear();
     w.edit.setText("");
     e.insert(QStringLiteral("あ"));
-    e.insert(QStringLiteral("ｱ"));  // half-width: one byte
+    e.insert(QStringLiteral("ｱ"));   // half-width: one byte
     e.insert(QStringLiteral("い"));  // would make five
-    e.insert(QStringLiteral("😀"));  // not in the code page
+    e.insert(QStringLiteral("😀"));   // not in the code page
     EXPECT_EQ(w.edit.text(), "あｱ");
 
     // The program's own text is shown whole, beyond the limit.

@@ -8,7 +8,7 @@
 namespace {
 
 class QtTextRendererTest : public ::testing::Test {
-protected:
+  protected:
     int argc = 1;
     char arg0[16] = "ui_qt_tests";
     char* argv[2] = {arg0, nullptr};

@@ -21,15 +21,13 @@ TEST_P(ReadInt, ReadsValueAndSkipsRestOfLine) {
     EXPECT_EQ(reader.readLine(), r.nextLine);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ReadInt,
-                         ::testing::Values(IntRow{"7\r\nnext\r\n", 7, "next"},
-                                           IntRow{"  \t 7 and text\r\nnext\r\n", 7, "next"},
-                                           IntRow{"\r\n\r\n  \r\n-12\r\nnext", -12, "next"},  // empty lines skipped
-                                           IntRow{"+5\nnext", 5, "next"},
-                                           IntRow{"2147483647\r\n", 2147483647, ""},
-                                           IntRow{"-2147483648\r\n", INT32_MIN, ""},
-                                           IntRow{"", 0, ""},          // past the end
-                                           IntRow{"  \r\n \r\n", 0, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReadInt,
+    ::testing::Values(IntRow{"7\r\nnext\r\n", 7, "next"}, IntRow{"  \t 7 and text\r\nnext\r\n", 7, "next"},
+                      IntRow{"\r\n\r\n  \r\n-12\r\nnext", -12, "next"},  // empty lines skipped
+                      IntRow{"+5\nnext", 5, "next"}, IntRow{"2147483647\r\n", 2147483647, ""},
+                      IntRow{"-2147483648\r\n", INT32_MIN, ""}, IntRow{"", 0, ""},  // past the end
+                      IntRow{"  \r\n \r\n", 0, ""}));
 
 class BadInt : public ::testing::TestWithParam<const char*> {};
 
@@ -45,8 +43,9 @@ TEST_P(BadInt, IsAnInvalidNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, BadInt,
-                         ::testing::Values("7a\r\n", "2147483648\r\n", "-2147483649\r\n", "99999999999999999999\r\n",
-                                           "-\r\n", "x\r\n", "１\r\n", "0x10\r\n"));
+                         ::testing::Values("7a\r\n", "2147483648\r\n", "-2147483649\r\n",
+                                           "99999999999999999999\r\n", "-\r\n", "x\r\n", "１\r\n",
+                                           "0x10\r\n"));
 
 TEST(TextReader, LinesAreDecodedAndEmptyLinesKept) {
     auto reader = ui::TextReader::fromBytes("\r\n\x83\x5D\x83\x8B\r\nlast");

@@ -14,7 +14,7 @@ namespace {
 using Step = ui::TextWriter::Step;
 
 class TextWriterTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { ui::TextWriter::setFaultHook(nullptr); }
 
     int filesIn() const {

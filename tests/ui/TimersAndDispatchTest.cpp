@@ -10,7 +10,7 @@
 namespace {
 
 class VirtualTimers : public ::testing::Test {
-protected:
+  protected:
     ui::VirtualClock clock;
     ui::ScriptedDialogs dialogs;
     ui::Dispatcher dispatcher{dialogs};
@@ -82,7 +82,8 @@ TEST(Dispatcher, ReportsTheMessageWithAFullStopAndGoesOn) {
     d.run(nullptr);
     d.run([&] { after = true; });
     EXPECT_TRUE(after);
-    EXPECT_EQ(dialogs.errors, (std::vector<std::string>{"ﾌｧｲﾙ /x/cg/usu1.bmp は開けません.", "I/O ｴﾗｰ (0)."}));
+    EXPECT_EQ(dialogs.errors,
+              (std::vector<std::string>{"ﾌｧｲﾙ /x/cg/usu1.bmp は開けません.", "I/O ｴﾗｰ (0)."}));
 }
 
 }  // namespace

@@ -10,15 +10,15 @@
 namespace ui::qt {
 
 class ButtonView : public QPushButton, public ControlView {
-public:
+  public:
     ButtonView(ui::Button& button, ui::Dispatcher& dispatcher, QWidget* parent);
     QWidget& widget() override { return *this; }
     bool nativeMouse() const override { return true; }
 
-protected:
+  protected:
     void applyOwn() override;
 
-private:
+  private:
     ui::Button& button_;
     ui::Font shownFont_;
     bool fontSet_ = false;

@@ -8,7 +8,7 @@
 namespace ui::qt {
 
 class ControlView {
-public:
+  public:
     explicit ControlView(ui::Control& control) : control_(control) {}
     virtual ~ControlView() = default;
     ControlView(const ControlView&) = delete;
@@ -24,10 +24,10 @@ public:
     // Whether the mouse router should leave presses and releases to the widget (buttons, fields, lists).
     virtual bool nativeMouse() const { return false; }
 
-protected:
+  protected:
     virtual void applyOwn() = 0;
 
-private:
+  private:
     void applyCommon();
 
     ui::Control& control_;

@@ -52,13 +52,17 @@ std::optional<std::string> DialogScript::take(const std::string& kind) {
 std::optional<std::string> DialogScript::file(const char* kind, const ui::FileDialogRequest& r) {
     std::optional<std::string> answer = take(kind);
     if (answer && answer->empty()) answer.reset();
-    log(std::string(kind) + "\t" + escaped(r.filter) + "\t" + escaped(r.initialDir) + "\t" + escaped(r.fileName) +
-        "\t" + (answer ? escaped(*answer) : "cancel"));
+    log(std::string(kind) + "\t" + escaped(r.filter) + "\t" + escaped(r.initialDir) + "\t" +
+        escaped(r.fileName) + "\t" + (answer ? escaped(*answer) : "cancel"));
     return answer;
 }
 
-std::optional<std::string> DialogScript::openFile(const ui::FileDialogRequest& r) { return file("open", r); }
-std::optional<std::string> DialogScript::saveFile(const ui::FileDialogRequest& r) { return file("save", r); }
+std::optional<std::string> DialogScript::openFile(const ui::FileDialogRequest& r) {
+    return file("open", r);
+}
+std::optional<std::string> DialogScript::saveFile(const ui::FileDialogRequest& r) {
+    return file("save", r);
+}
 
 bool DialogScript::confirm(const std::string& text) {
     bool yes = false;
@@ -70,8 +74,12 @@ bool DialogScript::confirm(const std::string& text) {
     return yes;
 }
 
-void DialogScript::message(const std::string& text) { log("message\t" + escaped(text)); }
-void DialogScript::error(const std::string& text) { log("error\t" + escaped(text)); }
+void DialogScript::message(const std::string& text) {
+    log("message\t" + escaped(text));
+}
+void DialogScript::error(const std::string& text) {
+    log("error\t" + escaped(text));
+}
 
 void DialogScript::log(const std::string& line) {
     std::ofstream out(path_ + ".log", std::ios::app);

@@ -23,7 +23,7 @@ namespace ui::qt {
 //     message	<text>
 //     error	<text>
 class DialogScript : public ui::Dialogs {
-public:
+  public:
     explicit DialogScript(std::string path);
 
     std::optional<std::string> openFile(const ui::FileDialogRequest& request) override;
@@ -32,7 +32,7 @@ public:
     void message(const std::string& text) override;
     void error(const std::string& text) override;
 
-private:
+  private:
     // The next unused line if it starts with kind (its argument, possibly empty), consuming it.
     std::optional<std::string> take(const std::string& kind);
     std::optional<std::string> file(const char* kind, const ui::FileDialogRequest& request);

@@ -1,4 +1,5 @@
-// A single-line field: typing limited by Edit::accepts (code page 932 bytes); edits and focus reach the model.
+// A single-line field: typing limited by Edit::accepts (code page 932 bytes); edits and focus reach the
+// model.
 #pragma once
 
 #include <QLineEdit>
@@ -12,25 +13,25 @@ namespace ui::qt {
 
 // Refuses a proposed text that the field's model does not accept.
 class EditValidator : public QValidator {
-public:
+  public:
     explicit EditValidator(const ui::Edit& edit) : edit_(edit) {}
     State validate(QString& input, int& pos) const override;
 
-private:
+  private:
     const ui::Edit& edit_;
 };
 
 class EditView : public QLineEdit, public ControlView {
-public:
+  public:
     EditView(ui::Edit& edit, ui::Dispatcher& dispatcher, QWidget* parent);
     QWidget& widget() override { return *this; }
     bool nativeMouse() const override { return true; }
 
-protected:
+  protected:
     void applyOwn() override;
     void focusInEvent(QFocusEvent* event) override;
 
-private:
+  private:
     ui::Edit& edit_;
     ui::Dispatcher& dispatcher_;
     EditValidator validator_;

@@ -1,4 +1,5 @@
-// The top-level window of a form: one widget per control, kept in step with the models, and the form's timers.
+// The top-level window of a form: one widget per control, kept in step with the models, and the form's
+// timers.
 #pragma once
 
 #include <QWidget>
@@ -16,7 +17,7 @@
 namespace ui::qt {
 
 class FormWindow : public QWidget, public ControlView, public ui::ControlObserver {
-public:
+  public:
     FormWindow(ui::Form& form, ui::Dispatcher& dispatcher);
     // Detaches from every control and timer; the form may outlive the window.
     ~FormWindow() override;
@@ -33,11 +34,11 @@ public:
     // Asked when the user closes the window; false keeps it open.
     std::function<bool()> closeRequested;
 
-protected:
+  protected:
     void applyOwn() override {}
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void build(ui::Control& parent, QWidget& parentWidget);
 
     ui::Form& form_;

@@ -8,7 +8,8 @@
 
 namespace ui::qt {
 
-GaugeView::GaugeView(ui::Gauge& gauge, QWidget* parent) : QWidget(parent), ControlView(gauge), gauge_(gauge) {}
+GaugeView::GaugeView(ui::Gauge& gauge, QWidget* parent)
+    : QWidget(parent), ControlView(gauge), gauge_(gauge) {}
 
 int GaugeView::filledWidth(int width, int minimum, int maximum, int progress) {
     if (maximum <= minimum || width <= 0) return 0;
@@ -18,7 +19,8 @@ int GaugeView::filledWidth(int width, int minimum, int maximum, int progress) {
 }
 
 void GaugeView::applyOwn() {
-    const int filled = filledWidth(gauge_.bounds().width, gauge_.minimum(), gauge_.maximum(), gauge_.progress());
+    const int filled =
+        filledWidth(gauge_.bounds().width, gauge_.minimum(), gauge_.maximum(), gauge_.progress());
     if (filled == filled_ && fore_ == gauge_.foreColour() && back_ == gauge_.backColour()) return;
     filled_ = filled;
     fore_ = gauge_.foreColour();

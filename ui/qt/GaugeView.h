@@ -9,17 +9,17 @@
 namespace ui::qt {
 
 class GaugeView : public QWidget, public ControlView {
-public:
+  public:
     GaugeView(ui::Gauge& gauge, QWidget* parent);
     QWidget& widget() override { return *this; }
     // Pixels of a bar width filled at progress within [minimum, maximum].
     static int filledWidth(int width, int minimum, int maximum, int progress);
 
-protected:
+  protected:
     void applyOwn() override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     ui::Gauge& gauge_;
     int filled_ = -1;  // px, as last painted
     ui::Colour fore_, back_;

@@ -8,12 +8,14 @@ namespace {
 
 // The picture's pixels seen as a Qt image; 0xFFRRGGBB is Qt's RGB32 layout.
 QImage view(const ui::Bitmap& b) {
-    return QImage(reinterpret_cast<const uchar*>(b.data()), b.width(), b.height(), b.width() * 4, QImage::Format_RGB32);
+    return QImage(reinterpret_cast<const uchar*>(b.data()), b.width(), b.height(), b.width() * 4,
+                  QImage::Format_RGB32);
 }
 
 }  // namespace
 
-ImageView::ImageView(ui::Image& image, QWidget* parent) : QWidget(parent), ControlView(image), image_(image) {}
+ImageView::ImageView(ui::Image& image, QWidget* parent)
+    : QWidget(parent), ControlView(image), image_(image) {}
 
 void ImageView::applyOwn() {
     maskedStale_ = true;

@@ -10,16 +10,16 @@
 namespace ui::qt {
 
 class ImageView : public QWidget, public ControlView {
-public:
+  public:
     ImageView(ui::Image& image, QWidget* parent);
     QWidget& widget() override { return *this; }
 
-protected:
+  protected:
     // Every change of an image may be new pixels, so each one repaints.
     void applyOwn() override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     // The picture with the colour of its lower-left pixel made see-through.
     const QImage& masked();
 

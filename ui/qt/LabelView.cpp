@@ -9,10 +9,11 @@
 
 namespace ui::qt {
 
-LabelView::LabelView(ui::Label& label, QWidget* parent) : QWidget(parent), ControlView(label), label_(label) {}
+LabelView::LabelView(ui::Label& label, QWidget* parent)
+    : QWidget(parent), ControlView(label), label_(label) {}
 
 void LabelView::applyOwn() {
-    Look look{label_.caption(), label_.font(),      label_.transparent(),
+    Look look{label_.caption(),    label_.font(),      label_.transparent(),
               label_.background(), label_.alignment(), label_.wordWrap()};
     if (painted_ && look == shown_) return;
     if (!painted_ || look.caption != shown_.caption) text_ = displayText(look.caption);
@@ -28,9 +29,15 @@ void LabelView::paintEvent(QPaintEvent*) {
     if (text_.isEmpty()) return;
     QTextOption option;
     switch (shown_.alignment) {
-        case ui::Align::Left: option.setAlignment(Qt::AlignLeft | Qt::AlignTop); break;
-        case ui::Align::Right: option.setAlignment(Qt::AlignRight | Qt::AlignTop); break;
-        case ui::Align::Center: option.setAlignment(Qt::AlignHCenter | Qt::AlignTop); break;
+        case ui::Align::Left:
+            option.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            break;
+        case ui::Align::Right:
+            option.setAlignment(Qt::AlignRight | Qt::AlignTop);
+            break;
+        case ui::Align::Center:
+            option.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            break;
     }
     // Japanese text has no blanks to break at, so a wrapped line may also break between any two characters.
     option.setWrapMode(shown_.wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);

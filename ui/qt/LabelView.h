@@ -10,15 +10,15 @@
 namespace ui::qt {
 
 class LabelView : public QWidget, public ControlView {
-public:
+  public:
     LabelView(ui::Label& label, QWidget* parent);
     QWidget& widget() override { return *this; }
 
-protected:
+  protected:
     void applyOwn() override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     // Everything that decides the label's pixels, as last shown.
     struct Look {
         std::string caption;

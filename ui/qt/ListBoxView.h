@@ -10,15 +10,15 @@
 namespace ui::qt {
 
 class ListBoxView : public QListWidget, public ControlView {
-public:
+  public:
     ListBoxView(ui::ListBox& list, ui::Dispatcher& dispatcher, QWidget* parent);
     QWidget& widget() override { return *this; }
     bool nativeMouse() const override { return true; }
 
-protected:
+  protected:
     void applyOwn() override;
 
-private:
+  private:
     int selectedRow() const;
 
     ui::ListBox& list_;

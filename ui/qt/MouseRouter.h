@@ -13,15 +13,15 @@ namespace ui::qt {
 // While a button pressed over a widget is held, Qt keeps sending that widget the moves and the release,
 // with coordinates that may lie outside it: the capture an image needs for painting by dragging.
 class MouseRouter : public QObject {
-public:
+  public:
     explicit MouseRouter(ui::Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
     // Routes the events of view's widget (and of source, a part of it such as a list's viewport).
     void attach(ControlView& view, QWidget* source = nullptr);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     ui::Dispatcher& dispatcher_;
     std::unordered_map<QObject*, ControlView*> views_;
     QPointer<QObject> leftPressedOn_;  // widget that took the last left press (for clicks)

@@ -10,10 +10,12 @@ namespace {
 constexpr int kCaptionInset = 8;  // px from the left edge to a group caption
 }
 
-PanelView::PanelView(ui::Panel& panel, QWidget* parent) : QWidget(parent), ControlView(panel), panel_(panel) {}
+PanelView::PanelView(ui::Panel& panel, QWidget* parent)
+    : QWidget(parent), ControlView(panel), panel_(panel) {}
 
 void PanelView::applyOwn() {
-    if (painted_ && caption_ == panel_.caption() && background_ == panel_.background() && framed_ == panel_.framed())
+    if (painted_ && caption_ == panel_.caption() && background_ == panel_.background() &&
+        framed_ == panel_.framed())
         return;
     painted_ = true;
     caption_ = panel_.caption();

@@ -9,15 +9,15 @@
 namespace ui::qt {
 
 class PanelView : public QWidget, public ControlView {
-public:
+  public:
     PanelView(ui::Panel& panel, QWidget* parent);
     QWidget& widget() override { return *this; }
 
-protected:
+  protected:
     void applyOwn() override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     ui::Panel& panel_;
     std::string caption_;
     ui::Colour background_;

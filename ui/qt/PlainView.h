@@ -8,11 +8,11 @@
 namespace ui::qt {
 
 class PlainView : public QWidget, public ControlView {
-public:
+  public:
     PlainView(ui::Control& control, QWidget* parent) : QWidget(parent), ControlView(control) {}
     QWidget& widget() override { return *this; }
 
-protected:
+  protected:
     void applyOwn() override {}
 };
 

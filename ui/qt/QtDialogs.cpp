@@ -19,10 +19,13 @@ constexpr const char* kConfirmCaption = "確認";
 }  // namespace
 
 QtDialogs::QtDialogs() {
-    if (const char* path = std::getenv(kScriptVariable); path && *path) script_ = std::make_unique<DialogScript>(path);
+    if (const char* path = std::getenv(kScriptVariable); path && *path)
+        script_ = std::make_unique<DialogScript>(path);
 }
 
-ui::Dialogs* QtDialogs::standIn() const { return interceptor_ ? interceptor_ : script_.get(); }
+ui::Dialogs* QtDialogs::standIn() const {
+    return interceptor_ ? interceptor_ : script_.get();
+}
 
 std::optional<std::string> QtDialogs::fileDialog(const ui::FileDialogRequest& r, bool save) {
     QFileDialog dialog(parent_, qs(save ? kSaveCaption : kOpenCaption), qs(r.initialDir));
@@ -30,7 +33,8 @@ std::optional<std::string> QtDialogs::fileDialog(const ui::FileDialogRequest& r,
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A typed name that does not exist is returned as it is; opening it then reports the missing file.
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The chosen name is used as typed: no extension is added, and an existing file is replaced without asking.
+    // The chosen name is used as typed: no extension is added, and an existing file is replaced without
+    // asking.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = nameFilters(r.filter);
     if (!filters.isEmpty()) {
@@ -56,7 +60,8 @@ std::optional<std::string> QtDialogs::saveFile(const ui::FileDialogRequest& r) {
 
 bool QtDialogs::confirm(const std::string& text) {
     if (ui::Dialogs* d = standIn()) return d->confirm(text);
-    QMessageBox box(QMessageBox::Question, qs(kConfirmCaption), qs(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(QMessageBox::Question, qs(kConfirmCaption), qs(text), QMessageBox::Yes | QMessageBox::No,
+                    parent_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;

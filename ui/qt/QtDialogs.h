@@ -14,7 +14,7 @@ namespace ui::qt {
 // Shows Qt's own (non-native) dialogs, which work on any display server, including Xvfb.
 // When ZORBAN_TEST_DIALOGS names a file, the answers come from that script instead (see DialogScript.h).
 class QtDialogs : public ui::Dialogs {
-public:
+  public:
     QtDialogs();
 
     // Caption of message and error boxes.
@@ -30,7 +30,7 @@ public:
     void message(const std::string& text) override;
     void error(const std::string& text) override;
 
-private:
+  private:
     // The scripted or intercepting dialogs in charge, or nullptr for real ones.
     ui::Dialogs* standIn() const;
     std::optional<std::string> fileDialog(const ui::FileDialogRequest& request, bool save);

@@ -13,9 +13,13 @@ constexpr const char* kMinchoStandIn = "IPAPMincho";
 constexpr const char* kFixedGothicStandIn = "IPAGothic";
 constexpr const char* kFixedMinchoStandIn = "IPAMincho";
 
-bool isSerif(const std::string& face) { return face.find("明朝") != std::string::npos; }
+bool isSerif(const std::string& face) {
+    return face.find("明朝") != std::string::npos;
+}
 // "ＭＳ Ｐゴシック" is proportional, "ＭＳ ゴシック" and "ＭＳ 明朝" are the fixed-pitch faces.
-bool isProportional(const std::string& face) { return face != "ＭＳ ゴシック" && face != "ＭＳ 明朝"; }
+bool isProportional(const std::string& face) {
+    return face != "ＭＳ ゴシック" && face != "ＭＳ 明朝";
+}
 
 }  // namespace
 
@@ -32,6 +36,8 @@ QFont faceFont(const std::string& face, int pixelSize, bool bold, bool italic) {
     return f;
 }
 
-QFont toQFont(const ui::Font& font) { return faceFont(font.face, font.px, font.bold, font.italic); }
+QFont toQFont(const ui::Font& font) {
+    return faceFont(font.face, font.px, font.bold, font.italic);
+}
 
 }  // namespace ui::qt

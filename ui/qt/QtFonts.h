@@ -15,6 +15,8 @@ QFont toQFont(const ui::Font& font);
 QFont faceFont(const std::string& face, int pixelSize, bool bold, bool italic = false);
 
 // Pixels of a size given in points at 96 dots per inch, rounded as the canvases do.
-constexpr int pointsToPixels(int points) { return (points * 96 + 36) / 72; }
+constexpr int pointsToPixels(int points) {
+    return (points * 96 + 36) / 72;
+}
 
 }  // namespace ui::qt

@@ -17,8 +17,12 @@ namespace ui::qt {
 
 struct QtPlatform::Impl {
     Impl(int& argc, char** argv)
-        : app(argc, argv),
-          services{clock, dialogs, random, dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/", {}} {
+        : app(argc, argv), services{clock,
+                                    dialogs,
+                                    random,
+                                    dispatcher,
+                                    utf8(QCoreApplication::applicationDirPath()) + "/",
+                                    {}} {
         random.randomize();
         // Runs fn on the UI thread at the next turn of the event loop; callable from any thread.
         services.postToUi = [this](std::function<void()> fn) {
@@ -74,7 +78,9 @@ QtPlatform::QtPlatform(int& argc, char** argv) : impl_(std::make_unique<Impl>(ar
 
 QtPlatform::~QtPlatform() = default;
 
-ui::Services& QtPlatform::services() { return impl_->services; }
+ui::Services& QtPlatform::services() {
+    return impl_->services;
+}
 
 int QtPlatform::run(ui::Form& form) {
     build(form);
@@ -112,6 +118,8 @@ QWidget* QtPlatform::widgetOf(const ui::Control& control) const {
     return v ? &v->widget() : nullptr;
 }
 
-void QtPlatform::interceptDialogs(ui::Dialogs* d) { impl_->dialogs.intercept(d); }
+void QtPlatform::interceptDialogs(ui::Dialogs* d) {
+    impl_->dialogs.intercept(d);
+}
 
 }  // namespace ui::qt

@@ -1,4 +1,5 @@
-// Runs a window model on Qt 6 Widgets: the application, real clock, dialogs, random, dispatcher and event loop.
+// Runs a window model on Qt 6 Widgets: the application, real clock, dialogs, random, dispatcher and event
+// loop.
 #pragma once
 
 #include <memory>
@@ -22,7 +23,7 @@ namespace ui::qt {
 // Test mode: with QT_QPA_PLATFORM=offscreen everything works without a display. The environment
 // variable ZORBAN_TEST_DIALOGS=<file> replaces the modal dialogs by scripted answers (see QtDialogs.h).
 class QtPlatform {
-public:
+  public:
     QtPlatform(int& argc, char** argv);
     ~QtPlatform();
     QtPlatform(const QtPlatform&) = delete;
@@ -38,6 +39,8 @@ public:
     // Test hooks ----------------------------------------------------------------------------------
     // Builds the window and runs onCreate without showing it or entering the event loop; the window
     // stays until the platform is destroyed or close() is called. Returns the top-level widget.
+    // The window detaches from the form's controls and timers when it goes, so the form must still
+    // exist then (declare it before the platform, or call close() first). run() does this itself.
     QWidget* build(ui::Form& form);
     // Closes the built window as the user would (runs onCloseQuery, onClose, onDestroy).
     void close();
@@ -46,7 +49,7 @@ public:
     // Routes every dialog to d instead of showing it (nullptr shows real dialogs again).
     void interceptDialogs(ui::Dialogs* d);
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

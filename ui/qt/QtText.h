@@ -10,9 +10,15 @@
 
 namespace ui::qt {
 
-inline QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-inline std::string utf8(const QString& s) { return s.toUtf8().toStdString(); }
-inline QColor qcolour(ui::Colour c) { return QColor(c.r, c.g, c.b); }
+inline QString qs(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+inline std::string utf8(const QString& s) {
+    return s.toUtf8().toStdString();
+}
+inline QColor qcolour(ui::Colour c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 // A caption as shown: a carriage return (alone or before a line feed) and a line feed each break the line.
 QString displayText(std::string_view utf8);

@@ -44,13 +44,17 @@ QImage QtTextRenderer::render(const KeyView& key) {
     return img;
 }
 
-void QtTextRenderer::draw(ui::Bitmap& target, int x, int y, std::string_view utf8, const ui::TextStyle& style) {
+void QtTextRenderer::draw(ui::Bitmap& target, int x, int y, std::string_view utf8,
+                          const ui::TextStyle& style) {
     if (utf8.empty()) return;
     const KeyView key{utf8, style.pointSize, style.bold, style.colour.argb(), style.background.argb()};
     auto it = cache_.find(key);
     if (it == cache_.end()) {
         if (cache_.size() >= kMaxCachedRuns) cache_.clear();
-        it = cache_.emplace(Key{std::string(utf8), key.pointSize, key.bold, key.colour, key.background}, render(key)).first;
+        it = cache_
+                 .emplace(Key{std::string(utf8), key.pointSize, key.bold, key.colour, key.background},
+                          render(key))
+                 .first;
     }
     const QImage& run = it->second;
     if (run.isNull()) return;

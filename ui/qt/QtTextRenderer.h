@@ -15,11 +15,11 @@ namespace ui::qt {
 // redraws its block labels every tick, so rendered runs are kept, keyed by everything that decides
 // their pixels, and blitted.
 class QtTextRenderer : public ui::TextRenderer {
-public:
+  public:
     void draw(ui::Bitmap& target, int x, int y, std::string_view utf8, const ui::TextStyle& style) override;
     std::size_t cachedRuns() const { return cache_.size(); }
 
-private:
+  private:
     struct Key {
         std::string text;
         int pointSize;
@@ -36,15 +36,17 @@ private:
     };
     struct Hash {
         using is_transparent = void;
-        std::size_t operator()(const Key& k) const { return (*this)(KeyView{k.text, k.pointSize, k.bold, k.colour, k.background}); }
+        std::size_t operator()(const Key& k) const {
+            return (*this)(KeyView{k.text, k.pointSize, k.bold, k.colour, k.background});
+        }
         std::size_t operator()(const KeyView& k) const;
     };
     struct Equal {
         using is_transparent = void;
         bool operator()(const Key& a, const Key& b) const { return a == b; }
         bool operator()(const KeyView& a, const Key& b) const {
-            return a.text == b.text && a.pointSize == b.pointSize && a.bold == b.bold && a.colour == b.colour &&
-                   a.background == b.background;
+            return a.text == b.text && a.pointSize == b.pointSize && a.bold == b.bold &&
+                   a.colour == b.colour && a.background == b.background;
         }
         bool operator()(const Key& a, const KeyView& b) const { return (*this)(b, a); }
     };

@@ -3,14 +3,17 @@
 
 namespace ui::qt {
 
-TimerBinding::TimerBinding(ui::Timer& timer, ui::Dispatcher& dispatcher) : timer_(timer), dispatcher_(dispatcher) {
+TimerBinding::TimerBinding(ui::Timer& timer, ui::Dispatcher& dispatcher)
+    : timer_(timer), dispatcher_(dispatcher) {
     qtimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&qtimer_, &QTimer::timeout, [this] { tick(); });
     timer_.setObserver(this);
     timerChanged(timer_);
 }
 
-TimerBinding::~TimerBinding() { timer_.setObserver(nullptr); }
+TimerBinding::~TimerBinding() {
+    timer_.setObserver(nullptr);
+}
 
 void TimerBinding::timerChanged(ui::Timer&) {
     if (timer_.running())

@@ -9,7 +9,7 @@
 namespace ui::qt {
 
 class TimerBinding : public ui::TimerObserver {
-public:
+  public:
     TimerBinding(ui::Timer& timer, ui::Dispatcher& dispatcher);
     ~TimerBinding() override;
     TimerBinding(const TimerBinding&) = delete;
@@ -19,7 +19,7 @@ public:
     const ui::Timer& timer() const { return timer_; }
     const QTimer& qtimer() const { return qtimer_; }
 
-private:
+  private:
     void tick();
 
     ui::Timer& timer_;

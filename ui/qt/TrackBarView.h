@@ -10,15 +10,15 @@
 namespace ui::qt {
 
 class TrackBarView : public QSlider, public ControlView {
-public:
+  public:
     TrackBarView(ui::TrackBar& bar, ui::Dispatcher& dispatcher, QWidget* parent);
     QWidget& widget() override { return *this; }
     bool nativeMouse() const override { return true; }
 
-protected:
+  protected:
     void applyOwn() override;
 
-private:
+  private:
     ui::TrackBar& bar_;
     bool applying_ = false;  // true while the program's values are put in
 };

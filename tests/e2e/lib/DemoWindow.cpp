@@ -15,7 +15,7 @@ constexpr ui::Colour kGreen{0, 128, 0};
 constexpr int kPenPx = 4;  // side of the square a drag paints
 
 class DemoWindow {
-public:
+  public:
     explicit DemoWindow(ui::Services& services) : services_(services) {
         form.caption = "e2e demo window";
         form.appTitle = "e2e demo";
@@ -25,7 +25,8 @@ public:
         push_b.setCaption("push");
         open_b.setCaption("open");
         fail_b.setCaption("fail");
-        for (ui::Control* c : std::initializer_list<ui::Control*>{&status_l, &push_b, &pad_box, &open_b, &fail_b})
+        for (ui::Control* c :
+             std::initializer_list<ui::Control*>{&status_l, &push_b, &pad_box, &open_b, &fail_b})
             form.add(*c);
         form.addTimer(Timer1);
 
@@ -38,7 +39,8 @@ public:
         push_b.onClick = [this] { status_l.setBackground(ui::colours::Blue); };
         fail_b.onClick = [] { throw ui::IoError(ui::IoCode::FileNotFound); };
         open_b.onClick = [this] {
-            if (auto path = services_.dialogs.openFile({"demo|*.txt", services_.programDir, ""})) log("opened " + *path);
+            if (auto path = services_.dialogs.openFile({"demo|*.txt", services_.programDir, ""}))
+                log("opened " + *path);
         };
         pad_box.onMouseDown = [this](const ui::MouseEvent& e) {
             painting_ = true;
@@ -61,14 +63,17 @@ public:
     ui::Button fail_b{"fail_b", {160, 90, 100, 30}};
     ui::Timer Timer1{"Timer1", 10, true};
 
-private:
+  private:
     void paint(const ui::MouseEvent& e) {
         pad_box.surface().fill(e.x, e.y, e.x + kPenPx, e.y + kPenPx, ui::colours::White);
         pad_box.invalidate();
         const ui::Rect r = pad_box.bounds();
-        if (e.x < 0 || e.y < 0 || e.x >= r.width || e.y >= r.height) log("outside " + std::to_string(e.x) + " " + std::to_string(e.y));
+        if (e.x < 0 || e.y < 0 || e.x >= r.width || e.y >= r.height)
+            log("outside " + std::to_string(e.x) + " " + std::to_string(e.y));
     }
-    void log(const std::string& line) { std::ofstream(services_.programDir + "events.txt", std::ios::app) << line << '\n'; }
+    void log(const std::string& line) {
+        std::ofstream(services_.programDir + "events.txt", std::ios::app) << line << '\n';
+    }
 
     ui::Services& services_;
     bool painting_ = false;

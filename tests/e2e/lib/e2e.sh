@@ -11,11 +11,10 @@
 #     e2e_wait_pixel "$win" 20 10 FFFFFF "first block"
 #     e2e_close "$win"; e2e_wait_exit
 #     e2e_pass "runner played a stage"
-# and is registered from tests/e2e/<program>/CMakeLists.txt as
-#     add_test(NAME runner_e2e COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/runner_e2e.sh ${ZORBAN_GAME_DIR}
-#                                      ${CMAKE_BINARY_DIR}/tests/e2e-runner)
-#     set_tests_properties(runner_e2e PROPERTIES LABELS e2e TIMEOUT 120)
-# inside if(ZORBAN_WITH_QT AND TARGET <program>); see tests/e2e/lib/CMakeLists.txt for the tool checks.
+# and is registered from tests/e2e/<program>/CMakeLists.txt with the helper of tests/e2e/CMakeLists.txt,
+#     zorban_e2e_test(runner_e2e ${CMAKE_CURRENT_SOURCE_DIR}/runner_e2e.sh)
+# which runs `bash runner_e2e.sh <game folder of the build> <build>/tests/e2e-runner_e2e` with the label e2e,
+# and only in Qt builds that have Xvfb, xdotool and imagemagick (ZORBAN_E2E).
 #
 # Coordinates are pixels of a window's client area (there is no window manager, so no frame); colours are
 # RRGGBB in upper-case hex. Every wait gives up after E2E_TIMEOUT seconds (default 20) with e2e_fail.

@@ -1,0 +1,124 @@
+// The runner window's handlers: start-up, choosing a stage, and the forwarding of events to the engine.
+#include "runner/TForm1.h"
+
+#include "engine/BindPlayControls.h"
+#include "engine/FieldPainter.h"
+#include "engine/PlayEngine.h"
+#include "engine/StageFile.h"
+#include "engine/ToyCatalogue.h"
+
+namespace runner {
+namespace {
+
+constexpr const char* kStageFilter = "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat";
+constexpr const char* kDefaultTitle = "ななしちゅんステージ";
+constexpr const char* kDefaultAuthor = "ななしちゅんジ";
+constexpr const char* kLogIndent = "                  ";  // eighteen blanks: the title scrolls in
+constexpr int kServeCol = 9;
+constexpr int kServeRow = 17;
+constexpr int kBarStartX = 2;
+constexpr int kRunTime = 500;  // time units of a run
+constexpr int kFreshHp = 10;
+constexpr int kMaxHp = 99;
+constexpr int kMhpQuota = 50;
+constexpr int kTextSize = 12;  // points, the play field's text
+
+}  // namespace
+
+TForm1::TForm1(ui::Services& services, engine::SoundSink& sound) : services_(services), sound_(sound) {
+    layout();
+    engine::bindPlayControls(controls, *this, false);
+    engine_ = std::make_unique<engine::PlayEngine>(state, controls, services_, sound_, engine::Rules::runner());
+    wire();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::wire() {
+    engine::PlayEngine& e = *engine_;
+    form.onCreate = [this] { FormCreate(); };
+    form.onClose = [this] { FormClose(); };
+    form.onDestroy = [this] { FormDestroy(); };
+    Timer1.onTimer = [&e] { e.Timer1Timer(); };
+    Timer2.onTimer = [&e] { e.Timer2Timer(); };
+    Timer3.onTimer = [&e] { e.Timer3Timer(); };
+    Timer4.onTimer = [&e] { e.Timer4Timer(); };
+    Timer5.onTimer = [&e] { e.Timer5Timer(); };
+    Timer6.onTimer = [&e] { e.Timer6Timer(); };
+    Button5.onClick = [this] { Button5Click(); };
+    // The window shares the play field's origin, so moves and clicks anywhere count alike.
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&form, &main_box}) {
+        c->onMouseMove = [&e](const ui::MouseEvent& m) { e.main_boxMouseMove(m.x, m.y); };
+        c->onMouseDown = [&e](const ui::MouseEvent& m) { e.main_boxMouseDown(m.button); };
+    }
+}
+
+void TForm1::resetRunState() {
+    engine::tmy& my = state.my;
+    my.score = 0;
+    my.maxHp = kMaxHp;
+    my.mhpQuota = kMhpQuota;
+    my.stageNo = -1;
+    my.hp = kFreshHp;
+    my.mhp = 0;
+    my.barHalfWidth = 1;
+    my.barX = kBarStartX;
+    my.barRow = engine::kBarRow;
+    my.combo = 1;
+    my.timeLeft = kRunTime;
+    my.money = 0;
+}
+
+void TForm1::FormCreate() {
+    // The first steps may fail (a missing catalogue or picture): the error box shows it and start-up ends there.
+    engine::tmy& my = state.my;
+    // Step 1, pre-loading 1.wav for both channels, is done by the sound adapter when it is made.
+    services_.random.randomize();
+    resetRunState();
+    engine::loadToyCatalogue(services_.programDir + "dat/item.dat", state.toyTable);
+    state.ballDX = 1;
+    state.ballDY = 1;
+    my.barRow = engine::kBarRow;
+    my.barHalfWidth = 1;
+    my.stageNo = -1;
+    for (ui::Label* l : {&moji_l2, &moji_l3, &moji_l2a, &moji_l3a}) l->setCaption("");
+    engine::clearField(main_box);
+    Timer1.setInterval(engine_->rules().ballTickMs);
+    main_box.fontSize = kTextSize;
+    Image1.loadPicture(services_.programDir + "cg/usu1.bmp");
+    resetRunState();
+}
+
+// The sound adapter releases the two channel waves when it is destroyed, after the window.
+void TForm1::FormDestroy() {}
+
+void TForm1::FormClose() {}  // the runner saves nothing
+
+void TForm1::Button5Click() {
+    const auto chosen = services_.dialogs.openFile({kStageFilter, services_.programDir + "dat", ""});
+    if (!chosen || chosen->empty()) return;
+    engine::tmy& my = state.my;
+    engine::loadStageFile(*chosen, state.blockGrid, state.stageTitle, state.stageAuthor);
+    if (state.stageTitle.empty()) state.stageTitle = kDefaultTitle;
+    if (state.stageAuthor.empty()) state.stageAuthor = kDefaultAuthor;
+    engine_->drawBlocks();
+    moji_l.setCaption(std::string(kLogIndent) + "『" + state.stageTitle + "』");
+    my.ballX = kServeCol;
+    my.ballY = kServeRow;
+    my.barX = kServeCol;
+    my.barRow = engine::kBarRow;
+    engine_->placeBar();
+    engine_->drawBlocks();
+    engine_->drawServeBall();
+    state.ballDX = 0;
+    state.ballDY = -1;
+    my.barHalfWidth = 1;
+    state.effectTicks = 0;
+    try_b.show();
+    moji_l2.setCaption("『" + state.stageTitle + "』");
+    moji_l2a.setCaption("by" + state.stageAuthor);
+    resetRunState();
+    Timer2.start();
+}
+
+}  // namespace runner

@@ -1,0 +1,11 @@
+// zorban_runner: plays one stage file at a time.
+#include "runner/TForm1.h"
+#include "ui/qt/QtPlatform.h"
+#include "ui/sdl/GameAudio.h"
+
+int main(int argc, char** argv) {
+    ui::qt::QtPlatform platform(argc, argv);
+    ui::GameAudio sound(platform.services().postToUi, platform.services().programDir);
+    runner::TForm1 window(platform.services(), sound);
+    return platform.run(window.form);
+}

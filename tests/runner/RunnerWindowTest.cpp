@@ -1,0 +1,157 @@
+// The user-stage player's window, headless: start-up, choosing a stage, its rules, and that it writes nothing.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+#include <tuple>
+#include <fstream>
+
+#include "engine/PlayEngine.h"
+#include "engine/StageFile.h"
+#include "runner/TForm1.h"
+#include "ui/core/BmpFile.h"
+#include "ui/core/HeadlessPlatform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A program folder with the catalogue and the pictures the runner reads at start-up.
+class RunnerWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("runner-test-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_ / "dat");
+        fs::create_directories(dir_ / "cg");
+        std::ofstream items(dir_ / "dat" / "item.dat", std::ios::binary);
+        for (int k = 0; k < engine::kToyCount; ++k) items << "toy" << k << "\r\n" << k % 10 + 1 << "\r\nabout\r\n";
+        items.close();
+        for (const char* name : {"usu1.bmp", "usu2.bmp"}) {
+            std::ofstream(dir_ / "cg" / name, std::ios::binary) << ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Red));
+        }
+        platform_ = std::make_unique<ui::HeadlessPlatform>(dir_.string() + "/");
+        window_ = std::make_unique<runner::TForm1>(platform_->services(), sound_);
+        platform_->start(window_->form);
+    }
+    void TearDown() override {
+        window_.reset();
+        fs::remove_all(dir_);
+    }
+
+    // Writes a stage with the given cells and returns its path.
+    std::string stage(const std::string& name, std::initializer_list<std::tuple<int, int, int>> cells,
+                      const std::string& title = "", const std::string& author = "") {
+        engine::BlockGrid g;
+        for (auto [c, r, v] : cells) g.set(c, r, v);
+        const std::string path = (dir_ / name).string();
+        engine::saveStageFile(path, g, title, author);
+        return path;
+    }
+    void choose(const std::string& path) {
+        platform_->dialogs.openAnswers.push_back(path);
+        platform_->handle([&] { window_->Button5Click(); });
+    }
+    void serve() {
+        platform_->handle([&] { window_->engine().main_boxMouseMove(8 * 40 + 5, 300); });
+        platform_->handle([&] { window_->engine().main_boxMouseDown(ui::MouseButton::Left); });
+    }
+    engine::tmy& my() { return window_->state.my; }
+
+    fs::path dir_;
+    engine::RecordingSoundSink sound_;
+    std::unique_ptr<ui::HeadlessPlatform> platform_;
+    std::unique_ptr<runner::TForm1> window_;
+};
+
+std::set<fs::path> filesUnder(const fs::path& root) {
+    std::set<fs::path> out;
+    for (const auto& e : fs::recursive_directory_iterator(root)) out.insert(e.path());
+    return out;
+}
+
+}  // namespace
+
+TEST_F(RunnerWindow, StartsIdleWithTheRunStateReset) {
+    EXPECT_TRUE(platform_->dialogs.errors.empty());
+    EXPECT_EQ(window_->Timer1.interval(), 58);
+    EXPECT_FALSE(window_->Timer1.enabled());
+    EXPECT_EQ(my().timeLeft, 500);
+    EXPECT_EQ(my().hp, 10);
+    EXPECT_EQ(window_->state.toyTable[3].name, "toy3");
+    EXPECT_FALSE(window_->try_b.visible());
+    EXPECT_EQ(window_->main_box.picture().colourAt(200, 200), ui::colours::Black);
+}
+
+TEST_F(RunnerWindow, EmptyTitleAndAuthorGetTheDefaults) {
+    choose(stage("a.usr", {{5, 5, 1}}));
+    EXPECT_EQ(window_->moji_l2.caption(), "『ななしちゅんステージ』");
+    EXPECT_EQ(window_->moji_l2a.caption(), "byななしちゅんジ");
+    EXPECT_EQ(window_->moji_l.caption(), "                  『ななしちゅんステージ』");
+    EXPECT_TRUE(window_->try_b.visible());
+    EXPECT_EQ(my().barX, 2);  // reset after the bar was placed at 9
+    EXPECT_EQ(window_->state.blockGrid.at(9, 18), engine::Bar);
+    platform_->advance(10);
+    EXPECT_NE(window_->state_l.caption().find("ステージ：-1/0"), std::string::npos);
+    EXPECT_EQ(window_->stage_l.caption(), "this stage`s name>\r『ななしちゅんステージ』");
+}
+
+TEST_F(RunnerWindow, CancelledDialogChangesNothing) {
+    platform_->handle([&] { window_->Button5Click(); });
+    EXPECT_FALSE(window_->try_b.visible());
+}
+
+TEST_F(RunnerWindow, MissingFileReportsAndSkipsTheRest) {
+    choose((dir_ / "missing.usr").string());
+    ASSERT_EQ(platform_->dialogs.errors.size(), 1u);
+    EXPECT_EQ(platform_->dialogs.errors[0], "ﾌｧｲﾙが見つかりません.");
+    EXPECT_FALSE(window_->try_b.visible());
+    ASSERT_EQ(platform_->dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(platform_->dialogs.openRequests[0].filter, "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat");
+    EXPECT_EQ(platform_->dialogs.openRequests[0].initialDir, dir_.string() + "/dat");
+}
+
+TEST_F(RunnerWindow, ClearStopsTheStatusTickAndLaterClicksDoNothing) {
+    // One white block straight above the serve column.
+    choose(stage("clear.usr", {{9, 5, engine::White}}, "T", "A"));
+    serve();
+    ASSERT_TRUE(window_->Timer1.enabled());
+    platform_->advance(3000);
+    EXPECT_EQ(window_->moji_l2.caption().rfind("CLEAR!!!", 0), 0u);
+    EXPECT_FALSE(window_->Timer2.enabled());
+    EXPECT_FALSE(window_->Timer1.enabled());
+    const auto grid = window_->state.blockGrid;
+    platform_->handle([&] { window_->engine().main_boxMouseDown(ui::MouseButton::Left); });
+    EXPECT_EQ(window_->state.blockGrid, grid);
+    EXPECT_EQ(my().money, 5);  // the runner pays 5 for a white block
+}
+
+TEST_F(RunnerWindow, GameOverZeroesTheScoreAndMoneyResetsOnANewStage) {
+    const std::string path = stage("over.usr", {{1, 1, engine::Wall}});
+    choose(path);
+    for (int life = 0; life < 10; ++life) {
+        serve();
+        platform_->handle([&] { window_->engine().main_boxMouseDown(ui::MouseButton::Left); });
+    }
+    my().score = 1234;
+    platform_->advance(20);
+    EXPECT_EQ(window_->moji_l2.caption(), "GAME OVER!!!");
+    EXPECT_EQ(my().score, 0);
+    EXPECT_EQ(my().hp, 10);
+    EXPECT_FALSE(window_->try_b.visible());
+    my().money = 77;
+    choose(path);
+    EXPECT_EQ(my().money, 0);
+}
+
+TEST_F(RunnerWindow, WritesNoFile) {
+    const std::string path = stage("quiet.usr", {{3, 3, engine::Bomb}, {6, 6, engine::White}});
+    const auto before = filesUnder(dir_);
+    choose(path);
+    serve();
+    platform_->advance(60000);
+    platform_->handle([&] { window_->form.onClose(); });
+    EXPECT_EQ(filesUnder(dir_), before);
+}

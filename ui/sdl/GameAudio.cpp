@@ -1,0 +1,34 @@
+// Building a play window's sound chain; a failure anywhere leaves it silent.
+#include "ui/sdl/GameAudio.h"
+
+#include "ui/sdl/AudioOutputFactory.h"
+
+namespace ui {
+namespace {
+constexpr std::uint8_t kGameChannels = 3;  // channels 0 and 1
+}
+
+GameAudio::GameAudio(sound::PostFn postToUi, const std::string& programDir) {
+    try {
+        output_ = makeAudioOutput(std::move(postToUi));
+        engine_.emplace(*output_, programDir + "dat/SOUNDMIX.INI");
+        SoundMixer1.emplace(*engine_);
+        SoundMixer1->SetActivated(true);
+        SoundMixer1->SetChannels(kGameChannels);
+        sounds_.emplace(*SoundMixer1, programDir + "dat/");
+    } catch (...) {
+        // Sound is fire-and-forget: without a mixer the game plays silently.
+    }
+}
+
+GameAudio::~GameAudio() {
+    sounds_.reset();
+    SoundMixer1.reset();
+    engine_.reset();
+}
+
+void GameAudio::play(std::string_view fileName, int channel) {
+    if (sounds_) sounds_->play(fileName, channel);
+}
+
+}  // namespace ui

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Drives the real zorban_runner on a virtual display: chooses a stage file through the open dialog, serves,
+# watches the ball break a block and the status change, closes; checks that nothing was written anywhere.
+# Usage: runner_e2e.sh <game folder> <scratch folder>
+set -euo pipefail
+source "$(dirname "$0")/../lib/e2e.sh"
+
+e2e_init "$2"
+e2e_game_copy "$1" zorban_runner
+
+# A stage with one white block straight above the serve column (column 9, row 5) and a wall at (2, 2).
+stage="$E2E_GAME/dat/e2e.usr"
+{
+    for ((col = 0; col < 100; col++)); do
+        for ((row = 0; row < 100; row++)); do
+            if ((col == 9 && row == 5)); then echo -n $'1\r\n'
+            elif ((col == 2 && row == 2)); then echo -n $'13\r\n'
+            else echo -n $'0\r\n'; fi
+        done
+    done
+    printf 'E2E\r\ntester\r\n'
+} >"$stage"
+
+listing() { (cd "$E2E_GAME" && find . -type f -printf '%p %s %T@\n' | sort); }
+before=$(listing)
+
+e2e_answer "open $stage"
+e2e_launch zorban_runner
+win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
+e2e_expect_pixel "$win" 200 200 000000 "black field at start"
+
+e2e_click "$win" 500 280   # 自分の作ったｽﾃｰｼﾞをプレイ
+e2e_wait_dialog_log $'^open\tゾルバンブロックデータ\\|\\*\\.usr\\|オフィシャルデータ\\|map\\*-\\*\\.dat'
+e2e_wait_pixel "$win" 340 90 FFFFFF "the white block drawn"
+e2e_wait_pixel "$win" 60 30 808080 "the wall drawn"
+
+# Serve from the bar's centre under column 9 and let the ball break the block.
+e2e_move "$win" 335 300
+e2e_click "$win" 335 300
+e2e_wait_pixel "$win" 340 90 000000 "the block broken"
+e2e_window_shot "$win" "$E2E_DIR/played.png"
+
+e2e_close "$win"
+code=0
+e2e_wait_exit || code=$?
+[ "$code" = 0 ] || e2e_fail "zorban_runner exited with $code"
+
+after=$(listing)
+[ "$before" = "$after" ] || e2e_fail "files changed: $(diff <(echo "$before") <(echo "$after") || true)"
+e2e_pass "runner chose a stage, played it and wrote nothing"

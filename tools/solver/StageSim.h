@@ -1,0 +1,99 @@
+// One play window run without a display for the solver: ball ticks, the status tick and the one-second
+// countdown on a simulated clock, with snapshots that a search can return to.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/HeadlessPlay.h"
+#include "engine/SoundSink.h"
+#include "ui/core/HeadlessPlatform.h"
+#include "ui/core/Random.h"
+
+namespace solver {
+
+inline constexpr std::uint64_t kSolverSeed = 20240601;  // fixed: every run plays the same
+inline constexpr std::int32_t kCourseStartTime = 160;   // time units at a course start
+inline constexpr std::int32_t kCourseStartLives = 10;
+inline constexpr std::int32_t kMaxLives = 99;
+inline constexpr int kMsPerCountdown = 1000;            // Timer5's interval
+
+// Where a stage stands after a step.
+enum class Phase {
+    Waiting,   // the start prompt is shown: the next move is a serve
+    InPlay,    // the ball runs
+    Cleared,   // CLEAR or ALL CLEAR
+    GameOver,  // lives or time ran out
+};
+
+// A stage to play: its grid and texts as the stage file holds them.
+struct StageData {
+    engine::BlockGrid grid;
+    std::string title, author;
+};
+
+class StageSim {
+public:
+    explicit StageSim(std::uint64_t seed = kSolverSeed);
+    StageSim(const StageSim&) = delete;
+    StageSim& operator=(const StageSim&) = delete;
+
+    // The values a course pick and the course save file give a run: score 0, 10 lives of at most 99,
+    // combo 1, startTime units, stage index -1 of the course.
+    void startCourse(int courseNo, std::int32_t startTime = kCourseStartTime,
+                     std::int32_t lives = kCourseStartLives);
+    // "ARE YOU READY !?": the next stage index, the grid in play, timeGift added to the time left.
+    // The simulated clock starts again: the first second is counted a full second after the serve.
+    void beginStage(const StageData& stage, std::int32_t timeGift);
+
+    // The pointer over column col (1..10); with a ball waiting, it rides along.
+    void moveBarTo(int col);
+    // Serves from column col (the pointer there, then a left click).
+    void serveFrom(int col);
+    // A right click: turns the ball for 5 time units.
+    void turn();
+    // A left click during play: the explosion around the ball, for one life.
+    void explode();
+    // Lets one ball interval pass: the countdown seconds that fall due, then the ball tick, each followed
+    // by a status tick. Does nothing unless the ball is in play.
+    void step();
+
+    Phase phase() const;
+    engine::HeadlessPlay& play() { return play_; }
+    const engine::GameState& state() const { return play_.state; }
+
+    // Counters of the current stage.
+    std::int64_t ticks() const { return ticks_; }          // ball ticks
+    std::int32_t livesLost() const { return livesLost_; }  // hp taken by lost balls, explosions and poison
+    std::int32_t turns() const { return turns_; }          // right clicks
+    std::int32_t timeAtStart() const { return timeAtStart_; }
+    std::int64_t clockMs() const { return clockMs_; }
+
+    struct Snapshot {
+        engine::HeadlessPlay::Snapshot play;
+        bool statusRunning = true, readyShown = false, endShown = false;
+        ui::Random random;
+        std::int64_t clockMs = 0, nextCountdownMs = 0, ticks = 0;
+        std::int32_t livesLost = 0, turns = 0, timeAtStart = 0;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& snap);
+
+private:
+    // Status tick; notes hp taken since before.
+    void statusTick();
+    void countLoss(std::int32_t hpBefore);
+
+    ui::HeadlessPlatform platform_;
+    engine::NullSoundSink sound_;
+    engine::HeadlessPlay play_;
+    std::int64_t clockMs_ = 0;          // ms since the serve of this stage's first ball
+    std::int64_t nextCountdownMs_ = 0;  // when Timer5 fires next
+    std::int64_t ticks_ = 0;
+    std::int32_t livesLost_ = 0, turns_ = 0, timeAtStart_ = 0;
+};
+
+// The column a pointer at pixel x of the play field selects: the left edge of the column.
+constexpr int columnPixel(int col) { return engine::kCellWidth * (col - 1); }
+
+}  // namespace solver

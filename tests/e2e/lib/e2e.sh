@@ -50,7 +50,8 @@
 #   e2e_screenshot FILE        the whole screen as a PNG
 #   e2e_window_shot WIN FILE   WIN's client area as a PNG (pixel (0, 0) is the client's top-left)
 #   e2e_pixel FILE X Y         colour of pixel (X, Y) of a picture, as RRGGBB
-#   e2e_client_pixel WIN X Y   colour of client pixel (X, Y) of WIN now
+#   e2e_client_pixel WIN X Y   colour of client pixel (X, Y) of WIN now (one screen grab per call: to check
+#                              many pixels at once, take one e2e_window_shot and read it with e2e_pixel)
 #   e2e_expect_pixel WIN X Y RRGGBB [WHAT]   fails unless the pixel has that colour now
 #   e2e_wait_pixel WIN X Y RRGGBB [WHAT]     waits until it has
 #   e2e_colour_near A B [TOLERANCE]          true when two RRGGBB colours differ by at most TOLERANCE

@@ -19,6 +19,7 @@ struct Options {
     bool all = false;
     bool check = false;
     bool moves = false;
+    bool field = false;
     std::string datDir;
     SearchLimits limits;
     int jobs = 0;  // 0: one per processor
@@ -54,6 +55,8 @@ std::string parse(const std::vector<std::string>& args, Options& o, bool& help) 
             o.check = true;
         } else if (a == "--moves") {
             o.moves = true;
+        } else if (a == "--field") {
+            o.field = true;
         } else if (a == "--course") {
             int c = 0;
             error = value(kFirstCourse, kLastCourse, c);
@@ -88,10 +91,15 @@ std::string parse(const std::vector<std::string>& args, Options& o, bool& help) 
     return {};
 }
 
-void printMoves(std::ostream& out, const StageResult& r) {
-    out << "  moves:";
-    for (const Move& m : r.play.moves) out << ' ' << describe(m) << ';';
-    out << '\n';
+// The details asked for below a stage's line.
+void printDetails(std::ostream& out, const Options& o, const StageResult& r) {
+    if (o.moves) {
+        out << "  moves:";
+        for (const Move& m : r.play.moves) out << ' ' << describe(m) << ';';
+        out << '\n';
+    }
+    if (o.field && r.error.empty() && !r.cleared())
+        for (const std::string& row : r.play.field) out << "    " << row << '\n';
 }
 
 }  // namespace
@@ -109,7 +117,8 @@ std::string solveUsage() {
            "  --check      also check the official courses: every stage cleared, every run finished, no stage\n"
            "               under 100 ticks, difficulty in rating order (2, 1, 4, 6, 3)\n"
            "  --moves      list the moves played in each stage\n"
-           "  --beam N     paths the search keeps (default 10)\n"
+           "  --field      show the field left by each stage that is not cleared\n"
+           "  --beam N     paths the search keeps after each hit (default 6)\n"
            "  --budget N   ball ticks the search may simulate per stage (default 1500000)\n"
            "  --no-turns   never right-click\n"
            "  --jobs N     courses played at once (default: one per processor)\n"
@@ -139,7 +148,7 @@ int runSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
             if (r.title.empty()) r.title = f;
             allCleared = allCleared && r.cleared();
             out << stageLine(r) << '\n';
-            if (o.moves) printMoves(out, r);
+            printDetails(out, o, r);
         }
         return allCleared ? kExitAllCleared : kExitNotCleared;
     }
@@ -155,7 +164,7 @@ int runSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
         for (const StageResult& s : c.stages) {
             allCleared = allCleared && s.cleared();
             out << stageLine(s) << '\n';
-            if (o.moves) printMoves(out, s);
+            printDetails(out, o, s);
         }
     out << '\n' << totalsHeader() << '\n';
     for (const CourseResult& c : results) {

@@ -34,6 +34,7 @@ void StageSim::beginStage(const StageData& stage, std::int32_t timeGift) {
     nextCountdownMs_ = kMsPerCountdown;
     ticks_ = 0;
     livesLost_ = 0;
+    ballsLost_ = 0;
     turns_ = 0;
 }
 
@@ -56,6 +57,7 @@ void StageSim::explode() {
     const std::int32_t hpBefore = play_.state.my.hp;
     play_.leftClick();
     countLoss(hpBefore);
+    ++ballsLost_;
     statusTick();
 }
 
@@ -75,6 +77,7 @@ void StageSim::step() {
     play_.tick();
     ++ticks_;
     countLoss(hpBefore);
+    if (!play_.Timer1.enabled()) ++ballsLost_;  // the tick took a life and stopped the ball
     statusTick();
 }
 
@@ -94,20 +97,63 @@ void StageSim::countLoss(std::int32_t hpBefore) {
 }
 
 StageSim::Snapshot StageSim::snapshot() const {
-    return {play_.snapshot(), play_.Timer2.enabled(), play_.ok_b.visible(), play_.end_b.visible(), platform_.random,
-            clockMs_, nextCountdownMs_, ticks_, livesLost_, turns_, timeAtStart_};
+    const engine::GameState& g = play_.state;
+    Snapshot snap;
+    snap.my = g.my;
+    for (int c = 0; c < kKeptCols; ++c)
+        for (int r = 0; r < kKeptRows; ++r) snap.cells[c * kKeptRows + r] = g.blockGrid.at(c, r);
+    snap.ballDX = g.ballDX;
+    snap.ballDY = g.ballDY;
+    snap.effectTicks = g.effectTicks;
+    snap.ballFlashTicks = g.ballFlashTicks;
+    snap.colourPhase = g.colourPhase;
+    snap.bannerTicks = g.bannerTicks;
+    snap.timePresent = g.timePresent;
+    snap.lastStageNo = g.lastStageNo;
+    snap.courseNo = g.courseNo;
+    snap.ballInPlay = play_.Timer1.enabled();
+    snap.waitingForServe = play_.try_b.visible();
+    snap.statusRunning = play_.Timer2.enabled();
+    snap.readyShown = play_.ok_b.visible();
+    snap.endShown = play_.end_b.visible();
+    snap.ballTickMs = play_.Timer1.interval();
+    snap.random = platform_.random;
+    snap.clockMs = clockMs_;
+    snap.nextCountdownMs = nextCountdownMs_;
+    snap.ticks = ticks_;
+    snap.livesLost = livesLost_;
+    snap.ballsLost = ballsLost_;
+    snap.turns = turns_;
+    snap.timeAtStart = timeAtStart_;
+    return snap;
 }
 
 void StageSim::restore(const Snapshot& snap) {
-    play_.restore(snap.play);
+    engine::GameState& g = play_.state;
+    g.my = snap.my;
+    for (int c = 0; c < kKeptCols; ++c)
+        for (int r = 0; r < kKeptRows; ++r) g.blockGrid.set(c, r, snap.cells[c * kKeptRows + r]);
+    g.ballDX = snap.ballDX;
+    g.ballDY = snap.ballDY;
+    g.effectTicks = snap.effectTicks;
+    g.ballFlashTicks = snap.ballFlashTicks;
+    g.colourPhase = snap.colourPhase;
+    g.bannerTicks = snap.bannerTicks;
+    g.timePresent = snap.timePresent;
+    g.lastStageNo = snap.lastStageNo;
+    g.courseNo = snap.courseNo;
+    play_.Timer1.setEnabled(snap.ballInPlay);
+    play_.try_b.setVisible(snap.waitingForServe);
     play_.Timer2.setEnabled(snap.statusRunning);
     play_.ok_b.setVisible(snap.readyShown);
     play_.end_b.setVisible(snap.endShown);
+    play_.Timer1.setInterval(snap.ballTickMs);
     platform_.random = snap.random;
     clockMs_ = snap.clockMs;
     nextCountdownMs_ = snap.nextCountdownMs;
     ticks_ = snap.ticks;
     livesLost_ = snap.livesLost;
+    ballsLost_ = snap.ballsLost;
     turns_ = snap.turns;
     timeAtStart_ = snap.timeAtStart;
 }

@@ -2,6 +2,7 @@
 // countdown on a simulated clock, with snapshots that a search can return to.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -17,6 +18,9 @@ inline constexpr std::int32_t kCourseStartTime = 160;   // time units at a cours
 inline constexpr std::int32_t kCourseStartLives = 10;
 inline constexpr std::int32_t kMaxLives = 99;
 inline constexpr int kMsPerCountdown = 1000;            // Timer5's interval
+// The part of the grid that play can change: the field and the margins that blasts, clears, the bar
+// and the multiply block reach (the all-clear block empties columns 1..20 of rows 1..40).
+inline constexpr int kKeptCols = 21, kKeptRows = 42;
 
 // Where a stage stands after a step.
 enum class Phase {
@@ -65,16 +69,24 @@ public:
     // Counters of the current stage.
     std::int64_t ticks() const { return ticks_; }          // ball ticks
     std::int32_t livesLost() const { return livesLost_; }  // hp taken by lost balls, explosions and poison
+    std::int32_t ballsLost() const { return ballsLost_; }  // of those, the lives that ended the ball's run
     std::int32_t turns() const { return turns_; }          // right clicks
     std::int32_t timeAtStart() const { return timeAtStart_; }
     std::int64_t clockMs() const { return clockMs_; }
 
+    // Everything a stage's play changes, small enough to keep thousands: the grid only where the engine
+    // writes (columns 0..20, rows 0..41), not the title, author or toy table, which play never changes.
     struct Snapshot {
-        engine::HeadlessPlay::Snapshot play;
-        bool statusRunning = true, readyShown = false, endShown = false;
+        engine::tmy my;
+        std::array<std::int32_t, kKeptCols * kKeptRows> cells{};  // [col * kKeptRows + row]
+        std::int32_t ballDX = 0, ballDY = 0, effectTicks = 0, ballFlashTicks = 0, colourPhase = 0, bannerTicks = 0,
+                     timePresent = 0, lastStageNo = 0;
+        std::uint8_t courseNo = 0;
+        bool ballInPlay = false, waitingForServe = false, statusRunning = true, readyShown = false, endShown = false;
+        int ballTickMs = 0;
         ui::Random random;
         std::int64_t clockMs = 0, nextCountdownMs = 0, ticks = 0;
-        std::int32_t livesLost = 0, turns = 0, timeAtStart = 0;
+        std::int32_t livesLost = 0, ballsLost = 0, turns = 0, timeAtStart = 0;
     };
     Snapshot snapshot() const;
     void restore(const Snapshot& snap);
@@ -90,7 +102,7 @@ private:
     std::int64_t clockMs_ = 0;          // ms since the serve of this stage's first ball
     std::int64_t nextCountdownMs_ = 0;  // when Timer5 fires next
     std::int64_t ticks_ = 0;
-    std::int32_t livesLost_ = 0, turns_ = 0, timeAtStart_ = 0;
+    std::int32_t livesLost_ = 0, ballsLost_ = 0, turns_ = 0, timeAtStart_ = 0;
 };
 
 // The column a pointer at pixel x of the play field selects: the left edge of the column.

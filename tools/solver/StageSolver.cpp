@@ -1,11 +1,16 @@
-// The beam search: each level expands every kept path by the player's options at its next decision
-// (serve column, or where the bar meets the falling ball), runs each option to the following decision,
-// and keeps the cheapest distinct paths; the first level that clears the stage ends the search.
+// The search: a beam of paths advances from one change of the field to the next. From each kept
+// path, the ways to its next change are found cheapest first (a path's cost is its ball ticks plus
+// what its lost lives and right clicks are worth), trying every serve column and every place of the bar
+// under the falling ball, and right clicks at any tick of a flight as a dearer second look. Of all the
+// changes found, the cheapest distinct ones, reckoning a price for each hit still needed, are kept.
+// The first round that clears the stage ends the search with its cheapest clear.
 #include "tools/solver/StageSolver.h"
 
 #include <algorithm>
-#include <limits>
-#include <unordered_map>
+#include <cstdio>
+#include <cstdlib>
+
+#include "tools/solver/FieldText.h"
 
 namespace solver {
 namespace {
@@ -14,12 +19,10 @@ using engine::kBarRow;
 using engine::kFieldCols;
 using engine::kFieldRows;
 
-// Path cost in ball ticks: what a hit still needed, a lost life and a right click are worth.
-constexpr double kTicksPerHit = 50;
-constexpr double kTicksPerLife = 4000;
-constexpr double kTicksPerTurn = 100;  // 5 time units are about 90 ticks of 56 ms
-constexpr int kStallLevels = 6;        // levels without progress before right clicks are tried
-constexpr int kTurnDelays[] = {1, 3, 5, 8, 12};  // ticks after a contact or serve at which to turn
+// Prices in ball ticks.
+constexpr double kTicksPerBall = 2000;   // a life lost with the ball
+constexpr double kTicksPerPoison = 200;  // a life taken by a poison block, which the field may demand
+constexpr double kTicksPerTurn = 100;    // 5 time units are about 90 ticks of 56 ms
 constexpr int kReach = 2;              // bar centres tried on each side of where the ball comes down
 constexpr int kContactRow = kBarRow - 2;  // a ball falling onto this row meets the bar at the next tick
 constexpr int kLastChanceRow = kBarRow;   // the bar moved onto a ball here lifts it
@@ -33,18 +36,29 @@ std::uint64_t mix(std::uint64_t h, std::int64_t v) {
     return h * 0x100000001B3ull;
 }
 
-// Distinguishes search states that can play out differently.
-std::uint64_t stateKey(const engine::GameState& s, Phase phase) {
-    std::uint64_t h = 0xCBF29CE484222325ull;
+constexpr std::uint64_t kHashStart = 0xCBF29CE484222325ull;
+
+// The play field but the bar's row.
+std::uint64_t fieldKey(const engine::GameState& s) {
+    std::uint64_t h = kHashStart;
     for (int c = 1; c <= kFieldCols; ++c)
         for (int r = 1; r <= kFieldRows; ++r)
             if (r != kBarRow) h = mix(h, s.blockGrid.at(c, r));
+    return h;
+}
+
+// The ball, the bar's size and the effects (lives and time aside: the path cost covers them).
+std::uint64_t ballKey(const engine::GameState& s, Phase phase) {
+    std::uint64_t h = kHashStart;
     for (std::int64_t v : {std::int64_t(s.my.ballX), std::int64_t(s.my.ballY), std::int64_t(s.ballDX),
                            std::int64_t(s.ballDY), std::int64_t(s.my.barHalfWidth), std::int64_t(s.effectTicks > 0),
-                           std::int64_t(s.my.hp), std::int64_t(phase)})
+                           std::int64_t(phase)})
         h = mix(h, v);
     return h;
 }
+
+// Distinguishes states that can play out differently.
+std::uint64_t stateKey(const engine::GameState& s, Phase phase) { return mix(fieldKey(s), ballKey(s, phase)); }
 
 bool fallingOntoBar(const engine::GameState& s) {
     return s.ballDY == 1 && (s.my.ballY == kContactRow || s.my.ballY == kContactRow + 1);
@@ -77,72 +91,111 @@ struct StageSolver::Node {
     std::shared_ptr<const MoveChain> moves;
     Phase phase = Phase::Waiting;
     std::int32_t work = 0;
-    double cost = 0;
-    std::uint64_t key = 0;
-    bool stalled = false;  // set for the expansion: right clicks may be tried
+    double cost = 0;       // ticks, lives and turns spent
+    double score = 0;      // cost plus the price of the hits still needed
+    double queued = 0;     // where it waits its turn: the cost, more for a second look
+    std::uint64_t key = 0;     // the whole state
+    std::uint64_t field = 0;   // the field alone
+    std::uint64_t ballKey = 0; // the state but the field
+    std::uint64_t order = 0;
+    std::shared_ptr<const StageSim::Snapshot> flightStart;  // just after the last move; null at the start
+    bool afterTurn = false;  // the last move was a right click
+    bool turnsOnly = false;  // a second look: only right clicks during the flight that led here
+    bool changed = false;    // the field differs from where the search for the next hit began
 };
 
-StageSolver::NodePtr StageSolver::makeNode(std::shared_ptr<const MoveChain> moves) const {
+namespace {
+
+// Heap order: the cheapest path on top, then the earliest made.
+struct Dearer {
+    template <class P>
+    bool operator()(const P& a, const P& b) const {
+        return a->queued != b->queued ? a->queued > b->queued : a->order > b->order;
+    }
+};
+
+}  // namespace
+
+double StageSolver::pathCost() const {
+    const std::int32_t balls = sim_.ballsLost(), poisoned = sim_.livesLost() - balls;
+    return static_cast<double>(sim_.ticks()) + balls * kTicksPerBall + poisoned * kTicksPerPoison +
+           sim_.turns() * kTicksPerTurn;
+}
+
+StageSolver::NodePtr StageSolver::makeNode(std::shared_ptr<const MoveChain> moves,
+                                           std::shared_ptr<const StageSim::Snapshot> flightStart, bool afterTurn) {
     auto n = std::make_shared<Node>();
     n->snap = sim_.snapshot();
     n->moves = std::move(moves);
+    n->flightStart = std::move(flightStart);
+    n->afterTurn = afterTurn;
     n->phase = sim_.phase();
     n->work = workLeft(sim_.state().blockGrid);
-    n->cost = n->work * kTicksPerHit + static_cast<double>(sim_.ticks()) + sim_.livesLost() * kTicksPerLife +
-              sim_.turns() * kTicksPerTurn;
-    n->key = stateKey(sim_.state(), n->phase);
+    n->cost = pathCost();
+    n->score = n->cost + n->work * limits_.ticksPerHit;
+    n->queued = n->cost;
+    n->field = fieldKey(sim_.state());
+    n->ballKey = ballKey(sim_.state(), n->phase);
+    n->key = mix(n->field, n->ballKey);
+    n->order = made_++;
     return n;
 }
 
+void StageSolver::noteProgress(const NodePtr& n) {
+    const auto ahead = [](const NodePtr& a, const NodePtr& b) { return std::pair{a->work, a->cost} < std::pair{b->work, b->cost}; };
+    NodePtr& best = n->phase == Phase::GameOver ? bestDead_ : bestAlive_;
+    if (!best || ahead(n, best)) best = n;
+}
+
 void StageSolver::runSegment() {
-    for (int n = 0; sim_.phase() == Phase::InPlay; ++n) {
-        if (n >= limits_.segmentTickCap) return;
+    for (int n = 0; sim_.phase() == Phase::InPlay && n < limits_.segmentTickCap; ++n) {
         sim_.step();
         ++simTicks_;
         if (fallingOntoBar(sim_.state())) return;
     }
 }
 
-void StageSolver::finishChild(std::shared_ptr<const MoveChain> moves, std::vector<NodePtr>& children) {
-    const StageSim::Snapshot start = sim_.snapshot();
-    runSegment();
-    children.push_back(makeNode(moves));
-    if (!expandTurns_) return;
-    // The same start with a right click a few ticks in.
-    for (int delay : kTurnDelays) {
-        sim_.restore(start);
-        int waited = 0;
-        while (waited < delay && sim_.phase() == Phase::InPlay) {
-            sim_.step();
-            ++simTicks_;
-            ++waited;
-            if (fallingOntoBar(sim_.state())) break;
-        }
-        if (waited < delay || sim_.phase() != Phase::InPlay) break;
-        auto turned = MoveChain::append(moves, Move{Move::Kind::Turn, 0, sim_.ticks()});
-        sim_.turn();
-        runSegment();
-        children.push_back(makeNode(std::move(turned)));
+std::vector<StageSolver::NodePtr> StageSolver::turnPaths(const Node& node) {
+    std::vector<NodePtr> paths;
+    if (!node.flightStart) return paths;
+    // The flight again, keeping the state at each tick where a right click may go.
+    sim_.restore(*node.flightStart);
+    std::vector<StageSim::Snapshot> moments;
+    for (int t = 0; t < limits_.turnScanTicks && sim_.phase() == Phase::InPlay; ++t) {
+        if (t > 0 || !node.afterTurn) moments.push_back(sim_.snapshot());
+        sim_.step();
+        ++simTicks_;
+        if (fallingOntoBar(sim_.state())) break;
     }
+    for (const StageSim::Snapshot& m : moments) {
+        sim_.restore(m);
+        auto turned = MoveChain::append(node.moves, Move{Move::Kind::Turn, 0, sim_.ticks()});
+        sim_.turn();
+        auto start = std::make_shared<const StageSim::Snapshot>(sim_.snapshot());
+        runSegment();
+        paths.push_back(makeNode(std::move(turned), std::move(start), true));
+    }
+    return paths;
 }
 
-void StageSolver::expandServe(const Node& node, std::vector<NodePtr>& children) {
+void StageSolver::serveOutcomes(const Node& node, std::vector<Outcome>& out) {
     int lastBar = -1;
     for (int col = 1; col <= kFieldCols; ++col) {
         sim_.restore(node.snap);
         sim_.moveBarTo(col);
         if (sim_.state().my.barX == lastBar) continue;  // the same place as the column before
         lastBar = sim_.state().my.barX;
+        auto moves = MoveChain::append(node.moves, Move{Move::Kind::Serve, col, sim_.ticks()});
         sim_.serveFrom(col);
-        finishChild(MoveChain::append(node.moves, Move{Move::Kind::Serve, col, sim_.ticks()}), children);
+        out.push_back({sim_.snapshot(), std::move(moves)});
     }
 }
 
-void StageSolver::expandContact(const Node& node, std::vector<NodePtr>& children) {
-    const engine::tmy& my = node.snap.play.state.my;
+void StageSolver::contactOutcomes(const Node& node, std::vector<Outcome>& out) {
+    const engine::tmy& my = node.snap.my;
     const int half = my.barHalfWidth;
     const int lo = half + 1, hi = kFieldCols - half;
-    const int arrival = my.ballX + node.snap.play.state.ballDX;  // the ball moves before it probes
+    const int arrival = my.ballX + node.snap.ballDX;  // the ball moves before it probes
     std::vector<int> places;
     auto addPlace = [&](int col) {
         col = std::clamp(col, lo, hi);
@@ -153,11 +206,10 @@ void StageSolver::expandContact(const Node& node, std::vector<NodePtr>& children
 
     std::vector<std::uint64_t> seen;
     auto keep = [&](std::shared_ptr<const MoveChain> moves) {
-        const engine::GameState& s = sim_.state();
-        const std::uint64_t k = mix(stateKey(s, sim_.phase()), sim_.ticks());
+        const std::uint64_t k = mix(stateKey(sim_.state(), sim_.phase()), sim_.ticks());
         if (std::find(seen.begin(), seen.end(), k) != seen.end()) return;
         seen.push_back(k);
-        finishChild(std::move(moves), children);
+        out.push_back({sim_.snapshot(), std::move(moves)});
     };
     for (int col : places) {
         sim_.restore(node.snap);
@@ -184,25 +236,16 @@ void StageSolver::expandContact(const Node& node, std::vector<NodePtr>& children
     }
 }
 
-void StageSolver::expandLoose(const Node& node, std::vector<NodePtr>& children) {
-    sim_.restore(node.snap);
-    finishChild(node.moves, children);
-    sim_.restore(node.snap);
-    auto turned = MoveChain::append(node.moves, Move{Move::Kind::Turn, 0, sim_.ticks()});
-    sim_.turn();
-    runSegment();
-    children.push_back(makeNode(std::move(turned)));
-}
-
-void StageSolver::expand(const Node& node, std::vector<NodePtr>& children) {
-    expandTurns_ = limits_.turns && node.stalled;
+std::vector<StageSolver::Outcome> StageSolver::outcomes(const Node& node) {
+    std::vector<Outcome> out;
     sim_.restore(node.snap);
     if (node.phase == Phase::Waiting)
-        expandServe(node, children);
+        serveOutcomes(node, out);
     else if (fallingOntoBar(sim_.state()))
-        expandContact(node, children);
+        contactOutcomes(node, out);
     else
-        expandLoose(node, children);
+        out.push_back({node.snap, node.moves});  // the ball stayed up: the player may just wait
+    return out;
 }
 
 StagePlay StageSolver::finish(const Node& node) {
@@ -216,68 +259,115 @@ StagePlay StageSolver::finish(const Node& node) {
     p.blocksLeft = countedBlocks(sim_.state().blockGrid);
     p.simTicks = simTicks_;
     p.moves = MoveChain::unroll(node.moves);
+    p.field = fieldText(sim_.state().blockGrid);
     return p;
+}
+
+std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
+    std::vector<NodePtr> found;
+    from->changed = false;  // the start of this search
+    from->queued = from->cost;
+    std::vector<NodePtr> heap{from};
+    std::unordered_map<std::uint64_t, double> cheapest{{from->ballKey, from->cost}};  // by ball state
+    const std::int64_t budgetEnd = std::min(simTicks_ + limits_.stepTickBudget, limits_.simTickBudget);
+    // A flight once more, for right clicks during it, after the cheaper ways have had their turn.
+    std::unordered_map<std::uint64_t, double> flights;  // by the state the flight starts from
+    auto pushFlight = [&](std::shared_ptr<const MoveChain> moves, std::shared_ptr<const StageSim::Snapshot> start,
+                          double cost, bool afterTurn) {
+        sim_.restore(*start);
+        const std::uint64_t k = mix(ballKey(sim_.state(), sim_.phase()), afterTurn);
+        auto [it, fresh] = flights.try_emplace(k, cost);
+        if (!fresh) {
+            if (it->second <= cost) return;
+            it->second = cost;
+        }
+        auto look = std::make_shared<Node>();
+        look->moves = std::move(moves);
+        look->flightStart = std::move(start);
+        look->afterTurn = afterTurn;
+        look->turnsOnly = true;
+        look->cost = cost;
+        look->queued = cost + kTicksPerTurn;
+        look->order = made_++;
+        heap.push_back(std::move(look));
+        std::push_heap(heap.begin(), heap.end(), Dearer{});
+    };
+    auto push = [&](NodePtr n) {
+        n->changed = n->field != from->field || n->phase == Phase::Cleared;
+        noteProgress(n);
+        if (n->phase == Phase::GameOver) return;
+        if (!n->changed) {
+            auto [it, fresh] = cheapest.try_emplace(n->ballKey, n->cost);
+            if (!fresh) {
+                if (it->second <= n->cost) return;  // been there for less
+                it->second = n->cost;
+            }
+        }
+        heap.push_back(std::move(n));
+        std::push_heap(heap.begin(), heap.end(), Dearer{});
+    };
+    while (!heap.empty() && found.size() < static_cast<std::size_t>(limits_.outcomesPerPath) &&
+           simTicks_ < budgetEnd) {
+        std::pop_heap(heap.begin(), heap.end(), Dearer{});
+        NodePtr node = std::move(heap.back());
+        heap.pop_back();
+        if (node->changed) {
+            found.push_back(std::move(node));
+            continue;
+        }
+        if (!node->turnsOnly && cheapest.at(node->ballKey) < node->cost) continue;  // a cheaper way came since
+        if (node->turnsOnly) {
+            for (NodePtr& p : turnPaths(*node)) {
+                if (limits_.turns && !p->changed) pushFlight(p->moves, p->flightStart, p->cost, true);
+                push(std::move(p));
+            }
+            continue;
+        }
+        for (Outcome& o : outcomes(*node)) {
+            sim_.restore(o.snap);
+            auto start = std::make_shared<const StageSim::Snapshot>(std::move(o.snap));
+            const double startCost = pathCost();
+            runSegment();
+            NodePtr child = makeNode(o.moves, start, false);
+            push(child);
+            if (limits_.turns && !child->changed) pushFlight(std::move(o.moves), std::move(start), startCost, false);
+        }
+    }
+    if (std::getenv("ZS_DEBUG")) std::fprintf(stderr, "nextHits from work %d cost %.0f: found %zu heap %zu states %zu ticks %lld\n", from->work, from->cost, found.size(), heap.size(), cheapest.size(), (long long)simTicks_);
+    return found;
 }
 
 StagePlay StageSolver::solve() {
     simTicks_ = 0;
-    std::vector<NodePtr> beam{makeNode(nullptr)};
-    if (beam.front()->phase != Phase::Waiting && beam.front()->phase != Phase::InPlay) return finish(*beam.front());
-    NodePtr bestDead;
-    std::int32_t bestWork = beam.front()->work;
-    int levelsSinceProgress = 0;
-    auto better = [](const NodePtr& a, const NodePtr& b) { return a->cost < b->cost; };
+    if (const char* w = std::getenv("ZS_W")) limits_.ticksPerHit = std::atof(w);
+    bestAlive_ = bestDead_ = nullptr;
+    NodePtr root = makeNode(nullptr, nullptr, false);
+    noteProgress(root);
+    if (root->phase != Phase::Waiting && root->phase != Phase::InPlay) return finish(*root);
 
+    std::vector<NodePtr> beam{root};
     while (!beam.empty() && simTicks_ < limits_.simTickBudget) {
-        std::vector<NodePtr> children;
-        const bool stalled = levelsSinceProgress >= kStallLevels;
-        for (const NodePtr& n : beam) {
-            n->stalled = stalled;
-            expand(*n, children);
-        }
-        NodePtr bestClear;
-        std::vector<NodePtr> alive;
-        for (NodePtr& c : children) {
-            if (c->phase == Phase::Cleared) {
-                const auto rank = [](const Node& n) {
-                    return std::pair{n.snap.livesLost, n.snap.ticks + n.snap.turns * kTicksPerTurn};
-                };
-                if (!bestClear || rank(*c) < rank(*bestClear)) bestClear = c;
-            } else if (c->phase == Phase::GameOver) {
-                if (!bestDead || std::pair{c->work, c->cost} < std::pair{bestDead->work, bestDead->cost}) bestDead = c;
-            } else {
-                alive.push_back(std::move(c));
+        std::unordered_map<std::uint64_t, NodePtr> next;  // one path per distinct state, the cheapest
+        NodePtr clear;
+        for (const NodePtr& n : beam)
+            for (NodePtr& c : nextHits(n)) {
+                if (c->phase == Phase::Cleared) {
+                    if (!clear || c->cost < clear->cost) clear = c;
+                    continue;
+                }
+                auto [it, fresh] = next.try_emplace(c->key, c);
+                if (!fresh && c->cost < it->second->cost) it->second = c;
             }
-        }
-        if (bestClear) return finish(*bestClear);
-        // One path per distinct state, the cheapest.
-        std::unordered_map<std::uint64_t, NodePtr> distinct;
-        for (NodePtr& c : alive) {
-            auto [it, fresh] = distinct.try_emplace(c->key, c);
-            if (!fresh && better(c, it->second)) it->second = c;
-        }
+        if (clear) return finish(*clear);
         beam.clear();
-        for (auto& [key, n] : distinct) beam.push_back(n);
-        std::sort(beam.begin(), beam.end(), [&](const NodePtr& a, const NodePtr& b) {
-            return a->cost != b->cost ? a->cost < b->cost : a->key < b->key;  // key: a fixed order for ties
+        for (auto& [key, n] : next) beam.push_back(std::move(n));
+        std::sort(beam.begin(), beam.end(), [](const NodePtr& a, const NodePtr& b) {
+            return a->score != b->score ? a->score < b->score : a->key < b->key;  // key: a fixed order for ties
         });
         if (beam.size() > static_cast<std::size_t>(limits_.beamWidth)) beam.resize(limits_.beamWidth);
-        std::int32_t levelWork = std::numeric_limits<std::int32_t>::max();
-        for (const NodePtr& n : beam) levelWork = std::min(levelWork, n->work);
-        if (levelWork < bestWork) {
-            bestWork = levelWork;
-            levelsSinceProgress = 0;
-        } else {
-            ++levelsSinceProgress;
-        }
     }
-    if (!beam.empty()) {
-        auto least = std::min_element(beam.begin(), beam.end(), [](const NodePtr& a, const NodePtr& b) {
-            return std::pair{a->work, a->cost} < std::pair{b->work, b->cost};
-        });
-        return finish(**least);
-    }
-    return finish(*bestDead);
+    if (std::getenv("ZS_DEBUG")) std::fprintf(stderr, "end: beam %zu simTicks %lld made %llu\n", beam.size(), (long long)simTicks_, (unsigned long long)made_);
+    return finish(bestAlive_ ? *bestAlive_ : *bestDead_);
 }
 
 }  // namespace solver

@@ -1,9 +1,11 @@
-// Finds a way through one stage: a beam search over the player's choices at every serve and every
-// time the falling ball reaches the bar, played through the real engine.
+// Finds a way through one stage, played through the real engine: a beam search from hit to hit, each
+// next hit found by trying the player's choices (serve column, where the bar meets the falling ball,
+// right clicks) cheapest first.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "tools/solver/Move.h"
@@ -12,10 +14,14 @@
 namespace solver {
 
 struct SearchLimits {
-    int beamWidth = 10;                       // paths kept after each decision
-    std::int64_t simTickBudget = 1'500'000;   // ball ticks simulated over all paths of one stage
-    int segmentTickCap = 720;                 // ticks without the ball coming down before the player acts
-    bool turns = true;                        // whether right clicks may be tried
+    std::int64_t simTickBudget = 1'500'000;  // ball ticks simulated over all paths of one stage
+    std::int64_t stepTickBudget = 60'000;    // of those, at most this many looking for one path's next hit
+    int beamWidth = 6;                       // paths kept after each hit
+    int outcomesPerPath = 6;                 // next hits looked for from each kept path
+    int segmentTickCap = 720;                // ticks without the ball coming down before the player acts
+    int turnScanTicks = 48;                  // ticks of a flight at which a right click is tried
+    double ticksPerHit = 30;                 // what a hit still needed is reckoned to cost
+    bool turns = true;                       // whether right clicks may be tried
 };
 
 // How the search left the stage.
@@ -28,6 +34,7 @@ struct StagePlay {
     std::int32_t blocksLeft = 0; // counted cells left in the field
     std::int64_t simTicks = 0;   // effort: ball ticks simulated by the search
     std::vector<Move> moves;
+    std::vector<std::string> field;  // the play field at the end, as FieldText spells it
     bool cleared() const { return end == Phase::Cleared; }
 };
 
@@ -47,22 +54,35 @@ public:
 private:
     struct Node;
     using NodePtr = std::shared_ptr<Node>;
+    // The state right after the player acted at a decision, before the ball runs on.
+    struct Outcome {
+        StageSim::Snapshot snap;
+        std::shared_ptr<const MoveChain> moves;
+    };
 
-    void expand(const Node& node, std::vector<NodePtr>& children);
-    void expandServe(const Node& node, std::vector<NodePtr>& children);
-    void expandContact(const Node& node, std::vector<NodePtr>& children);
-    void expandLoose(const Node& node, std::vector<NodePtr>& children);
-    // Continues from the sim's current state to the next decision and records the child.
-    void finishChild(std::shared_ptr<const MoveChain> moves, std::vector<NodePtr>& children);
+    // The cheapest ways from a path to its next change of the field (or the end of the stage).
+    std::vector<NodePtr> nextHits(const NodePtr& from);
+    // What the player can do at the node's decision, each distinct result once.
+    std::vector<Outcome> outcomes(const Node& node);
+    void serveOutcomes(const Node& node, std::vector<Outcome>& out);
+    void contactOutcomes(const Node& node, std::vector<Outcome>& out);
     // Runs the sim until the next decision, the end of the stage or the segment cap.
     void runSegment();
-    NodePtr makeNode(std::shared_ptr<const MoveChain> moves) const;
+    // The paths with a right click at each tick of the flight that led to the node.
+    std::vector<NodePtr> turnPaths(const Node& node);
+    // A node of the sim's state, reached by moves; its flight began at flightStart.
+    NodePtr makeNode(std::shared_ptr<const MoveChain> moves, std::shared_ptr<const StageSim::Snapshot> flightStart,
+                     bool afterTurn);
+    void noteProgress(const NodePtr& n);
+    // Ticks of the sim's path, with what its lost lives and right clicks are worth.
+    double pathCost() const;
     StagePlay finish(const Node& node);
 
     StageSim& sim_;
     SearchLimits limits_;
     std::int64_t simTicks_ = 0;
-    bool expandTurns_ = false;  // the node being expanded has stalled: try right clicks too
+    std::uint64_t made_ = 0;        // nodes made, for a fixed order among equal costs
+    NodePtr bestAlive_, bestDead_;  // the most progress, for a stage that is not cleared
 };
 
 }  // namespace solver

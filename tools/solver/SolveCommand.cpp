@@ -118,7 +118,7 @@ std::string solveUsage() {
            "               under 100 ticks, difficulty in rating order (2, 1, 4, 6, 3)\n"
            "  --moves      list the moves played in each stage\n"
            "  --field      show the field left by each stage that is not cleared\n"
-           "  --beam N     paths the search keeps after each hit (default 6)\n"
+           "  --beam N     paths the search keeps after each hit (default 24)\n"
            "  --budget N   ball ticks the search may simulate per stage (default 1500000)\n"
            "  --no-turns   never right-click\n"
            "  --jobs N     courses played at once (default: one per processor)\n"

@@ -7,8 +7,6 @@
 #include "tools/solver/StageSolver.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 #include "tools/solver/FieldText.h"
 
@@ -333,13 +331,11 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
             if (limits_.turns && !child->changed) pushFlight(std::move(o.moves), std::move(start), startCost, false);
         }
     }
-    if (std::getenv("ZS_DEBUG")) std::fprintf(stderr, "nextHits from work %d cost %.0f: found %zu heap %zu states %zu ticks %lld\n", from->work, from->cost, found.size(), heap.size(), cheapest.size(), (long long)simTicks_);
     return found;
 }
 
 StagePlay StageSolver::solve() {
     simTicks_ = 0;
-    if (const char* w = std::getenv("ZS_W")) limits_.ticksPerHit = std::atof(w);
     bestAlive_ = bestDead_ = nullptr;
     NodePtr root = makeNode(nullptr, nullptr, false);
     noteProgress(root);
@@ -366,7 +362,6 @@ StagePlay StageSolver::solve() {
         });
         if (beam.size() > static_cast<std::size_t>(limits_.beamWidth)) beam.resize(limits_.beamWidth);
     }
-    if (std::getenv("ZS_DEBUG")) std::fprintf(stderr, "end: beam %zu simTicks %lld made %llu\n", beam.size(), (long long)simTicks_, (unsigned long long)made_);
     return finish(bestAlive_ ? *bestAlive_ : *bestDead_);
 }
 

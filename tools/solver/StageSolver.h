@@ -16,11 +16,11 @@ namespace solver {
 struct SearchLimits {
     std::int64_t simTickBudget = 1'500'000;  // ball ticks simulated over all paths of one stage
     std::int64_t stepTickBudget = 60'000;    // of those, at most this many looking for one path's next hit
-    int beamWidth = 6;                       // paths kept after each hit
+    int beamWidth = 24;                      // paths kept after each hit
     int outcomesPerPath = 6;                 // next hits looked for from each kept path
     int segmentTickCap = 720;                // ticks without the ball coming down before the player acts
     int turnScanTicks = 48;                  // ticks of a flight at which a right click is tried
-    double ticksPerHit = 30;                 // what a hit still needed is reckoned to cost
+    double ticksPerHit = 12;                 // what a hit still needed is reckoned to cost
     bool turns = true;                       // whether right clicks may be tried
 };
 

@@ -11,7 +11,6 @@ std::string describe(const Move& m) {
     case Move::Kind::Serve: return "serve " + std::to_string(m.column) + at;
     case Move::Kind::Bar: return "bar " + std::to_string(m.column) + at;
     case Move::Kind::Turn: return "turn" + at;
-    case Move::Kind::Explode: return "explode" + at;
     }
     return "?" + at;
 }

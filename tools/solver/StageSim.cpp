@@ -52,15 +52,6 @@ void StageSim::turn() {
     statusTick();
 }
 
-void StageSim::explode() {
-    if (phase() != Phase::InPlay) return;
-    const std::int32_t hpBefore = play_.state.my.hp;
-    play_.leftClick();
-    countLoss(hpBefore);
-    ++ballsLost_;
-    statusTick();
-}
-
 void StageSim::step() {
     if (phase() != Phase::InPlay) return;
     const std::int64_t due = clockMs_ + play_.Timer1.interval();

@@ -56,8 +56,6 @@ public:
     void serveFrom(int col);
     // A right click: turns the ball for 5 time units.
     void turn();
-    // A left click during play: the explosion around the ball, for one life.
-    void explode();
     // Lets one ball interval pass: the countdown seconds that fall due, then the ball tick, each followed
     // by a status tick. Does nothing unless the ball is in play.
     void step();
@@ -68,7 +66,7 @@ public:
 
     // Counters of the current stage.
     std::int64_t ticks() const { return ticks_; }          // ball ticks
-    std::int32_t livesLost() const { return livesLost_; }  // hp taken by lost balls, explosions and poison
+    std::int32_t livesLost() const { return livesLost_; }  // hp taken by lost balls and poison
     std::int32_t ballsLost() const { return ballsLost_; }  // of those, the lives that ended the ball's run
     std::int32_t turns() const { return turns_; }          // right clicks
     std::int32_t timeAtStart() const { return timeAtStart_; }

@@ -3,7 +3,7 @@
 // what its lost lives and right clicks are worth), trying every serve column and every place of the bar
 // under the falling ball, and right clicks at any tick of a flight as a dearer second look. Of all the
 // changes found, the cheapest distinct ones, reckoning a price for each hit still needed, are kept.
-// The first round that clears the stage ends the search with its cheapest clear.
+// Once a path clears the stage, only paths still cheaper than it go on; the cheapest clear is the play.
 #include "tools/solver/StageSolver.h"
 
 #include <algorithm>
@@ -342,27 +342,34 @@ StagePlay StageSolver::solve() {
     if (root->phase != Phase::Waiting && root->phase != Phase::InPlay) return finish(*root);
 
     std::vector<NodePtr> beam{root};
+    NodePtr clear;  // the cheapest clear yet; paths dearer than it are dropped
     while (!beam.empty() && simTicks_ < limits_.simTickBudget) {
         std::unordered_map<std::uint64_t, NodePtr> next;  // one path per distinct state, the cheapest
-        NodePtr clear;
         for (const NodePtr& n : beam)
             for (NodePtr& c : nextHits(n)) {
                 if (c->phase == Phase::Cleared) {
                     if (!clear || c->cost < clear->cost) clear = c;
                     continue;
                 }
+                if (clear && c->cost >= clear->cost) continue;
                 auto [it, fresh] = next.try_emplace(c->key, c);
                 if (!fresh && c->cost < it->second->cost) it->second = c;
             }
-        if (clear) return finish(*clear);
         beam.clear();
-        for (auto& [key, n] : next) beam.push_back(std::move(n));
+        for (auto& [key, n] : next)
+            if (!clear || n->cost < clear->cost) beam.push_back(std::move(n));
         std::sort(beam.begin(), beam.end(), [](const NodePtr& a, const NodePtr& b) {
             return a->score != b->score ? a->score < b->score : a->key < b->key;  // key: a fixed order for ties
         });
         if (beam.size() > static_cast<std::size_t>(limits_.beamWidth)) beam.resize(limits_.beamWidth);
     }
-    return finish(bestAlive_ ? *bestAlive_ : *bestDead_);
+    if (clear) return finish(*clear);
+    // Not cleared. When every way ended the stage, show the one that got furthest; when the search ran
+    // out of budget, the furthest path still alive.
+    const bool outOfBudget = simTicks_ >= limits_.simTickBudget;
+    NodePtr end = bestAlive_;
+    if (bestDead_ && (!end || (!outOfBudget && bestDead_->work <= end->work))) end = bestDead_;
+    return finish(*end);
 }
 
 }  // namespace solver

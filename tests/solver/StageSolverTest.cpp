@@ -1,0 +1,134 @@
+// The search on small hand-made stages: what it clears, what it cannot, and what the play cost.
+#include <gtest/gtest.h>
+
+#include "SolverFixture.h"
+#include "tools/solver/MoveReplay.h"
+#include "tools/solver/StageSolver.h"
+
+namespace {
+
+using solver::Phase;
+using solver::StagePlay;
+using solver::StageSim;
+using solvertest::stage;
+
+// Small budgets: a stage that cannot be cleared is given up quickly.
+solver::SearchLimits quick() {
+    solver::SearchLimits l;
+    l.simTickBudget = 150'000;
+    l.stepTickBudget = 20'000;
+    return l;
+}
+
+StagePlay solve(const solver::StageData& data, std::int32_t startTime = solver::kCourseStartTime,
+                solver::SearchLimits limits = quick()) {
+    StageSim sim;
+    sim.startCourse(1, startTime);
+    sim.beginStage(data, 0);
+    return solver::StageSolver(sim, limits).solve();
+}
+
+struct Case {
+    const char* name;
+    std::vector<std::string> rows;
+    bool cleared;
+    std::int32_t livesLost;  // when cleared
+};
+
+class StageSolverCases : public testing::TestWithParam<Case> {};
+
+TEST_P(StageSolverCases, ClearsWhatCanBeCleared) {
+    const Case& c = GetParam();
+    // A stage that cannot be cleared gets a small budget and little time.
+    const StagePlay p = c.cleared ? solve(stage(c.rows), solver::kCourseStartTime, {}) : solve(stage(c.rows), 12);
+    EXPECT_EQ(p.cleared(), c.cleared);
+    if (c.cleared) {
+        EXPECT_EQ(p.livesLost, c.livesLost);
+        EXPECT_EQ(p.blocksLeft, 0);
+    } else {
+        EXPECT_GT(p.blocksLeft, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HandMade, StageSolverCases,
+    testing::Values(
+        Case{"OneWhiteBlockAboveTheServe", solvertest::kOneBlock, true, 0},
+        Case{"BlocksAllOverTheField", {"o.o.o.o.o.", ".b.b.b.b.b", "k.k.k.k.k.", "..........", "r...1...2."}, true, 0},
+        // The straight shot at the block dies on the deadly cell: the ball must come at it slantwise.
+        Case{"DeadlyCellUnderTheBlock", {"..........", "....o.....", "", "", "", "", "", "....x....."}, true, 0},
+        Case{"DeadlyRowWithGaps", {"..........", "oooooooooo", "", "", "x.xx.xx.xx"}, true, 0},
+        Case{"WallsOpenedByABomb", {".#####....", ".#oo.#....", ".##*##...."}, true, 0},
+        // Poison blocks must be broken: each takes a life.
+        Case{"PoisonBlocks", {"..........", "...p..p..."}, true, 2},
+        // Row 2 walled from side to side: nothing reaches the first row, right clicks neither.
+        Case{"BlockBehindAWallRow", {"###o######", "##########", "..o...o..."}, false, 0},
+        Case{"CodeOutsideTheTable", {"..........", ".......!..", "oo........"}, false, 0},
+        Case{"DeadlyRowUnderTheBlock", {"..........", "....o.....", "..........", "xxxxxxxxxx"}, false, 0}),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// A right click after the ball has been turned by a wall sends it into the next wall cell: a block
+// walled in two deep is reached that way, and without right clicks not at all.
+TEST(StageSolverTest, RightClicksTakeTheBallIntoWalls) {
+    const solver::StageData walled = stage({"..#####...", "..#####...", "..##o##...", "..#####...", "..#####..."});
+    const StagePlay with = solve(walled, solver::kCourseStartTime, {});
+    EXPECT_TRUE(with.cleared());
+    EXPECT_GE(with.turns, 2);
+    solver::SearchLimits noTurns = quick();
+    noTurns.turns = false;
+    const StagePlay without = solve(walled, 12, noTurns);
+    EXPECT_FALSE(without.cleared());
+    EXPECT_EQ(without.turns, 0);
+}
+
+TEST(StageSolverTest, OneBlockIsClearedByTheFirstShot) {
+    const StagePlay p = solve(stage(solvertest::kOneBlock));
+    ASSERT_TRUE(p.cleared());
+    // Served from column 5, the ball meets the block on its way up: 13 ticks, no second second.
+    ASSERT_FALSE(p.moves.empty());
+    EXPECT_EQ(p.moves.front().kind, solver::Move::Kind::Serve);
+    EXPECT_EQ(p.moves.front().column, 5);
+    EXPECT_EQ(p.ticks, 13);
+    EXPECT_EQ(p.timeUsed, 0);
+    EXPECT_EQ(p.turns, 0);
+}
+
+TEST(StageSolverTest, TheMovesFoundPlayTheSameStageAgain) {
+    const solver::StageData data = stage({"o1o2oo3o.o", ".#..s..#..", "b*bb=bbmbb", "..........", "..>..+...<"});
+    StageSim sim;
+    sim.startCourse(1);
+    sim.beginStage(data, 0);
+    const StagePlay p = solver::StageSolver(sim).solve();
+    ASSERT_TRUE(p.cleared());
+    const engine::tmy found = sim.state().my;
+
+    StageSim again;
+    again.startCourse(1);
+    again.beginStage(data, 0);
+    EXPECT_EQ(solver::replayMoves(again, p.moves, p.ticks + 100), Phase::Cleared);
+    EXPECT_EQ(again.ticks(), p.ticks);
+    EXPECT_EQ(again.turns(), p.turns);
+    EXPECT_EQ(again.state().my.timeLeft, found.timeLeft);
+    EXPECT_EQ(again.state().my.score, found.score);
+    EXPECT_EQ(again.timeAtStart() - again.state().my.timeLeft, p.timeUsed);
+}
+
+TEST(StageSolverTest, RightClicksCostFiveUnitsEach) {
+    const StagePlay p = solve(stage({"..#####...", "..#####...", "..##o##...", "..#####...", "..#####..."}),
+                              solver::kCourseStartTime, {});
+    ASSERT_TRUE(p.cleared());
+    ASSERT_GT(p.turns, 0);
+    const std::int32_t seconds = static_cast<std::int32_t>(p.ticks * 56 / 1000);
+    EXPECT_GE(p.timeUsed, seconds + 5 * p.turns - 1);
+    EXPECT_LE(p.timeUsed, seconds + 5 * p.turns + 1);
+}
+
+TEST(StageSolverTest, SameStageSamePlay) {
+    const solver::StageData data = stage({"oooooooooo", "b.b.b.b.b.", "..........", "...m..m..."});
+    const StagePlay a = solve(data), b = solve(data);
+    EXPECT_TRUE(a.cleared());
+    EXPECT_EQ(a.moves, b.moves);
+    EXPECT_EQ(a.ticks, b.ticks);
+}
+
+}  // namespace

@@ -13,7 +13,6 @@ constexpr std::int32_t kMhpQuota = 50;
 constexpr std::int32_t kStartBarX = 2;       // column of the bar's centre at a course start
 constexpr std::int32_t kCourseTime = 160;    // time units at a course start
 constexpr std::int32_t kServeCol = 9, kServeRow = 17;  // the ball's cell at a stage start
-constexpr int kBallTickMs = 56;
 constexpr int kHelpTrackMax = 56;            // the hidden track bar's maximum and position once help opens
 constexpr int kRankLeft = 32, kRankTop = 24; // the ranking page inside the help panel
 constexpr const char* kLogIndent = "                  ";  // eighteen blanks before the stage's title
@@ -101,7 +100,7 @@ void TForm1::help_bClick() {
 void TForm1::Button3Click() {
     engine_->playSound0("b2.wav");
     help_box.hide();
-    Timer1.setInterval(kBallTickMs);
+    Timer1.setInterval(engine_->rules().ballTickMs);
     saveCommonData();
 }
 

@@ -9,9 +9,7 @@
 namespace game {
 namespace {
 
-constexpr int kBallTickMs = 56;       // normal pace of the ball
-constexpr int kFieldFontSize = 12;    // points, text drawn on the play field
-constexpr int kBadgeHeight = 13;      // px
+constexpr int kBadgeHeight = 13;  // px
 
 struct Badge {
     ui::Image TForm1::*image;
@@ -135,7 +133,7 @@ void TForm1::wireEngine() {
 }
 
 void TForm1::FormCreate() {
-    // The sound adapter pre-loads and keeps the channels' waves itself; nothing is played here.
+    // The two channels' waves are pre-loaded by the sound sink when it is made; nothing is played here.
     services_.random.randomize();
 
     engine::tmy& my = state.my;
@@ -149,8 +147,8 @@ void TForm1::FormCreate() {
 
     for (ui::Label* l : {&moji_l2, &moji_l3, &moji_l2a, &moji_l3a, &hint_l}) l->setCaption("");
     engine::clearField(main_box);
-    Timer1.setInterval(kBallTickMs);
-    main_box.fontSize = kFieldFontSize;
+    Timer1.setInterval(engine_->rules().ballTickMs);
+    main_box.fontSize = engine::kFieldFontSize;
     state.timePresent = 0;
     start_box.moveTo(0, 0);
     end_box.moveTo(0, 0);
@@ -175,8 +173,8 @@ void TForm1::drawBadges() {
 
 void TForm1::FormClose() { saveCommonData(); }
 
-// The sound adapter releases the waves it keeps for the two channels when it is destroyed, after
-// the window; there is nothing of the window's own to release.
+// The sound sink releases the channels' waves when it goes, after the window; the window itself
+// holds nothing to release.
 void TForm1::FormDestroy() {}
 
 std::string TForm1::datPath(const std::string& name) const { return services_.programDir + "dat/" + name; }

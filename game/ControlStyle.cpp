@@ -16,7 +16,7 @@ ui::Font font(int px, ui::Colour colour, bool bold, const char* face, bool itali
 
 int textWidth(const std::string& caption, const ui::Font& f) {
     // Full-width characters are about one font height wide; half-width ones in a proportional face
-    // about 0.56 of it, 0.62 when bold. A few pixels more keep the last glyph whole.
+    // about 0.62 of it, 0.72 when bold (capitals are the widest). A few pixels more keep the last glyph whole.
     int full = 0, half = 0;
     for (std::size_t i = 0; i < caption.size();) {
         const auto byte = [&](std::size_t k) { return k < caption.size() ? static_cast<unsigned char>(caption[k]) : 0u; };
@@ -27,7 +27,7 @@ int textWidth(const std::string& caption, const ui::Font& f) {
         (len == 1 || (code >= 0xFF61 && code <= 0xFF9F) ? half : full) += 1;
         i += len;
     }
-    const int halfPerMille = f.bold ? 620 : 560;
+    const int halfPerMille = f.bold ? 720 : 620;
     return full * f.px + (half * f.px * halfPerMille + 999) / 1000 + 4;
 }
 

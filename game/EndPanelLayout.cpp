@@ -14,17 +14,18 @@ constexpr ui::Colour kCourseNameBack{128, 0, 255};
 void TForm1::layoutEndPanel() {
     using namespace ui::colours;
     end_box.setFramed(true);  // a group box without caption
-    const Look onWhite{.back = White};
+    // The texts lie on the white results box; transparent, a long caption is not cut by its neighbour.
+    const Look onWhite{.back = White, .transparent = true};
     dress(Label7, "YOUR DATA in This CORSE", font(13, White), {.back = Grey, .align = ui::Align::Center});
-    dress(Label20, "", form.defaultFont, onWhite);
+    dress(Label20, "", form.defaultFont, {.back = White});
     dress(end_corse_l, "", font(37, Aqua, true, ui::kMinchoP), {.back = kCourseNameBack, .align = ui::Align::Center});
     dress(clear_l, "", font(24, Red, true, ui::kGothicP, true), onWhite);
     clear_l.setBounds({188, 144, 260, 30});  // room for "This Corse All Clear!!"
     dress(Label3, "YOUR SCORE", font(13, Grey), onWhite);
-    dress(end_point_l, "", font(37, Fuchsia), {.back = White, .align = ui::Align::Right});
+    dress(end_point_l, "", font(37, Fuchsia), {.back = White, .transparent = true, .align = ui::Align::Right});
     dress(Label19, "YEN", font(13, Black), onWhite);
     dress(Label18, "YOUR HI-SCORE", font(13, Silver), onWhite);
-    dress(end_hipoint_l, "", font(29, Grey), {.back = White, .align = ui::Align::Right});
+    dress(end_hipoint_l, "", font(29, Grey), {.back = White, .transparent = true, .align = ui::Align::Right});
     dress(Label23, "YEN", font(13, Grey), onWhite);
     dress(Label21, "CLEAR STAGE", font(13, Grey), onWhite);
     dress(end_stage_l, "", font(27, Black), onWhite);
@@ -33,8 +34,8 @@ void TForm1::layoutEndPanel() {
     dress(end_combo_l, "", font(27, Black), onWhite);
     dress(Label25, "HI-MAX COMBO", font(13, Silver), onWhite);
     dress(end_hi_combo_l, "", font(27, Grey), onWhite);
-    dress(Label6, "ANY CORSE ALL CLEAR 回数", font(13, Grey), {.back = ui::colours::Silver});
-    dress(end_all_l, "", font(27, Grey), {.back = ui::colours::Silver});
+    dress(Label6, "ANY CORSE ALL CLEAR 回数", font(13, Grey), {.transparent = true});
+    dress(end_all_l, "", font(27, Grey), {.transparent = true});
     end_all_l.setBounds({252, 420, 60, 33});
     dress(Button10, "ＳＡＶＥ ＡＮＤ GAME END....", font(12, Black));
 

@@ -98,7 +98,9 @@ TEST(StageSolverTest, TheMovesFoundPlayTheSameStageAgain) {
     StageSim sim;
     sim.startCourse(1);
     sim.beginStage(data, 0);
-    const StagePlay p = solver::StageSolver(sim).solve();
+    solver::SearchLimits narrow;
+    narrow.beamWidth = 4;
+    const StagePlay p = solver::StageSolver(sim, narrow).solve();
     ASSERT_TRUE(p.cleared());
     const engine::tmy found = sim.state().my;
 

@@ -87,66 +87,53 @@ void StageSim::countLoss(std::int32_t hpBefore) {
     livesLost_ += std::max<std::int32_t>(0, hpBefore - play_.state.my.hp);
 }
 
+template <class Snap, class Sim, class Copy>
+void StageSim::eachKeptValue(Snap& snap, Sim& sim, Copy copy) {
+    auto& g = sim.play_.state;
+    copy(snap.my, g.my);
+    copy(snap.ballDX, g.ballDX);
+    copy(snap.ballDY, g.ballDY);
+    copy(snap.effectTicks, g.effectTicks);
+    copy(snap.ballFlashTicks, g.ballFlashTicks);
+    copy(snap.colourPhase, g.colourPhase);
+    copy(snap.bannerTicks, g.bannerTicks);
+    copy(snap.timePresent, g.timePresent);
+    copy(snap.lastStageNo, g.lastStageNo);
+    copy(snap.courseNo, g.courseNo);
+    copy(snap.random, sim.platform_.random);
+    copy(snap.clockMs, sim.clockMs_);
+    copy(snap.nextCountdownMs, sim.nextCountdownMs_);
+    copy(snap.ticks, sim.ticks_);
+    copy(snap.livesLost, sim.livesLost_);
+    copy(snap.ballsLost, sim.ballsLost_);
+    copy(snap.turns, sim.turns_);
+    copy(snap.timeAtStart, sim.timeAtStart_);
+}
+
 StageSim::Snapshot StageSim::snapshot() const {
-    const engine::GameState& g = play_.state;
     Snapshot snap;
-    snap.my = g.my;
+    eachKeptValue(snap, *this, [](auto& kept, const auto& live) { kept = live; });
     for (int c = 0; c < kKeptCols; ++c)
-        for (int r = 0; r < kKeptRows; ++r) snap.cells[c * kKeptRows + r] = g.blockGrid.at(c, r);
-    snap.ballDX = g.ballDX;
-    snap.ballDY = g.ballDY;
-    snap.effectTicks = g.effectTicks;
-    snap.ballFlashTicks = g.ballFlashTicks;
-    snap.colourPhase = g.colourPhase;
-    snap.bannerTicks = g.bannerTicks;
-    snap.timePresent = g.timePresent;
-    snap.lastStageNo = g.lastStageNo;
-    snap.courseNo = g.courseNo;
+        for (int r = 0; r < kKeptRows; ++r) snap.cells[c * kKeptRows + r] = play_.state.blockGrid.at(c, r);
     snap.ballInPlay = play_.Timer1.enabled();
     snap.waitingForServe = play_.try_b.visible();
     snap.statusRunning = play_.Timer2.enabled();
     snap.readyShown = play_.ok_b.visible();
     snap.endShown = play_.end_b.visible();
     snap.ballTickMs = play_.Timer1.interval();
-    snap.random = platform_.random;
-    snap.clockMs = clockMs_;
-    snap.nextCountdownMs = nextCountdownMs_;
-    snap.ticks = ticks_;
-    snap.livesLost = livesLost_;
-    snap.ballsLost = ballsLost_;
-    snap.turns = turns_;
-    snap.timeAtStart = timeAtStart_;
     return snap;
 }
 
 void StageSim::restore(const Snapshot& snap) {
-    engine::GameState& g = play_.state;
-    g.my = snap.my;
+    eachKeptValue(snap, *this, [](const auto& kept, auto& live) { live = kept; });
     for (int c = 0; c < kKeptCols; ++c)
-        for (int r = 0; r < kKeptRows; ++r) g.blockGrid.set(c, r, snap.cells[c * kKeptRows + r]);
-    g.ballDX = snap.ballDX;
-    g.ballDY = snap.ballDY;
-    g.effectTicks = snap.effectTicks;
-    g.ballFlashTicks = snap.ballFlashTicks;
-    g.colourPhase = snap.colourPhase;
-    g.bannerTicks = snap.bannerTicks;
-    g.timePresent = snap.timePresent;
-    g.lastStageNo = snap.lastStageNo;
-    g.courseNo = snap.courseNo;
+        for (int r = 0; r < kKeptRows; ++r) play_.state.blockGrid.set(c, r, snap.cells[c * kKeptRows + r]);
     play_.Timer1.setEnabled(snap.ballInPlay);
     play_.try_b.setVisible(snap.waitingForServe);
     play_.Timer2.setEnabled(snap.statusRunning);
     play_.ok_b.setVisible(snap.readyShown);
     play_.end_b.setVisible(snap.endShown);
     play_.Timer1.setInterval(snap.ballTickMs);
-    platform_.random = snap.random;
-    clockMs_ = snap.clockMs;
-    nextCountdownMs_ = snap.nextCountdownMs;
-    ticks_ = snap.ticks;
-    livesLost_ = snap.livesLost;
-    ballsLost_ = snap.ballsLost;
-    turns_ = snap.turns;
-    timeAtStart_ = snap.timeAtStart;
 }
 
 }  // namespace solver

@@ -90,9 +90,13 @@ public:
     void restore(const Snapshot& snap);
 
 private:
-    // Status tick; notes hp taken since before.
     void statusTick();
+    // Notes the hp taken since hpBefore.
     void countLoss(std::int32_t hpBefore);
+    // Calls copy(kept, live) for every plain value a snapshot keeps and the place it lives in sim: one
+    // list for taking a snapshot and for restoring one.
+    template <class Snap, class Sim, class Copy>
+    static void eachKeptValue(Snap& snap, Sim& sim, Copy copy);
 
     ui::HeadlessPlatform platform_;
     engine::NullSoundSink sound_;

@@ -21,7 +21,8 @@ constexpr int kCourse = 1;
 // Writes course 1 into dir: stage s from make(s), or nothing where make gives no rows.
 template <class Make>
 void writeCourse(const testutil::TempDir& dir, Make make) {
-    for (int s = 0; s < solver::courseStageCount(kCourse); ++s) {
+    const int stages = solver::courseStageCount(kCourse);
+    for (int s = 0; s < stages; ++s) {
         const std::vector<std::string> rows = make(s);
         if (!rows.empty()) writeStage(solver::stagePath(dir.path().string(), kCourse, s), stage(rows, "s" + std::to_string(s)));
     }

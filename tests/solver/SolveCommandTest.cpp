@@ -69,9 +69,11 @@ TEST(SolveCommandTest, StageFilesOneLineEach) {
 
 TEST(SolveCommandTest, AllCoursesWithTheirTotalsAndChecks) {
     testutil::TempDir dir;
-    for (int c = solver::kFirstCourse; c <= solver::kLastCourse; ++c)
-        for (int s = 0; s < solver::courseStageCount(c); ++s)
+    for (int c = solver::kFirstCourse; c <= solver::kLastCourse; ++c) {
+        const int stages = solver::courseStageCount(c);
+        for (int s = 0; s < stages; ++s)
             solvertest::writeStage(solver::stagePath(dir.path().string(), c, s), solvertest::stage(solvertest::kOneBlock));
+    }
 
     const Outcome all = run({"--all", "--dat", dir.path().string(), "--check", "--jobs", "2"});
     // Every stage is cleared, but each in 13 ticks: the checks fail.

@@ -109,7 +109,8 @@ std::vector<CourseResult> CoursePlayer::playCourses(const std::vector<int>& cour
     std::vector<std::vector<Loaded>> loaded;
     for (int c : courses) {
         loaded.emplace_back();
-        for (int s = 0; s < courseStageCount(c); ++s) loaded.back().push_back(load(stagePath(datDir, c, s)));
+        const int stages = courseStageCount(c);
+        for (int s = 0; s < stages; ++s) loaded.back().push_back(load(stagePath(datDir, c, s)));
     }
     std::vector<CourseResult> results(courses.size());
     std::atomic<std::size_t> next{0};

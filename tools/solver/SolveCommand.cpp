@@ -2,6 +2,7 @@
 #include "tools/solver/SolveCommand.h"
 
 #include <charconv>
+#include <type_traits>
 #include <optional>
 #include <ostream>
 #include <thread>

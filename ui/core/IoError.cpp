@@ -8,6 +8,10 @@
 
 namespace ui {
 
+namespace {
+constexpr int kSystemErrorBase = 1000;  // "I/O ｴﾗｰ (1000 + errno)"
+}  // namespace
+
 IoError::IoError(int code) : std::runtime_error(messageFor(code)), code_(code) {}
 
 std::string IoError::messageFor(int code) {
@@ -40,7 +44,8 @@ int IoError::codeFromErrno(int err, const std::string& path) {
         case ENOSPC:
         case EDQUOT:
         case EFBIG: return 101;
-        default: return err > 0 ? err : 5;
+        // Other system errors are reported by number, kept clear of the runtime codes above.
+        default: return kSystemErrorBase + (err > 0 ? err : 0);
     }
 }
 

@@ -68,7 +68,8 @@ TEST_P(TextWriterFault, LeavesOldFileAndNoTemporary) {
 INSTANTIATE_TEST_SUITE_P(EachStep, TextWriterFault,
                          ::testing::Values(Fault{Step::Open, 0, EACCES, "ﾌｧｲﾙへのｱｸｾｽが拒否されました"},
                                            Fault{Step::Write, 0, ENOSPC, "ﾃﾞｨｽｸがいっぱいです"},
-                                           Fault{Step::Write, 1, EMFILE, "I/O ｴﾗｰ (24)"},
+                                           Fault{Step::Write, 1, EMFILE, "I/O ｴﾗｰ (1024)"},
+                                           Fault{Step::Close, 0, EIO, "I/O ｴﾗｰ (1005)"},
                                            Fault{Step::Write, 2, ENOSPC, "ﾃﾞｨｽｸがいっぱいです"},
                                            Fault{Step::Close, 0, EDQUOT, "ﾃﾞｨｽｸがいっぱいです"}));
 

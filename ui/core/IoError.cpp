@@ -16,12 +16,18 @@ IoError::IoError(int code) : std::runtime_error(messageFor(code)), code_(code) {
 
 std::string IoError::messageFor(int code) {
     switch (code) {
-        case 2: return "ﾌｧｲﾙが見つかりません";
-        case 3: return "不正なﾌｧｲﾙ名です";
-        case 5: return "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
-        case 101: return "ﾃﾞｨｽｸがいっぱいです";
-        case 106: return "入力値が数値ではありません";
-        default: return "I/O ｴﾗｰ (" + std::to_string(code) + ")";
+        case 2:
+            return "ﾌｧｲﾙが見つかりません";
+        case 3:
+            return "不正なﾌｧｲﾙ名です";
+        case 5:
+            return "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
+        case 101:
+            return "ﾃﾞｨｽｸがいっぱいです";
+        case 106:
+            return "入力値が数値ではありません";
+        default:
+            return "I/O ｴﾗｰ (" + std::to_string(code) + ")";
     }
 }
 
@@ -36,16 +42,20 @@ int IoError::codeFromErrno(int err, const std::string& path) {
         }
         case ENOTDIR:
         case ENAMETOOLONG:
-        case EINVAL: return 3;
+        case EINVAL:
+            return 3;
         case EACCES:
         case EPERM:
         case EROFS:
-        case EISDIR: return 5;
+        case EISDIR:
+            return 5;
         case ENOSPC:
         case EDQUOT:
-        case EFBIG: return 101;
+        case EFBIG:
+            return 101;
         // Other system errors are reported by number, kept clear of the runtime codes above.
-        default: return kSystemErrorBase + (err > 0 ? err : 0);
+        default:
+            return kSystemErrorBase + (err > 0 ? err : 0);
     }
 }
 

@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xdotool x11-utils x11-apps imagemagick
-    sox espeak-ng
+    sox espeak-ng python3
 )
 
 missing=()

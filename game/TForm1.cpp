@@ -3,7 +3,9 @@
 
 #include <initializer_list>
 
+#include "engine/BindPlayControls.h"
 #include "engine/FieldPainter.h"
+#include "engine/ForwardPlayEvents.h"
 #include "engine/PlayEngine.h"
 
 namespace game {
@@ -36,49 +38,7 @@ TForm1::TForm1(ui::Services& services, engine::SoundSink* sound)
 
 TForm1::~TForm1() = default;
 
-void TForm1::fillPlayControls() {
-    engine::PlayControls& c = controls;
-    c.main_box = &main_box;
-    c.moji_l = &moji_l;
-    c.moji_l2 = &moji_l2;
-    c.moji_l2a = &moji_l2a;
-    c.moji_l3 = &moji_l3;
-    c.moji_l3a = &moji_l3a;
-    c.combo_l = &combo_l;
-    c.state_l = &state_l;
-    c.time_l = &time_l;
-    c.stage_l = &stage_l;
-    c.point_l = &point_l;
-    c.high_l = &high_l;
-    c.hp_l = &hp_l;
-    c.mp_l = &mp_l;
-    c.try_b = &try_b;
-    c.play_l = &play_l;
-    c.cg = &cg;
-    c.Timer1 = &Timer1;
-    c.Timer2 = &Timer2;
-    c.Timer3 = &Timer3;
-    c.Timer4 = &Timer4;
-    c.Timer5 = &Timer5;
-    c.Timer6 = &Timer6;
-    c.Timer7 = &Timer7;
-    c.lv_l = &lv_l;
-    c.gold_l = &gold_l;
-    c.l2 = &l2;
-    c.badges = {&e1, &e2, &e3};
-    c.toyButtons = {&item1_b, &item2_b, &item3_b, &item4_b, &item5_b, &item6_b, &item7_b};
-    c.c_b1 = &c_b1;
-    c.c_b3 = &c_b3;
-    c.c_b4 = &c_b4;
-    c.c_b5 = &c_b5;
-    c.c_b6 = &c_b6;
-    c.star_l = &star_l;
-    c.ok_b = &ok_b;
-    c.end_b = &end_b;
-    c.start_box = &start_box;
-    c.help_b = &help_b;
-    c.store_b = &store_b;
-}
+void TForm1::fillPlayControls() { engine::bindPlayControls(controls, *this); }
 
 void TForm1::wireHandlers() {
     form.onCreate = [this] { FormCreate(); };
@@ -117,19 +77,9 @@ void TForm1::wireHandlers() {
 void TForm1::wireEngine() {
     engine::PlayEngine& e = *engine_;
     e.saveCommonData = [this] { saveCommonData(); };
-    Timer1.onTimer = [&e] { e.Timer1Timer(); };
-    Timer2.onTimer = [&e] { e.Timer2Timer(); };
-    Timer3.onTimer = [&e] { e.Timer3Timer(); };
-    Timer4.onTimer = [&e] { e.Timer4Timer(); };
-    Timer5.onTimer = [&e] { e.Timer5Timer(); };
-    Timer6.onTimer = [&e] { e.Timer6Timer(); };
-    Timer7.onTimer = [&e] { e.Timer7Timer(); };
     Button1.onClick = [&e] { e.Button1Click(); };
     // The window and both pictures over the field share the field's origin.
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&form, &main_box, &main_cg}) {
-        c->onMouseMove = [&e](const ui::MouseEvent& m) { e.main_boxMouseMove(m.x, m.y); };
-        c->onMouseDown = [&e](const ui::MouseEvent& m) { e.main_boxMouseDown(m.button); };
-    }
+    engine::forwardPlayEvents(e, *this, {&form, &main_box, &main_cg});
 }
 
 void TForm1::FormCreate() {

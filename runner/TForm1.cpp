@@ -3,6 +3,7 @@
 
 #include "engine/BindPlayControls.h"
 #include "engine/FieldPainter.h"
+#include "engine/ForwardPlayEvents.h"
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
 #include "engine/ToyCatalogue.h"
@@ -39,18 +40,9 @@ void TForm1::wire() {
     form.onCreate = [this] { FormCreate(); };
     form.onClose = [this] { FormClose(); };
     form.onDestroy = [this] { FormDestroy(); };
-    Timer1.onTimer = [&e] { e.Timer1Timer(); };
-    Timer2.onTimer = [&e] { e.Timer2Timer(); };
-    Timer3.onTimer = [&e] { e.Timer3Timer(); };
-    Timer4.onTimer = [&e] { e.Timer4Timer(); };
-    Timer5.onTimer = [&e] { e.Timer5Timer(); };
-    Timer6.onTimer = [&e] { e.Timer6Timer(); };
     Button5.onClick = [this] { Button5Click(); };
     // The window shares the play field's origin, so moves and clicks anywhere count alike.
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&form, &main_box}) {
-        c->onMouseMove = [&e](const ui::MouseEvent& m) { e.main_boxMouseMove(m.x, m.y); };
-        c->onMouseDown = [&e](const ui::MouseEvent& m) { e.main_boxMouseDown(m.button); };
-    }
+    engine::forwardPlayEvents(e, *this, {&form, &main_box});
 }
 
 void TForm1::resetRunState() {

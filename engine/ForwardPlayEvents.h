@@ -1,0 +1,28 @@
+// Forwards a play window's timers and mouse events to its engine, the same way in every play window.
+#pragma once
+
+#include <initializer_list>
+
+#include "engine/PlayEngine.h"
+#include "ui/core/Control.h"
+
+namespace engine {
+
+// Timer1..Timer6 (and Timer7 where the window has it) run the engine's handlers; moves and presses over
+// each of mouseAreas, which share the play field's origin, go to main_boxMouseMove and main_boxMouseDown.
+template <typename Window>
+void forwardPlayEvents(PlayEngine& e, Window& w, std::initializer_list<ui::Control*> mouseAreas) {
+    w.Timer1.onTimer = [&e] { e.Timer1Timer(); };
+    w.Timer2.onTimer = [&e] { e.Timer2Timer(); };
+    w.Timer3.onTimer = [&e] { e.Timer3Timer(); };
+    w.Timer4.onTimer = [&e] { e.Timer4Timer(); };
+    w.Timer5.onTimer = [&e] { e.Timer5Timer(); };
+    w.Timer6.onTimer = [&e] { e.Timer6Timer(); };
+    if constexpr (requires { w.Timer7; }) w.Timer7.onTimer = [&e] { e.Timer7Timer(); };
+    for (ui::Control* c : mouseAreas) {
+        c->onMouseMove = [&e](const ui::MouseEvent& m) { e.main_boxMouseMove(m.x, m.y); };
+        c->onMouseDown = [&e](const ui::MouseEvent& m) { e.main_boxMouseDown(m.button); };
+    }
+}
+
+}  // namespace engine

@@ -13,11 +13,16 @@ class TimerObserver {
 public:
     virtual ~TimerObserver() = default;
     virtual void timerChanged(Timer& timer) = 0;
+    // The timer is being destroyed; forget it.
+    virtual void timerGone(Timer& timer) { (void)timer; }
 };
 
 class Timer {
 public:
     Timer(std::string name, int intervalMs, bool enabled) : name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {}
+    ~Timer() {
+        if (observer_) observer_->timerGone(*this);
+    }
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 

@@ -17,6 +17,10 @@ void VirtualTimerHost::timerChanged(Timer& timer) {
         if (e.timer == &timer) e.due = clock_.nowMs() + timer.interval();
 }
 
+void VirtualTimerHost::timerGone(Timer& timer) {
+    std::erase_if(entries_, [&](const Entry& e) { return e.timer == &timer; });
+}
+
 void VirtualTimerHost::advance(std::int64_t ms) {
     const std::int64_t end = clock_.nowMs() + ms;
     for (;;) {

@@ -19,6 +19,7 @@ public:
     // Moves the clock on by ms, firing every timer that falls due, in time order (ties in attach order).
     void advance(std::int64_t ms);
     void timerChanged(Timer& timer) override;
+    void timerGone(Timer& timer) override;
 
 private:
     struct Entry {

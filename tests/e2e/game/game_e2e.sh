@@ -49,11 +49,19 @@ python3 "$(dirname "$0")/first_paint.py" 602 451 170 240 FFFFFF >"$E2E_DIR/paint
 watcher=$!
 e2e_wait_for "the paint watcher" grep -q ready "$E2E_DIR/watcher"
 t0=$(date +%s%N)
+# The mixed sound goes into a WAV file, so the test hears what the game played.
+export ZORBAN_WAV_OUT="$E2E_DIR/sound.wav"
 e2e_launch zorban
 win=$(e2e_wait_window "ゾルバンブロック5th")
 wait $watcher || e2e_fail "the start panel was not painted: $(cat "$E2E_DIR/watcher")"
 startup_ms=$((($(cat "$E2E_DIR/painted") - t0) / 1000000))
 read -r x y < <(e2e_origin "$win")
+
+# Idle CPU on the start panel: the process's CPU time over five seconds of waiting.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$E2E_PID/stat"; }
+c0=$(cpu_ticks)
+sleep 5
+idle_pct=$(((($(cpu_ticks) - c0) * 100 * 100 / $(getconf CLK_TCK)) / 5))  # hundredths of a percent
 read -r sw sh < <(xdotool getdisplaygeometry)
 [ "$x $y" = "$(((sw - 602) / 2)) $(((sh - 451) / 2))" ] || e2e_fail "window at ($x, $y), not centred"
 e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
@@ -130,6 +138,9 @@ e2e_wait_exit || code=$?
 [ "$(read_lines "$dat/my.dat" | wc -l)" -eq 516 ] || e2e_fail "my.dat not written on close"
 if e2e_dialog_log | grep -q '^error'; then e2e_fail "errors: $(e2e_dialog_log | grep '^error')"; fi
 
+python3 "$E2E_LIB_DIR/heard.py" "$ZORBAN_WAV_OUT" "$E2E_GAME/dat/at1.wav" ||
+    e2e_fail "the recorded sound does not hold the serve's at1.wav"
 echo "start-up: first painted window after $startup_ms ms"
+echo "idle CPU on the start panel: $((idle_pct / 100)).$(printf '%02d' $((idle_pct % 100))) % of one core"
 echo "peak resident size over the run: $((rss_kb / 1024)) MB ($rss_kb kB)"
 e2e_pass "zorban played course 2 to GAME OVER, saved my2.dat and 投稿用2.txt, and closed"

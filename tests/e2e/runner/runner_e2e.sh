@@ -48,20 +48,8 @@ e2e_wait_exit || code=$?
 [ "$code" = 0 ] || e2e_fail "zorban_runner exited with $code"
 
 # The serve played at1.wav and the block 2.wav: the recording must hold at least at1's length of sound.
-python3 - "$ZORBAN_WAV_OUT" "$E2E_GAME/dat/at1.wav" <<'PY' || e2e_fail "the recorded sound does not hold the serve's sound"
-import struct, sys, wave
-def pcm(path):
-    with wave.open(path, "rb") as w:
-        frames = w.readframes(w.getnframes())
-        return w.getframerate(), w.getnchannels(), w.getsampwidth(), frames
-rate, channels, width, data = pcm(sys.argv[1])
-assert width == 1, "the mixer writes 8-bit samples"
-loud = sum(1 for b in data if abs(b - 128) > 2) / channels
-srate, schannels, swidth, sdata = pcm(sys.argv[2])
-at1_seconds = len(sdata) / (srate * schannels * swidth)
-print(f"recorded {len(data) / (rate * channels):.2f} s, {loud / rate:.3f} s of it sounding; at1.wav lasts {at1_seconds:.3f} s")
-assert loud / rate >= 0.5 * at1_seconds
-PY
+python3 "$E2E_LIB_DIR/heard.py" "$ZORBAN_WAV_OUT" "$E2E_GAME/dat/at1.wav" ||
+    e2e_fail "the recorded sound does not hold the serve's sound"
 
 after=$(listing)
 [ "$before" = "$after" ] || e2e_fail "files changed: $(diff <(echo "$before") <(echo "$after") || true)"

@@ -1,7 +1,7 @@
 // The end panel: the run's results and the course records.
 #include <initializer_list>
 
-#include "game/ControlStyle.h"
+#include "ui/core/ControlStyle.h"
 #include "game/TForm1.h"
 
 namespace game {
@@ -15,7 +15,7 @@ void TForm1::layoutEndPanel() {
     using namespace ui::colours;
     end_box.setFramed(true);  // a group box without caption
     // The texts lie on the white results box; transparent, a long caption is not cut by its neighbour.
-    const Look onWhite{.back = White, .transparent = true};
+    const ui::Look onWhite{.back = White, .transparent = true};
     dress(Label7, "YOUR DATA in This CORSE", font(13, White), {.back = Grey, .align = ui::Align::Center});
     dress(Label20, "", form.defaultFont, {.back = White});
     dress(end_corse_l, "", font(37, Aqua, true, ui::kMinchoP), {.back = kCourseNameBack, .align = ui::Align::Center});

@@ -1,7 +1,7 @@
 // The help panel with its story and block texts, its picture and the ranking page.
 #include <initializer_list>
 
-#include "game/ControlStyle.h"
+#include "ui/core/ControlStyle.h"
 #include "game/TForm1.h"
 
 namespace game {
@@ -15,9 +15,9 @@ constexpr int kSpeedMin = 45, kSpeedMax = 50;  // range of the hidden track bar
 void TForm1::layoutHelpPanel() {
     using namespace ui::colours;
     const ui::Font heading = font(13, Grey);
-    const Look onWhite{.back = White};
+    const ui::Look onWhite{.back = White};
     const ui::Font text = font(16, White);
-    const Look textLook{.back = Grey, .wrap = true};
+    const ui::Look textLook{.back = Grey, .wrap = true};
     dress(Label8, "ゾルバンブロックストーリー", heading, onWhite);
     dress(Label9,
           "ある日、謎のブロック型生命体が地球の衛星・月を侵略・占拠してしまった！月の住人たちの猛反撃がここに始まるグー！"
@@ -45,7 +45,7 @@ void TForm1::layoutHelpPanel() {
     rank_box.setBackground(kRankBack);
     const ui::Font rankHeading = font(16, Grey);
     const ui::Font rankText = font(13, Navy);
-    const Look rankLook{.back = kRankBack, .wrap = true};
+    const ui::Look rankLook{.back = kRankBack, .wrap = true};
     dress(Label34, "INFOMATION", rankHeading, onWhite);
     dress(Label35, "ゾルバン開発チームのホームページで、スコアアタックランキングを開催しています！", rankText, rankLook);
     dress(Label36, "申し込み方法", rankHeading, onWhite);

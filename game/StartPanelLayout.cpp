@@ -1,7 +1,7 @@
 // The start panel: course buttons, hint, rating and the credits.
 #include <initializer_list>
 
-#include "game/ControlStyle.h"
+#include "ui/core/ControlStyle.h"
 #include "game/CourseTable.h"
 #include "game/TForm1.h"
 
@@ -16,7 +16,7 @@ constexpr int kZeroCount = 51;                  // characters of each line of ze
 void TForm1::layoutStartPanel() {
     using namespace ui::colours;
     start_box.setBackground(Black);
-    const Look onBlack{.back = Black};
+    const ui::Look onBlack{.back = Black};
     const std::string zeros(kZeroCount, '0');
     dress(Label26, zeros, font(19, White, true, ui::kMinchoP), onBlack);
     dress(Label27, zeros, font(19, White, true, ui::kMinchoP), onBlack);

@@ -1,7 +1,7 @@
 // The window itself, its play screen, status panel and the controls below the client area.
 #include <initializer_list>
 
-#include "game/ControlStyle.h"
+#include "ui/core/ControlStyle.h"
 #include "game/TForm1.h"
 
 namespace game {
@@ -29,8 +29,8 @@ void TForm1::layoutPlayScreen() {
     form.defaultFont = font(12, Black, false);
     form.dialogFrame = true;
 
-    const Look shadow{.transparent = true, .align = ui::Align::Center, .wrap = true};
-    const Look banner{.back = kBannerBack, .align = ui::Align::Center, .wrap = true};
+    const ui::Look shadow{.transparent = true, .align = ui::Align::Center, .wrap = true};
+    const ui::Look banner{.back = kBannerBack, .align = ui::Align::Center, .wrap = true};
     dress(moji_l3, "", font(35, Black, true, ui::kGothicP, true), shadow);
     dress(moji_l3a, "", font(29, Black, true, ui::kGothicP, true), shadow);
     dress(moji_l2, "", font(35, Aqua, true, ui::kGothicP, true), banner);

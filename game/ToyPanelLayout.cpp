@@ -1,7 +1,7 @@
 // The toy panel: the decorative picture, money, the draw button, the toy's details and the list.
 #include <initializer_list>
 
-#include "game/ControlStyle.h"
+#include "ui/core/ControlStyle.h"
 #include "game/TForm1.h"
 
 namespace game {
@@ -23,7 +23,7 @@ void TForm1::layoutToyPanel() {
     } catch (const std::exception&) {
         // Only a decoration: the panel works without it.
     }
-    const Look onWhite{.back = White};
+    const ui::Look onWhite{.back = White};
     dress(gold_l, "", font(24, Navy, true, ui::kMinchoP), {.back = kGoldBack, .align = ui::Align::Right});
     dress(Button8, "ガチャガチャをする", font(13, Black));
     dress(item_name_l, "", font(24, Black, true, ui::kMinchoP), onWhite);

@@ -3,6 +3,7 @@
 
 #include "maker/BlockListEntries.h"
 #include "maker/TForm1.h"
+#include "ui/core/ControlStyle.h"
 
 namespace maker {
 namespace {
@@ -22,22 +23,10 @@ constexpr const char* kSaveFilter =
 constexpr const char* kMakerMail = "zorban@example.org";
 constexpr const char* kMakerHomePage = "https://zorban.example.org/";
 
-ui::Font font(int px, ui::Colour colour, bool bold = true) {
-    ui::Font f;
-    f.px = px;
-    f.bold = bold;
-    f.colour = colour;
-    return f;
-}
-
 // Labels without a background of their own show the window's colour through.
 void style(ui::Label& l, const ui::Font& f, const std::string& caption, bool transparent, ui::Colour back,
            bool wrap) {
-    l.setFont(f);
-    l.setCaption(caption);
-    l.setTransparent(transparent);
-    l.setBackground(back);
-    l.setWordWrap(wrap);
+    ui::dress(l, caption, f, {back, transparent, ui::Align::Left, wrap});
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Small helpers that give the window's labels and buttons their fonts, colours and sizes in one line each.
+// Small helpers that give a window's labels and buttons their fonts, colours and sizes in one line each.
 #pragma once
 
 #include <string>
@@ -7,10 +7,10 @@
 #include "ui/core/Font.h"
 #include "ui/core/Widgets.h"
 
-namespace game {
+namespace ui {
 
 // A font; bold unless told otherwise, since nearly every text of the window is bold.
-ui::Font font(int px, ui::Colour colour, bool bold = true, const char* face = ui::kGothicP, bool italic = false);
+Font font(int px, ui::Colour colour, bool bold = true, const char* face = ui::kGothicP, bool italic = false);
 
 // How a label shows its text besides the font.
 struct Look {
@@ -28,4 +28,4 @@ void dress(ui::Button& button, const std::string& caption, const ui::Font& f);
 int textWidth(const std::string& caption, const ui::Font& f);
 int textHeight(const ui::Font& f);
 
-}  // namespace game
+}  // namespace ui

@@ -57,25 +57,25 @@ Palette paletteNamed(const std::string& name) {
     return fromBase(it->second);
 }
 
-ui::Colour resolveColour(const std::string& spec, const Palette& palette) {
-    if (spec == "main") return palette.main;
-    if (spec == "dark") return palette.dark;
-    if (spec == "light") return palette.light;
-    if (spec == "accent") return palette.accent;
-    if (spec.size() == 7 && spec[0] == '#') {
+ui::Colour resolveColour(const std::string& colourName, const Palette& palette) {
+    if (colourName == "main") return palette.main;
+    if (colourName == "dark") return palette.dark;
+    if (colourName == "light") return palette.light;
+    if (colourName == "accent") return palette.accent;
+    if (colourName.size() == 7 && colourName[0] == '#') {
         int v[6];
         for (int i = 0; i < 6; ++i)
-            if ((v[i] = hexDigit(spec[i + 1])) < 0) throw std::runtime_error("bad colour '" + spec + "'");
+            if ((v[i] = hexDigit(colourName[i + 1])) < 0) throw std::runtime_error("bad colour '" + colourName + "'");
         return {static_cast<std::uint8_t>(v[0] * 16 + v[1]), static_cast<std::uint8_t>(v[2] * 16 + v[3]),
                 static_cast<std::uint8_t>(v[4] * 16 + v[5])};
     }
-    const auto dot = spec.find('.');
-    const Palette named = paletteNamed(spec.substr(0, dot));
+    const auto dot = colourName.find('.');
+    const Palette named = paletteNamed(colourName.substr(0, dot));
     if (dot == std::string::npos) return named.main;
-    const std::string role = spec.substr(dot + 1);
+    const std::string role = colourName.substr(dot + 1);
     if (role == "dark") return named.dark;
     if (role == "light") return named.light;
-    throw std::runtime_error("bad colour '" + spec + "'");
+    throw std::runtime_error("bad colour '" + colourName + "'");
 }
 
 }  // namespace gen

@@ -20,7 +20,7 @@ Palette paletteNamed(const std::string& name);
 
 // A script colour: a role of the palette (main, dark, light, accent), a palette name (its main
 // colour, or "<name>.dark" / "<name>.light"), or #rrggbb. Throws std::runtime_error otherwise.
-ui::Colour resolveColour(const std::string& spec, const Palette& palette);
+ui::Colour resolveColour(const std::string& colourName, const Palette& palette);
 
 // a + (b - a) * t per component, t in 0..1.
 ui::Colour mixColour(ui::Colour a, ui::Colour b, double t);

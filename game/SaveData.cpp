@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "engine/FieldPainter.h"
+#include "engine/ToyCatalogue.h"
 #include "game/PostingFile.h"
 #include "game/TForm1.h"
 #include "ui/core/TextReader.h"
@@ -58,14 +59,7 @@ void TForm1::loadCourseData() {
             *field = in.readInt();
         courseDataRead_ = true;
     }
-    {
-        ui::TextReader in(datPath("item.dat"));
-        for (engine::titem& toy : state.toyTable) {
-            toy.name = in.readLine();
-            toy.rarity = in.readInt();
-            toy.about = in.readLine();
-        }
-    }
+    engine::loadToyCatalogue(datPath("item.dat"), state.toyTable);
     // A run keeps only the course's records; where it stands comes from the start of the run.
     my.stageNo = -1;
     my.stagesCleared = -1;

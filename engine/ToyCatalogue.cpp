@@ -5,13 +5,26 @@
 
 namespace engine {
 
-void loadToyCatalogue(const std::string& path, std::array<titem, kToyCount>& table) {
-    ui::TextReader in(path);
+namespace {
+
+void readCatalogue(ui::TextReader& in, std::array<titem, kToyCount>& table) {
     for (titem& toy : table) {
         toy.name = in.readLine();
         toy.rarity = in.readInt();
         toy.about = in.readLine();
     }
+}
+
+}  // namespace
+
+void loadToyCatalogue(const std::string& path, std::array<titem, kToyCount>& table) {
+    ui::TextReader in(path);
+    readCatalogue(in, table);
+}
+
+void loadToyCatalogueBytes(std::string bytes, std::array<titem, kToyCount>& table) {
+    auto in = ui::TextReader::fromBytes(std::move(bytes));
+    readCatalogue(in, table);
 }
 
 }  // namespace engine

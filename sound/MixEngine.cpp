@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <new>
 
-#include "sound/IniFile.h"
+#include "ui/core/IniFile.h"
 #include "sound/MixerError.h"
 #include "sound/MixerMessages.h"
 
@@ -96,7 +96,7 @@ MixSession* MixEngine::InitMixSession(const MixInitConfig* config) {
     s.closed.fill(true);
     s.format = WaveFormat::pcm8(kRate11, 1);
 
-    const IniFile ini = IniFile::load(iniPath_);
+    const ui::IniFile ini = ui::IniFile::load(iniPath_);
     const std::int32_t remix = ini.getInt("default", "Remix", 1);
     const std::int32_t goodWavePos = ini.getInt("default", "GoodWavePos", 0);
     const std::int32_t waveBlocks = ini.getInt("default", "WaveBlocks", 3);

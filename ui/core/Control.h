@@ -45,6 +45,9 @@ public:
     void hide() { setVisible(false); }
     bool enabled() const { return enabled_; }
     void setEnabled(bool v) { assign(enabled_, v); }
+    // Tooltip text shown when the pointer rests on the control (empty: none).
+    const std::string& hint() const { return hint_; }
+    void setHint(std::string h) { assign(hint_, h); }
 
     // Children in creation order (panels and forms have them).
     const std::vector<Control*>& children() const { return children_; }
@@ -75,6 +78,7 @@ private:
     Rect bounds_;
     bool visible_;
     bool enabled_ = true;
+    std::string hint_;
     Control* parent_ = nullptr;
     std::vector<Control*> children_;
     ControlObserver* observer_ = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/core/Colour.h"
 #include "ui/core/Control.h"
 #include "ui/core/Font.h"
+#include "ui/core/Key.h"
 #include "ui/core/Timer.h"
 
 namespace ui {
@@ -32,8 +33,24 @@ public:
     std::function<void()> onCreate;
     std::function<void()> onDestroy;
 
+    // Keys the focused control leaves alone come here: handlers are asked in the order they were added until
+    // one takes the key (returns true). The window layer calls keyDown through the dispatcher.
+    void addKeyHandler(std::function<bool(const KeyEvent&)> handler) { keyHandlers_.push_back(std::move(handler)); }
+    bool keyDown(const KeyEvent& e) {
+        for (auto& h : keyHandlers_)
+            if (h(e)) return true;
+        return false;
+    }
+    // Told when the window gains (true) or loses (false) the keyboard focus of the desktop.
+    void addActivationHandler(std::function<void(bool)> handler) { activationHandlers_.push_back(std::move(handler)); }
+    void activationChanged(bool active) {
+        for (auto& h : activationHandlers_) h(active);
+    }
+
 private:
     std::vector<Timer*> timers_;
+    std::vector<std::function<bool(const KeyEvent&)>> keyHandlers_;
+    std::vector<std::function<void(bool)>> activationHandlers_;
 };
 
 }  // namespace ui

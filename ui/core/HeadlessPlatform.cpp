@@ -4,8 +4,16 @@
 namespace ui {
 
 HeadlessPlatform::HeadlessPlatform(std::string programDir, std::uint64_t seed)
-    : random(seed), services_{clock, dialogs, random, dispatcher, std::move(programDir), {}} {
+    : random(seed), services_{clock, dialogs, random, dispatcher, std::move(programDir), {}, {}, nullptr} {
     services_.postToUi = [this](std::function<void()> fn) { posted_.push_back(std::move(fn)); };
+    services_.dataDir = services_.programDir;
+    services_.settings = &settings;
+}
+
+bool HeadlessPlatform::key(Form& form, const KeyEvent& e) {
+    bool taken = false;
+    dispatcher.run([&] { taken = form.keyDown(e); });
+    return taken;
 }
 
 void HeadlessPlatform::start(Form& form) {

@@ -24,6 +24,7 @@ public:
     ScriptedDialogs dialogs;
     Random random;
     Dispatcher dispatcher{dialogs};
+    Settings settings;  // memory only unless a test replaces it
 
     // Attaches the form's timers and runs its creation handler.
     void start(Form& form);
@@ -31,6 +32,8 @@ public:
     void advance(std::int64_t ms);
     // Runs a handler as the window would (errors go to dialogs.errors).
     void handle(const std::function<void()>& handler) { dispatcher.run(handler); }
+    // Sends a key press to the form as the window would, through the dispatcher; true when a handler took it.
+    bool key(Form& form, const KeyEvent& e);
     // Runs functions posted with postToUi.
     void drainPosted();
 

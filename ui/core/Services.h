@@ -8,6 +8,7 @@
 #include "ui/core/Dialogs.h"
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Random.h"
+#include "ui/core/Settings.h"
 
 namespace ui {
 
@@ -19,6 +20,11 @@ struct Services {
     std::string programDir;  // folder of the program file, with a trailing '/'
     // Queues a function to run on the UI thread (from any thread), e.g. for audio notifications.
     std::function<void(std::function<void()>)> postToUi;
+    // Folder for the files the program writes (saves, posting files, settings), trailing '/': programDir when
+    // that is writable, else the per-user data folder.
+    std::string dataDir;
+    // The player's remembered choices for this program; the platform always provides them.
+    Settings* settings = nullptr;
 };
 
 }  // namespace ui

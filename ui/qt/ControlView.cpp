@@ -15,6 +15,7 @@ void ControlView::applyCommon() {
     const QRect box(r.left, r.top, r.width, r.height);
     if (!w.isWindow() && w.geometry() != box) w.setGeometry(box);
     if (!w.isWindow() && w.isHidden() == control_.visible()) w.setVisible(control_.visible());
+    if (w.toolTip().toStdString() != control_.hint()) w.setToolTip(QString::fromStdString(control_.hint()));
     // The own flag, not isEnabled(), which also reads the parents.
     if (w.testAttribute(Qt::WA_Disabled) == control_.enabled()) w.setEnabled(control_.enabled());
 }

@@ -3,6 +3,7 @@
 
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include "ui/qt/QtFonts.h"
@@ -79,6 +80,50 @@ void FormWindow::centre() {
     if (!s) return;
     const QRect area = s->availableGeometry();
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+namespace {
+
+int keyCode(int qtKey) {
+    if (qtKey >= 0x20 && qtKey < 0x7f) return qtKey;  // Qt's codes of printable keys are upper-case ASCII
+    switch (qtKey) {
+        case Qt::Key_Escape: return ui::keys::Escape;
+        case Qt::Key_Tab: return ui::keys::Tab;
+        case Qt::Key_Backspace: return ui::keys::Backspace;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return ui::keys::Enter;
+        case Qt::Key_Delete: return ui::keys::Delete;
+        case Qt::Key_Home: return ui::keys::Home;
+        case Qt::Key_End: return ui::keys::End;
+        case Qt::Key_Left: return ui::keys::Left;
+        case Qt::Key_Up: return ui::keys::Up;
+        case Qt::Key_Right: return ui::keys::Right;
+        case Qt::Key_Down: return ui::keys::Down;
+        case Qt::Key_PageUp: return ui::keys::PageUp;
+        case Qt::Key_PageDown: return ui::keys::PageDown;
+        default: break;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return ui::keys::F1 + (qtKey - Qt::Key_F1);
+    return 0;
+}
+
+}  // namespace
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers m = event->modifiers();
+    const ui::KeyEvent e{keyCode(event->key()), (m & Qt::ControlModifier) != 0, (m & Qt::ShiftModifier) != 0,
+                         (m & Qt::AltModifier) != 0, event->isAutoRepeat()};
+    bool taken = false;
+    if (e.key != 0) dispatcher_.run([&] { taken = form_.keyDown(e); });
+    if (!taken) QWidget::keyPressEvent(event);
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        const bool active = isActiveWindow();
+        dispatcher_.run([&] { form_.activationChanged(active); });
+    }
+    QWidget::changeEvent(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,9 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
   protected:
     void applyOwn() override {}
     void closeEvent(QCloseEvent* event) override;
+    // Keys no child widget took (a text field keeps its own typing) go to the form's key handlers.
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void build(ui::Control& parent, QWidget& parentWidget);

@@ -2,9 +2,13 @@
 #include "ui/qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 #include <QMetaObject>
 
 #include "ui/core/Clock.h"
+#include "ui/core/DataFolder.h"
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Random.h"
 #include "ui/core/TextRenderer.h"
@@ -22,8 +26,18 @@ struct QtPlatform::Impl {
                                     random,
                                     dispatcher,
                                     utf8(QCoreApplication::applicationDirPath()) + "/",
-                                    {}} {
+                                    {},
+                                    {},
+                                    nullptr} {
         random.randomize();
+        services.dataDir = ui::dataDirFromEnvironment(services.programDir);
+        if (services.dataDir != services.programDir) {
+            std::error_code ec;  // a folder that cannot be made shows up as the save files' own errors
+            std::filesystem::create_directories(services.dataDir + "dat", ec);
+        }
+        settings = ui::Settings(services.dataDir + "zorban.ini",
+                                utf8(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
+        services.settings = &settings;
         // Runs fn on the UI thread at the next turn of the event loop; callable from any thread.
         services.postToUi = [this](std::function<void()> fn) {
             QMetaObject::invokeMethod(
@@ -69,6 +83,7 @@ struct QtPlatform::Impl {
     ui::Random random;
     ui::Dispatcher dispatcher{dialogs};
     ui::Services services;
+    ui::Settings settings;
     QtTextRenderer textRenderer;
     std::unique_ptr<FormWindow> window;
     ui::Form* built = nullptr;  // the form of window

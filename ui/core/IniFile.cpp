@@ -1,12 +1,12 @@
 // Reads an initialisation file of [sections] and key=value lines and answers integer look-ups like the profile API.
-#include "sound/IniFile.h"
+#include "ui/core/IniFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <limits>
 
-namespace sound {
+namespace ui {
 namespace {
 
 std::string_view trim(std::string_view s) {
@@ -82,4 +82,33 @@ std::int32_t IniFile::getInt(std::string_view section, std::string_view key, std
     return fallback;
 }
 
-}  // namespace sound
+void IniFile::set(std::string_view section, std::string_view key, std::string_view value) {
+    std::size_t insertAt = entries_.size();
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        Entry& e = entries_[i];
+        if (!sameName(e.section, section)) continue;
+        if (sameName(e.key, key)) {
+            e.value = std::string(trim(value));
+            return;
+        }
+        insertAt = i + 1;
+    }
+    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                    Entry{lower(section), lower(key), std::string(trim(value))});
+}
+
+std::string IniFile::text() const {
+    std::string out;
+    const std::string* section = nullptr;
+    for (const Entry& e : entries_) {
+        if (!section || *section != e.section) {
+            // A section split by set() elsewhere in the file is written again under a repeated header.
+            out += (section ? "\r\n[" : "[") + e.section + "]\r\n";
+            section = &e.section;
+        }
+        out += e.key + "=" + e.value + "\r\n";
+    }
+    return out;
+}
+
+}  // namespace ui

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace sound {
+namespace ui {
 
 class IniFile {
 public:
@@ -23,6 +23,12 @@ public:
     // no digits read as 0, and values beyond 32 bits saturate.
     std::int32_t getInt(std::string_view section, std::string_view key, std::int32_t fallback) const;
 
+    // Replaces the first section/key entry's value, or adds the key at the end of its section (a new section at
+    // the end of the file).
+    void set(std::string_view section, std::string_view key, std::string_view value);
+    // The file's text: every section with its keys, lines ended by CR LF.
+    std::string text() const;
+
 private:
     struct Entry {
         std::string section;  // lower case
@@ -32,4 +38,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-}  // namespace sound
+}  // namespace ui

@@ -1,9 +1,9 @@
 // Reading SOUNDMIX.INI: sections, keys, case, comments, defaults and the integer rules.
 #include <gtest/gtest.h>
 
-#include "sound/IniFile.h"
+#include "ui/core/IniFile.h"
 
-using sound::IniFile;
+using ui::IniFile;
 
 TEST(IniFile, KeysAreFoundInTheirSectionWithoutRegardToCase) {
     const IniFile ini = IniFile::parse(

@@ -1,0 +1,17 @@
+// Where a program keeps what it writes: its own folder when that is writable (a portable game folder), else
+// the per-user data folder $XDG_DATA_HOME/zorban/ (an installation under /usr or /opt).
+#pragma once
+
+#include <string>
+
+namespace ui {
+
+// The folder (trailing '/') for save and posting files. programDir ends with '/'. xdgDataHome and home are the
+// values of $XDG_DATA_HOME and $HOME (empty when unset); a relative $XDG_DATA_HOME is ignored, as the XDG rules
+// say. Pure: looks at the file system only to test whether programDir and its dat/ can be written.
+std::string chooseDataDir(const std::string& programDir, const std::string& xdgDataHome, const std::string& home);
+
+// chooseDataDir with the environment of this process.
+std::string dataDirFromEnvironment(const std::string& programDir);
+
+}  // namespace ui

@@ -27,7 +27,7 @@ bool mayReplace(const std::string& path, bool wasRead) {
 
 void TForm1::loadCommonData() {
     engine::tmy& my = state.my;
-    ui::TextReader in(datPath("my.dat"));
+    ui::TextReader in(savePath("my.dat"));
     my.clearCount = in.readInt();
     my.course3Cleared = in.readInt();
     my.money = in.readInt();
@@ -37,7 +37,7 @@ void TForm1::loadCommonData() {
 }
 
 void TForm1::saveCommonData() {
-    const std::string path = datPath("my.dat");
+    const std::string path = savePath("my.dat");
     if (!mayReplace(path, commonDataRead_)) return;
     const engine::tmy& my = state.my;
     ui::TextWriter out(path);

@@ -129,14 +129,16 @@ void TForm1::FormDestroy() {}
 
 std::string TForm1::datPath(const std::string& name) const { return services_.programDir + "dat/" + name; }
 
-std::string TForm1::coursePath() const { return datPath("my" + std::to_string(state.courseNo) + ".dat"); }
+std::string TForm1::savePath(const std::string& name) const { return services_.dataDir + "dat/" + name; }
+
+std::string TForm1::coursePath() const { return savePath("my" + std::to_string(state.courseNo) + ".dat"); }
 
 std::string TForm1::stagePath() const {
     return datPath("map" + std::to_string(state.courseNo) + "-" + std::to_string(state.my.stageNo) + ".dat");
 }
 
 std::string TForm1::postingPath() const {
-    return services_.programDir + "投稿用" + std::to_string(state.courseNo) + ".txt";
+    return services_.dataDir + "投稿用" + std::to_string(state.courseNo) + ".txt";
 }
 
 }  // namespace game

@@ -226,8 +226,10 @@ public:
     void Button8Click();  // one draw
     void Button7Click();  // "GO HOME"
 
-    // Paths beside the program.
+    // Data read from the program's folder; saves and posting files in the folder for written files (the
+    // program's own when writable, else the per-user data folder).
     std::string datPath(const std::string& name) const;
+    std::string savePath(const std::string& name) const;
     std::string coursePath() const;
     std::string stagePath() const;
     std::string postingPath() const;

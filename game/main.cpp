@@ -1,12 +1,15 @@
 // zorban: the game program.
+#include "game/SaveFolder.h"
 #include "game/TForm1.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/sdl/GameAudio.h"
 
 int main(int argc, char** argv) {
     ui::qt::QtPlatform platform(argc, argv);
+    game::prepareSaveFolder(platform.services());
     // Made before the window and destroyed after it: it pre-loads and finally releases the channel waves.
     ui::GameAudio sound(platform.services().postToUi, platform.services().programDir);
     game::TForm1 window(platform.services(), &sound);
+    sound.bindKeys(window.form, *platform.services().settings);
     return platform.run(window.form);
 }

@@ -7,5 +7,6 @@ int main(int argc, char** argv) {
     ui::qt::QtPlatform platform(argc, argv);
     ui::GameAudio sound(platform.services().postToUi, platform.services().programDir);
     runner::TForm1 window(platform.services(), sound);
+    sound.bindKeys(window.form, *platform.services().settings);
     return platform.run(window.form);
 }

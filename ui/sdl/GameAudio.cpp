@@ -27,6 +27,11 @@ GameAudio::~GameAudio() {
     engine_.reset();
 }
 
+void GameAudio::bindKeys(ui::Form& form, ui::Settings& settings) {
+    (void)form;
+    (void)settings;
+}
+
 void GameAudio::play(std::string_view fileName, int channel) {
     if (sounds_) sounds_->play(fileName, channel);
 }

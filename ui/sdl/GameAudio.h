@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "engine/SoundSink.h"
+#include "ui/core/Form.h"
+#include "ui/core/Settings.h"
 #include "sound/AudioOutput.h"
 #include "sound/ChannelSounds.h"
 #include "sound/MixEngine.h"
@@ -24,6 +26,9 @@ public:
     GameAudio& operator=(const GameAudio&) = delete;
 
     void play(std::string_view fileName, int channel) override;
+
+    // The player's volume keys on form, and the volume remembered in settings (which must outlive this).
+    void bindKeys(ui::Form& form, ui::Settings& settings);
 
 private:
     std::unique_ptr<sound::AudioOutput> output_;

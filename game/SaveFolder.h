@@ -1,13 +1,28 @@
 // The folder for saves outside the program's folder: made on first run with the initial save files.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "ui/core/Services.h"
 
 namespace game {
 
+// What prepareSaveFolder did with each initial save file (file names such as "my1.dat").
+struct SaveFolderReport {
+    std::vector<std::string> copied;   // copied from the program's dat/ into the save folder
+    std::vector<std::string> missing;  // neither folder has it: the window reports it when it reads the file
+    std::vector<std::string> failed;   // could not be copied: the name, ": " and the system's reason
+};
+
 // When services.dataDir is not the program's folder, gives it what a fresh game folder has: a dat/ folder
 // with the initial save files that the program's folder holds, copying none over a file that exists.
-// Failures are left for the window to report when it reads or writes the saves.
-void prepareSaveFolder(const ui::Services& services);
+// Nothing is shown: what is still missing is reported by the window when it reads or writes the saves.
+SaveFolderReport prepareSaveFolder(const ui::Services& services);
+
+// Puts a copy of from at to unless to exists (even as a dangling link): the copy is made beside to and
+// then hard-linked in place, which never replaces a file, so to is either absent or complete. Returns
+// false when to already existed; throws std::filesystem::filesystem_error when the copy fails.
+bool copyIfMissing(const std::string& from, const std::string& to);
 
 }  // namespace game

@@ -1,6 +1,7 @@
 // gen_icons: writes the icons of the three programs, as SVG and as PNG in the usual theme sizes.
 // Usage: gen_icons OUTPUT_FOLDER GAME_ID RUNNER_ID MAKER_ID
-// Writes OUTPUT_FOLDER/scalable/<id>.svg and OUTPUT_FOLDER/<n>x<n>/<id>.png for every size below.
+// Writes OUTPUT_FOLDER/scalable/apps/<id>.svg and OUTPUT_FOLDER/<n>x<n>/apps/<id>.png for every size below,
+// the layout of an icon theme.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -40,10 +41,10 @@ int main(int argc, char** argv) {
         const fs::path out = argv[1];
         for (const icons::IconDesign& design :
              {icons::gameIcon(argv[2]), icons::runnerIcon(argv[3]), icons::makerIcon(argv[4])}) {
-            writeFile(out / "scalable" / (design.id + ".svg"), icons::encodeSvg(design));
+            writeFile(out / "scalable" / "apps" / (design.id + ".svg"), icons::encodeSvg(design));
             for (int size : kPngSizes) {
                 const std::string folder = std::to_string(size) + "x" + std::to_string(size);
-                writeFile(out / folder / (design.id + ".png"),
+                writeFile(out / folder / "apps" / (design.id + ".png"),
                           icons::encodePng(icons::rasterize(design, size)));
             }
         }

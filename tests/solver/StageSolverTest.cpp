@@ -40,7 +40,8 @@ class StageSolverCases : public testing::TestWithParam<Case> {};
 TEST_P(StageSolverCases, ClearsWhatCanBeCleared) {
     const Case& c = GetParam();
     // A stage that cannot be cleared gets a small budget and little time.
-    const StagePlay p = c.cleared ? solve(stage(c.rows), solver::kCourseStartTime, {}) : solve(stage(c.rows), 12);
+    const StagePlay p =
+        c.cleared ? solve(stage(c.rows), solver::kCourseStartTime, {}) : solve(stage(c.rows), 12);
     EXPECT_EQ(p.cleared(), c.cleared);
     if (c.cleared) {
         EXPECT_EQ(p.livesLost, c.livesLost);
@@ -54,9 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
     HandMade, StageSolverCases,
     testing::Values(
         Case{"OneWhiteBlockAboveTheServe", solvertest::kOneBlock, true, 0},
-        Case{"BlocksAllOverTheField", {"o.o.o.o.o.", ".b.b.b.b.b", "k.k.k.k.k.", "..........", "r...1...2."}, true, 0},
+        Case{"BlocksAllOverTheField",
+             {"o.o.o.o.o.", ".b.b.b.b.b", "k.k.k.k.k.", "..........", "r...1...2."},
+             true,
+             0},
         // The straight shot at the block dies on the deadly cell: the ball must come at it slantwise.
-        Case{"DeadlyCellUnderTheBlock", {"..........", "....o.....", "", "", "", "", "", "....x....."}, true, 0},
+        Case{"DeadlyCellUnderTheBlock",
+             {"..........", "....o.....", "", "", "", "", "", "....x....."},
+             true,
+             0},
         Case{"DeadlyRowWithGaps", {"..........", "oooooooooo", "", "", "x.xx.xx.xx"}, true, 0},
         Case{"WallsOpenedByABomb", {".#####....", ".#oo.#....", ".##*##...."}, true, 0},
         // Poison blocks must be broken: each takes a life.
@@ -70,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A right click after the ball has been turned by a wall sends it into the next wall cell: a block
 // walled in two deep is reached that way, and without right clicks not at all.
 TEST(StageSolverTest, RightClicksTakeTheBallIntoWalls) {
-    const solver::StageData walled = stage({"..#####...", "..#####...", "..##o##...", "..#####...", "..#####..."});
+    const solver::StageData walled =
+        stage({"..#####...", "..#####...", "..##o##...", "..#####...", "..#####..."});
     const StagePlay with = solve(walled, solver::kCourseStartTime, {});
     EXPECT_TRUE(with.cleared());
     EXPECT_GE(with.turns, 2);
@@ -94,7 +102,8 @@ TEST(StageSolverTest, OneBlockIsClearedByTheFirstShot) {
 }
 
 TEST(StageSolverTest, TheMovesFoundPlayTheSameStageAgain) {
-    const solver::StageData data = stage({"o1o2oo3o.o", ".#..s..#..", "b*bb=bbmbb", "..........", "..>..+...<"});
+    const solver::StageData data =
+        stage({"o1o2oo3o.o", ".#..s..#..", "b*bb=bbmbb", "..........", "..>..+...<"});
     StageSim sim;
     sim.startCourse(1);
     sim.beginStage(data, 0);
@@ -123,6 +132,26 @@ TEST(StageSolverTest, RightClicksCostFiveUnitsEach) {
     const std::int32_t seconds = static_cast<std::int32_t>(p.ticks * 56 / 1000);
     EXPECT_GE(p.timeUsed, seconds + 5 * p.turns - 1);
     EXPECT_LE(p.timeUsed, seconds + 5 * p.turns + 1);
+}
+
+// A search cut short by its budget or a stop request says so; a clear found in time does not.
+TEST(StageSolverTest, ACutSearchIsMarked) {
+    const solver::StageData hard = stage({"2222222222", "3333333333", "4444444444", "5555555555"});
+    solver::SearchLimits tiny = quick();
+    tiny.simTickBudget = 2'000;
+    const StagePlay spent = solve(hard, solver::kCourseStartTime, tiny);
+    EXPECT_FALSE(spent.cleared());
+    EXPECT_TRUE(spent.searchCut);
+
+    std::stop_source stop;
+    stop.request_stop();
+    solver::SearchLimits stopped = quick();
+    stopped.stop = stop.get_token();
+    const StagePlay asked = solve(hard, solver::kCourseStartTime, stopped);
+    EXPECT_TRUE(asked.searchCut);
+    EXPECT_LE(asked.simTicks, quick().stepTickBudget) << "a stop ends the search within one step";
+
+    EXPECT_FALSE(solve(stage(solvertest::kOneBlock)).searchCut);
 }
 
 TEST(StageSolverTest, SameStageSamePlay) {

@@ -18,10 +18,10 @@ using engine::kFieldCols;
 using engine::kFieldRows;
 
 // Prices in ball ticks.
-constexpr double kTicksPerBall = 2000;   // a life lost with the ball
-constexpr double kTicksPerPoison = 200;  // a life taken by a poison block, which the field may demand
-constexpr double kTicksPerTurn = 100;    // 5 time units are about 90 ticks of 56 ms
-constexpr int kReach = 2;              // bar centres tried on each side of where the ball comes down
+constexpr double kTicksPerBall = 2000;    // a life lost with the ball
+constexpr double kTicksPerPoison = 200;   // a life taken by a poison block, which the field may demand
+constexpr double kTicksPerTurn = 100;     // 5 time units are about 90 ticks of 56 ms
+constexpr int kReach = 2;                 // bar centres tried on each side of where the ball comes down
 constexpr int kContactRow = kBarRow - 2;  // a ball falling onto this row meets the bar at the next tick
 constexpr int kLastChanceRow = kBarRow;   // the bar moved onto a ball here lifts it
 
@@ -48,15 +48,17 @@ std::uint64_t fieldKey(const engine::GameState& s) {
 // The ball, the bar's size and the effects (lives and time aside: the path cost covers them).
 std::uint64_t ballKey(const engine::GameState& s, Phase phase) {
     std::uint64_t h = kHashStart;
-    for (std::int64_t v : {std::int64_t(s.my.ballX), std::int64_t(s.my.ballY), std::int64_t(s.ballDX),
-                           std::int64_t(s.ballDY), std::int64_t(s.my.barHalfWidth), std::int64_t(s.effectTicks > 0),
-                           std::int64_t(phase)})
+    for (std::int64_t v :
+         {std::int64_t(s.my.ballX), std::int64_t(s.my.ballY), std::int64_t(s.ballDX), std::int64_t(s.ballDY),
+          std::int64_t(s.my.barHalfWidth), std::int64_t(s.effectTicks > 0), std::int64_t(phase)})
         h = mix(h, v);
     return h;
 }
 
 // Distinguishes states that can play out differently.
-std::uint64_t stateKey(const engine::GameState& s, Phase phase) { return mix(fieldKey(s), ballKey(s, phase)); }
+std::uint64_t stateKey(const engine::GameState& s, Phase phase) {
+    return mix(fieldKey(s), ballKey(s, phase));
+}
 
 bool fallingOntoBar(const engine::GameState& s) {
     return s.ballDY == 1 && (s.my.ballY == kContactRow || s.my.ballY == kContactRow + 1);
@@ -89,15 +91,15 @@ struct StageSolver::Node {
     std::shared_ptr<const MoveChain> moves;
     Phase phase = Phase::Waiting;
     std::int32_t work = 0;
-    double cost = 0;       // ticks, lives and turns spent
-    double score = 0;      // cost plus the price of the hits still needed
-    double queued = 0;     // where it waits its turn: the cost, more for a second look
-    std::uint64_t key = 0;     // the whole state
-    std::uint64_t field = 0;   // the field alone
-    std::uint64_t ballKey = 0; // the state but the field
+    double cost = 0;            // ticks, lives and turns spent
+    double score = 0;           // cost plus the price of the hits still needed
+    double queued = 0;          // where it waits its turn: the cost, more for a second look
+    std::uint64_t key = 0;      // the whole state
+    std::uint64_t field = 0;    // the field alone
+    std::uint64_t ballKey = 0;  // the state but the field
     std::uint64_t order = 0;
     std::shared_ptr<const StageSim::Snapshot> flightStart;  // just after the last move; null at the start
-    bool afterTurn = false;  // the last move was a right click
+    bool afterTurn = false;                                 // the last move was a right click
     bool turnsOnly = false;  // a second look: only right clicks during the flight that led here
     bool changed = false;    // the field differs from where the search for the next hit began
 };
@@ -121,7 +123,8 @@ double StageSolver::pathCost() const {
 }
 
 StageSolver::NodePtr StageSolver::makeNode(std::shared_ptr<const MoveChain> moves,
-                                           std::shared_ptr<const StageSim::Snapshot> flightStart, bool afterTurn) {
+                                           std::shared_ptr<const StageSim::Snapshot> flightStart,
+                                           bool afterTurn) {
     auto n = std::make_shared<Node>();
     n->snap = sim_.snapshot();
     n->moves = std::move(moves);
@@ -140,7 +143,9 @@ StageSolver::NodePtr StageSolver::makeNode(std::shared_ptr<const MoveChain> move
 }
 
 void StageSolver::noteProgress(const NodePtr& n) {
-    const auto ahead = [](const NodePtr& a, const NodePtr& b) { return std::pair{a->work, a->cost} < std::pair{b->work, b->cost}; };
+    const auto ahead = [](const NodePtr& a, const NodePtr& b) {
+        return std::pair{a->work, a->cost} < std::pair{b->work, b->cost};
+    };
     NodePtr& best = n->phase == Phase::GameOver ? bestDead_ : bestAlive_;
     if (!best || ahead(n, best)) best = n;
 }
@@ -256,6 +261,7 @@ StagePlay StageSolver::finish(const Node& node) {
     p.turns = sim_.turns();
     p.blocksLeft = countedBlocks(sim_.state().blockGrid);
     p.simTicks = simTicks_;
+    p.searchCut = outOfBudget();
     p.moves = MoveChain::unroll(node.moves);
     p.field = fieldText(sim_.state().blockGrid);
     return p;
@@ -270,8 +276,8 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
     const std::int64_t budgetEnd = std::min(simTicks_ + limits_.stepTickBudget, limits_.simTickBudget);
     // A flight once more, for right clicks during it, after the cheaper ways have had their turn.
     std::unordered_map<std::uint64_t, double> flights;  // by the state the flight starts from
-    auto pushFlight = [&](std::shared_ptr<const MoveChain> moves, std::shared_ptr<const StageSim::Snapshot> start,
-                          double cost, bool afterTurn) {
+    auto pushFlight = [&](std::shared_ptr<const MoveChain> moves,
+                          std::shared_ptr<const StageSim::Snapshot> start, double cost, bool afterTurn) {
         sim_.restore(*start);
         const std::uint64_t k = mix(ballKey(sim_.state(), sim_.phase()), afterTurn);
         auto [it, fresh] = flights.try_emplace(k, cost);
@@ -305,7 +311,7 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
         std::push_heap(heap.begin(), heap.end(), Dearer{});
     };
     while (!heap.empty() && found.size() < static_cast<std::size_t>(limits_.outcomesPerPath) &&
-           simTicks_ < budgetEnd) {
+           simTicks_ < budgetEnd && !limits_.stop.stop_requested()) {
         std::pop_heap(heap.begin(), heap.end(), Dearer{});
         NodePtr node = std::move(heap.back());
         heap.pop_back();
@@ -313,7 +319,8 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
             found.push_back(std::move(node));
             continue;
         }
-        if (!node->turnsOnly && cheapest.at(node->ballKey) < node->cost) continue;  // a cheaper way came since
+        if (!node->turnsOnly && cheapest.at(node->ballKey) < node->cost)
+            continue;  // a cheaper way came since
         if (node->turnsOnly) {
             for (NodePtr& p : turnPaths(*node)) {
                 if (limits_.turns && !p->changed) pushFlight(p->moves, p->flightStart, p->cost, true);
@@ -328,7 +335,8 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
             runSegment();
             NodePtr child = makeNode(o.moves, start, false);
             push(child);
-            if (limits_.turns && !child->changed) pushFlight(std::move(o.moves), std::move(start), startCost, false);
+            if (limits_.turns && !child->changed)
+                pushFlight(std::move(o.moves), std::move(start), startCost, false);
         }
     }
     return found;
@@ -343,7 +351,7 @@ StagePlay StageSolver::solve() {
 
     std::vector<NodePtr> beam{root};
     NodePtr clear;  // the cheapest clear yet; paths dearer than it are dropped
-    while (!beam.empty() && simTicks_ < limits_.simTickBudget) {
+    while (!beam.empty() && !outOfBudget()) {
         std::unordered_map<std::uint64_t, NodePtr> next;  // one path per distinct state, the cheapest
         for (const NodePtr& n : beam)
             for (NodePtr& c : nextHits(n)) {
@@ -359,16 +367,17 @@ StagePlay StageSolver::solve() {
         for (auto& [key, n] : next)
             if (!clear || n->cost < clear->cost) beam.push_back(std::move(n));
         std::sort(beam.begin(), beam.end(), [](const NodePtr& a, const NodePtr& b) {
-            return a->score != b->score ? a->score < b->score : a->key < b->key;  // key: a fixed order for ties
+            return a->score != b->score ? a->score < b->score
+                                        : a->key < b->key;  // key: a fixed order for ties
         });
         if (beam.size() > static_cast<std::size_t>(limits_.beamWidth)) beam.resize(limits_.beamWidth);
     }
     if (clear) return finish(*clear);
     // Not cleared. When every way ended the stage, show the one that got furthest; when the search ran
     // out of budget, the furthest path still alive.
-    const bool outOfBudget = simTicks_ >= limits_.simTickBudget;
+    const bool cut = outOfBudget();
     NodePtr end = bestAlive_;
-    if (bestDead_ && (!end || (!outOfBudget && bestDead_->work <= end->work))) end = bestDead_;
+    if (bestDead_ && (!end || (!cut && bestDead_->work <= end->work))) end = bestDead_;
     return finish(*end);
 }
 

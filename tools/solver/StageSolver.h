@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct SearchLimits {
     int turnScanTicks = 48;                  // ticks of a flight at which a right click is tried
     double ticksPerHit = 12;                 // what a hit still needed is reckoned to cost
     bool turns = true;                       // whether right clicks may be tried
+    std::stop_token stop;                    // a request here ends the search as a spent budget does
 };
 
 // How the search left the stage.
@@ -31,8 +33,9 @@ struct StagePlay {
     std::int32_t timeUsed = 0;   // time units the player saw go (start of stage minus end)
     std::int32_t livesLost = 0;
     std::int32_t turns = 0;
-    std::int32_t blocksLeft = 0; // counted cells left in the field
-    std::int64_t simTicks = 0;   // effort: ball ticks simulated by the search
+    std::int32_t blocksLeft = 0;  // counted cells left in the field
+    std::int64_t simTicks = 0;    // effort: ball ticks simulated by the search
+    bool searchCut = false;       // the budget ran out (or a stop came) before every way was tried
     std::vector<Move> moves;
     std::vector<std::string> field;  // the play field at the end, as FieldText spells it
     bool cleared() const { return end == Phase::Cleared; }
@@ -44,14 +47,14 @@ std::int32_t countedBlocks(const engine::BlockGrid& grid);
 std::int32_t workLeft(const engine::BlockGrid& grid);
 
 class StageSolver {
-public:
+  public:
     explicit StageSolver(StageSim& sim, SearchLimits limits = {}) : sim_(sim), limits_(limits) {}
 
     // From a stage just begun (ball waiting over the bar): searches, then leaves the sim in the end
     // state of the chosen path.
     StagePlay solve();
 
-private:
+  private:
     struct Node;
     using NodePtr = std::shared_ptr<Node>;
     // The state right after the player acted at a decision, before the ball runs on.
@@ -71,12 +74,14 @@ private:
     // The paths with a right click at each tick of the flight that led to the node.
     std::vector<NodePtr> turnPaths(const Node& node);
     // A node of the sim's state, reached by moves; its flight began at flightStart.
-    NodePtr makeNode(std::shared_ptr<const MoveChain> moves, std::shared_ptr<const StageSim::Snapshot> flightStart,
-                     bool afterTurn);
+    NodePtr makeNode(std::shared_ptr<const MoveChain> moves,
+                     std::shared_ptr<const StageSim::Snapshot> flightStart, bool afterTurn);
     void noteProgress(const NodePtr& n);
     // Ticks of the sim's path, with what its lost lives and right clicks are worth.
     double pathCost() const;
     StagePlay finish(const Node& node);
+    // The budget is spent or the caller asked the search to stop.
+    bool outOfBudget() const { return simTicks_ >= limits_.simTickBudget || limits_.stop.stop_requested(); }
 
     StageSim& sim_;
     SearchLimits limits_;

@@ -17,7 +17,7 @@ fail() {
 rm -rf "$scratch"
 mkdir -p "$scratch"
 prefix="$scratch/usr"
-"$cmake" --install "$build" --prefix "$prefix" >"$scratch/install.log" || fail "cmake --install (see $scratch/install.log)"
+"$cmake" --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 || fail "cmake --install (see $scratch/install.log)"
 game="$prefix/lib/zorban"
 
 # The game folder: the programs with dat/ and cg/, and nothing the build tree gathered besides.
@@ -97,7 +97,7 @@ diff <(find "$prefix" ! -type d | sort) <(sort "$manifest") >"$scratch/manifest.
     fail "install_manifest.txt differs from what was installed: $(cat "$scratch/manifest.diff")"
 
 # Packagers stage the files through DESTDIR: the links are made there, pointing the same way.
-DESTDIR="$scratch/stage" "$cmake" --install "$build" --prefix /usr >"$scratch/stage.log" ||
+DESTDIR="$scratch/stage" "$cmake" --install "$build" --prefix /usr >"$scratch/stage.log" 2>&1 ||
     fail "cmake --install with DESTDIR (see $scratch/stage.log)"
 [ "$(readlink "$scratch/stage/usr/bin/zorban")" = ../lib/zorban/zorban ] || fail "no staged link"
 [ -x "$scratch/stage/usr/lib/zorban/zorban" ] || fail "no staged program"

@@ -34,7 +34,7 @@ trap finish EXIT
 chmod 755 "$shared"
 
 prefix="$shared/usr"
-"$cmake" --install "$build" --prefix "$prefix" >"$E2E_DIR/install.log" || e2e_fail "cmake --install (see $E2E_DIR/install.log)"
+"$cmake" --install "$build" --prefix "$prefix" >"$E2E_DIR/install.log" 2>&1 || e2e_fail "cmake --install (see $E2E_DIR/install.log)"
 game="$prefix/lib/zorban"
 [ -x "$game/zorban" ] && [ -L "$prefix/bin/zorban" ] || e2e_fail "no installed zorban in $prefix"
 chmod -R a-w "$prefix"

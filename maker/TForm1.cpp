@@ -27,6 +27,7 @@ void TForm1::wire() {
     BitBtn3.onClick = [this] { BitBtn3Click(); };
     BitBtn4.onClick = [this] { BitBtn4Click(); };
     BitBtn2.onClick = [this] { BitBtn2Click(); };
+    wireComforts();
 }
 
 void TForm1::FormCreate() {
@@ -44,9 +45,15 @@ void TForm1::main_boxMouseMove(const ui::MouseEvent& e) {
     cursorRow = e.y / engine::kCellHeight + 1;
 }
 
-void TForm1::main_boxMouseDown(const ui::MouseEvent&) { painting = true; }
+void TForm1::main_boxMouseDown(const ui::MouseEvent&) {
+    if (!painting) reopenStroke();
+    painting = true;
+}
 
-void TForm1::main_boxMouseUp(const ui::MouseEvent&) { painting = false; }
+void TForm1::main_boxMouseUp(const ui::MouseEvent&) {
+    painting = false;
+    closeStroke();
+}
 
 void TForm1::Timer1Timer() {
     if (!painting) return;
@@ -59,26 +66,41 @@ void TForm1::Timer1Timer() {
     engine::drawEditorGrid(main_box, blockGrid);
 }
 
-void TForm1::Timer2Timer() { stage_n_l.setCaption(stageFileName); }
+void TForm1::Timer2Timer() {
+    stage_n_l.setCaption(stageFileName);
+}
 
-void TForm1::name_lChange() { stageTitle = name_l.text(); }
+void TForm1::name_lChange() {
+    stageTitle = name_l.text();
+}
 
-void TForm1::name_lEnter() { stageTitle = name_l.text(); }
+void TForm1::name_lEnter() {
+    stageTitle = name_l.text();
+}
 
-void TForm1::name_l2Change() { stageAuthor = name_l2.text(); }
+void TForm1::name_l2Change() {
+    stageAuthor = name_l2.text();
+}
 
-void TForm1::name_l2Enter() { stageAuthor = name_l2.text(); }
+void TForm1::name_l2Enter() {
+    stageAuthor = name_l2.text();
+}
 
-// Load: a failure leaves the cells read so far, and title, author, fields and image as they were.
+// Load: a failure leaves the cells read so far, and title, author, fields and image as they were; an
+// undo gives back the design from before. Unsaved changes are asked about once a file is chosen.
 void TForm1::BitBtn3Click() {
     const auto chosen = services_.dialogs.openFile(load_box);
     if (!chosen) return;
+    if (!chosen->empty() && unsaved() && !services_.dialogs.confirm(kDiscardQuestion)) return;
     stageFileName = *chosen;
     if (stageFileName.empty()) return;
-    engine::loadStageFile(stageFileName, blockGrid, stageTitle, stageAuthor);
-    name_l.setText(stageTitle);
-    name_l2.setText(stageAuthor);
-    engine::drawEditorGrid(main_box, blockGrid);
+    step(true, [this] {
+        engine::loadStageFile(stageFileName, blockGrid, stageTitle, stageAuthor);
+        name_l.setText(stageTitle);
+        name_l2.setText(stageAuthor);
+        engine::drawEditorGrid(main_box, blockGrid);
+    });
+    savedDesign = design();
 }
 
 // Save: the file is replaced only once it is written whole, so a failed save keeps the old one.
@@ -89,13 +111,16 @@ void TForm1::BitBtn4Click() {
     stageFileName = *chosen;
     if (stageFileName.empty()) return;
     engine::saveStageFile(stageFileName, blockGrid, stageTitle, stageAuthor);
+    savedDesign = design();
 }
 
 // Clear the design: title, author and file name stay, so the next save proposes the same file.
 void TForm1::BitBtn2Click() {
     if (!services_.dialogs.confirm(kClearQuestion)) return;
-    engine::clearField(main_box);
-    blockGrid.clear();
+    step(false, [this] {
+        engine::clearField(main_box);
+        blockGrid.clear();
+    });
 }
 
 }  // namespace maker

@@ -2,28 +2,35 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/BlockGrid.h"
+#include "maker/Design.h"
+#include "maker/EditHistory.h"
+#include "maker/StageCheck.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Form.h"
 #include "ui/core/Image.h"
+#include "ui/core/Key.h"
 #include "ui/core/Services.h"
 #include "ui/core/Timer.h"
 #include "ui/core/Widgets.h"
 
 namespace maker {
 
-inline constexpr int kClientWidth = 551;      // pixels
-inline constexpr int kClientHeight = 571;     // pixels
-inline constexpr int kPaintIntervalMs = 10;   // Timer1: one paint sample while a button is held
-inline constexpr int kNameIntervalMs = 10;    // Timer2: file-name display
-inline constexpr int kTitleMaxBytes = 30;     // code page 932 bytes typed into the title field
-inline constexpr int kAuthorMaxBytes = 40;    // code page 932 bytes typed into the author field
+inline constexpr int kClientWidth = 551;     // pixels
+inline constexpr int kClientHeight = 571;    // pixels
+inline constexpr int kPaintIntervalMs = 10;  // Timer1: one paint sample while a button is held
+inline constexpr int kNameIntervalMs = 10;   // Timer2: file-name display
+inline constexpr int kTitleMaxBytes = 30;    // code page 932 bytes typed into the title field
+inline constexpr int kAuthorMaxBytes = 40;   // code page 932 bytes typed into the author field
 inline constexpr const char* kClearQuestion = "よろしいですかすか？";
+inline constexpr const char* kDiscardQuestion = "変更が保存されていません。破棄しますか？";
+inline constexpr int kCheckPollMs = 50;  // checkTimer: looks for the result of a running check
 
 class TForm1 {
-public:
+  public:
     explicit TForm1(ui::Services& services);
 
     ui::Form form{"Form1", kClientWidth, kClientHeight};
@@ -43,21 +50,35 @@ public:
     ui::Edit Edit2{"Edit2", {4, 552, 137, 19}};
     ui::Label Label2{"Label2", {144, 556, 105, 21}};
     ui::Edit Edit1{"Edit1", {248, 552, 301, 19}};
+    // The strip of small buttons below "デザイン初期化": undo and redo, mirror, shift, check.
+    ui::Button undo_b{"undo_b", {400, 487, 15, 23}};
+    ui::Button redo_b{"redo_b", {415, 487, 15, 23}};
+    ui::Button flipCols_b{"flipCols_b", {430, 487, 15, 23}};
+    ui::Button flipRows_b{"flipRows_b", {445, 487, 15, 23}};
+    ui::Button shiftLeft_b{"shiftLeft_b", {460, 487, 15, 23}};
+    ui::Button shiftRight_b{"shiftRight_b", {475, 487, 15, 23}};
+    ui::Button shiftUp_b{"shiftUp_b", {490, 487, 15, 23}};
+    ui::Button shiftDown_b{"shiftDown_b", {505, 487, 15, 23}};
+    ui::Button check_b{"check_b", {521, 487, 28, 23}};
 
     ui::Timer Timer1{"Timer1", kPaintIntervalMs, true};
     ui::Timer Timer2{"Timer2", kNameIntervalMs, true};
+    ui::Timer checkTimer{"checkTimer", kCheckPollMs, false};  // runs while a check runs
 
     ui::FileDialogRequest load_box;  // open dialog: filter and starting folder
     ui::FileDialogRequest save_box;  // save dialog: filter, starting folder and preset name
 
     // The stage being edited; the window owns it for the whole run.
     engine::BlockGrid blockGrid;
-    std::string stageFileName;  // full path last chosen in the load or save dialog
-    std::string stageTitle;     // mirrors name_l
-    std::string stageAuthor;    // mirrors name_l2
+    std::string stageFileName;   // full path last chosen in the load or save dialog
+    std::string stageTitle;      // mirrors name_l
+    std::string stageAuthor;     // mirrors name_l2
     std::int32_t cursorCol = 0;  // grid column under the pointer at its last move
     std::int32_t cursorRow = 0;  // grid row under the pointer at its last move
     bool painting = false;       // a button pressed over main_box is held
+
+    EditHistory history;  // undo and redo of strokes, loads, clears, mirrors and shifts
+    Design savedDesign;   // as last loaded or saved (blank at start): what "unsaved" is measured against
 
     void FormCreate();
     void main_boxMouseMove(const ui::MouseEvent& e);
@@ -73,11 +94,40 @@ public:
     void BitBtn4Click();
     void BitBtn2Click();
 
-private:
+    // Comforts beyond the buttons above; each whole-field edit is one undo step.
+    void undo_bClick();
+    void redo_bClick();
+    void flipCols_bClick();
+    void flipRows_bClick();
+    void shiftField_bClick(int cols, int rows);
+    void check_bClick();
+    void checkTimerTimer();
+    bool FormKeyDown(const ui::KeyEvent& e);  // true when the key was a shortcut
+    bool FormCloseQuery();                    // false keeps the window open
+    // The design differs from savedDesign and is not blank.
+    bool unsaved() const;
+    Design design() const;
+
+  private:
     void layout();
     void wire();
+    void wireComforts();
+    // Runs change as one undo step: withTexts when it may change title and author (a load). A step that
+    // fails midway is still recorded, so what it changed can be undone.
+    void step(bool withTexts, const std::function<void()>& change);
+    void noteStep(const Design& before, bool withTexts);
+    // A paint stroke is one step from the press to the release; an edit made while a button is held
+    // ends the stroke so far and starts the next one after it.
+    void closeStroke();
+    void reopenStroke();
+    // Puts d into the grid, the texts and their fields, and redraws.
+    void show(const Design& d);
+    void updateHistoryButtons();
 
     ui::Services& services_;
+    Design strokeStart_;       // the design when the open stroke began
+    bool strokeOpen_ = false;  // a stroke began and has not been recorded
+    StageCheck check_;         // last: a running check is stopped before the window goes
 };
 
 }  // namespace maker

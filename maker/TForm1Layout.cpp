@@ -13,6 +13,7 @@ constexpr ui::Colour kNoteBack{128, 0, 255};
 constexpr ui::Colour kFileNameBack{255, 0, 128};
 constexpr ui::Colour kMailNoteBack{0, 128, 255};
 constexpr int kListItemHeight = 12;  // pixels
+constexpr int kStripFontPx = 11;     // the small buttons below the three big ones
 
 constexpr const char* kLoadFilter =
     "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|オフィシャルデータ2|map*.dat|all files|*.*";
@@ -22,6 +23,12 @@ constexpr const char* kSaveFilter =
 // Where players send their stages; the addresses are placeholders of this build.
 constexpr const char* kMakerMail = "zorban@example.org";
 constexpr const char* kMakerHomePage = "https://zorban.example.org/";
+
+// A button's tooltip names what it does and its key.
+void hint(ui::Button& b, const std::string& text) {
+    b.setHint(text);
+    b.setTooltip(text);
+}
 
 // Labels without a background of their own show the window's colour through.
 void style(ui::Label& l, const ui::Font& f, const std::string& caption, bool transparent, ui::Colour back,
@@ -56,13 +63,16 @@ void TForm1::layout() {
     for (ui::Button* b : {&BitBtn3, &BitBtn4, &BitBtn2}) b->setFont(font(19, Black));
 
     style(L1, font(13, White),
-          "セーブする時はファイルネームの最後に　「．ｕｓｒ」という拡張子を、半角でつけて、例えば「ｓａｍｐｌｅ．ｕｓｒ」"
+          "セーブする時はファイルネームの最後に　「．ｕｓｒ」という拡張子を、半角でつけて、例えば「ｓａｍｐｌ"
+          "ｅ．ｕｓｒ」"
           "みたい感じにしてね☆",
           false, kNoteBack, true);
     style(stage_n_l, font(13, White), "", false, kFileNameBack, true);
     style(Label1, font(13, White),
-          "あなたの作ったデータをメールにてお送り下さい。送られてきたデータの中からいくつかを、次回作のステージに収録する予定"
-          "ですので、面白いステージをつくってね。現在の予定では送られてきた全データを収録するつもりですので、ふるってお送り下"
+          "あなたの作ったデータをメールにてお送り下さい。送られてきたデータの中からいくつかを、次回作のステー"
+          "ジに収録する予定"
+          "ですので、面白いステージをつくってね。現在の予定では送られてきた全データを収録するつもりですので、"
+          "ふるってお送り下"
           "さい。御待ちしております★",
           false, kMailNoteBack, true);
     style(Label2, font(13, Black), "←メール★ＨＰ→", true, kFormBack, false);
@@ -73,15 +83,40 @@ void TForm1::layout() {
     Edit2.setText(kMakerMail);
     Edit1.setText(kMakerHomePage);
 
+    hint(BitBtn3, "読込 (Ctrl+O)");
+    hint(BitBtn4, "保存 (Ctrl+S)");
+    hint(BitBtn2, "デザイン初期化 (Ctrl+N)");
+    struct StripButton {
+        ui::Button* button;
+        const char* caption;
+        const char* hint;
+    };
+    for (const StripButton& s :
+         {StripButton{&undo_b, "↶", "元に戻す (Ctrl+Z)"}, StripButton{&redo_b, "↷", "やり直し (Ctrl+Y)"},
+          StripButton{&flipCols_b, "⇆", "左右反転 (Ctrl+R)"},
+          StripButton{&flipRows_b, "⇅", "上下反転 (Ctrl+U)"},
+          StripButton{&shiftLeft_b, "←", "左へずらす (Ctrl+J)"},
+          StripButton{&shiftRight_b, "→", "右へずらす (Ctrl+L)"},
+          StripButton{&shiftUp_b, "↑", "上へずらす (Ctrl+I)"},
+          StripButton{&shiftDown_b, "↓", "下へずらす (Ctrl+K)"},
+          StripButton{&check_b, "判定", "クリアできるか調べる (Ctrl+T)"}}) {
+        s.button->setCaption(s.caption);
+        s.button->setFont(font(kStripFontPx, Black));
+        hint(*s.button, s.hint);
+    }
+
     load_box.filter = kLoadFilter;
     save_box.filter = kSaveFilter;
 
     // Creation order is stacking order: later controls lie on top (Edit2 overlaps Label1's last row).
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&main_box, &List_box, &Label4, &name_l, &Label3, &name_l2,
-                                                              &BitBtn3, &BitBtn4, &BitBtn2, &L1, &stage_n_l, &Label1,
-                                                              &Edit2, &Label2, &Edit1})
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&main_box, &List_box, &Label4, &name_l, &Label3,
+                                                              &name_l2, &BitBtn3, &BitBtn4, &BitBtn2, &L1,
+                                                              &stage_n_l, &Label1, &Edit2, &Label2, &Edit1})
         form.add(*c);
-    for (ui::Timer* t : {&Timer1, &Timer2}) form.addTimer(*t);
+    for (ui::Button* b : {&undo_b, &redo_b, &flipCols_b, &flipRows_b, &shiftLeft_b, &shiftRight_b, &shiftUp_b,
+                          &shiftDown_b, &check_b})
+        form.add(*b);
+    for (ui::Timer* t : {&Timer1, &Timer2, &checkTimer}) form.addTimer(*t);
 }
 
 }  // namespace maker

@@ -175,6 +175,7 @@ TEST_P(MakerBrokenLoadTest, KeepsTheCellsReadSoFarAndReportsTheError) {
         for (int i = 0; i < b.goodLines; ++i) bytes += "3\r\n";
         writeBytes(p, bytes + "12a\r\n4\r\n");
     }
+    platform.dialogs.confirmAnswers.push_back(true);  // discard the unsaved design
     load(p);
     ASSERT_EQ(platform.dialogs.errors.size(), 1u);
     EXPECT_EQ(platform.dialogs.errors[0], b.error);

@@ -1,0 +1,187 @@
+// The editor's comforts: undo and redo, the question before unsaved changes are discarded, mirroring
+// and shifting the field, keyboard shortcuts, and the check that plays the field with the solver.
+#include <utility>
+
+#include "engine/FieldPainter.h"
+#include "maker/CheckReport.h"
+#include "maker/FieldTransform.h"
+#include "maker/TForm1.h"
+
+namespace maker {
+
+void TForm1::wireComforts() {
+    undo_b.onClick = [this] { undo_bClick(); };
+    redo_b.onClick = [this] { redo_bClick(); };
+    flipCols_b.onClick = [this] { flipCols_bClick(); };
+    flipRows_b.onClick = [this] { flipRows_bClick(); };
+    shiftLeft_b.onClick = [this] { shiftField_bClick(-1, 0); };
+    shiftRight_b.onClick = [this] { shiftField_bClick(1, 0); };
+    shiftUp_b.onClick = [this] { shiftField_bClick(0, -1); };
+    shiftDown_b.onClick = [this] { shiftField_bClick(0, 1); };
+    check_b.onClick = [this] { check_bClick(); };
+    checkTimer.onTimer = [this] { checkTimerTimer(); };
+    form.addKeyHandler([this](const ui::KeyEvent& e) { return FormKeyDown(e); });
+    form.onCloseQuery = [this] { return FormCloseQuery(); };
+    updateHistoryButtons();
+}
+
+Design TForm1::design() const {
+    return {blockGrid, stageTitle, stageAuthor};
+}
+
+bool TForm1::unsaved() const {
+    const Design d = design();
+    return d != savedDesign && !d.blank();
+}
+
+void TForm1::show(const Design& d) {
+    blockGrid = d.grid;
+    stageTitle = d.title;
+    stageAuthor = d.author;
+    name_l.setText(stageTitle);
+    name_l2.setText(stageAuthor);
+    engine::drawEditorGrid(main_box, blockGrid);
+}
+
+void TForm1::step(bool withTexts, const std::function<void()>& change) {
+    closeStroke();
+    const Design before = design();
+    try {
+        change();
+    } catch (...) {
+        noteStep(before, withTexts);
+        throw;
+    }
+    noteStep(before, withTexts);
+}
+
+void TForm1::noteStep(const Design& before, bool withTexts) {
+    if (design() != before) history.record(before, withTexts);
+    updateHistoryButtons();
+    if (painting) reopenStroke();
+}
+
+void TForm1::reopenStroke() {
+    strokeStart_ = design();
+    strokeOpen_ = true;
+}
+
+void TForm1::closeStroke() {
+    if (!strokeOpen_) return;
+    strokeOpen_ = false;
+    // Only the grid: what was typed during the stroke is not part of it.
+    if (blockGrid != strokeStart_.grid) {
+        history.record(strokeStart_, false);
+        updateHistoryButtons();
+    }
+}
+
+void TForm1::updateHistoryButtons() {
+    undo_b.setEnabled(history.undoSteps() > 0);
+    redo_b.setEnabled(history.redoSteps() > 0);
+}
+
+void TForm1::undo_bClick() {
+    closeStroke();
+    Design d = design();
+    if (history.undo(d)) show(d);
+    updateHistoryButtons();
+    if (painting) reopenStroke();
+}
+
+void TForm1::redo_bClick() {
+    closeStroke();
+    Design d = design();
+    if (history.redo(d)) show(d);
+    updateHistoryButtons();
+    if (painting) reopenStroke();
+}
+
+void TForm1::flipCols_bClick() {
+    step(false, [this] {
+        mirrorColumns(blockGrid);
+        engine::drawEditorGrid(main_box, blockGrid);
+    });
+}
+
+void TForm1::flipRows_bClick() {
+    step(false, [this] {
+        mirrorRows(blockGrid);
+        engine::drawEditorGrid(main_box, blockGrid);
+    });
+}
+
+void TForm1::shiftField_bClick(int cols, int rows) {
+    step(false, [this, cols, rows] {
+        shiftField(blockGrid, cols, rows);
+        engine::drawEditorGrid(main_box, blockGrid);
+    });
+}
+
+// The check plays a copy of the field as it is now; the result comes by checkTimer.
+void TForm1::check_bClick() {
+    if (!check_.start({blockGrid, stageTitle, stageAuthor})) return;
+    check_b.setEnabled(false);
+    checkTimer.start();
+}
+
+void TForm1::checkTimerTimer() {
+    auto result = check_.takeResult();
+    if (!result) return;
+    checkTimer.stop();
+    check_b.setEnabled(true);
+    services_.dialogs.message(checkMessage(*result));
+}
+
+bool TForm1::FormCloseQuery() {
+    closeStroke();
+    return !unsaved() || services_.dialogs.confirm(kDiscardQuestion);
+}
+
+// Ctrl with a letter; keys a text field takes (its own undo, for one) never come here. Held keys repeat
+// only the edits; a dialog is opened once per press.
+bool TForm1::FormKeyDown(const ui::KeyEvent& e) {
+    if (!e.ctrl || e.alt) return false;
+    auto once = [&](void (TForm1::*handler)()) {
+        if (!e.autoRepeat) (this->*handler)();
+        return true;
+    };
+    switch (e.key) {
+        case 'Z':
+            e.shift ? redo_bClick() : undo_bClick();
+            return true;
+        case 'Y':
+            redo_bClick();
+            return true;
+        case 'R':
+            flipCols_bClick();
+            return true;
+        case 'U':
+            flipRows_bClick();
+            return true;
+        case 'J':
+            shiftField_bClick(-1, 0);
+            return true;
+        case 'L':
+            shiftField_bClick(1, 0);
+            return true;
+        case 'I':
+            shiftField_bClick(0, -1);
+            return true;
+        case 'K':
+            shiftField_bClick(0, 1);
+            return true;
+        case 'O':
+            return once(&TForm1::BitBtn3Click);
+        case 'S':
+            return once(&TForm1::BitBtn4Click);
+        case 'N':
+            return once(&TForm1::BitBtn2Click);
+        case 'T':
+            return once(&TForm1::check_bClick);
+        default:
+            return false;
+    }
+}
+
+}  // namespace maker

@@ -8,33 +8,22 @@
 namespace icons {
 
 IconShape IconShape::rect(double x, double y, double w, double h, double radius, Paint paint) {
-    IconShape s;
-    s.kind = Kind::Rect;
-    s.x = x;
-    s.y = y;
-    s.w = w;
-    s.h = h;
-    s.radius = std::min({radius, w / 2, h / 2});
-    s.paint = paint;
-    return s;
+    return {.kind = Kind::Rect,
+            .x = x,
+            .y = y,
+            .w = w,
+            .h = h,
+            .radius = std::min({radius, w / 2, h / 2}),
+            .points = {},
+            .paint = paint};
 }
 
 IconShape IconShape::circle(double cx, double cy, double radius, Paint paint) {
-    IconShape s;
-    s.kind = Kind::Circle;
-    s.x = cx;
-    s.y = cy;
-    s.radius = radius;
-    s.paint = paint;
-    return s;
+    return {.kind = Kind::Circle, .x = cx, .y = cy, .radius = radius, .points = {}, .paint = paint};
 }
 
 IconShape IconShape::polygon(std::vector<Point> points, Paint paint) {
-    IconShape s;
-    s.kind = Kind::Polygon;
-    s.points = std::move(points);
-    s.paint = paint;
-    return s;
+    return {.kind = Kind::Polygon, .points = std::move(points), .paint = paint};
 }
 
 bool IconShape::contains(double px, double py) const {

@@ -60,6 +60,7 @@ for i in 0 1 2; do
     grep -qx "Exec=$p" "$entry" || fail "$entry does not start $p"
     grep -qx "Icon=$id" "$entry" || fail "$entry does not name the icon $id"
     grep -qx "Categories=Game;ArcadeGame;" "$entry" || fail "$entry categories"
+    grep -qx "StartupWMClass=$p" "$entry" || fail "$entry does not match the window of $p"
     python3 -c 'import sys, xml.dom.minidom as m; m.parse(sys.argv[1])' "$hicolor/scalable/apps/$id.svg" ||
         fail "$id.svg is not well-formed"
     if command -v desktop-file-validate >/dev/null; then

@@ -68,7 +68,8 @@ TEST_F(MakerTest, SaveThenLoadGivesBackTheSameFileByteForByte) {
     EXPECT_EQ(platform.dialogs.saveRequests[1].fileName, "first.usr");
     EXPECT_EQ(platform.dialogs.saveRequests[0].fileName, "");
     EXPECT_EQ(platform.dialogs.saveRequests[0].filter,
-              "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|オフィシャルデータ2|map*.dat|ALL FILES|*.*");
+              "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|オフィシャルデータ2|map*.dat|ALL "
+              "FILES|*.*");
 }
 
 TEST_F(MakerTest, LoadShowsTitleAndAuthorWholeAndDrawsTheField) {
@@ -76,7 +77,8 @@ TEST_F(MakerTest, LoadShowsTitleAndAuthorWholeAndDrawsTheField) {
     g.set(1, 1, engine::White);
     g.set(2, 1, engine::Deadly);
     g.set(3, 1, engine::Bar);
-    const std::string longTitle = "とても長いタイトルで三十バイトを超えています";  // more than the typing limit
+    const std::string longTitle =
+        "とても長いタイトルで三十バイトを超えています";  // more than the typing limit
     writeBytes(dat("map1-0.dat"), stageBytes(g, longTitle, "作者"));
     load(dat("map1-0.dat"));
     EXPECT_EQ(w.blockGrid, g);
@@ -90,7 +92,8 @@ TEST_F(MakerTest, LoadShowsTitleAndAuthorWholeAndDrawsTheField) {
     EXPECT_EQ(pixel(100, 30), kBlack);  // the bar is one cell tall
     ASSERT_EQ(platform.dialogs.openRequests.size(), 1u);
     EXPECT_EQ(platform.dialogs.openRequests[0].filter,
-              "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|オフィシャルデータ2|map*.dat|all files|*.*");
+              "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|オフィシャルデータ2|map*.dat|all "
+              "files|*.*");
 }
 
 TEST_F(MakerTest, FileNameLabelFollowsTheChosenFile) {
@@ -201,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, MakerBrokenLoadTest,
 
 // A failed save reports the error and leaves the file that was there before untouched.
 class MakerFailedSaveTest : public MakerTest {
-protected:
+  protected:
     std::string good;
     void SetUp() override {
         MakerTest::SetUp();
@@ -244,7 +247,8 @@ TEST_F(MakerFailedSaveTest, MissingFolderReportsABadFileName) {
 TEST_F(MakerFailedSaveTest, ReadOnlyFolderKeepsTheOldFile) {
     // Folder permissions do not bind root: there the refusal the kernel would give is injected.
     if (::geteuid() == 0)
-        ui::TextWriter::setFaultHook([](ui::TextWriter::Step step, int) { return step == ui::TextWriter::Step::Open ? EACCES : 0; });
+        ui::TextWriter::setFaultHook(
+            [](ui::TextWriter::Step step, int) { return step == ui::TextWriter::Step::Open ? EACCES : 0; });
     fs::permissions(dir.path / "dat", fs::perms::owner_write, fs::perm_options::remove);
     save(dat("stage.usr"));
     fs::permissions(dir.path / "dat", fs::perms::owner_write, fs::perm_options::add);

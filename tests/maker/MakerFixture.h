@@ -21,9 +21,8 @@ struct ScratchDir {
     fs::path path;
     ScratchDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = fs::temp_directory_path() /
-               ("zorban_maker_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                std::to_string(::getpid()));
+        path = fs::temp_directory_path() / ("zorban_maker_" + std::string(info->test_suite_name()) + "_" +
+                                            info->name() + "_" + std::to_string(::getpid()));
         fs::remove_all(path);
         fs::create_directories(path / "dat");
     }
@@ -44,7 +43,7 @@ inline void writeBytes(const fs::path& p, const std::string& bytes) {
 }
 
 class MakerTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr int kTick = maker::kPaintIntervalMs;  // ms, one paint sample
 
     ScratchDir dir;
@@ -56,7 +55,9 @@ protected:
     fs::path dat(const std::string& name) const { return dir.path / "dat" / name; }
 
     // Mouse events as the window delivers them, through the dispatcher.
-    void move(int x, int y) { platform.handle([&] { w.main_box.onMouseMove({ui::MouseButton::Left, x, y}); }); }
+    void move(int x, int y) {
+        platform.handle([&] { w.main_box.onMouseMove({ui::MouseButton::Left, x, y}); });
+    }
     void press(ui::MouseButton b = ui::MouseButton::Left) {
         platform.handle([&] { w.main_box.onMouseDown({b, 0, 0}); });
     }

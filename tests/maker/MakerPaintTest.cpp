@@ -88,10 +88,10 @@ TEST_P(MakerDragTest, WritesTheCellUnderThePointerOrNothingOutsideTheGrid) {
 INSTANTIATE_TEST_SUITE_P(
     EdgesAndMargins, MakerDragTest,
     ::testing::Values(Drag{399, 399, 10, 20}, Drag{400, 399, 11, 20}, Drag{399, 400, 10, 21},
-                      Drag{-39, -19, 1, 1},     // truncation toward zero keeps the first cell
-                      Drag{-40, -20, 0, 0},     // then the margin column and row
+                      Drag{-39, -19, 1, 1},  // truncation toward zero keeps the first cell
+                      Drag{-40, -20, 0, 0},  // then the margin column and row
                       Drag{-79, 100, 0, 6}, Drag{3959, 1979, 99, 99},
-                      Drag{-80, 10, -1, 1},     // beyond the margins: nothing is written
+                      Drag{-80, 10, -1, 1},  // beyond the margins: nothing is written
                       Drag{10, -40, 1, -1}, Drag{3960, 10, 100, 1}, Drag{10, 1980, 1, 100},
                       Drag{INT_MAX, INT_MIN, INT_MAX / 40 + 1, INT_MIN / 20 + 1}));
 
@@ -101,8 +101,9 @@ TEST_F(MakerTest, MarginCellsArePaintedButNeverDrawn) {
     const ui::Bitmap shown = w.main_box.picture();
     paintAt(405, 405);  // column 11, row 21
     EXPECT_EQ(w.blockGrid.at(11, 21), engine::White);
-    EXPECT_EQ(std::vector<std::uint32_t>(shown.data(), shown.data() + 400 * 400),
-              std::vector<std::uint32_t>(w.main_box.picture().data(), w.main_box.picture().data() + 400 * 400));
+    EXPECT_EQ(
+        std::vector<std::uint32_t>(shown.data(), shown.data() + 400 * 400),
+        std::vector<std::uint32_t>(w.main_box.picture().data(), w.main_box.picture().data() + 400 * 400));
 }
 
 TEST_F(MakerTest, TitleAndAuthorFollowTheirFieldsWithinTheByteLimits) {

@@ -1,0 +1,66 @@
+// Mirroring and shifting the shown field: where cells go, the wrap at the edges, and the margins left alone.
+#include <gtest/gtest.h>
+
+#include "maker/FieldTransform.h"
+
+namespace {
+
+using engine::BlockGrid;
+
+// Every field cell holds its own number; the margins hold others.
+BlockGrid numbered() {
+    BlockGrid g;
+    for (int c = 0; c < engine::kGridSize; ++c)
+        for (int r = 0; r < engine::kGridSize; ++r) g.set(c, r, 1000 + c * 100 + r);
+    return g;
+}
+
+bool marginsAsNumbered(const BlockGrid& g) {
+    const BlockGrid n = numbered();
+    for (int c = 0; c < engine::kGridSize; ++c)
+        for (int r = 0; r < engine::kGridSize; ++r) {
+            const bool field = c >= 1 && c <= engine::kFieldCols && r >= 1 && r <= engine::kFieldRows;
+            if (!field && g.at(c, r) != n.at(c, r)) return false;
+        }
+    return true;
+}
+
+TEST(FieldTransformTest, MirrorsSwapOppositeCellsAndTwiceChangeNothing) {
+    BlockGrid g = numbered();
+    maker::mirrorColumns(g);
+    EXPECT_EQ(g.at(1, 7), numbered().at(10, 7));
+    EXPECT_EQ(g.at(4, 20), numbered().at(7, 20));
+    EXPECT_TRUE(marginsAsNumbered(g));
+    maker::mirrorColumns(g);
+    EXPECT_EQ(g, numbered());
+
+    maker::mirrorRows(g);
+    EXPECT_EQ(g.at(3, 1), numbered().at(3, 20));
+    EXPECT_EQ(g.at(3, 10), numbered().at(3, 11));
+    EXPECT_TRUE(marginsAsNumbered(g));
+    maker::mirrorRows(g);
+    EXPECT_EQ(g, numbered());
+}
+
+struct Shift {
+    int cols, rows;
+    int fromCol, fromRow;  // the cell that lands on (1, 1)
+};
+
+class FieldShiftTest : public testing::TestWithParam<Shift> {};
+
+TEST_P(FieldShiftTest, CellsLeavingOneEdgeComeBackAtTheOther) {
+    const Shift s = GetParam();
+    BlockGrid g = numbered();
+    maker::shiftField(g, s.cols, s.rows);
+    EXPECT_EQ(g.at(1, 1), numbered().at(s.fromCol, s.fromRow));
+    EXPECT_TRUE(marginsAsNumbered(g));
+    maker::shiftField(g, -s.cols, -s.rows);
+    EXPECT_EQ(g, numbered());
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FieldShiftTest,
+                         testing::Values(Shift{1, 0, 10, 1}, Shift{-1, 0, 2, 1}, Shift{0, 1, 1, 20},
+                                         Shift{0, -1, 1, 2}, Shift{10, 20, 1, 1}, Shift{-13, 41, 4, 20}));
+
+}  // namespace

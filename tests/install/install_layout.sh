@@ -92,6 +92,13 @@ else
     echo "appstreamcli not installed: $metainfo checked as XML only"
 fi
 
+# Installing again keeps the saves a player made in a writable game folder and puts back a missing one.
+printf 'played\r\n' >"$game/dat/my1.dat"
+rm "$game/dat/my2.dat"
+"$cmake" --install "$build" --prefix "$prefix" >"$scratch/again.log" 2>&1 || fail "second cmake --install"
+[ "$(cat "$game/dat/my1.dat")" = $'played\r' ] || fail "installing again replaced a played save"
+[ "$(tr -cd '\n' <"$game/dat/my2.dat" | wc -c)" -eq 12 ] || fail "installing again did not put back my2.dat"
+
 # Every installed file and link is in the manifest, so a package or an uninstall can list them.
 manifest="$build/install_manifest.txt"
 diff <(find "$prefix" ! -type d | sort) <(sort "$manifest") >"$scratch/manifest.diff" ||

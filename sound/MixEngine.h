@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sound/AudioOutput.h"
+#include "sound/MasterVolume.h"
 #include "sound/MixBlock.h"
 #include "sound/MixSession.h"
 #include "sound/MixWave.h"
@@ -81,6 +82,12 @@ public:
     int blocksAtDevice() const;
     std::uint32_t currentPosition(const MixSession& session) const;
 
+    // The player's volume and mute, applied to every block rendered from now on.
+    MasterVolume& masterVolume() { return volume_; }
+    const MasterVolume& masterVolume() const { return volume_; }
+    // Times the output ran out of blocks in the middle of a sound because a block came too late (a gap).
+    std::uint32_t underruns() const { return underruns_; }
+
 private:
     MixSession& checked(MixSession* session);
     bool isLoaded(const MixWave* wave) const;
@@ -107,6 +114,7 @@ private:
     void remix(MixSession& s, PlayEntry* entry, std::uint32_t start);
     void placeWaiting(MixSession& s);
     int chooseLruChannel(const MixSession& s) const;
+    bool soundingAcross(const MixSession& s, std::uint32_t position) const;
     void onBlockDone();
 
     AudioOutput& output_;
@@ -120,6 +128,8 @@ private:
     MixBlock* deviceHead_ = nullptr;       // blocks written to the device, oldest first
     MixBlock* deviceTail_ = nullptr;
     std::vector<std::unique_ptr<MixWave>> waves_;  // every loaded wave until it is released
+    MasterVolume volume_;
+    std::uint32_t underruns_ = 0;                  // counted by ServiceMixDevice
 
     struct Notice {
         MixNotifyTarget* target;

@@ -38,6 +38,16 @@ int MixEngine::chooseLruChannel(const MixSession& s) const {
     return candidate;
 }
 
+bool MixEngine::soundingAcross(const MixSession& s, std::uint32_t position) const {
+    for (int c = 0; c < kMixChannels; ++c) {
+        if (!s.isOpen(c)) continue;
+        const PlayEntry* e = s.queues[c];
+        while (e != nullptr && e->end <= position) e = e->next;
+        if (e != nullptr && e->start < position) return true;
+    }
+    return false;
+}
+
 void MixEngine::PlayMixWave(PlayParams* params) {
     if (params == nullptr) throw EMixerError(msg::kNilParams);
     MixSession& s = checked(params->session);
@@ -140,6 +150,8 @@ MixBlock* MixEngine::renderBlock(MixSession& s) {
         return nullptr;
     }
     fillBlock(s, block->data.data(), sounding, count);
+    // After the sum, so that mixing stays a plain byte-wise sum with clipping.
+    volume_.apply(block->data.data(), static_cast<std::size_t>(s.blockLength));
     block->start = s.mixPosition;
     s.mixPosition += static_cast<std::uint32_t>(s.blockLength);
     return block;
@@ -244,6 +256,8 @@ void MixEngine::ServiceMixDevice() {
         }
         b = next;
     }
+    // The output has played every block it had: a sound running on across that point was heard with a gap.
+    if (deviceHead_ == nullptr && soundingAcross(s, s.mixPosition)) ++underruns_;
     // 2. Plays heard to their end leave their queues.
     const std::uint32_t heard = deviceCounter(s);
     int notices = 0;

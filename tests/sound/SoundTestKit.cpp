@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <fstream>
+#include <iterator>
 
 #include "sound/MixerError.h"
 #include "sound/WavImage.h"
@@ -37,6 +38,11 @@ std::string errorOf(const std::function<void()>& f) {
 }
 
 Bytes filled(std::size_t n, std::uint8_t value) { return Bytes(n, value); }
+
+std::string readText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};

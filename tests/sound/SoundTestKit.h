@@ -21,6 +21,8 @@ Bytes makeWav(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, co
 // Bytes of little-endian 16-bit samples.
 Bytes pcm16(const std::vector<std::int16_t>& samples);
 Bytes filled(std::size_t n, std::uint8_t value);
+// The whole content of a file ("" when it cannot be read).
+std::string readText(const std::string& path);
 // The message of the EMixerError that f raises, or "(no error)".
 std::string errorOf(const std::function<void()>& f);
 

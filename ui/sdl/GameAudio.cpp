@@ -22,14 +22,15 @@ GameAudio::GameAudio(sound::PostFn postToUi, const std::string& programDir) {
 }
 
 GameAudio::~GameAudio() {
+    keys_.reset();
     sounds_.reset();
     SoundMixer1.reset();
     engine_.reset();
 }
 
 void GameAudio::bindKeys(ui::Form& form, ui::Settings& settings) {
-    (void)form;
-    (void)settings;
+    keys_.emplace(settings, engine_ ? &engine_->masterVolume() : nullptr);
+    form.addKeyHandler([this](const KeyEvent& e) { return keys_->key(e); });
 }
 
 void GameAudio::play(std::string_view fileName, int channel) {

@@ -13,6 +13,7 @@
 #include "sound/ChannelSounds.h"
 #include "sound/MixEngine.h"
 #include "sound/TSoundMixer.h"
+#include "ui/sdl/VolumeKeys.h"
 
 namespace ui {
 
@@ -27,7 +28,8 @@ public:
 
     void play(std::string_view fileName, int channel) override;
 
-    // The player's volume keys on form, and the volume remembered in settings (which must outlive this).
+    // The player's volume keys on form, and the volume remembered in settings (which must outlive this),
+    // applied at once. Without sound the keys still remember the choice. The form must not outlive this.
     void bindKeys(ui::Form& form, ui::Settings& settings);
 
 private:
@@ -35,6 +37,7 @@ private:
     std::optional<sound::MixEngine> engine_;
     std::optional<sound::TSoundMixer> SoundMixer1;
     std::optional<sound::ChannelSounds> sounds_;
+    std::optional<VolumeKeys> keys_;
 };
 
 }  // namespace ui

@@ -27,13 +27,22 @@ void bindPlayControls(PlayControls& c, Window& w, bool withGameOnly = true) {
     c.try_b = &w.try_b;
     c.play_l = &w.play_l;
     c.cg = &w.cg;
+    if constexpr (requires { w.pause_l; }) c.pause_l = &w.pause_l;
     c.Timer1 = &w.Timer1;
     c.Timer2 = &w.Timer2;
     c.Timer3 = &w.Timer3;
     c.Timer4 = &w.Timer4;
     c.Timer5 = &w.Timer5;
     c.Timer6 = &w.Timer6;
-    if constexpr (requires { w.Timer7; w.lv_l; w.e1; w.item1_b; w.ok_b; w.end_b; w.start_box; }) {
+    if constexpr (requires {
+                      w.Timer7;
+                      w.lv_l;
+                      w.e1;
+                      w.item1_b;
+                      w.ok_b;
+                      w.end_b;
+                      w.start_box;
+                  }) {
         if (!withGameOnly) return;
         c.Timer7 = &w.Timer7;
         c.lv_l = &w.lv_l;

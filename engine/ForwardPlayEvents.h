@@ -1,12 +1,18 @@
-// Forwards a play window's timers and mouse events to its engine, the same way in every play window.
+// Forwards a play window's timers, mouse events, keys, focus and close box to its engine, the same way in
+// every play window.
 #pragma once
 
 #include <initializer_list>
 
 #include "engine/PlayEngine.h"
 #include "ui/core/Control.h"
+#include "ui/core/Form.h"
 
 namespace engine {
+
+// The P key pauses and goes on; losing the focus pauses unless the player set PauseOnFocusLoss=0 in the
+// program's section of zorban.ini; closing with a ball in play asks first.
+void forwardPauseEvents(PlayEngine& e, ui::Form& form);
 
 // Timer1..Timer6 (and Timer7 where the window has it) run the engine's handlers; moves and presses over
 // each of mouseAreas, which share the play field's origin, go to main_boxMouseMove and main_boxMouseDown.
@@ -23,6 +29,7 @@ void forwardPlayEvents(PlayEngine& e, Window& w, std::initializer_list<ui::Contr
         c->onMouseMove = [&e](const ui::MouseEvent& m) { e.main_boxMouseMove(m.x, m.y); };
         c->onMouseDown = [&e](const ui::MouseEvent& m) { e.main_boxMouseDown(m.button); };
     }
+    forwardPauseEvents(e, w.form);
 }
 
 }  // namespace engine

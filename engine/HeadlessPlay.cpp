@@ -3,6 +3,7 @@
 
 #include "engine/BindPlayControls.h"
 #include "engine/FieldPainter.h"
+#include "engine/ForwardPlayEvents.h"
 
 namespace engine {
 namespace {
@@ -19,13 +20,15 @@ HeadlessPlay::HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules
 
     Timer1.setInterval(engine.rules().ballTickMs);
     ui::Timer* timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7};
-    void (PlayEngine::*handlers[])() = {&PlayEngine::Timer1Timer, &PlayEngine::Timer2Timer, &PlayEngine::Timer3Timer,
-                                        &PlayEngine::Timer4Timer, &PlayEngine::Timer5Timer, &PlayEngine::Timer6Timer,
+    void (PlayEngine::*handlers[])() = {&PlayEngine::Timer1Timer, &PlayEngine::Timer2Timer,
+                                        &PlayEngine::Timer3Timer, &PlayEngine::Timer4Timer,
+                                        &PlayEngine::Timer5Timer, &PlayEngine::Timer6Timer,
                                         &PlayEngine::Timer7Timer};
     for (int i = 0; i < (game ? 7 : 6); ++i) {
         timers[i]->onTimer = [this, h = handlers[i]] { (engine.*h)(); };
         form.addTimer(*timers[i]);
     }
+    forwardPauseEvents(engine, form);
     clearField(main_box);
     resetRun();
 }

@@ -18,7 +18,7 @@
 namespace engine {
 
 class HeadlessPlay {
-public:
+  public:
     // With the runner's rules the game-only controls stay out of PlayControls, as in its window.
     HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules = Rules::game());
     HeadlessPlay(const HeadlessPlay&) = delete;
@@ -58,11 +58,12 @@ public:
     ui::Label moji_l{"moji_l", {0, 400, 401, 25}}, moji_l2{"moji_l2", {0, 70, 400, 39}},
         moji_l2a{"moji_l2a", {0, 134, 400, 31}}, moji_l3{"moji_l3", {0, 72, 401, 33}},
         moji_l3a{"moji_l3a", {0, 136, 401, 33}};
-    ui::Label combo_l{"combo_l"}, state_l{"state_l"}, time_l{"time_l"}, stage_l{"stage_l"}, point_l{"point_l"},
-        high_l{"high_l"}, lv_l{"lv_l"}, gold_l{"gold_l"}, l2{"l2"}, star_l{"star_l"};
+    ui::Label combo_l{"combo_l"}, state_l{"state_l"}, time_l{"time_l"}, stage_l{"stage_l"},
+        point_l{"point_l"}, high_l{"high_l"}, lv_l{"lv_l"}, gold_l{"gold_l"}, l2{"l2"}, star_l{"star_l"};
     ui::Gauge hp_l{"hp_l"}, mp_l{"mp_l"};
     ui::Label try_b{"try_b", {}, false}, play_l{"play_l", {}, false};
     ui::Image cg{"cg", {404, 272, 45, 45}, false};
+    ui::Label pause_l{"pause_l", {0, 178, 400, 44}, false};
     ui::Image e1{"e1", {}, false}, e2{"e2", {}, false}, e3{"e3", {}, false};  // badges
     ui::Button item1_b{"item1_b", {}, false}, item2_b{"item2_b", {}, false}, item3_b{"item3_b", {}, false},
         item4_b{"item4_b", {}, false}, item5_b{"item5_b", {}, false}, item6_b{"item6_b", {}, false},

@@ -26,9 +26,10 @@ struct PlayControls {
     ui::Label* high_l = nullptr;
     ui::Gauge* hp_l = nullptr;
     ui::Gauge* mp_l = nullptr;
-    ui::Label* try_b = nullptr;     // start prompt; shown = waiting for a serve
-    ui::Label* play_l = nullptr;    // caption over the beat animation
-    ui::Image* cg = nullptr;        // beat animation picture
+    ui::Label* try_b = nullptr;    // start prompt; shown = waiting for a serve
+    ui::Label* play_l = nullptr;   // caption over the beat animation
+    ui::Image* cg = nullptr;       // beat animation picture
+    ui::Label* pause_l = nullptr;  // "PAUSE" over the field while the play is paused
 
     ui::Timer* Timer1 = nullptr;  // ball tick
     ui::Timer* Timer2 = nullptr;  // status tick
@@ -42,8 +43,8 @@ struct PlayControls {
     ui::Label* lv_l = nullptr;
     ui::Label* gold_l = nullptr;
     ui::Label* l2 = nullptr;
-    std::array<ui::Image*, 3> badges{};         // e1, e2, e3
-    std::array<ui::Button*, 7> toyButtons{};    // item1_b .. item7_b
+    std::array<ui::Image*, 3> badges{};       // e1, e2, e3
+    std::array<ui::Button*, 7> toyButtons{};  // item1_b .. item7_b
     ui::Button* c_b1 = nullptr;
     ui::Button* c_b3 = nullptr;
     ui::Button* c_b4 = nullptr;

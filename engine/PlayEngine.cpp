@@ -10,10 +10,18 @@
 
 namespace engine {
 
-PlayEngine::PlayEngine(GameState& state, PlayControls& controls, ui::Services& services, SoundSink& sound, Rules rules)
-    : s_(state), c_(controls), services_(services), sound_(sound), rules_(std::move(rules)) {}
+PlayEngine::PlayEngine(GameState& state, PlayControls& controls, ui::Services& services, SoundSink& sound,
+                       Rules rules)
+    : s_(state),
+      c_(controls),
+      services_(services),
+      sound_(sound),
+      rules_(std::move(rules)),
+      pause_(controls, services.clock) {}
 
-bool PlayEngine::ballInPlay() const { return running(c_.Timer1); }
+bool PlayEngine::ballInPlay() const {
+    return running(c_.Timer1);
+}
 
 void PlayEngine::drawBlocks() {
     if (drawing_ && c_.main_box)
@@ -54,7 +62,9 @@ void PlayEngine::log(std::string_view text) {
     if (c_.moji_l && !text.empty()) c_.moji_l->setCaption(c_.moji_l->caption() + std::string(text));
 }
 
-std::string PlayEngine::scoreText(std::int64_t v) { return engine::scoreText(v); }
+std::string PlayEngine::scoreText(std::int64_t v) {
+    return engine::scoreText(v);
+}
 
 void PlayEngine::addPoints(std::int32_t base) {
     tmy& my = s_.my;
@@ -97,7 +107,8 @@ void PlayEngine::placeBar() {
     const std::int64_t first = barX - half, last = barX + half;
     for (int col = 0; col <= kFieldCols + 1; ++col)
         if (col < first || col > last) s_.blockGrid.set(col, my.barRow, Empty);
-    for (std::int64_t col = std::max<std::int64_t>(first, 0); col <= std::min<std::int64_t>(last, kGridSize - 1); ++col)
+    for (std::int64_t col = std::max<std::int64_t>(first, 0);
+         col <= std::min<std::int64_t>(last, kGridSize - 1); ++col)
         s_.blockGrid.set(static_cast<int>(col), my.barRow, Bar);
 }
 

@@ -1,4 +1,5 @@
-// The game engine of a play window: ball tick, block effects, mouse input, status tick and the real-time timers.
+// The game engine of a play window: ball tick, block effects, mouse input, status tick and the real-time
+// timers.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 #include "engine/CachedCaption.h"
 #include "engine/GameState.h"
+#include "engine/PauseControl.h"
 #include "engine/PlayControls.h"
 #include "engine/Rules.h"
 #include "engine/SoundSink.h"
@@ -22,7 +24,7 @@ namespace engine {
 // The handlers keep the names of the window's events so that a window forwards them one to one.
 // Controls that a PlayControls leaves null count as hidden and are not touched.
 class PlayEngine {
-public:
+  public:
     PlayEngine(GameState& state, PlayControls& controls, ui::Services& services, SoundSink& sound,
                Rules rules = Rules::game());
 
@@ -37,18 +39,21 @@ public:
     const Rules& rules() const { return rules_; }
     GameState& state() { return s_; }
     PlayControls& controls() { return c_; }
+    ui::Services& services() { return services_; }
+    // P and the focus pause the play; while paused the mouse handlers do nothing.
+    PauseControl& pauseControl() { return pause_; }
     // Whether a ball is in play, i.e. whether Timer1 runs.
     bool ballInPlay() const;
 
     // Handlers.
-    void Timer1Timer();  // ball tick
-    void Timer2Timer();  // status tick
-    void Timer3Timer();  // event-log scrolling
-    void Timer4Timer();  // combo blinking
-    void Timer5Timer();  // one-second countdown, effect time, banner age
-    void Timer6Timer();  // beat animation
-    void Timer7Timer();  // banner colouring
-    void Button1Click(); // speed_down
+    void Timer1Timer();   // ball tick
+    void Timer2Timer();   // status tick
+    void Timer3Timer();   // event-log scrolling
+    void Timer4Timer();   // combo blinking
+    void Timer5Timer();   // one-second countdown, effect time, banner age
+    void Timer6Timer();   // beat animation
+    void Timer7Timer();   // banner colouring
+    void Button1Click();  // speed_down
     // Pixels from the play field's top-left corner; y is not used.
     void main_boxMouseMove(int x, int y);
     void main_boxMouseDown(ui::MouseButton button);
@@ -71,7 +76,7 @@ public:
     void log(std::string_view text);
     static std::string scoreText(std::int64_t v);
 
-private:
+  private:
     // Ball tick pieces.
     void probeAndHit(bool& tickEnded);
     void bounceOffWalls();
@@ -113,13 +118,14 @@ private:
     SoundSink& sound_;
     Rules rules_;
     bool drawing_ = true;
+    PauseControl pause_;
 
     std::optional<ui::Bitmap> beatPictures_[2];
     CachedCaption<std::int32_t, int, int> diagnostics_;
     CachedCaption<std::int32_t> gold_, combo_, point_, high_, time_, bracket_;
     // hp, maxHp, mhp, the two stage numbers, Timer1's interval, effectTicks, money, maxCombo, hiMaxCombo.
-    CachedCaption<std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t,
-                  std::int64_t, std::int64_t, std::int64_t>
+    CachedCaption<std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t,
+                  std::int64_t, std::int64_t, std::int64_t, std::int64_t>
         stateBlock_;
     CachedCaption<std::uint8_t, std::string> stageLine_;
 };

@@ -13,6 +13,7 @@ constexpr std::int32_t kTurnCostUnits = 5;  // time units a right click costs
 }  // namespace
 
 void PlayEngine::main_boxMouseMove(int x, int /*y*/) {
+    if (pause_.paused()) return;  // the bar stays where the pause found it
     tmy& my = s_.my;
     my.barX = x / kCellWidth + 1;  // truncates toward zero, as the window's division does
     placeBar();
@@ -29,6 +30,7 @@ void PlayEngine::main_boxMouseMove(int x, int /*y*/) {
 }
 
 void PlayEngine::main_boxMouseDown(ui::MouseButton button) {
+    if (pause_.paused()) return;
     if (rules_.endButtonBlocksClicks && shown(c_.end_b)) return;
     if (button == ui::MouseButton::Left) {
         if (shown(c_.try_b)) {

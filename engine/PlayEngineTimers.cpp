@@ -41,6 +41,7 @@ void PlayEngine::Timer4Timer() {
 }
 
 void PlayEngine::Timer5Timer() {
+    pause_.countdownTicked();
     tmy& my = s_.my;
     if (ballInPlay()) {
         addSat(my.timeLeft, -1);

@@ -23,7 +23,7 @@ class PlayEngine;
 namespace game {
 
 class TForm1 {
-public:
+  public:
     // sound: where sound requests go; nullptr plays nothing.
     explicit TForm1(ui::Services& services, engine::SoundSink* sound = nullptr);
     ~TForm1();
@@ -34,11 +34,13 @@ public:
 
     // Play screen and status panel ------------------------------------------------------------------
     ui::Image main_box{"main_box", {0, 0, 400, 400}};
-    ui::Image main_cg{"main_cg", {0, 0, 400, 400}, false};  // hidden picture over the field; passes the mouse on
+    ui::Image main_cg{
+        "main_cg", {0, 0, 400, 400}, false};  // hidden picture over the field; passes the mouse on
     ui::Label moji_l3{"moji_l3", {0, 72, 401, 33}};
     ui::Label moji_l3a{"moji_l3a", {0, 136, 401, 33}};
     ui::Label moji_l2{"moji_l2", {0, 70, 400, 39}};
     ui::Label moji_l2a{"moji_l2a", {0, 134, 400, 31}};
+    ui::Label pause_l{"pause_l", {0, 178, 400, 44}, false};  // "PAUSE" while the play is paused
     ui::Label moji_l{"moji_l", {0, 400, 401, 25}};
     ui::Label Label5{"Label5", {0, 416, 401, 12}};
     ui::Label lv_l{"lv_l", {0, 432, 401, 13}};
@@ -177,13 +179,13 @@ public:
     ui::Label Label33{"Label33", {320, 400, 0, 0}};    // mail
 
     // Timers (ms) -----------------------------------------------------------------------------------
-    ui::Timer Timer1{"Timer1", 50, false};  // ball tick; 56 from start-up on
-    ui::Timer Timer2{"Timer2", 10, true};   // status tick
-    ui::Timer Timer3{"Timer3", 500, true};  // event log
-    ui::Timer Timer4{"Timer4", 150, true};  // combo blink
-    ui::Timer Timer5{"Timer5", 1000, true}; // countdown
-    ui::Timer Timer6{"Timer6", 1000, true}; // beat animation
-    ui::Timer Timer7{"Timer7", 50, true};   // banner colours
+    ui::Timer Timer1{"Timer1", 50, false};   // ball tick; 56 from start-up on
+    ui::Timer Timer2{"Timer2", 10, true};    // status tick
+    ui::Timer Timer3{"Timer3", 500, true};   // event log
+    ui::Timer Timer4{"Timer4", 150, true};   // combo blink
+    ui::Timer Timer5{"Timer5", 1000, true};  // countdown
+    ui::Timer Timer6{"Timer6", 1000, true};  // beat animation
+    ui::Timer Timer7{"Timer7", 50, true};    // banner colours
 
     ui::FileDialogRequest load_box;  // the open dialog's settings; zorban never opens it
 
@@ -236,7 +238,7 @@ public:
 
     engine::PlayEngine& engine() { return *engine_; }
 
-private:
+  private:
     void layoutPlayScreen();
     void layoutHiddenControls();
     void layoutHelpPanel();

@@ -1,6 +1,9 @@
 // The runner window's handlers: start-up, choosing a stage, and the forwarding of events to the engine.
 #include "runner/TForm1.h"
 
+#include <optional>
+#include <string>
+
 #include "engine/BindPlayControls.h"
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
@@ -29,7 +32,8 @@ constexpr int kTextSize = 12;  // points, the play field's text
 TForm1::TForm1(ui::Services& services, engine::SoundSink& sound) : services_(services), sound_(sound) {
     layout();
     engine::bindPlayControls(controls, *this, false);
-    engine_ = std::make_unique<engine::PlayEngine>(state, controls, services_, sound_, engine::Rules::runner());
+    engine_ =
+        std::make_unique<engine::PlayEngine>(state, controls, services_, sound_, engine::Rules::runner());
     wire();
 }
 
@@ -62,7 +66,8 @@ void TForm1::resetRunState() {
 }
 
 void TForm1::FormCreate() {
-    // The first steps may fail (a missing catalogue or picture): the error box shows it and start-up ends there.
+    // The first steps may fail (a missing catalogue or picture): the error box shows it and start-up ends
+    // there.
     engine::tmy& my = state.my;
     // Step 1, pre-loading 1.wav for both channels, is done by the sound adapter when it is made.
     services_.random.randomize();
@@ -87,8 +92,16 @@ void TForm1::FormDestroy() {}
 void TForm1::FormClose() {}  // the runner saves nothing
 
 void TForm1::Button5Click() {
-    const auto chosen = services_.dialogs.openFile({kStageFilter, services_.programDir + "dat", ""});
+    engine::PauseControl& pause = engine_->pauseControl();
+    std::optional<std::string> chosen;
+    {
+        // The window's own dialog: the ball runs on under it, as it does without the pause feature.
+        engine::PauseControl::ModalDialog asking(pause);
+        chosen = services_.dialogs.openFile({kStageFilter, services_.programDir + "dat", ""});
+    }
     if (!chosen || chosen->empty()) return;
+    // A stage chosen while paused starts from the play as it stood: the pause ends first.
+    pause.resume();
     engine::tmy& my = state.my;
     engine::loadStageFile(*chosen, state.blockGrid, state.stageTitle, state.stageAuthor);
     if (state.stageTitle.empty()) state.stageTitle = kDefaultTitle;

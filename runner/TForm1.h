@@ -19,7 +19,7 @@ class PlayEngine;
 namespace runner {
 
 class TForm1 {
-public:
+  public:
     TForm1(ui::Services& services, engine::SoundSink& sound);
     ~TForm1();
 
@@ -30,6 +30,7 @@ public:
     ui::Label moji_l3a{"moji_l3a", {0, 136, 401, 33}};
     ui::Label moji_l2{"moji_l2", {2, 70, 401, 39}};
     ui::Label moji_l2a{"moji_l2a", {2, 134, 401, 39}};
+    ui::Label pause_l{"pause_l", {0, 178, 400, 44}, false};  // "PAUSE" while the play is paused
     ui::Label moji_l{"moji_l", {0, 400, 401, 25}};
     ui::Label Label5{"Label5", {0, 416, 401, 12}};
     ui::Label Label1{"Label1", {404, 4, 197, 65}};
@@ -69,7 +70,7 @@ public:
 
     engine::PlayEngine& engine() { return *engine_; }
 
-private:
+  private:
     void layout();
     void wire();
 

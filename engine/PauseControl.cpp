@@ -1,0 +1,121 @@
+// Pause and go on: the timers a pause stopped, the countdown's part second, the P key, focus and the close
+// box.
+#include "engine/PauseControl.h"
+
+#include <algorithm>
+
+#include "engine/ControlAccess.h"
+#include "ui/core/ControlStyle.h"
+
+namespace engine {
+namespace {
+
+constexpr const char* kPauseText = "PAUSE";
+constexpr const char* kCloseQuestion = "プレイ中です。終了しますか?";
+constexpr int kPauseKey = 'P';
+constexpr int kLabelPx = 35;                   // the banner's size
+constexpr ui::Colour kLabelBack{128, 0, 255};  // the banner's purple
+
+}  // namespace
+
+PauseControl::PauseControl(PlayControls& controls, const ui::Clock& clock)
+    : c_(controls), clock_(clock), countdownStartMs_(clock.nowMs()) {}
+
+std::vector<ui::Timer*> PauseControl::timers() const {
+    std::vector<ui::Timer*> all;
+    for (ui::Timer* t : {c_.Timer1, c_.Timer2, c_.Timer3, c_.Timer4, c_.Timer5, c_.Timer6, c_.Timer7})
+        if (t) all.push_back(t);
+    return all;
+}
+
+bool PauseControl::playGoingOn() const {
+    return (running(c_.Timer1) || shown(c_.try_b)) && !shown(c_.start_box);
+}
+
+bool PauseControl::ballInPlay() const {
+    if (running(c_.Timer1)) return true;
+    return paused_ && c_.Timer1 && std::find(stopped_.begin(), stopped_.end(), c_.Timer1) != stopped_.end();
+}
+
+bool PauseControl::pause() {
+    if (paused_ || !playGoingOn()) return false;
+    if (running(c_.Timer5)) {
+        const std::int64_t interval = intervalOf(c_.Timer5);
+        const std::int64_t passed = clock_.nowMs() - countdownStartMs_;
+        countdownLeftMs_ =
+            std::clamp<std::int64_t>(interval - passed, 1, std::max<std::int64_t>(interval, 1));
+    }
+    stopped_.clear();
+    for (ui::Timer* t : timers())
+        if (t->enabled()) {
+            stopped_.push_back(t);
+            t->stop();
+        }
+    paused_ = true;
+    setCaption(c_.pause_l, kPauseText);
+    setShown(c_.pause_l, true);
+    return true;
+}
+
+void PauseControl::resume() {
+    if (!paused_) return;
+    paused_ = false;
+    setShown(c_.pause_l, false);
+    for (ui::Timer* t : stopped_) {
+        if (t == c_.Timer5) {
+            // The rest of the second that had begun; countdownTicked restores the full interval.
+            if (!countdownShortened_) countdownIntervalMs_ = t->interval();
+            if (countdownLeftMs_ < countdownIntervalMs_) {
+                t->setInterval(static_cast<int>(countdownLeftMs_));
+                countdownShortened_ = true;
+            }
+            countdownStartMs_ = clock_.nowMs();
+        }
+        t->start();
+    }
+    stopped_.clear();
+}
+
+void PauseControl::toggle() {
+    if (paused_)
+        resume();
+    else
+        pause();
+}
+
+void PauseControl::countdownTicked() {
+    countdownStartMs_ = clock_.nowMs();
+    if (countdownShortened_) {
+        countdownShortened_ = false;
+        setInterval(c_.Timer5, countdownIntervalMs_);
+    }
+}
+
+bool PauseControl::keyDown(const ui::KeyEvent& e) {
+    if (e.key != kPauseKey || e.ctrl || e.alt) return false;
+    if (!e.autoRepeat) toggle();
+    return true;
+}
+
+void PauseControl::activationChanged(bool active, bool pauseOnFocusLoss) {
+    if (!active && pauseOnFocusLoss && modalDialogs_ == 0) pause();
+}
+
+bool PauseControl::closeQuery(ui::Dialogs& dialogs) {
+    if (!ballInPlay()) return true;
+    const bool pausedHere = pause();
+    bool close = false;
+    {
+        ModalDialog asking(*this);
+        close = dialogs.confirm(kCloseQuestion);
+    }
+    if (!close && pausedHere) resume();
+    return close;
+}
+
+void PauseControl::dressLabel(ui::Label& label) {
+    ui::dress(label, kPauseText, ui::font(kLabelPx, ui::colours::White, true, ui::kGothicP, true),
+              {.back = kLabelBack, .align = ui::Align::Center});
+}
+
+}  // namespace engine

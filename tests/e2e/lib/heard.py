@@ -1,10 +1,18 @@
 #!/usr/bin/env python3
-"""Checks that a sound recorded through ZORBAN_WAV_OUT holds a given effect: at least half of its length sounding.
+"""Checks a sound recorded through ZORBAN_WAV_OUT.
 
-Usage: heard.py RECORDING.wav EFFECT.wav   (exit status 0 when heard)
+Usage:
+  heard.py RECORDING.wav EFFECT.wav        the recording holds the effect: at least half of its length sounding
+  heard.py --exact SAMPLES.raw RECORDING.wav
+                                           the recording holds these output-format bytes (as zorban_wavconv
+                                           writes them) as one unbroken run: the sound played unmixed and whole
+  heard.py --silent RECORDING.wav          the recording holds played bytes, and every one of them is silence
+Exit status 0 when the check holds.
 """
 import sys
 import wave
+
+SILENCE = 128
 
 
 def pcm(path):
@@ -12,11 +20,63 @@ def pcm(path):
         return w.getframerate(), w.getnchannels(), w.getsampwidth(), w.readframes(w.getnframes())
 
 
-rate, channels, width, data = pcm(sys.argv[1])
-if width != 1:
-    sys.exit("the mixer writes 8-bit samples")
-sounding = sum(1 for b in data if abs(b - 128) > 2) / channels / rate
-erate, echannels, ewidth, edata = pcm(sys.argv[2])
-effect = len(edata) / (erate * echannels * ewidth)
-print(f"recorded {len(data) / (rate * channels):.2f} s, {sounding:.3f} s of it sounding; the effect lasts {effect:.3f} s")
-sys.exit(0 if sounding >= 0.5 * effect else 1)
+def recording(path):
+    rate, channels, width, data = pcm(path)
+    if width != 1:
+        sys.exit("the mixer writes 8-bit samples")
+    return rate, channels, data
+
+
+def longest_prefix_found(data, samples):
+    """Length of the longest start of samples that the recording holds somewhere (to tell how near a miss was)."""
+    low, high = 0, len(samples)
+    while low < high:
+        mid = (low + high + 1) // 2
+        if data.find(samples[:mid]) >= 0:
+            low = mid
+        else:
+            high = mid - 1
+    return low
+
+
+def exact(raw_path, rec_path):
+    rate, channels, data = recording(rec_path)
+    with open(raw_path, "rb") as f:
+        samples = f.read()
+    if not samples:
+        sys.exit(f"{raw_path} is empty")
+    at = data.find(samples)
+    seconds = len(data) / (rate * channels)
+    if at >= 0:
+        print(f"recorded {seconds:.2f} s; the {len(samples)} bytes of {raw_path} start at {at / (rate * channels):.3f} s")
+        return 0
+    print(f"recorded {seconds:.2f} s; no unbroken run of the {len(samples)} bytes of {raw_path} "
+          f"(the longest start found holds {longest_prefix_found(data, samples)} bytes)")
+    return 1
+
+
+def silent(rec_path):
+    rate, channels, data = recording(rec_path)
+    loud = sum(1 for b in data if b != SILENCE)
+    print(f"recorded {len(data) / (rate * channels):.2f} s, {loud} bytes of it not silence")
+    return 0 if data and loud == 0 else 1
+
+
+def sounding(rec_path, effect_path):
+    rate, channels, data = recording(rec_path)
+    heard = sum(1 for b in data if abs(b - SILENCE) > 2) / channels / rate
+    erate, echannels, ewidth, edata = pcm(effect_path)
+    effect = len(edata) / (erate * echannels * ewidth)
+    print(f"recorded {len(data) / (rate * channels):.2f} s, {heard:.3f} s of it sounding; the effect lasts {effect:.3f} s")
+    return 0 if heard >= 0.5 * effect else 1
+
+
+if __name__ == "__main__":
+    args = sys.argv[1:]
+    if len(args) == 3 and args[0] == "--exact":
+        sys.exit(exact(args[1], args[2]))
+    if len(args) == 2 and args[0] == "--silent":
+        sys.exit(silent(args[1]))
+    if len(args) == 2 and not args[0].startswith("--"):
+        sys.exit(sounding(args[0], args[1]))
+    sys.exit(__doc__)

@@ -18,10 +18,10 @@ ButtonView::ButtonView(ui::Button& button, ui::Dispatcher& dispatcher, QWidget* 
 void ButtonView::applyOwn() {
     const QString caption = displayText(button_.caption());
     if (text() != caption) setText(caption);
-    if (!fontSet_ || !(shownFont_ == button_.font())) {
+    if (fontScale_ != scale() || !(shownFont_ == button_.font())) {
         shownFont_ = button_.font();
-        fontSet_ = true;
-        setFont(toQFont(shownFont_));
+        fontScale_ = scale();
+        setFont(toQFont(shownFont_, fontScale_));
         QPalette pal = palette();
         pal.setColor(QPalette::ButtonText, qcolour(shownFont_.colour));
         setPalette(pal);

@@ -21,7 +21,7 @@ class ButtonView : public QPushButton, public ControlView {
   private:
     ui::Button& button_;
     ui::Font shownFont_;
-    bool fontSet_ = false;
+    int fontScale_ = 0;  // scale shownFont_ was set at; 0 before the first apply
 };
 
 }  // namespace ui::qt

@@ -12,7 +12,7 @@ void ControlView::apply() {
 void ControlView::applyCommon() {
     QWidget& w = widget();
     const ui::Rect r = control_.bounds();
-    const QRect box(r.left, r.top, r.width, r.height);
+    const QRect box(r.left * scale_, r.top * scale_, r.width * scale_, r.height * scale_);
     if (!w.isWindow() && w.geometry() != box) w.setGeometry(box);
     if (!w.isWindow() && w.isHidden() == control_.visible()) w.setVisible(control_.visible());
     if (w.toolTip().toStdString() != control_.hint()) w.setToolTip(QString::fromStdString(control_.hint()));

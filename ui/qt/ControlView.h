@@ -24,6 +24,11 @@ class ControlView {
     // Whether the mouse router should leave presses and releases to the widget (buttons, fields, lists).
     virtual bool nativeMouse() const { return false; }
 
+    // Widget pixels per pixel of the control's model: boxes, fonts and pictures are shown this many times
+    // larger; the models keep their own pixels. Takes effect at the next apply().
+    int scale() const { return scale_; }
+    void setScale(int factor) { scale_ = factor; }
+
   protected:
     virtual void applyOwn() = 0;
 
@@ -32,6 +37,7 @@ class ControlView {
 
     ui::Control& control_;
     int applyCount_ = 0;
+    int scale_ = 1;  // widget px per model px
 };
 
 }  // namespace ui::qt

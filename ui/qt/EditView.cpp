@@ -22,10 +22,10 @@ EditView::EditView(ui::Edit& edit, ui::Dispatcher& dispatcher, QWidget* parent)
 void EditView::applyOwn() {
     const QString text = qs(edit_.text());
     if (this->text() != text) setText(text);  // bypasses the validator: shown whole
-    if (!fontSet_ || font_ != edit_.font()) {
+    if (fontScale_ != scale() || font_ != edit_.font()) {
         font_ = edit_.font();
-        fontSet_ = true;
-        setFont(toQFont(font_));
+        fontScale_ = scale();
+        setFont(toQFont(font_, fontScale_));
         QPalette pal = palette();
         pal.setColor(QPalette::Text, qcolour(font_.colour));
         setPalette(pal);

@@ -36,7 +36,7 @@ class EditView : public QLineEdit, public ControlView {
     ui::Dispatcher& dispatcher_;
     EditValidator validator_;
     ui::Font font_;
-    bool fontSet_ = false;
+    int fontScale_ = 0;  // scale font_ was set at; 0 before the first apply
 };
 
 }  // namespace ui::qt

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
@@ -51,6 +52,7 @@ void FormWindow::build(ui::Control& parent, QWidget& parentWidget) {
         else
             router_.attach(v);
         child->setObserver(this);
+        v.setScale(scale());
         v.apply();
         build(*child, v.widget());
     }
@@ -82,26 +84,81 @@ void FormWindow::centre() {
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
+void FormWindow::rescale(int factor) {
+    if (factor < 1 || factor == scale()) return;
+    const QPoint middle = frameGeometry().center();
+    setScale(factor);
+    router_.setScale(factor);
+    setFont(toQFont(form_.defaultFont, factor));
+    setFixedSize(form_.bounds().width * factor, form_.bounds().height * factor);
+    for (const auto& v : views_) {
+        v->setScale(factor);
+        v->apply();
+    }
+    if (isVisible()) keepOnScreen(middle);
+}
+
+int FormWindow::largestScale() const {
+    const QScreen* s = screen();
+    if (!s) return 1;
+    const QRect area = s->availableGeometry();
+    // Title bar and borders; known only once a window manager has framed the shown window.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return ScaleChoice::largestFitting(form_.bounds().width, form_.bounds().height,
+                                       area.width() - frame.width(), area.height() - frame.height());
+}
+
+void FormWindow::useScaleSetting(ui::Settings* settings) {
+    scaleChoice_ = ScaleChoice(settings);
+    rescale(scaleChoice_.factor(largestScale()));
+}
+
+void FormWindow::keepOnScreen(QPoint centre) {
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size() + size();
+    const int x = std::clamp(centre.x() - frame.width() / 2, area.left(),
+                             std::max(area.left(), area.left() + area.width() - frame.width()));
+    const int y = std::clamp(centre.y() - frame.height() / 2, area.top(),
+                             std::max(area.top(), area.top() + area.height() - frame.height()));
+    move(x, y);
+}
+
 namespace {
 
 int keyCode(int qtKey) {
     if (qtKey >= 0x20 && qtKey < 0x7f) return qtKey;  // Qt's codes of printable keys are upper-case ASCII
     switch (qtKey) {
-        case Qt::Key_Escape: return ui::keys::Escape;
-        case Qt::Key_Tab: return ui::keys::Tab;
-        case Qt::Key_Backspace: return ui::keys::Backspace;
+        case Qt::Key_Escape:
+            return ui::keys::Escape;
+        case Qt::Key_Tab:
+            return ui::keys::Tab;
+        case Qt::Key_Backspace:
+            return ui::keys::Backspace;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return ui::keys::Enter;
-        case Qt::Key_Delete: return ui::keys::Delete;
-        case Qt::Key_Home: return ui::keys::Home;
-        case Qt::Key_End: return ui::keys::End;
-        case Qt::Key_Left: return ui::keys::Left;
-        case Qt::Key_Up: return ui::keys::Up;
-        case Qt::Key_Right: return ui::keys::Right;
-        case Qt::Key_Down: return ui::keys::Down;
-        case Qt::Key_PageUp: return ui::keys::PageUp;
-        case Qt::Key_PageDown: return ui::keys::PageDown;
-        default: break;
+        case Qt::Key_Enter:
+            return ui::keys::Enter;
+        case Qt::Key_Delete:
+            return ui::keys::Delete;
+        case Qt::Key_Home:
+            return ui::keys::Home;
+        case Qt::Key_End:
+            return ui::keys::End;
+        case Qt::Key_Left:
+            return ui::keys::Left;
+        case Qt::Key_Up:
+            return ui::keys::Up;
+        case Qt::Key_Right:
+            return ui::keys::Right;
+        case Qt::Key_Down:
+            return ui::keys::Down;
+        case Qt::Key_PageUp:
+            return ui::keys::PageUp;
+        case Qt::Key_PageDown:
+            return ui::keys::PageDown;
+        default:
+            break;
     }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return ui::keys::F1 + (qtKey - Qt::Key_F1);
     return 0;
@@ -113,6 +170,11 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers m = event->modifiers();
     const ui::KeyEvent e{keyCode(event->key()), (m & Qt::ControlModifier) != 0, (m & Qt::ShiftModifier) != 0,
                          (m & Qt::AltModifier) != 0, event->isAutoRepeat()};
+    // The window's scale keys work in every program and never reach the form.
+    if (const ScaleChoice::Step step = ScaleChoice::stepOf(e); step != ScaleChoice::Step::None) {
+        rescale(scaleChoice_.take(step, scale(), largestScale()));
+        return;
+    }
     bool taken = false;
     if (e.key != 0) dispatcher_.run([&] { taken = form_.keyDown(e); });
     if (!taken) QWidget::keyPressEvent(event);

@@ -12,6 +12,7 @@
 #include "ui/core/Form.h"
 #include "ui/qt/ControlView.h"
 #include "ui/qt/MouseRouter.h"
+#include "ui/qt/ScaleChoice.h"
 #include "ui/qt/TimerBinding.h"
 
 namespace ui::qt {
@@ -31,6 +32,15 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
 
     // Moves the window to the middle of its screen.
     void centre();
+
+    // Shows the whole window factor times larger (every box, font and picture), keeping the models in
+    // their own pixels; a shown window keeps its middle where it was, as far as the screen allows.
+    void rescale(int factor);
+    // The largest factor at which the window still fits its screen's free area.
+    int largestScale() const;
+    // Takes the player's remembered scale from settings (nullptr: none) and shows it; Ctrl and + / - / 0
+    // change it from then on and remember it there.
+    void useScaleSetting(ui::Settings* settings);
     // Asked when the user closes the window; false keeps it open.
     std::function<bool()> closeRequested;
 
@@ -43,6 +53,8 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
 
   private:
     void build(ui::Control& parent, QWidget& parentWidget);
+    // Moves the window so that its frame lies inside the screen's free area, centred on centre if it can.
+    void keepOnScreen(QPoint centre);
 
     ui::Form& form_;
     ui::Dispatcher& dispatcher_;
@@ -50,6 +62,7 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     std::vector<std::unique_ptr<ControlView>> views_;  // parents before their children
     std::unordered_map<const ui::Control*, ControlView*> byControl_;
     std::vector<std::unique_ptr<TimerBinding>> timers_;
+    ScaleChoice scaleChoice_{nullptr};
 };
 
 }  // namespace ui::qt

@@ -31,7 +31,8 @@ void GaugeView::applyOwn() {
 void GaugeView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), qcolour(back_));
-    if (filled_ > 0) p.fillRect(QRect(0, 0, filled_, height()), qcolour(fore_));
+    // Whole model pixels, so the edge of the filled part steps as it does at the window's own size.
+    if (filled_ > 0) p.fillRect(QRect(0, 0, filled_ * scale(), height()), qcolour(fore_));
 }
 
 }  // namespace ui::qt

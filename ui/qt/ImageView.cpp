@@ -41,10 +41,13 @@ void ImageView::paintEvent(QPaintEvent*) {
     if (b.empty()) return;  // no picture yet: what lies behind shows
     QPainter p(this);
     const QImage img = image_.transparent() ? masked() : view(b);
+    // No smooth transform: a scaled window and a high-density screen both repeat each pixel whole (nearest
+    // neighbour), so the blocks keep their sharp edges.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (image_.stretch())
         p.drawImage(rect(), img);
     else
-        p.drawImage(0, 0, img);
+        p.drawImage(QRect(0, 0, b.width() * scale(), b.height() * scale()), img);
 }
 
 }  // namespace ui::qt

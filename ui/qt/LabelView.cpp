@@ -13,11 +13,12 @@ LabelView::LabelView(ui::Label& label, QWidget* parent)
     : QWidget(parent), ControlView(label), label_(label) {}
 
 void LabelView::applyOwn() {
-    Look look{label_.caption(),    label_.font(),      label_.transparent(),
-              label_.background(), label_.alignment(), label_.wordWrap()};
+    Look look{label_.caption(),  label_.font(), label_.transparent(), label_.background(), label_.alignment(),
+              label_.wordWrap(), scale()};
     if (painted_ && look == shown_) return;
     if (!painted_ || look.caption != shown_.caption) text_ = displayText(look.caption);
-    if (!painted_ || !(look.font == shown_.font)) font_ = toQFont(look.font);
+    if (!painted_ || !(look.font == shown_.font) || look.scale != shown_.scale)
+        font_ = toQFont(look.font, look.scale);
     shown_ = std::move(look);
     painted_ = true;
     update();

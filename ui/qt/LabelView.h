@@ -27,6 +27,7 @@ class LabelView : public QWidget, public ControlView {
         ui::Colour background;
         ui::Align alignment = ui::Align::Left;
         bool wordWrap = false;
+        int scale = 1;  // widget px per model px
         bool operator==(const Look&) const = default;
     };
 

@@ -25,14 +25,15 @@ int ListBoxView::selectedRow() const {
 
 void ListBoxView::applyOwn() {
     applying_ = true;
-    if (!fontSet_ || font_ != list_.font()) {
+    const int itemHeight = list_.itemHeight() * scale();
+    if (fontScale_ != scale() || font_ != list_.font()) {
         font_ = list_.font();
-        fontSet_ = true;
-        setFont(toQFont(font_));
+        fontScale_ = scale();
+        setFont(toQFont(font_, fontScale_));
     }
-    if (items_ != list_.items() || itemHeight_ != list_.itemHeight()) {
+    if (items_ != list_.items() || itemHeight_ != itemHeight) {
         items_ = list_.items();
-        itemHeight_ = list_.itemHeight();
+        itemHeight_ = itemHeight;
         clear();
         for (const auto& text : items_) {
             auto item = std::make_unique<QListWidgetItem>(qs(text));

@@ -23,9 +23,9 @@ class ListBoxView : public QListWidget, public ControlView {
 
     ui::ListBox& list_;
     std::vector<std::string> items_;  // as shown
-    int itemHeight_ = -1;             // px, as shown
+    int itemHeight_ = -1;             // widget px, as shown
     ui::Font font_;
-    bool fontSet_ = false;
+    int fontScale_ = 0;      // scale font_ was set at; 0 before the first apply
     bool applying_ = false;  // true while the program's values are put in, so no user pick is reported
 };
 

@@ -18,6 +18,12 @@ ui::MouseButton buttonOf(Qt::MouseButton b, Qt::MouseButtons held) {
     return ui::MouseButton::Left;
 }
 
+// Rounds towards minus infinity, so a widget pixel left of or above the control maps to a model pixel
+// outside it too.
+int floorDiv(int a, int b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+
 }  // namespace
 
 void MouseRouter::attach(ControlView& view, QWidget* source) {
@@ -44,7 +50,8 @@ bool MouseRouter::eventFilter(QObject* watched, QEvent* event) {
     const auto* me = static_cast<QMouseEvent*>(event);
     QPoint pos = me->position().toPoint();
     if (watched != &view.widget()) pos = static_cast<QWidget*>(watched)->mapTo(&view.widget(), pos);
-    const ui::MouseEvent ev{buttonOf(me->button(), me->buttons()), pos.x(), pos.y()};
+    const ui::MouseEvent ev{buttonOf(me->button(), me->buttons()), floorDiv(pos.x(), scale_),
+                            floorDiv(pos.y(), scale_)};
 
     switch (type) {
         case QEvent::MouseButtonPress:

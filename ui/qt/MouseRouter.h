@@ -17,6 +17,8 @@ class MouseRouter : public QObject {
     explicit MouseRouter(ui::Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
     // Routes the events of view's widget (and of source, a part of it such as a list's viewport).
     void attach(ControlView& view, QWidget* source = nullptr);
+    // Widget px per model px: handlers get positions in the controls' own pixels.
+    void setScale(int factor) { scale_ = factor; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,6 +27,7 @@ class MouseRouter : public QObject {
     ui::Dispatcher& dispatcher_;
     std::unordered_map<QObject*, ControlView*> views_;
     QPointer<QObject> leftPressedOn_;  // widget that took the last left press (for clicks)
+    int scale_ = 1;                    // widget px per model px
 };
 
 }  // namespace ui::qt

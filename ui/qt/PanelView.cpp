@@ -7,8 +7,17 @@
 
 namespace ui::qt {
 namespace {
-constexpr int kCaptionInset = 8;  // px from the left edge to a group caption
+constexpr int kCaptionInset = 8;  // model px from the left edge to a group caption
+
+// A frame of the given thickness just inside box.
+void outline(QPainter& p, const QRect& box, int thickness, const QColor& colour) {
+    p.fillRect(QRect(box.left(), box.top(), box.width(), thickness), colour);
+    p.fillRect(QRect(box.left(), box.bottom() - thickness + 1, box.width(), thickness), colour);
+    p.fillRect(QRect(box.left(), box.top(), thickness, box.height()), colour);
+    p.fillRect(QRect(box.right() - thickness + 1, box.top(), thickness, box.height()), colour);
 }
+
+}  // namespace
 
 PanelView::PanelView(ui::Panel& panel, QWidget* parent)
     : QWidget(parent), ControlView(panel), panel_(panel) {}
@@ -32,15 +41,15 @@ void PanelView::paintEvent(QPaintEvent*) {
         if (!caption.isEmpty()) p.drawText(rect(), Qt::AlignCenter, caption);
         return;
     }
+    // The etched group frame: a dark line with a light one inside and below it, each one model pixel thick.
+    const int s = scale();
     const QFontMetrics fm(font());
     const int top = fm.height() / 2;
-    const QRect frame = rect().adjusted(0, top, -1, -1);
-    p.setPen(palette().color(QPalette::Dark));
-    p.drawRect(frame);
-    p.setPen(palette().color(QPalette::Light));
-    p.drawRect(frame.translated(1, 1).adjusted(0, 0, -1, -1));
+    const QRect frame = rect().adjusted(0, top, 0, 0);
+    outline(p, frame, s, palette().color(QPalette::Dark));
+    outline(p, frame.adjusted(s, s, 0, 0), s, palette().color(QPalette::Light));
     if (caption.isEmpty()) return;
-    const QRect textBox(kCaptionInset, 0, fm.horizontalAdvance(caption) + 2, fm.height());
+    const QRect textBox(kCaptionInset * s, 0, fm.horizontalAdvance(caption) + 2 * s, fm.height());
     p.fillRect(textBox, qcolour(background_));
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(textBox, Qt::AlignCenter, caption);

@@ -36,8 +36,8 @@ QFont faceFont(const std::string& face, int pixelSize, bool bold, bool italic) {
     return f;
 }
 
-QFont toQFont(const ui::Font& font) {
-    return faceFont(font.face, font.px, font.bold, font.italic);
+QFont toQFont(const ui::Font& font, int scale) {
+    return faceFont(font.face, font.px * scale, font.bold, font.italic);
 }
 
 }  // namespace ui::qt

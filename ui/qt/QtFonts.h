@@ -8,8 +8,9 @@
 
 namespace ui::qt {
 
-// The font for a label, button or field: face with its stand-in, pixel size, weight and slant.
-QFont toQFont(const ui::Font& font);
+// The font for a label, button or field: face with its stand-in, pixel size, weight and slant; shown in a
+// window scaled by a whole factor, the text is laid out afresh at that many times the size.
+QFont toQFont(const ui::Font& font, int scale = 1);
 
 // The face with its stand-ins, at a pixel size (text drawn on canvases).
 QFont faceFont(const std::string& face, int pixelSize, bool bold, bool italic = false);

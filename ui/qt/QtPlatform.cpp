@@ -3,9 +3,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMetaObject>
 #include <filesystem>
 #include <system_error>
-#include <QMetaObject>
 
 #include "ui/core/Clock.h"
 #include "ui/core/DataFolder.h"
@@ -18,17 +18,23 @@
 #include "ui/qt/QtTextRenderer.h"
 
 namespace ui::qt {
+namespace {
+
+// Whole device pixel ratios only: a screen at 150 % shows the windows at 2x and one at 125 % at 1x, so every
+// pixel of a window covers whole screen pixels and the play field stays sharp.
+struct ScreenRatioRounding {
+    ScreenRatioRounding() {
+        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    }
+};
+
+}  // namespace
 
 struct QtPlatform::Impl {
     Impl(int& argc, char** argv)
-        : app(argc, argv), services{clock,
-                                    dialogs,
-                                    random,
-                                    dispatcher,
-                                    utf8(QCoreApplication::applicationDirPath()) + "/",
-                                    {},
-                                    {},
-                                    nullptr} {
+        : app(argc, argv),
+          services{clock, dialogs, random, dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/",
+                   {},    {},      nullptr} {
         random.randomize();
         services.dataDir = ui::dataDirFromEnvironment(services.programDir);
         if (services.dataDir != services.programDir) {
@@ -55,6 +61,7 @@ struct QtPlatform::Impl {
         QCoreApplication::setApplicationName(qs(form.appTitle));
         dialogs.setAppTitle(form.appTitle);
         window = std::make_unique<FormWindow>(form, dispatcher);
+        window->useScaleSetting(services.settings);
         dialogs.setParent(window.get());
         window->closeRequested = [this, &form] { return closeRequested(form); };
         // Timers tick from here on, but only once the event loop runs, after the creation handler.
@@ -77,6 +84,7 @@ struct QtPlatform::Impl {
         window.reset();
     }
 
+    ScreenRatioRounding rounding;  // before the application: it reads the policy when it starts
     QApplication app;
     ui::SystemClock clock;
     QtDialogs dialogs;

@@ -123,6 +123,8 @@ class TForm1 {
     // Puts d into the grid, the texts and their fields, and redraws.
     void show(const Design& d);
     void updateHistoryButtons();
+    // One step back or forward through the history (undo or redo).
+    void travel(bool (EditHistory::*move)(Design&));
 
     ui::Services& services_;
     Design strokeStart_;       // the design when the open stroke began

@@ -82,17 +82,17 @@ void TForm1::updateHistoryButtons() {
 }
 
 void TForm1::undo_bClick() {
-    closeStroke();
-    Design d = design();
-    if (history.undo(d)) show(d);
-    updateHistoryButtons();
-    if (painting) reopenStroke();
+    travel(&EditHistory::undo);
 }
 
 void TForm1::redo_bClick() {
+    travel(&EditHistory::redo);
+}
+
+void TForm1::travel(bool (EditHistory::*move)(Design&)) {
     closeStroke();
     Design d = design();
-    if (history.redo(d)) show(d);
+    if ((history.*move)(d)) show(d);
     updateHistoryButtons();
     if (painting) reopenStroke();
 }

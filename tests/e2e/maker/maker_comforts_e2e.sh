@@ -12,16 +12,8 @@ e2e_init "$2"
 e2e_game_copy "$1" zorban_maker
 work=$E2E_DIR
 
-# All-zero grid but the "col row code" triples; title and author in code page 932; CR LF throughout.
-write_stage() {
-    local out=$1 title=$2 author=$3 cells=$4
-    awk -v cells="$cells" 'BEGIN {
-        n = split(cells, f, " ")
-        for (i = 1; i + 2 <= n; i += 3) v[f[i] * 100 + f[i + 1]] = f[i + 2]
-        for (k = 0; k < 10000; k++) printf "%d\r\n", (k in v) ? v[k] : 0
-    }' >"$out"
-    printf '%s\r\n%s\r\n' "$title" "$author" | iconv -f UTF-8 -t CP932 >>"$out"
-}
+# shellcheck source=stage_file.sh
+source "$(dirname "$0")/stage_file.sh"
 
 # White blocks at (1, 1) and (2, 1) above a clear way down: a stage the check clears.
 write_stage "$work/input.usr" "ﾃｽﾄ" "さくしゃ" "1 1 1 2 1 1 50 50 30"

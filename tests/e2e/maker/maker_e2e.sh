@@ -11,17 +11,8 @@ e2e_init "$2"
 e2e_game_copy "$1" zorban_maker
 work=$E2E_DIR
 
-# A stage file: "col row code" triples override the all-zero grid; then the title and author lines
-# (UTF-8 here, code page 932 in the file). Every line ends with CR LF.
-write_stage() {
-    local out=$1 title=$2 author=$3 cells=$4
-    awk -v cells="$cells" 'BEGIN {
-        n = split(cells, f, " ")
-        for (i = 1; i + 2 <= n; i += 3) v[f[i] * 100 + f[i + 1]] = f[i + 2]
-        for (k = 0; k < 10000; k++) printf "%d\r\n", (k in v) ? v[k] : 0
-    }' >"$out"
-    printf '%s\r\n%s\r\n' "$title" "$author" | iconv -f UTF-8 -t CP932 >>"$out"
-}
+# shellcheck source=stage_file.sh
+source "$(dirname "$0")/stage_file.sh"
 
 # The loaded stage: an all-clear block at (1, 1), a deadly cell, a bar cell, an invisible block at the
 # field's last cell, a margin cell and a code no list entry paints.

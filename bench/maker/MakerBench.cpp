@@ -1,0 +1,82 @@
+// The editor's check and undo history. Goals: a typical stage checked within a second; a field that cannot
+// be cleared given up within a few seconds (the search budget); a hundred undo steps of a typical field
+// within 1 MB.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <thread>
+
+#include "maker/EditHistory.h"
+#include "maker/StageCheck.h"
+
+namespace {
+
+using namespace engine;
+
+// Rows of whites, blues, hard blocks and a few special kinds over an open lower half.
+BlockGrid typicalField() {
+    BlockGrid g;
+    const std::int32_t rows[6] = {Pink, Hard2, White, Blue, PaleRed, White};
+    for (int r = 1; r <= 6; ++r)
+        for (int c = 1; c <= kFieldCols; ++c) g.set(c, r + 1, rows[r - 1]);
+    g.set(3, 4, Bomb);
+    g.set(8, 5, TimePlus);
+    g.set(5, 3, Wall);
+    return g;
+}
+
+// Blocks sealed off by walls: every way fails, so the search runs until its budget is spent.
+BlockGrid sealedField() {
+    BlockGrid g;
+    for (int c = 1; c <= kFieldCols; ++c) {
+        g.set(c, 1, White);
+        g.set(c, 2, Wall);
+        g.set(c, 6, c % 2 ? Hard3 : Blue);
+    }
+    return g;
+}
+
+maker::CheckResult check(const BlockGrid& grid) {
+    maker::StageCheck c;
+    c.start({grid, "bench", "bench"});
+    for (;;) {
+        if (auto r = c.takeResult()) return *r;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void BM_CheckTypicalStage(benchmark::State& st) {
+    maker::CheckResult r;
+    for (auto _ : st) r = check(typicalField());
+    st.counters["cleared"] = r.play.cleared();
+    st.counters["simTicks"] = static_cast<double>(r.play.simTicks);
+}
+BENCHMARK(BM_CheckTypicalStage)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_CheckUnclearableStage(benchmark::State& st) {
+    maker::CheckResult r;
+    for (auto _ : st) r = check(sealedField());
+    st.counters["cleared"] = r.play.cleared();
+    st.counters["cut"] = r.play.searchCut;
+    st.counters["simTicks"] = static_cast<double>(r.play.simTicks);
+}
+BENCHMARK(BM_CheckUnclearableStage)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A hundred strokes of one cell each over a typical field: what recording costs and what the list holds.
+void BM_HistoryOfAHundredStrokes(benchmark::State& st) {
+    std::size_t bytes = 0;
+    for (auto _ : st) {
+        maker::EditHistory h;
+        maker::Design d{typicalField(), "bench", "bench"};
+        for (int i = 0; i < static_cast<int>(maker::EditHistory::kMaxSteps); ++i) {
+            h.record(d, false);
+            d.grid.set(1 + i % kFieldCols, 8 + i / kFieldCols % 10, White);
+        }
+        bytes = h.bytes();
+        benchmark::DoNotOptimize(bytes);
+    }
+    st.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_HistoryOfAHundredStrokes)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,12 +1,13 @@
-// The user-stage player's window, headless: start-up, choosing a stage, its rules, and that it writes nothing.
+// The user-stage player's window, headless: start-up, choosing a stage, its rules, and that it writes
+// nothing.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <tuple>
-#include <fstream>
 
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
@@ -20,17 +21,19 @@ namespace {
 
 // A program folder with the catalogue and the pictures the runner reads at start-up.
 class RunnerWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("runner-test-" + std::to_string(::getpid()) + "-" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_ / "dat");
         fs::create_directories(dir_ / "cg");
         std::ofstream items(dir_ / "dat" / "item.dat", std::ios::binary);
-        for (int k = 0; k < engine::kToyCount; ++k) items << "toy" << k << "\r\n" << k % 10 + 1 << "\r\nabout\r\n";
+        for (int k = 0; k < engine::kToyCount; ++k)
+            items << "toy" << k << "\r\n" << k % 10 + 1 << "\r\nabout\r\n";
         items.close();
         for (const char* name : {"usu1.bmp", "usu2.bmp"}) {
-            std::ofstream(dir_ / "cg" / name, std::ios::binary) << ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Red));
+            std::ofstream(dir_ / "cg" / name, std::ios::binary)
+                << ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Red));
         }
         platform_ = std::make_unique<ui::HeadlessPlatform>(dir_.string() + "/");
         window_ = std::make_unique<runner::TForm1>(platform_->services(), sound_);
@@ -109,7 +112,8 @@ TEST_F(RunnerWindow, MissingFileReportsAndSkipsTheRest) {
     EXPECT_EQ(platform_->dialogs.errors[0], "ﾌｧｲﾙが見つかりません.");
     EXPECT_FALSE(window_->try_b.visible());
     ASSERT_EQ(platform_->dialogs.openRequests.size(), 1u);
-    EXPECT_EQ(platform_->dialogs.openRequests[0].filter, "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat");
+    EXPECT_EQ(platform_->dialogs.openRequests[0].filter,
+              "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat");
     EXPECT_EQ(platform_->dialogs.openRequests[0].initialDir, dir_.string() + "/dat");
 }
 
@@ -154,4 +158,53 @@ TEST_F(RunnerWindow, WritesNoFile) {
     platform_->advance(60000);
     platform_->handle([&] { window_->form.onClose(); });
     EXPECT_EQ(filesUnder(dir_), before);
+}
+
+// The pause in the runner: the same P and close question as the game, and a stage chosen while paused.
+TEST_F(RunnerWindow, PauseHoldsTheRunnerAndAStageChosenMeanwhileEndsIt) {
+    // Walls over the serve column keep the ball rising and falling onto the bar; the block far off keeps the
+    // stage from being cleared.
+    const std::string path = stage("loop.usr", {{9, 1, engine::Wall}, {1, 10, engine::White}});
+    auto press = [&] { return platform_->key(window_->form, {'P', false, false, false, false}); };
+    auto paused = [&] { return window_->engine().pauseControl().paused(); };
+    EXPECT_TRUE(press());
+    EXPECT_FALSE(paused()) << "no stage yet";
+    choose(path);
+    serve();
+    platform_->advance(58 * 3);
+    press();
+    ASSERT_TRUE(paused());
+    EXPECT_TRUE(window_->pause_l.visible());
+    const auto ball = std::make_tuple(my().ballX, my().ballY, my().timeLeft, window_->moji_l2.caption());
+    platform_->advance(20000);
+    EXPECT_EQ(std::make_tuple(my().ballX, my().ballY, my().timeLeft, window_->moji_l2.caption()), ball);
+    for (ui::Timer* t : window_->form.timers()) EXPECT_FALSE(t->enabled()) << t->name();
+
+    // Cancelling the open dialog keeps the pause; choosing a stage ends it and starts that stage.
+    platform_->handle([&] { window_->Button5Click(); });
+    EXPECT_TRUE(paused());
+    choose(path);
+    EXPECT_FALSE(paused());
+    EXPECT_FALSE(window_->pause_l.visible());
+    EXPECT_TRUE(window_->try_b.visible());
+    for (ui::Timer* t : window_->form.timers()) EXPECT_TRUE(t->enabled()) << t->name();
+}
+
+TEST_F(RunnerWindow, ClosingAsksOnlyWithABallInPlay) {
+    auto closeBox = [&] {
+        bool close = false;
+        platform_->handle([&] { close = window_->form.onCloseQuery(); });
+        return close;
+    };
+    EXPECT_TRUE(closeBox());
+    choose(stage("loop.usr", {{9, 1, engine::Wall}, {1, 10, engine::White}}));
+    EXPECT_TRUE(closeBox()) << "waiting for the serve";
+    EXPECT_TRUE(platform_->dialogs.confirmations.empty());
+    serve();
+    platform_->dialogs.confirmAnswers = {false, true};
+    EXPECT_FALSE(closeBox());
+    EXPECT_TRUE(window_->Timer1.enabled());
+    EXPECT_TRUE(closeBox());
+    EXPECT_EQ(platform_->dialogs.confirmations,
+              (std::vector<std::string>{"プレイ中です。終了しますか?", "プレイ中です。終了しますか?"}));
 }

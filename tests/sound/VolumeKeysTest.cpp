@@ -33,6 +33,9 @@ struct KeyRow {
     bool muted;
     bool lastTaken;
 };
+void PrintTo(const KeyRow& row, std::ostream* os) {
+    *os << row.name;
+}
 class VolumeKeySequence : public testing::TestWithParam<KeyRow> {};
 
 }  // namespace

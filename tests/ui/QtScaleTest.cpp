@@ -290,7 +290,7 @@ TEST_F(QtScaleTest, ControlPlusAndMinusStepTheScaleBeforeTheFormSeesThem) {
     EXPECT_EQ(fw.scale(), 1);
 }
 
-TEST_F(QtScaleTest, TheScaleKeysAlsoWorkWhileAFieldHasTheFocus) {
+TEST_F(QtScaleTest, TheScaleKeysAlsoWorkWhileAFieldListOrButtonHasTheFocus) {
     QWidget* top = build(0);
     top->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
@@ -299,6 +299,14 @@ TEST_F(QtScaleTest, TheScaleKeysAlsoWorkWhileAFieldHasTheFocus) {
     QTest::keyClick(&field, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(window(top).scale(), 2);
     EXPECT_EQ(field.text(), QString());
+    QWidget& list = widget(w.list);
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(window(top).scale(), 1);
+    QWidget& button = widget(w.button);
+    button.setFocus();
+    QTest::keyClick(&button, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(window(top).scale(), 2);
 }
 
 TEST_F(QtScaleTest, AGrownWindowIsKeptInsideTheScreen) {

@@ -16,6 +16,13 @@ TEST_F(MakerTest, WindowStartsBlankWithDialogsInDat) {
     EXPECT_EQ(w.List_box.itemIndex(), -1);
     EXPECT_EQ(w.load_box.initialDir, dir.path.string() + "/dat");
     EXPECT_EQ(w.save_box.initialDir, dir.path.string() + "/dat");
+    // Installed read-only: the dialogs start in the per-user folder.
+    ui::HeadlessPlatform installed(dir.path.string() + "/");
+    installed.services().dataDir = dir.path.string() + "/user/";
+    maker::TForm1 other(installed.services());
+    installed.start(other.form);
+    EXPECT_EQ(other.load_box.initialDir, dir.path.string() + "/user/dat");
+    EXPECT_EQ(other.save_box.initialDir, dir.path.string() + "/user/dat");
     ASSERT_EQ(w.List_box.items().size(), 30u);
     EXPECT_EQ(w.List_box.items()[14], "");
     EXPECT_EQ(w.List_box.items()[26], "");

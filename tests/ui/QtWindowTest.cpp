@@ -159,4 +159,15 @@ TEST_F(QtTest, CloseAsksThenClosesAndDestroys) {
     w.label.setCaption("after the window");  // no observer left
 }
 
+
+TEST_F(QtTest, HintsAreTooltipsAndAButtonsOwnTooltipWins) {
+    platform.build(w.form);
+    w.label.setHint("読込 (Ctrl+O)");
+    w.button.setHint("保存 (Ctrl+S)");
+    EXPECT_EQ(widget(w.label).toolTip().toStdString(), "読込 (Ctrl+O)");
+    EXPECT_EQ(widget(w.button).toolTip().toStdString(), "保存 (Ctrl+S)");
+    w.button.setTooltip("own");
+    EXPECT_EQ(widget(w.button).toolTip().toStdString(), "own");
+}
+
 }  // namespace

@@ -26,7 +26,8 @@ void ButtonView::applyOwn() {
         pal.setColor(QPalette::ButtonText, qcolour(shownFont_.colour));
         setPalette(pal);
     }
-    const QString tip = qs(button_.tooltip());
+    // A button's own tooltip text wins; otherwise the control's hint (e.g. its keyboard shortcut).
+    const QString tip = qs(button_.tooltip().empty() ? button_.hint() : button_.tooltip());
     if (toolTip() != tip) setToolTip(tip);
 }
 

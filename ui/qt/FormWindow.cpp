@@ -2,6 +2,7 @@
 #include "ui/qt/FormWindow.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
@@ -27,6 +28,8 @@ FormWindow::FormWindow(ui::Form& form, ui::Dispatcher& dispatcher)
     setFont(toQFont(form.defaultFont));
 
     router_.attach(*this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) { applicationStateChanged(state); });
     form_.setObserver(this);
     byControl_[&form_] = this;
     build(form_, *this);
@@ -180,12 +183,12 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
     if (!taken) QWidget::keyPressEvent(event);
 }
 
-void FormWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange) {
-        const bool active = isActiveWindow();
-        dispatcher_.run([&] { form_.activationChanged(active); });
-    }
-    QWidget::changeEvent(event);
+void FormWindow::applicationStateChanged(Qt::ApplicationState state) {
+    // The desktop's focus leaving the program counts; a message box or file dialog of our own does not.
+    const bool active = state == Qt::ApplicationActive;
+    if (active == applicationActive_) return;
+    applicationActive_ = active;
+    dispatcher_.run([&] { form_.activationChanged(active); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -49,15 +49,17 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     void closeEvent(QCloseEvent* event) override;
     // Keys no child widget took (a text field keeps its own typing) go to the form's key handlers.
     void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
+    // Tells the form when the desktop's focus leaves the program or comes back to it.
+    void applicationStateChanged(Qt::ApplicationState state);
     void build(ui::Control& parent, QWidget& parentWidget);
     // Moves the window so that its frame lies inside the screen's free area, centred on centre if it can.
     void keepOnScreen(QPoint centre);
 
     ui::Form& form_;
     ui::Dispatcher& dispatcher_;
+    bool applicationActive_ = true;  // as last told to the form
     MouseRouter router_;
     std::vector<std::unique_ptr<ControlView>> views_;  // parents before their children
     std::unordered_map<const ui::Control*, ControlView*> byControl_;

@@ -68,6 +68,31 @@ TEST_F(QtTest, AnErrorInAHandlerBecomesTheErrorBoxAndTheProgramGoesOn) {
     EXPECT_EQ(dialogs.errors, (std::vector<std::string>(2, "ﾌｧｲﾙが見つかりません.")));
 }
 
+TEST_F(QtTest, KeysTheFieldDoesNotTakeReachTheFormAndTypingStaysInTheField) {
+    std::vector<std::string> keys;
+    w.form.addKeyHandler([&](const ui::KeyEvent& e) {
+        keys.push_back(std::string(1, static_cast<char>(e.key)) + (e.ctrl ? "^" : ""));
+        return e.key == 'P';
+    });
+    QWidget* top = platform.build(w.form);
+    QTest::keyClick(top, Qt::Key_P);
+    QTest::keyClick(top, Qt::Key_M, Qt::ControlModifier);
+    auto& field = dynamic_cast<QLineEdit&>(widget(w.edit));
+    QTest::keyClicks(&field, "pm");
+    EXPECT_EQ(keys, (std::vector<std::string>{"P", "M^"}));
+    EXPECT_EQ(w.edit.text(), "pm");
+}
+
+TEST_F(QtTest, OnlyTheDesktopsFocusLeavingTheProgramIsAnActivationChange) {
+    std::vector<bool> told;
+    w.form.addActivationHandler([&](bool active) { told.push_back(active); });
+    platform.build(w.form);
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    emit qApp->applicationStateChanged(Qt::ApplicationHidden);  // still away: told once
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(told, (std::vector<bool>{false, true}));
+}
+
 TEST_F(QtTest, TypingIsLimitedInCodePageBytes) {
     int changes = 0, enters = 0;
     w.edit.setMaxBytes(4);

@@ -159,7 +159,6 @@ TEST_F(QtTest, CloseAsksThenClosesAndDestroys) {
     w.label.setCaption("after the window");  // no observer left
 }
 
-
 TEST_F(QtTest, HintsAreTooltipsAndAButtonsOwnTooltipWins) {
     platform.build(w.form);
     w.label.setHint("読込 (Ctrl+O)");

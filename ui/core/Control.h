@@ -14,7 +14,7 @@ class Control;
 
 // Told when a control's look changes; the window layer keeps its widgets in step through it.
 class ControlObserver {
-public:
+  public:
     virtual ~ControlObserver() = default;
     virtual void controlChanged(Control& control) = 0;
     // Paint the control now, inside the running handler (animations that pause in between).
@@ -29,7 +29,7 @@ struct MouseEvent {
 };
 
 class Control {
-public:
+  public:
     explicit Control(std::string name, Rect bounds = {}, bool visible = true);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -64,7 +64,7 @@ public:
     std::uint64_t revision() const { return revision_; }
     void repaint();
 
-protected:
+  protected:
     template <typename T>
     void assign(T& field, const T& value) {
         if (field == value) return;
@@ -73,7 +73,7 @@ protected:
     }
     void changed();
 
-private:
+  private:
     std::string name_;
     Rect bounds_;
     bool visible_;

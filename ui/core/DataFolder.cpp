@@ -8,7 +8,9 @@
 namespace ui {
 namespace {
 
-bool writable(const std::string& dir) { return ::access(dir.c_str(), W_OK | X_OK) == 0; }
+bool writable(const std::string& dir) {
+    return ::access(dir.c_str(), W_OK | X_OK) == 0;
+}
 
 std::string env(const char* name) {
     const char* v = std::getenv(name);
@@ -17,12 +19,14 @@ std::string env(const char* name) {
 
 }  // namespace
 
-std::string chooseDataDir(const std::string& programDir, const std::string& xdgDataHome, const std::string& home) {
+std::string chooseDataDir(const std::string& programDir, const std::string& xdgDataHome,
+                          const std::string& home) {
     // Saves live in dat/ and posting files beside the program, so both must take new files.
     const std::string dat = programDir + "dat";
     if (writable(programDir) && (::access(dat.c_str(), F_OK) != 0 || writable(dat))) return programDir;
     std::string base = xdgDataHome;
-    if (base.empty() || base.front() != '/') base = (home.empty() ? std::string("/tmp") : home) + "/.local/share";
+    if (base.empty() || base.front() != '/')
+        base = (home.empty() ? std::string("/tmp") : home) + "/.local/share";
     if (base.back() != '/') base += '/';
     return base + "zorban/";
 }

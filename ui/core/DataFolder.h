@@ -6,10 +6,11 @@
 
 namespace ui {
 
-// The folder (trailing '/') for save and posting files. programDir ends with '/'. xdgDataHome and home are the
-// values of $XDG_DATA_HOME and $HOME (empty when unset); a relative $XDG_DATA_HOME is ignored, as the XDG rules
-// say. Pure: looks at the file system only to test whether programDir and its dat/ can be written.
-std::string chooseDataDir(const std::string& programDir, const std::string& xdgDataHome, const std::string& home);
+// The folder (trailing '/') for save and posting files. programDir ends with '/'. xdgDataHome and home are
+// the values of $XDG_DATA_HOME and $HOME (empty when unset); a relative $XDG_DATA_HOME is ignored, as the XDG
+// rules say. Pure: looks at the file system only to test whether programDir and its dat/ can be written.
+std::string chooseDataDir(const std::string& programDir, const std::string& xdgDataHome,
+                          const std::string& home);
 
 // chooseDataDir with the environment of this process.
 std::string dataDirFromEnvironment(const std::string& programDir);

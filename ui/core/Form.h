@@ -1,9 +1,9 @@
 // A fixed-size main window: client area, caption, application title, colours, controls and timers.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
-#include <functional>
 
 #include "ui/core/Colour.h"
 #include "ui/core/Control.h"
@@ -14,14 +14,15 @@
 namespace ui {
 
 class Form : public Control {
-public:
-    Form(std::string name, int clientWidth, int clientHeight) : Control(std::move(name), {0, 0, clientWidth, clientHeight}) {}
+  public:
+    Form(std::string name, int clientWidth, int clientHeight)
+        : Control(std::move(name), {0, 0, clientWidth, clientHeight}) {}
 
-    std::string caption;       // window caption
-    std::string appTitle;      // task bar and message-box caption
+    std::string caption;   // window caption
+    std::string appTitle;  // task bar and message-box caption
     Colour background = colours::Silver;
-    Font defaultFont;          // "ＭＳ Ｐゴシック" 12 px unless set
-    bool dialogFrame = true;   // fixed size, close box only
+    Font defaultFont;         // "ＭＳ Ｐゴシック" 12 px unless set
+    bool dialogFrame = true;  // fixed size, close box only
 
     void addTimer(Timer& t) { timers_.push_back(&t); }
     const std::vector<Timer*>& timers() const { return timers_; }
@@ -35,19 +36,23 @@ public:
 
     // Keys the focused control leaves alone come here: handlers are asked in the order they were added until
     // one takes the key (returns true). The window layer calls keyDown through the dispatcher.
-    void addKeyHandler(std::function<bool(const KeyEvent&)> handler) { keyHandlers_.push_back(std::move(handler)); }
+    void addKeyHandler(std::function<bool(const KeyEvent&)> handler) {
+        keyHandlers_.push_back(std::move(handler));
+    }
     bool keyDown(const KeyEvent& e) {
         for (auto& h : keyHandlers_)
             if (h(e)) return true;
         return false;
     }
     // Told when the window gains (true) or loses (false) the keyboard focus of the desktop.
-    void addActivationHandler(std::function<void(bool)> handler) { activationHandlers_.push_back(std::move(handler)); }
+    void addActivationHandler(std::function<void(bool)> handler) {
+        activationHandlers_.push_back(std::move(handler));
+    }
     void activationChanged(bool active) {
         for (auto& h : activationHandlers_) h(active);
     }
 
-private:
+  private:
     std::vector<Timer*> timers_;
     std::vector<std::function<bool(const KeyEvent&)>> keyHandlers_;
     std::vector<std::function<void(bool)>> activationHandlers_;

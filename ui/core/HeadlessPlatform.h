@@ -16,7 +16,7 @@
 namespace ui {
 
 class HeadlessPlatform {
-public:
+  public:
     explicit HeadlessPlatform(std::string programDir, std::uint64_t seed = 1);
 
     Services& services() { return services_; }
@@ -37,7 +37,7 @@ public:
     // Runs functions posted with postToUi.
     void drainPosted();
 
-private:
+  private:
     Services services_;
     VirtualTimerHost timers_{clock, dispatcher};
     std::deque<std::function<void()>> posted_;

@@ -1,4 +1,5 @@
-// Reads an initialisation file of [sections] and key=value lines and answers integer look-ups like the profile API.
+// Reads an initialisation file of [sections] and key=value lines and answers integer look-ups like the
+// profile API.
 #include "ui/core/IniFile.h"
 
 #include <algorithm>
@@ -35,10 +36,11 @@ std::int32_t parseInt(std::string_view text) {
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     std::int64_t value = 0;
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = std::min(value * 10 + (text[i] - '0'), kLimit);
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(value * 10 + (text[i] - '0'), kLimit);
     if (negative) value = -value;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                                std::numeric_limits<std::int32_t>::max()));
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
@@ -63,13 +65,15 @@ IniFile IniFile::parse(std::string_view text) {
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            section = lower(trim(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1)));
+            section =
+                lower(trim(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1)));
             inSection = true;
             continue;
         }
         const std::size_t eq = line.find('=');
         if (!inSection || eq == std::string_view::npos) continue;
-        file.entries_.push_back({section, lower(trim(line.substr(0, eq))), std::string(trim(line.substr(eq + 1)))});
+        file.entries_.push_back(
+            {section, lower(trim(line.substr(0, eq))), std::string(trim(line.substr(eq + 1)))});
     }
     return file;
 }
@@ -77,7 +81,8 @@ IniFile IniFile::parse(std::string_view text) {
 std::int32_t IniFile::getInt(std::string_view section, std::string_view key, std::int32_t fallback) const {
     // The first occurrence wins, as with the profile API.
     for (const Entry& e : entries_) {
-        if (sameName(e.section, section) && sameName(e.key, key)) return e.value.empty() ? fallback : parseInt(e.value);
+        if (sameName(e.section, section) && sameName(e.key, key))
+            return e.value.empty() ? fallback : parseInt(e.value);
     }
     return fallback;
 }

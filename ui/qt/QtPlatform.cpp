@@ -45,7 +45,8 @@ struct QtPlatform::Impl {
                                 utf8(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
         services.settings = &settings;
         // Lets the desktop match the window to the program's desktop entry and icon.
-        QGuiApplication::setDesktopFileName(ZORBAN_APP_ID_PREFIX "." + QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+        QGuiApplication::setDesktopFileName(ZORBAN_APP_ID_PREFIX "." +
+                                            QFileInfo(QCoreApplication::applicationFilePath()).fileName());
         // Runs fn on the UI thread at the next turn of the event loop; callable from any thread.
         services.postToUi = [this](std::function<void()> fn) {
             QMetaObject::invokeMethod(

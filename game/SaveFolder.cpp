@@ -12,10 +12,6 @@ namespace fs = std::filesystem;
 namespace game {
 namespace {
 
-// The save files a fresh game folder ships in dat/: the common file, then the six course files.
-const char* const kInitialSaves[] = {"my.dat",  "my1.dat", "my2.dat", "my3.dat",
-                                     "my4.dat", "my5.dat", "my6.dat"};
-
 bool present(const fs::path& p) {
     std::error_code ec;
     return fs::symlink_status(p, ec).type() != fs::file_type::not_found;
@@ -48,7 +44,7 @@ SaveFolderReport prepareSaveFolder(const ui::Services& services) {
     const fs::path saves = fs::path(services.dataDir) / "dat";
     std::error_code ec;
     fs::create_directories(saves, ec);  // a folder that cannot be made fails each copy below
-    for (const char* name : kInitialSaves) {
+    for (const char* name : kInitialSaveFiles) {
         if (present(saves / name)) continue;
         if (!fs::is_regular_file(source / name, ec)) {
             report.missing.emplace_back(name);

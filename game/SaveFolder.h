@@ -1,12 +1,17 @@
 // The folder for saves outside the program's folder: made on first run with the initial save files.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "ui/core/Services.h"
 
 namespace game {
+
+// The save files a fresh game folder ships in dat/: the common file, then the six course files.
+inline constexpr std::array<const char*, 7> kInitialSaveFiles = {"my.dat",  "my1.dat", "my2.dat", "my3.dat",
+                                                                 "my4.dat", "my5.dat", "my6.dat"};
 
 // What prepareSaveFolder did with each initial save file (file names such as "my1.dat").
 struct SaveFolderReport {

@@ -9,14 +9,13 @@
 #include <string>
 #include <system_error>
 
+#include "game/SaveFolder.h"
 #include "game/TForm1.h"
 #include "ui/core/HeadlessPlatform.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const char* const kSaveFiles[] = {"my.dat", "my1.dat", "my2.dat", "my3.dat", "my4.dat", "my5.dat", "my6.dat"};
 
 // A scratch program folder with an empty dat/, removed at the end.
 class ScratchFolder {
@@ -50,18 +49,6 @@ std::vector<std::string> resetIn(const fs::path& folder) {
     return platform.dialogs.errors;
 }
 
-// Puts from in place as to unless to exists: copied beside it, then linked, which never replaces.
-bool installIfMissing(const fs::path& from, const fs::path& to) {
-    if (fs::exists(to)) return false;
-    const fs::path staged = to.parent_path() / ("." + to.filename().string() + ".new");
-    fs::copy_file(from, staged, fs::copy_options::overwrite_existing);
-    const bool linked = ::link(staged.c_str(), to.c_str()) == 0;
-    const int err = errno;
-    fs::remove(staged);
-    if (!linked && err != EEXIST) throw std::system_error(err, std::generic_category(), to.string());
-    return linked;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,8 +64,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "zorban_initsave: %s\n", e.c_str());
             return 1;
         }
-        for (const char* name : kSaveFiles)
-            if (installIfMissing(scratch.root() / "dat" / name, datDir / name))
+        for (const char* name : game::kInitialSaveFiles)
+            if (game::copyIfMissing((scratch.root() / "dat" / name).string(), (datDir / name).string()))
                 std::printf("zorban_initsave: wrote %s\n", (datDir / name).c_str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorban_initsave: %s\n", e.what());

@@ -102,8 +102,8 @@ bool PlayEngine::applyHit(int x, int y, int slot) {
     case TimeMinus: addSat(my.timeLeft, -kTimeBlockUnits); break;
     case TimePlus: addSat(my.timeLeft, kTimeBlockUnits); break;
     case Heal:
-        addSat(my.hp, 1);
-        if (my.hp >= my.maxHp) my.hp = my.maxHp;
+        // Up to the cap, never down to it: lives above the cap (from mHP) are kept.
+        if (my.hp < my.maxHp) addSat(my.hp, 1);
         break;
     case Multiply: multiplyInto(x, y); break;
     case Poison: addSat(my.hp, -1); break;

@@ -100,7 +100,10 @@ void PlayEngine::gameStatusTick() {
         setShown(c_.end_b, true);
         return;
     }
-    if (!fieldHasCountedBlocks() && !shown(c_.ok_b) && !shown(c_.try_b) && !shown(c_.start_box)) {
+    // After GAME OVER (the end button shows) the field no longer counts, even when its last block went with
+    // the last life.
+    if (!fieldHasCountedBlocks() && !shown(c_.ok_b) && !shown(c_.try_b) && !shown(c_.start_box) &&
+        !shown(c_.end_b)) {
         if (stageCleared()) return;
     }
     showBracketAndBadges();

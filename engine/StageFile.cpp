@@ -17,7 +17,7 @@ void readStage(ui::TextReader& in, BlockGrid& grid, std::string& title, std::str
 }  // namespace
 
 void loadStageFile(const std::string& path, BlockGrid& grid, std::string& title, std::string& author) {
-    ui::TextReader in(path);
+    ui::TextReader in(path, kMaxStageFileBytes);
     readStage(in, grid, title, author);
 }
 

@@ -13,17 +13,22 @@ namespace {
 
 constexpr std::int32_t kFreshHp = 10;       // lives at the start of a run
 constexpr std::int32_t kFreshMaxHp = 99;    // cap of lives after "初期化"
+constexpr std::int32_t kFreshHiMaxCombo = 1;  // best MAXCOMBO of a course never played
 constexpr std::uint8_t kResetOrder[] = {1, 2, 4, 3, 5, 6};  // courses in the order "初期化" writes them
+
+}  // namespace
 
 // A save file that exists but could not be read since start-up (or since the course was picked) is
 // not replaced: the values in memory are then not the player's, and writing them would wipe the
 // progress the file holds. A missing file is simply created.
-bool mayReplace(const std::string& path, bool wasRead) {
+bool TForm1::mayReplaceSave(const std::string& path, bool wasRead) {
     std::error_code ec;
-    return wasRead || !std::filesystem::exists(path, ec);
+    if (wasRead || !std::filesystem::exists(path, ec)) return true;
+    if (!form.endingSession && skipNoted_.insert(path).second)
+        services_.dialogs.message("セーブファイル " + path +
+                                  " は読み込めなかったため、上書きせずに残しました。このセーブは行われていません。");
+    return false;
 }
-
-}  // namespace
 
 void TForm1::loadCommonData() {
     engine::tmy& my = state.my;
@@ -38,7 +43,7 @@ void TForm1::loadCommonData() {
 
 void TForm1::saveCommonData() {
     const std::string path = savePath("my.dat");
-    if (!mayReplace(path, commonDataRead_)) return;
+    if (!mayReplaceSave(path, commonDataRead_)) return;
     const engine::tmy& my = state.my;
     ui::TextWriter out(path);
     out.writeInt(my.clearCount);
@@ -51,6 +56,11 @@ void TForm1::saveCommonData() {
 void TForm1::loadCourseData() {
     engine::tmy& my = state.my;
     courseDataRead_ = false;
+    // The records start as a fresh course file has them, so that a course whose file is missing or breaks
+    // off never takes on the best score, combo or badges of the course played before it.
+    my.courseMemo.clear();
+    for (std::int32_t* field : {&my.hiScore, &my.badgeCombo, &my.badgeTime, &my.badgeHp}) *field = 0;
+    my.hiMaxCombo = kFreshHiMaxCombo;
     {
         ui::TextReader in(coursePath());
         my.courseMemo = in.readLine();
@@ -70,7 +80,7 @@ void TForm1::loadCourseData() {
 void TForm1::saveCourseData() {
     const engine::tmy& my = state.my;
     const std::string path = coursePath();
-    if (mayReplace(path, courseDataRead_)) {
+    if (mayReplaceSave(path, courseDataRead_)) {
         ui::TextWriter out(path);
         out.writeLine(my.courseMemo);
         for (std::int32_t value : {my.stagesCleared, my.hiScore, my.maxHp, my.mhpQuota, my.hp, my.mhp, my.stageNo,
@@ -97,7 +107,7 @@ void TForm1::BitBtn2Click() {
     my.hiScore = 0;
     my.maxHp = kFreshMaxHp;
     my.score = 0;
-    my.hiMaxCombo = 1;
+    my.hiMaxCombo = kFreshHiMaxCombo;
     my.badgeCombo = 0;
     my.badgeTime = 0;
     my.badgeHp = 0;

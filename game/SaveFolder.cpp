@@ -1,11 +1,14 @@
 // First run with the saves outside the program's folder.
 #include "game/SaveFolder.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+
+#include "ui/core/SafeFile.h"
 
 namespace fs = std::filesystem;
 
@@ -22,19 +25,56 @@ bool present(const fs::path& p) {
 bool copyIfMissing(const std::string& from, const std::string& to) {
     const fs::path target = to;
     if (present(target)) return false;
-    // A leftover of an interrupted copy is ours to replace; the dot keeps it out of the player's way.
-    const fs::path staged = target.parent_path() / ("." + target.filename().string() + ".new");
-    struct Staged {  // removes the staged copy on every way out
-        const fs::path& path;
+    const auto fail = [&](const char* what, int err) {
+        throw fs::filesystem_error(what, from, target, std::error_code(err, std::generic_category()));
+    };
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) fail("open", errno);
+    std::string staged;
+    const int out = ui::createTempBeside(to, staged);
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        fail("create", err);
+    }
+    struct Staged {  // closes both files and removes the staged copy on every way out
+        int in, out;
+        const std::string& path;
         ~Staged() {
-            std::error_code ec;
-            fs::remove(path, ec);
+            ::close(in);
+            if (out >= 0) ::close(out);
+            ::unlink(path.c_str());
         }
-    } cleanup{staged};
-    fs::copy_file(from, staged, fs::copy_options::overwrite_existing);
-    if (::link(staged.c_str(), target.c_str()) == 0) return true;
+    } cleanup{in, out, staged};
+    char buf[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail("read", errno);
+        }
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w = ::write(out, buf + done, static_cast<std::size_t>(n - done));
+            if (w < 0) {
+                if (errno == EINTR) continue;
+                fail("write", errno);
+            }
+            done += w;
+        }
+    }
+    // On disk before it gets its name: a crash never leaves a save file that is there but empty.
+    if (::fsync(out) != 0) fail("fsync", errno);
+    const int closed = ::close(out);
+    cleanup.out = -1;
+    if (closed != 0) fail("close", errno);
+    if (::link(staged.c_str(), target.c_str()) == 0) {
+        ui::syncFolderOf(to);
+        return true;
+    }
     if (errno == EEXIST) return false;  // made in the meantime, by another copy of the program
-    throw fs::filesystem_error("link", staged, target, std::error_code(errno, std::generic_category()));
+    fail("link", errno);
+    return false;
 }
 
 SaveFolderReport prepareSaveFolder(const ui::Services& services) {

@@ -25,8 +25,9 @@ struct SaveFolderReport {
 // Nothing is shown: what is still missing is reported by the window when it reads or writes the saves.
 SaveFolderReport prepareSaveFolder(const ui::Services& services);
 
-// Puts a copy of from at to unless to exists (even as a dangling link): the copy is made beside to and
-// then hard-linked in place, which never replaces a file, so to is either absent or complete. Returns
+// Puts a copy of from at to unless to exists (even as a dangling link): the copy is made in a private
+// temporary beside to, synced to disk and then hard-linked in place, which never replaces a file, so to is
+// either absent or complete. Returns
 // false when to already existed; throws std::filesystem::filesystem_error when the copy fails.
 bool copyIfMissing(const std::string& from, const std::string& to);
 

@@ -1,12 +1,14 @@
 // The window's creation, wiring of its handlers, start-up, closing and the paths beside the program.
 #include "game/TForm1.h"
 
+#include <cstdio>
 #include <initializer_list>
 
 #include "engine/BindPlayControls.h"
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/PlayEngine.h"
+#include "ui/core/IoError.h"
 
 namespace game {
 namespace {
@@ -42,7 +44,7 @@ void TForm1::fillPlayControls() { engine::bindPlayControls(controls, *this); }
 
 void TForm1::wireHandlers() {
     form.onCreate = [this] { FormCreate(); };
-    form.onClose = [this] { FormClose(); };
+    form.onClose = [this] { return FormClose(); };
     form.onDestroy = [this] { FormDestroy(); };
 
     ui::Button* courseButtons[] = {&c_b1, &Button6, &c_b3, &c_b4, &c_b5, &c_b6};
@@ -121,7 +123,25 @@ void TForm1::drawBadges() {
     }
 }
 
-void TForm1::FormClose() { saveCommonData(); }
+bool TForm1::FormClose() {
+    for (;;) {
+        try {
+            saveCommonData();
+            return true;
+        } catch (const ui::IoError& e) {
+            if (form.endingSession) {
+                std::fprintf(stderr, "zorban: my.dat: %s.\n", e.what());
+                return true;
+            }
+            const std::string text = std::string(e.what()) + ".\rお金とおもちゃの記録 (my.dat) を保存できませんでした。";
+            switch (services_.dialogs.choose(text, {"もう一度保存", "保存せずに終了", "ゲームに戻る"})) {
+                case 0: continue;
+                case 1: return true;
+                default: return false;
+            }
+        }
+    }
+}
 
 // The sound sink releases the channels' waves when it goes, after the window; the window itself
 // holds nothing to release.
@@ -129,7 +149,7 @@ void TForm1::FormDestroy() {}
 
 std::string TForm1::datPath(const std::string& name) const { return services_.programDir + "dat/" + name; }
 
-std::string TForm1::savePath(const std::string& name) const { return services_.dataDir + "dat/" + name; }
+std::string TForm1::savePath(const std::string& name) const { return writableDir() + "dat/" + name; }
 
 std::string TForm1::coursePath() const { return savePath("my" + std::to_string(state.courseNo) + ".dat"); }
 
@@ -138,7 +158,12 @@ std::string TForm1::stagePath() const {
 }
 
 std::string TForm1::postingPath() const {
-    return services_.dataDir + "投稿用" + std::to_string(state.courseNo) + ".txt";
+    return writableDir() + "投稿用" + std::to_string(state.courseNo) + ".txt";
+}
+
+const std::string& TForm1::writableDir() const {
+    if (services_.dataDir.empty()) throw ui::IoError(ui::IoCode::AccessDenied);
+    return services_.dataDir;
 }
 
 }  // namespace game

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "engine/GameState.h"
@@ -194,7 +195,9 @@ class TForm1 {
 
     // Start-up, closing and save data.
     void FormCreate();
-    void FormClose();
+    // Saves the common save file; when that fails, asks whether to try again, close without saving or go
+    // back to the game (false keeps the window open).
+    bool FormClose();
     void FormDestroy();
     void loadCommonData();
     void saveCommonData();
@@ -232,9 +235,14 @@ class TForm1 {
     // program's own when writable, else the per-user data folder).
     std::string datPath(const std::string& name) const;
     std::string savePath(const std::string& name) const;
+    // Whether a save may replace the file at path; when not (it exists but could not be read this session),
+    // tells the player once per file and session that this save was skipped.
+    bool mayReplaceSave(const std::string& path, bool wasRead);
     std::string coursePath() const;
     std::string stagePath() const;
     std::string postingPath() const;
+    // The folder for saves and posting files; throws the access error when there is none that may be trusted.
+    const std::string& writableDir() const;
 
     engine::PlayEngine& engine() { return *engine_; }
 
@@ -256,6 +264,7 @@ class TForm1 {
     engine::SoundSink& sound_;
     bool commonDataRead_ = false;  // the common save file was read whole since start-up (or reset)
     bool courseDataRead_ = false;  // the course save file of courseNo was read whole when it was picked
+    std::set<std::string> skipNoted_;  // save files already named this session as not replaced
     std::unique_ptr<engine::PlayEngine> engine_;
 };
 

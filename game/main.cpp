@@ -6,6 +6,8 @@
 
 int main(int argc, char** argv) {
     ui::qt::QtPlatform platform(argc, argv);
+    // Two games on the same saves would each overwrite what the other won: the second one hands over.
+    if (!platform.claimSingleInstance("zorban")) return 0;
     game::prepareSaveFolder(platform.services());
     // Made before the window and destroyed after it: it pre-loads and finally releases the channel waves.
     ui::GameAudio sound(platform.services().postToUi, platform.services().programDir);

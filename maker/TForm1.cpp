@@ -33,7 +33,7 @@ void TForm1::wire() {
 void TForm1::FormCreate() {
     // Stages are kept in the dat folder beside the program; an installed, read-only program keeps the
     // player's own in the dat folder of the per-user data folder, where saving works.
-    const std::string datDir = services_.dataDir + "dat";
+    const std::string datDir = (services_.dataDir.empty() ? services_.programDir : services_.dataDir) + "dat";
     load_box.initialDir = datDir;
     save_box.initialDir = datDir;
 }

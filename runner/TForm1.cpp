@@ -42,7 +42,10 @@ TForm1::~TForm1() = default;
 void TForm1::wire() {
     engine::PlayEngine& e = *engine_;
     form.onCreate = [this] { FormCreate(); };
-    form.onClose = [this] { FormClose(); };
+    form.onClose = [this] {
+        FormClose();
+        return true;
+    };
     form.onDestroy = [this] { FormDestroy(); };
     Button5.onClick = [this] { Button5Click(); };
     // The window shares the play field's origin, so moves and clicks anywhere count alike.

@@ -276,3 +276,44 @@ TEST(StatusTick, CourseButtonsAndKeptBadges) {
 }
 
 }  // namespace
+
+namespace {
+
+// The last life and the last counted block go in one handler: ten poison blocks hit from HP 10.
+TEST(StatusTick, GameOverIsFinalEvenWhenTheFieldIsEmptiedWithTheLastLife) {
+    Play p;
+    p.play.beginStage(BlockGrid{});
+    for (int r = 1; r <= 10; ++r) p.set(3, r, Poison);
+    p.play.serveFrom(5);
+    p.my.hp = 10;
+    p.my.stageNo = 0;
+    p.s.courseNo = 1;
+    const std::int32_t cleared = p.my.stagesCleared, clearCount = p.my.clearCount;
+    for (int r = 1; r <= 10; ++r) {
+        p.eng.applyHit(3, r, 1);
+        p.eng.Timer2Timer();
+    }
+    EXPECT_EQ(p.play.moji_l2.caption(), "GAME OVER!!!");
+    for (int i = 0; i < 5; ++i) p.eng.Timer2Timer();
+    EXPECT_EQ(p.play.moji_l2.caption(), "GAME OVER!!!");
+    EXPECT_FALSE(p.play.ok_b.visible());
+    EXPECT_TRUE(p.play.end_b.visible());
+    EXPECT_EQ(p.play.moji_l2a.caption().find("time present"), std::string::npos);
+    EXPECT_EQ(p.my.stagesCleared, cleared);
+    EXPECT_EQ(p.my.clearCount, clearCount);
+    EXPECT_FALSE(p.played("9.wav@0")) << "no CLEAR fanfare after GAME OVER";
+}
+
+TEST(BlockEffects, AHealBlockNeverLowersHp) {
+    Play p;
+    p.my.maxHp = 99;
+    const std::pair<std::int32_t, std::int32_t> rows[] = {{100, 100}, {99, 99}, {98, 99}, {5, 6}};
+    for (const auto& [before, after] : rows) {
+        p.my.hp = before;
+        p.set(3, 3, Heal);
+        p.eng.applyHit(3, 3, 1);
+        EXPECT_EQ(p.my.hp, after) << before;
+    }
+}
+
+}  // namespace

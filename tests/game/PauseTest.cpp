@@ -46,7 +46,7 @@ class PauseWindowTest : public WindowFixture {
     bool closeBox() {
         bool close = false;
         run([&] { close = window->form.onCloseQuery(); });
-        if (close) run(window->form.onClose);
+        if (close) run([&] { window->form.onClose(); });
         return close;
     }
 

@@ -164,7 +164,7 @@ TEST_F(SaveDataTest, ANonNumberStopsTheCourseLoadWhereItStands) {
     ASSERT_EQ(errors(), Lines{"入力値が数値ではありません."});
     EXPECT_EQ(my().courseMemo, "new memo");
     EXPECT_EQ(my().stagesCleared, 4);
-    EXPECT_EQ(my().hiScore, 800);
+    EXPECT_EQ(my().hiScore, 0) << "the course played before does not lend its record";
     EXPECT_EQ(my().maxHp, 99);     // from startCourse
     EXPECT_EQ(my().mhpQuota, 50);  // from startCourse
     EXPECT_EQ(my().hp, 0);         // step 3 skipped
@@ -226,8 +226,12 @@ TEST_P(InterruptedSaveTest, CommonFile) {
     const std::string before = folder.read("dat/my.dat");
     my().money = 0;
     failAt(GetParam());
-    run([&] { w.FormClose(); });
-    EXPECT_EQ(errors(), Lines{"ﾃﾞｨｽｸがいっぱいです."});
+    bool closes = true;
+    run([&] { closes = w.FormClose(); });  // no answer: the box is closed, which goes back to the game
+    EXPECT_FALSE(closes);
+    EXPECT_TRUE(errors().empty());
+    ASSERT_EQ(dialogs().choices.size(), 1u);
+    EXPECT_TRUE(dialogs().choices[0].starts_with("ﾃﾞｨｽｸがいっぱいです.\r")) << dialogs().choices[0];
     EXPECT_EQ(folder.read("dat/my.dat"), before);
     EXPECT_FALSE(leftovers());
     ui::TextWriter::setFaultHook(nullptr);
@@ -255,6 +259,70 @@ INSTANTIATE_TEST_SUITE_P(Steps, InterruptedSaveTest,
                                            Fault{ui::TextWriter::Step::Write, 1}, Fault{ui::TextWriter::Step::Write, 2},
                                            Fault{ui::TextWriter::Step::Write, 11},
                                            Fault{ui::TextWriter::Step::Close, 0}));
+
+TEST_F(SaveDataTest, AFailedSaveOnCloseAsksToTryAgainCloseWithoutSavingOrGoBack) {
+    folder.writeCommon(2, 0, 300);
+    game::TForm1& w = open();
+    my().money = 777;
+    int failures = 2;  // the disk is full for the first two tries
+    ui::TextWriter::setFaultHook([&](ui::TextWriter::Step s, int) { return s == ui::TextWriter::Step::Open && failures-- > 0 ? ENOSPC : 0; });
+    dialogs().chooseAnswers = {0, 0};  // try again, twice
+    bool closes = false;
+    run([&] { closes = w.FormClose(); });
+    ui::TextWriter::setFaultHook(nullptr);
+    EXPECT_TRUE(closes);
+    EXPECT_EQ(dialogs().choices.size(), 2u);
+    EXPECT_EQ(folder.lines("dat/my.dat").at(2), "777") << "the third try saved";
+
+    ui::TextWriter::setFaultHook([](ui::TextWriter::Step, int) { return ENOSPC; });
+    dialogs().chooseAnswers = {1};  // close without saving
+    my().money = 5;
+    run([&] { closes = w.FormClose(); });
+    ui::TextWriter::setFaultHook(nullptr);
+    EXPECT_TRUE(closes);
+    EXPECT_EQ(folder.lines("dat/my.dat").at(2), "777");
+
+    w.form.endingSession = true;  // a signal or the session's end: nobody to ask
+    ui::TextWriter::setFaultHook([](ui::TextWriter::Step, int) { return ENOSPC; });
+    run([&] { closes = w.FormClose(); });
+    ui::TextWriter::setFaultHook(nullptr);
+    EXPECT_TRUE(closes);
+    EXPECT_EQ(dialogs().choices.size(), 3u);
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(SaveDataTest, ASkippedSaveOfAnUnreadableFileIsNamedOncePerFile) {
+    folder.writeLines("dat/my.dat", {"1", "x"});  // exists, cannot be read
+    game::TForm1& w = open();
+    EXPECT_EQ(errors(), Lines{"入力値が数値ではありません."});
+    const std::string before = folder.read("dat/my.dat");
+    my().money = 99;
+    run([&] { w.FormClose(); });
+    run([&] { w.saveCommonData(); });
+    EXPECT_EQ(folder.read("dat/my.dat"), before);
+    ASSERT_EQ(dialogs().messages.size(), 1u);
+    EXPECT_NE(dialogs().messages[0].find(folder.path("dat/my.dat").string()), std::string::npos)
+        << dialogs().messages[0];
+}
+
+TEST_F(SaveDataTest, ACourseWithoutItsFileStartsWithFreshRecords) {
+    folder.writeCommon(0, 0, 0);
+    folder.writeLines("dat/my1.dat", {"memo 1", "0", "123456", "99", "50", "10", "0", "-1", "1", "1", "1", "777"});
+    game::TForm1& w = open();
+    run([&] { w.selectCourse(1); });
+    ASSERT_EQ(my().hiScore, 123456);
+    run([&] { w.selectCourse(4); });  // no my4.dat
+    EXPECT_EQ(errors(), Lines{"ﾌｧｲﾙが見つかりません."});
+    EXPECT_EQ(my().courseMemo, "");
+    EXPECT_EQ(my().hiScore, 0);
+    EXPECT_EQ(my().hiMaxCombo, 1);
+    EXPECT_EQ(my().badgeCombo + my().badgeTime + my().badgeHp, 0);
+    run([&] { w.saveCourseData(); });
+    const Lines saved = folder.lines("dat/my4.dat");
+    EXPECT_EQ(saved.at(0), "");
+    EXPECT_EQ(saved.at(2), "0");
+    EXPECT_EQ(saved.at(11), "1");
+}
 
 TEST_F(SaveDataTest, ClosingInTheMiddleOfACourseSavesTheCommonFileOnly) {
     folder.writeCommon(0, 0, 0);

@@ -30,6 +30,7 @@ protected:
     void run(const std::function<void()>& handler) { platform.handle(handler); }
     void click(ui::Control& c) { run(c.onClick); }
     const std::vector<std::string>& errors() const { return platform.dialogs.errors; }
+    ui::ScriptedDialogs& dialogs() { return platform.dialogs; }
     engine::tmy& my() { return window->state.my; }
 };
 

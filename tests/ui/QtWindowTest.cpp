@@ -146,7 +146,10 @@ TEST_F(QtTest, CloseAsksThenClosesAndDestroys) {
         order.push_back("query");
         return mayClose;
     };
-    w.form.onClose = [&] { order.push_back("close"); };
+    w.form.onClose = [&] {
+        order.push_back("close");
+        return true;
+    };
     w.form.onDestroy = [&] { order.push_back("destroy"); };
     platform.build(w.form)->show();
     platform.close();

@@ -29,7 +29,11 @@ class Form : public Control {
 
     // Called before the window closes (after the user asked); false keeps it open.
     std::function<bool()> onCloseQuery;
-    std::function<void()> onClose;
+    // Called as the window closes; false keeps it open after all (a save that failed, and the player chose to
+    // go back). When the desktop session or a signal ends the program, only this is called, with
+    // endingSession set: nobody is there to answer a question, and the result is not asked for.
+    std::function<bool()> onClose;
+    bool endingSession = false;
     // Run once after the window and its controls exist, before it is shown; and when it is destroyed.
     std::function<void()> onCreate;
     std::function<void()> onDestroy;

@@ -21,7 +21,8 @@ struct Services {
     // Queues a function to run on the UI thread (from any thread), e.g. for audio notifications.
     std::function<void(std::function<void()>)> postToUi;
     // Folder for the files the program writes (saves, posting files, settings), trailing '/': programDir when
-    // that is writable, else the per-user data folder.
+    // that is writable, else the per-user data folder. Empty when there is none that may be trusted (no home
+    // folder, or one that another user owns or may write to): saves are then refused with the access error.
     std::string dataDir;
     // The player's remembered choices for this program; the platform always provides them.
     Settings* settings = nullptr;

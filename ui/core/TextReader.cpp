@@ -1,9 +1,12 @@
 // Value-by-value reading of code page 932 text files.
 #include "ui/core/TextReader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
-#include <memory>
+#include <cstdint>
 
 #include "ui/core/Cp932.h"
 #include "ui/core/IoError.h"
@@ -12,8 +15,11 @@ namespace ui {
 namespace {
 
 constexpr std::size_t kMaxToken = 32;  // characters of one number token
+constexpr int kReadError = 100;        // the runtime's code for a failed read
 
-bool isBlank(unsigned char c) { return c <= ' '; }
+bool isBlank(unsigned char c) {
+    return c <= ' ';
+}
 
 }  // namespace
 
@@ -39,16 +45,28 @@ bool parseInt32(std::string_view token, std::int32_t& out) {
     return true;
 }
 
-TextReader::TextReader(const std::string& path) {
+TextReader::TextReader(const std::string& path, std::size_t maxBytes) {
+    // Non-blocking, so that opening a pipe returns at once; it is refused below as no regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) throw IoError(IoError::codeFromErrno(errno, path));
     struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Closer> f(std::fopen(path.c_str(), "rb"));
-    if (!f) throw IoError(IoError::codeFromErrno(errno, path));
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+        throw IoError(kReadError);
     char buf[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) data_.append(buf, n);
-    if (std::ferror(f.get())) throw IoError(100);  // read error
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw IoError(kReadError);
+        }
+        data_.append(buf, static_cast<std::size_t>(n));
+        if (data_.size() > maxBytes) throw IoError(kReadError);  // grew while being read
+    }
 }
 
 TextReader TextReader::fromBytes(std::string bytes) {
@@ -67,10 +85,12 @@ std::int32_t TextReader::readInt() {
     while (pos_ < data_.size() && isBlank(static_cast<unsigned char>(data_[pos_]))) ++pos_;
     if (pos_ >= data_.size()) return 0;
     const std::size_t start = pos_;
-    while (pos_ < data_.size() && pos_ - start < kMaxToken && !isBlank(static_cast<unsigned char>(data_[pos_])))
+    while (pos_ < data_.size() && pos_ - start < kMaxToken &&
+           !isBlank(static_cast<unsigned char>(data_[pos_])))
         ++pos_;
     std::int32_t value = 0;
-    if (!parseInt32(std::string_view(data_).substr(start, pos_ - start), value)) throw IoError(IoCode::InvalidNumber);
+    if (!parseInt32(std::string_view(data_).substr(start, pos_ - start), value))
+        throw IoError(IoCode::InvalidNumber);
     skipLine();
     return value;
 }

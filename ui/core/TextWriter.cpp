@@ -10,6 +10,7 @@
 
 #include "ui/core/Cp932.h"
 #include "ui/core/IoError.h"
+#include "ui/core/SafeFile.h"
 
 namespace ui {
 namespace {
@@ -28,14 +29,15 @@ constexpr std::size_t kFlushBytes = 1 << 16;  // buffered bytes before a write t
 
 }  // namespace
 
-void TextWriter::setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
+void TextWriter::setFaultHook(FaultHook hook) {
+    faultHook() = std::move(hook);
+}
 
 TextWriter::TextWriter(std::string path) : path_(std::move(path)) {
-    const auto target = std::filesystem::path(path_);
-    tmpPath_ = (target.parent_path() / ("." + target.filename().string() + ".tmp")).string();
-    if (target.filename().empty()) throw IoError(IoError::codeFromErrno(EISDIR, path_));
+    if (std::filesystem::path(path_).filename().empty()) throw IoError(IoError::codeFromErrno(EISDIR, path_));
     if (int err = injected(Step::Open, 0)) throw IoError(IoError::codeFromErrno(err, path_));
-    fd_ = ::open(tmpPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    target_ = replaceTarget(path_);
+    fd_ = createTempBeside(target_, tmpPath_);
     if (fd_ < 0) throw IoError(IoError::codeFromErrno(errno, path_));
 }
 
@@ -75,9 +77,13 @@ void TextWriter::writeRawLine(std::string_view bytes) {
     if (pending_.size() >= kFlushBytes) flushPending();
 }
 
-void TextWriter::writeLine(std::string_view utf8) { writeRawLine(toCp932(utf8)); }
+void TextWriter::writeLine(std::string_view utf8) {
+    writeRawLine(toCp932(utf8));
+}
 
-void TextWriter::writeInt(std::int32_t value) { writeRawLine(std::to_string(value)); }
+void TextWriter::writeInt(std::int32_t value) {
+    writeRawLine(std::to_string(value));
+}
 
 void TextWriter::commit() {
     if (fd_ < 0) throw IoError(IoError::codeFromErrno(EBADF, path_));
@@ -91,11 +97,12 @@ void TextWriter::commit() {
         ::unlink(tmpPath_.c_str());
         throw IoError(IoError::codeFromErrno(err, path_));
     }
-    if (::rename(tmpPath_.c_str(), path_.c_str()) != 0) {
+    if (::rename(tmpPath_.c_str(), target_.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmpPath_.c_str());
         throw IoError(IoError::codeFromErrno(err, path_));
     }
+    syncFolderOf(target_);
 }
 
 }  // namespace ui

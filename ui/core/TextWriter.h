@@ -1,4 +1,5 @@
-// Writes the game's text files safely: code page 932 lines with CR LF, replacing the target only when complete.
+// Writes the game's text files safely: code page 932 lines with CR LF, replacing the target only when
+// complete.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +9,13 @@
 
 namespace ui {
 
-// Writes to a temporary file beside the target; commit() flushes it to disk and renames it over
-// the target, so a failure at any step leaves the previous file as it was. Every failure throws
-// IoError. Destroying a writer that was not committed removes the temporary file.
+// Writes to a uniquely named temporary file beside the target; commit() flushes it to disk, renames it
+// over the target and syncs the folder, so a failure or a crash at any step leaves the previous file as it
+// was. A target that is a symbolic link is written through (the link stays). The replacement keeps the
+// target's permission bits. Every failure throws IoError. Destroying a writer that was not committed
+// removes the temporary file.
 class TextWriter {
-public:
+  public:
     explicit TextWriter(std::string path);
     ~TextWriter();
     TextWriter(const TextWriter&) = delete;
@@ -29,12 +32,13 @@ public:
     using FaultHook = std::function<int(Step, int index)>;
     static void setFaultHook(FaultHook hook);
 
-private:
+  private:
     void fail(int err);
     void flushPending();
 
-    std::string path_;     // target file
-    std::string tmpPath_;  // temporary file beside it
+    std::string path_;     // the file asked for (named in errors)
+    std::string target_;   // the file replaced: path_, or where a link at path_ leads
+    std::string tmpPath_;  // temporary file beside target_
     int fd_ = -1;
     int writes_ = 0;       // lines written so far
     std::string pending_;  // bytes not yet handed to the kernel

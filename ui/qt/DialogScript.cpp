@@ -74,6 +74,20 @@ bool DialogScript::confirm(const std::string& text) {
     return yes;
 }
 
+int DialogScript::choose(const std::string& text, const std::vector<std::string>& buttons) {
+    const int last = static_cast<int>(buttons.size()) - 1;
+    int chosen = last;
+    if (const auto n = take("choose")) {
+        try {
+            chosen = std::stoi(*n);
+        } catch (const std::exception&) {
+        }
+        if (chosen < 0 || chosen > last) chosen = last;
+    }
+    log("choose\t" + escaped(text) + "\t" + (chosen >= 0 ? buttons[static_cast<std::size_t>(chosen)] : ""));
+    return chosen;
+}
+
 void DialogScript::message(const std::string& text) {
     log("message\t" + escaped(text));
 }

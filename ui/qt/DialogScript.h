@@ -14,12 +14,14 @@ namespace ui::qt {
 //     open <path>    the next open-file dialog chooses <path>     open    it is cancelled
 //     save <path>    the next save-file dialog chooses <path>     save    it is cancelled
 //     yes | no       the next confirmation
+//     choose <n>     the next question with several buttons takes button n (from 0); without it, the last
 // A dialog whose next line is of another kind (or that finds no line left) is cancelled or answered No,
 // and the line stays for the next dialog. Message and error boxes take no line and are never shown.
 // Every dialog appends one line to <file>.log (UTF-8, fields separated by tabs, line breaks as \r \n):
 //     open	<filter>	<folder>	<preset name>	<chosen path or "cancel">
 //     save	<filter>	<folder>	<preset name>	<chosen path or "cancel">
 //     confirm	<text>	yes|no
+//     choose	<text>	<button chosen>
 //     message	<text>
 //     error	<text>
 class DialogScript : public ui::Dialogs {
@@ -29,6 +31,7 @@ class DialogScript : public ui::Dialogs {
     std::optional<std::string> openFile(const ui::FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const ui::FileDialogRequest& request) override;
     bool confirm(const std::string& text) override;
+    int choose(const std::string& text, const std::vector<std::string>& buttons) override;
     void message(const std::string& text) override;
     void error(const std::string& text) override;
 

@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdlib>
 
 #include "ui/qt/FileFilter.h"
@@ -65,6 +66,22 @@ bool QtDialogs::confirm(const std::string& text) {
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+int QtDialogs::choose(const std::string& text, const std::vector<std::string>& buttons) {
+    if (ui::Dialogs* d = standIn()) return d->choose(text, buttons);
+    QMessageBox box(QMessageBox::Warning, qs(appTitle_), qs(text), QMessageBox::NoButton, parent_);
+    box.setTextFormat(Qt::PlainText);
+    std::vector<QPushButton*> added;
+    for (const std::string& b : buttons) added.push_back(box.addButton(qs(b), QMessageBox::ActionRole));
+    if (!added.empty()) {
+        box.setDefaultButton(added.front());
+        box.setEscapeButton(added.back());
+    }
+    box.exec();
+    for (std::size_t i = 0; i < added.size(); ++i)
+        if (box.clickedButton() == added[i]) return static_cast<int>(i);
+    return static_cast<int>(buttons.size()) - 1;
 }
 
 void QtDialogs::message(const std::string& text) {

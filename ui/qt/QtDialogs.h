@@ -27,6 +27,7 @@ class QtDialogs : public ui::Dialogs {
     std::optional<std::string> openFile(const ui::FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const ui::FileDialogRequest& request) override;
     bool confirm(const std::string& text) override;
+    int choose(const std::string& text, const std::vector<std::string>& buttons) override;
     void message(const std::string& text) override;
     void error(const std::string& text) override;
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QSessionManager>
 #include <filesystem>
 #include <system_error>
 
@@ -16,6 +17,8 @@
 #include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/QtTextRenderer.h"
+#include "ui/qt/SignalBridge.h"
+#include "ui/qt/SingleInstance.h"
 
 namespace ui::qt {
 namespace {
@@ -37,11 +40,13 @@ struct QtPlatform::Impl {
                    {},    {},      nullptr} {
         random.randomize();
         services.dataDir = ui::dataDirFromEnvironment(services.programDir);
-        if (services.dataDir != services.programDir) {
+        // A folder that another user owns or may write to is refused: nothing is read or written there.
+        if (!ui::dataDirTrusted(services.dataDir)) services.dataDir.clear();
+        if (!services.dataDir.empty() && services.dataDir != services.programDir) {
             std::error_code ec;  // a folder that cannot be made shows up as the save files' own errors
             std::filesystem::create_directories(services.dataDir + "dat", ec);
         }
-        settings = ui::Settings(services.dataDir + "zorban.ini",
+        settings = ui::Settings(services.dataDir.empty() ? std::string() : services.dataDir + "zorban.ini",
                                 utf8(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
         services.settings = &settings;
         // Lets the desktop match the window to the program's desktop entry and icon.
@@ -53,6 +58,10 @@ struct QtPlatform::Impl {
                 &app, [this, fn = std::move(fn)] { dispatcher.run(fn); }, Qt::QueuedConnection);
         };
         ui::setTextRenderer(&textRenderer);
+        // The end of the desktop session closes the window as a signal does.
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [this](QSessionManager&) { endSession(); },
+                         Qt::DirectConnection);
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [this] { endSession(); });
     }
     ~Impl() {
         window.reset();
@@ -61,6 +70,8 @@ struct QtPlatform::Impl {
 
     void build(ui::Form& form) {
         window.reset();
+        closed = false;
+        sessionEnded = false;
         QCoreApplication::setApplicationName(qs(form.appTitle));
         dialogs.setAppTitle(form.appTitle);
         window = std::make_unique<FormWindow>(form, dispatcher);
@@ -76,8 +87,31 @@ struct QtPlatform::Impl {
         bool mayClose = false;
         dispatcher.run([&] { mayClose = form.onCloseQuery ? form.onCloseQuery() : true; });
         if (!mayClose) return false;
-        dispatcher.run(form.onClose);
-        return true;
+        bool close = true;  // an error escaping the handler has been shown; the window closes as before
+        dispatcher.run([&] { close = form.onClose ? form.onClose() : true; });
+        closed = close;
+        return close;
+    }
+
+    // A signal or the desktop session ends the program: the window closes as its close box does, without the
+    // questions that need a player (the in-play question, what to do about a failed save).
+    void endSession() {
+        if (!window || !built || sessionEnded || closed) return;
+        sessionEnded = true;
+        built->endingSession = true;
+        dispatcher.run([this] {
+            if (built->onClose) built->onClose();
+        });
+        window->closeRequested = nullptr;
+        window->close();
+        QCoreApplication::exit(0);
+    }
+
+    void bringToFront() {
+        if (!window) return;
+        if (window->isMinimized()) window->showNormal();
+        window->raise();
+        window->activateWindow();
     }
 
     void destroy(ui::Form& form) {
@@ -98,6 +132,10 @@ struct QtPlatform::Impl {
     QtTextRenderer textRenderer;
     std::unique_ptr<FormWindow> window;
     ui::Form* built = nullptr;  // the form of window
+    bool sessionEnded = false;  // endSession has run
+    bool closed = false;        // the window's close was accepted
+    SignalBridge signalBridge{[this](int) { endSession(); }};
+    std::unique_ptr<SingleInstance> single;
 };
 
 QtPlatform::QtPlatform(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
@@ -136,6 +174,18 @@ void QtPlatform::close() {
     }
     d.destroy(*d.built);
     d.built = nullptr;
+}
+
+bool QtPlatform::claimSingleInstance(const std::string& program) {
+    Impl& d = *impl_;
+    if (d.services.dataDir.empty()) return true;  // no saves to share, so nothing to keep apart
+    d.single = std::make_unique<SingleInstance>(d.services.dataDir, program);
+    d.single->onAnotherStart = [&d] { d.bringToFront(); };
+    return d.single->claim();
+}
+
+void QtPlatform::endSession() {
+    impl_->endSession();
 }
 
 QWidget* QtPlatform::widgetOf(const ui::Control& control) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "ui/core/Dialogs.h"
 #include "ui/core/Form.h"
@@ -35,6 +36,15 @@ class QtPlatform {
     // Builds the window of form, runs form.onCreate, shows it and runs the event loop until the window
     // closes (onCloseQuery, onClose, onDestroy). Returns the event loop's exit code.
     int run(ui::Form& form);
+
+    // For a program of which one copy per save folder may run: true when this is the first (go on); false
+    // when another copy already runs on the same saves, which has been asked to bring its window to the front
+    // (end at once). Call before anything reads the saves.
+    bool claimSingleInstance(const std::string& program);
+
+    // What SIGTERM, SIGINT, SIGHUP and the end of the desktop session do: runs onClose with endingSession set
+    // (no questions), closes the window and ends the event loop.
+    void endSession();
 
     // Test hooks ----------------------------------------------------------------------------------
     // Builds the window and runs onCreate without showing it or entering the event loop; the window

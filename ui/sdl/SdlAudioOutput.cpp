@@ -20,6 +20,9 @@ const char* deviceName(int device) {
 }  // namespace
 
 std::unique_ptr<SdlAudioOutput> SdlAudioOutput::create(sound::PostFn post) {
+    // SDL would otherwise catch SIGINT and SIGTERM for an event queue nobody reads here, and the program
+    // could no longer be ended by them; the window layer handles them itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
     SDL_AudioSpec want{};
     want.freq = kProbeRate;

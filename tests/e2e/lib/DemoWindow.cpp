@@ -31,7 +31,10 @@ class DemoWindow {
         form.addTimer(Timer1);
 
         form.onCreate = [this] { pad_box.surface().fill(0, 0, 100, 100, ui::colours::Black); };
-        form.onClose = [this] { log("close"); };
+        form.onClose = [this] {
+            log("close");
+            return true;
+        };
         form.onDestroy = [this] { log("destroy"); };
         Timer1.onTimer = [this] {
             if (ticks_++ == 0) log("tick");

@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: all setup build build-asan run test test-default test-asan clean
+.PHONY: all setup build build-asan build-tsan run test test-default test-asan test-tsan clean
 
 all: build
 
@@ -14,6 +14,10 @@ build-asan: setup
 	cmake --preset asan
 	cmake --build --preset asan
 
+build-tsan: setup
+	cmake --preset tsan
+	cmake --build --preset tsan
+
 run: build
 	cd build && ./zorban
 
@@ -23,7 +27,10 @@ test-default: build
 test-asan: build-asan
 	ctest --preset asan
 
-test: test-default test-asan
+test-tsan: build-tsan
+	ctest --preset tsan
+
+test: test-default test-asan test-tsan
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-tsan

@@ -2,6 +2,7 @@
 // nothing.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -207,4 +208,16 @@ TEST_F(RunnerWindow, ClosingAsksOnlyWithABallInPlay) {
     EXPECT_TRUE(closeBox());
     EXPECT_EQ(platform_->dialogs.confirmations,
               (std::vector<std::string>{"プレイ中です。終了しますか?", "プレイ中です。終了しますか?"}));
+}
+
+TEST_F(RunnerWindow, APipeADeviceOrAHugeFileIsAReadErrorAtOnce) {
+    const std::string fifo = (dir_ / "pipe.usr").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // nobody writes: a blocking open would never return
+    const std::string huge = (dir_ / "huge.usr").string();
+    std::ofstream(huge, std::ios::binary) << std::string(engine::kMaxStageFileBytes + 1, '1');
+    for (const std::string& path : {fifo, std::string("/dev/zero"), huge}) {
+        platform_->dialogs.errors.clear();
+        choose(path);
+        EXPECT_EQ(platform_->dialogs.errors, std::vector<std::string>{"I/O ｴﾗｰ (100)."}) << path;
+    }
 }

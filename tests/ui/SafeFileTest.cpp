@@ -11,6 +11,7 @@
 #include "ui/core/InstanceLock.h"
 #include "ui/core/IoError.h"
 #include "ui/core/SafeFile.h"
+#include "ui/core/Settings.h"
 #include "ui/core/TextReader.h"
 #include "ui/core/TextWriter.h"
 
@@ -106,6 +107,16 @@ TEST_F(SafeFileTest, StageReadsTakeOnlyRegularFilesOfBoundedSize) {
     EXPECT_THROW(ui::TextReader(big, 1 << 20), ui::IoError);
     writeAll(big, std::string(1 << 20, '0'));
     EXPECT_NO_THROW(ui::TextReader(big, 1 << 20));
+}
+
+TEST_F(SafeFileTest, ASettingsFileThatIsAPipeIsNoSettingsAtAll) {
+    const std::string ini = dir.file("zorban.ini");
+    ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0);  // nobody writes to it: a blocking open would hang here
+    ui::Settings settings(ini, "zorban");
+    EXPECT_EQ(settings.get("Scale", 7), 7);
+    settings.set("Scale", 2);
+    EXPECT_TRUE(settings.saved());
+    EXPECT_EQ(ui::Settings(ini, "zorban").get("Scale", 0), 2);
 }
 
 TEST(DataFolder, NoHomeMeansThePasswordDatabaseNeverASharedFolder) {

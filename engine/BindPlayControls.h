@@ -28,6 +28,7 @@ void bindPlayControls(PlayControls& c, Window& w, bool withGameOnly = true) {
     c.play_l = &w.play_l;
     c.cg = &w.cg;
     if constexpr (requires { w.pause_l; }) c.pause_l = &w.pause_l;
+    if constexpr (requires { w.pause_la; }) c.pause_la = &w.pause_la;
     c.Timer1 = &w.Timer1;
     c.Timer2 = &w.Timer2;
     c.Timer3 = &w.Timer3;

@@ -64,6 +64,7 @@ class HeadlessPlay {
     ui::Label try_b{"try_b", {}, false}, play_l{"play_l", {}, false};
     ui::Image cg{"cg", {404, 272, 45, 45}, false};
     ui::Label pause_l{"pause_l", {0, 178, 400, 44}, false};
+    ui::Label pause_la{"pause_la", {0, 222, 400, 24}, false};
     ui::Image e1{"e1", {}, false}, e2{"e2", {}, false}, e3{"e3", {}, false};  // badges
     ui::Button item1_b{"item1_b", {}, false}, item2_b{"item2_b", {}, false}, item3_b{"item3_b", {}, false},
         item4_b{"item4_b", {}, false}, item5_b{"item5_b", {}, false}, item6_b{"item6_b", {}, false},

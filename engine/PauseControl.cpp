@@ -11,9 +11,11 @@ namespace engine {
 namespace {
 
 constexpr const char* kPauseText = "PAUSE";
+constexpr const char* kGoOnText = "P キーで再開 / クリックで再開";
 constexpr const char* kCloseQuestion = "プレイ中です。終了しますか?";
 constexpr int kPauseKey = 'P';
 constexpr int kLabelPx = 35;                   // the banner's size
+constexpr int kLinePx = 16;                    // the line under it
 constexpr ui::Colour kLabelBack{128, 0, 255};  // the banner's purple
 
 }  // namespace
@@ -53,7 +55,9 @@ bool PauseControl::pause() {
         }
     paused_ = true;
     setCaption(c_.pause_l, kPauseText);
+    setCaption(c_.pause_la, kGoOnText);
     setShown(c_.pause_l, true);
+    setShown(c_.pause_la, true);
     return true;
 }
 
@@ -61,6 +65,7 @@ void PauseControl::resume() {
     if (!paused_) return;
     paused_ = false;
     setShown(c_.pause_l, false);
+    setShown(c_.pause_la, false);
     for (ui::Timer* t : stopped_) {
         if (t == c_.Timer5) {
             // The rest of the second that had begun; countdownTicked restores the full interval.
@@ -113,8 +118,10 @@ bool PauseControl::closeQuery(ui::Dialogs& dialogs) {
     return close;
 }
 
-void PauseControl::dressLabel(ui::Label& label) {
+void PauseControl::dressLabels(ui::Label& label, ui::Label& line) {
     ui::dress(label, kPauseText, ui::font(kLabelPx, ui::colours::White, true, ui::kGothicP, true),
+              {.back = kLabelBack, .align = ui::Align::Center});
+    ui::dress(line, kGoOnText, ui::font(kLinePx, ui::colours::White, true, ui::kGothicP),
               {.back = kLabelBack, .align = ui::Align::Center});
 }
 

@@ -35,7 +35,8 @@ class PauseControl {
     // Stops the running timers and shows pause_l; false, doing nothing, when paused already or no play goes
     // on.
     bool pause();
-    // Starts exactly the timers the pause stopped, hides pause_l; nothing when not paused.
+    // Starts exactly the timers the pause stopped, hides pause_l; nothing when not paused. A left click on
+    // the field calls it too (the click does nothing else).
     void resume();
     // P: pause, or go on.
     void toggle();
@@ -64,8 +65,9 @@ class PauseControl {
         PauseControl& p_;
     };
 
-    // Dresses the window's pause_l: bold italic white on the banner's purple, centred across the field.
-    static void dressLabel(ui::Label& label);
+    // Dresses the window's pause_l and the line under it: white on the banner's purple, centred across the
+    // field; "PAUSE" bold italic in the banner's size, the line under it smaller.
+    static void dressLabels(ui::Label& label, ui::Label& line);
 
   private:
     std::vector<ui::Timer*> timers() const;

@@ -30,6 +30,7 @@ struct PlayControls {
     ui::Label* play_l = nullptr;   // caption over the beat animation
     ui::Image* cg = nullptr;       // beat animation picture
     ui::Label* pause_l = nullptr;  // "PAUSE" over the field while the play is paused
+    ui::Label* pause_la = nullptr;  // under it, how to go on
 
     ui::Timer* Timer1 = nullptr;  // ball tick
     ui::Timer* Timer2 = nullptr;  // status tick

@@ -30,7 +30,11 @@ void PlayEngine::main_boxMouseMove(int x, int /*y*/) {
 }
 
 void PlayEngine::main_boxMouseDown(ui::MouseButton button) {
-    if (pause_.paused()) return;
+    if (pause_.paused()) {
+        // A left click goes on from where the pause stood: no serve, explosion or turn.
+        if (button == ui::MouseButton::Left) pause_.resume();
+        return;
+    }
     if (rules_.endButtonBlocksClicks && shown(c_.end_b)) return;
     if (button == ui::MouseButton::Left) {
         if (shown(c_.try_b)) {

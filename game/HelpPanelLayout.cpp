@@ -1,5 +1,6 @@
 // The help panel with its story and block texts, its picture and the ranking page.
 #include <initializer_list>
+#include <string>
 
 #include "ui/core/ControlStyle.h"
 #include "game/TForm1.h"
@@ -9,6 +10,20 @@ namespace {
 
 constexpr ui::Colour kRankBack{128, 128, 192};
 constexpr int kSpeedMin = 45, kSpeedMax = 50;  // range of the hidden track bar
+
+// Where the posting files are written: the program's folder, or the per-user data folder when the program's
+// folder cannot be written.
+std::string postingFolderNote(const std::string& programDir, const std::string& dataDir) {
+    std::string folder = "このソフトが入っているフォルダ";
+    if (dataDir != programDir) {
+        std::string path = dataDir;
+        if (path.size() > 1 && path.back() == '/') path.pop_back();
+        folder = "データフォルダ（" + path + "）";
+    }
+    return folder +
+           "に「投稿用.txt」というファイルが作成されるので、書きこみやメールの場合は、"
+           "それをコピーしてペーストして利用してください★よくわからないという人は、普通に書きこみしてね。";
+}
 
 }  // namespace
 
@@ -51,10 +66,7 @@ void TForm1::layoutHelpPanel() {
     dress(Label36, "申し込み方法", rankHeading, onWhite);
     dress(Label37, "点数を、ホームページ掲示板にかメールにて、書きこみして下さい。", rankText, rankLook);
     dress(Label38, "備考", rankHeading, onWhite);
-    dress(Label39,
-          "このソフトが入っているフォルダに「投稿用.txt」というファイルが作成されるので、書きこみやメールの場合は、"
-          "それをコピーしてペーストして利用してください★よくわからないという人は、普通に書きこみしてね。",
-          rankText, rankLook);
+    dress(Label39, postingFolderNote(services_.programDir, services_.dataDir), rankText, rankLook);
     dress(Label40, "期間", rankHeading, onWhite);
     dress(Label41, "ホームページを参照してね☆", rankText, rankLook);
     dress(Label42, "アドレス", rankHeading, onWhite);

@@ -16,6 +16,7 @@ void TForm1::layoutToyPanel() {
     using namespace ui::colours;
     toy_box.setCaption("TOY");
     toy_box.setFramed(true);
+    toy_box.setFont(font(13, Black));
     Image2.setStretch(true);
     Image2.setTransparent(true);
     try {
@@ -33,6 +34,7 @@ void TForm1::layoutToyPanel() {
     dress(toy_n_l, "", font(16, Grey), {.back = Silver});
     dress(item_value_l, "", font(24, Black, true, ui::kMinchoP), onWhite);
     item_list.setFont(font(13, White));
+    item_list.setBackground(Grey);
     item_list.setItemHeight(kListItemHeight);
     dress(Button7, "GO HOME", font(13, Black));
 

@@ -1,11 +1,17 @@
 // zorban: the game program.
+#include <iostream>
+
 #include "game/SaveFolder.h"
 #include "game/TForm1.h"
+#include "ui/core/ProgramOptions.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/sdl/GameAudio.h"
 
 int main(int argc, char** argv) {
-    ui::qt::QtPlatform platform(argc, argv);
+    ui::ProgramOptions options("zorban", "The Zorban block-breaking game.");
+    if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
+    int platformArgc = 1;  // the command line is ours: the toolkit reads its settings from the environment
+    ui::qt::QtPlatform platform(platformArgc, argv);
     // Two games on the same saves would each overwrite what the other won: the second one hands over.
     if (!platform.claimSingleInstance("zorban")) return 0;
     game::prepareSaveFolder(platform.services());

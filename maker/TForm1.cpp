@@ -95,6 +95,17 @@ void TForm1::BitBtn3Click() {
     if (!chosen->empty() && unsaved() && !services_.dialogs.confirm(kDiscardQuestion)) return;
     stageFileName = *chosen;
     if (stageFileName.empty()) return;
+    loadStage();
+}
+
+void TForm1::loadStageAtStart(const std::string& path) {
+    services_.postToUi([this, file = std::filesystem::absolute(path).string()] {
+        stageFileName = file;
+        loadStage();
+    });
+}
+
+void TForm1::loadStage() {
     step(true, [this] {
         engine::loadStageFile(stageFileName, blockGrid, stageTitle, stageAuthor);
         name_l.setText(stageTitle);

@@ -9,6 +9,7 @@
 #include "maker/Design.h"
 #include "maker/EditHistory.h"
 #include "maker/StageCheck.h"
+#include "maker/TestPlayFile.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Form.h"
 #include "ui/core/Image.h"
@@ -50,16 +51,17 @@ class TForm1 {
     ui::Edit Edit2{"Edit2", {4, 552, 137, 19}};
     ui::Label Label2{"Label2", {144, 556, 105, 21}};
     ui::Edit Edit1{"Edit1", {248, 552, 301, 19}};
-    // The strip of small buttons below "デザイン初期化": undo and redo, mirror, shift, check.
-    ui::Button undo_b{"undo_b", {400, 487, 15, 23}};
-    ui::Button redo_b{"redo_b", {415, 487, 15, 23}};
-    ui::Button flipCols_b{"flipCols_b", {430, 487, 15, 23}};
-    ui::Button flipRows_b{"flipRows_b", {445, 487, 15, 23}};
-    ui::Button shiftLeft_b{"shiftLeft_b", {460, 487, 15, 23}};
-    ui::Button shiftRight_b{"shiftRight_b", {475, 487, 15, 23}};
-    ui::Button shiftUp_b{"shiftUp_b", {490, 487, 15, 23}};
-    ui::Button shiftDown_b{"shiftDown_b", {505, 487, 15, 23}};
-    ui::Button check_b{"check_b", {521, 487, 28, 23}};
+    // The strip of small buttons below "デザイン初期化": undo and redo, mirror, shift, check, test play.
+    ui::Button undo_b{"undo_b", {400, 487, 13, 23}};
+    ui::Button redo_b{"redo_b", {413, 487, 13, 23}};
+    ui::Button flipCols_b{"flipCols_b", {426, 487, 13, 23}};
+    ui::Button flipRows_b{"flipRows_b", {439, 487, 13, 23}};
+    ui::Button shiftLeft_b{"shiftLeft_b", {452, 487, 13, 23}};
+    ui::Button shiftRight_b{"shiftRight_b", {465, 487, 13, 23}};
+    ui::Button shiftUp_b{"shiftUp_b", {478, 487, 13, 23}};
+    ui::Button shiftDown_b{"shiftDown_b", {491, 487, 13, 23}};
+    ui::Button check_b{"check_b", {505, 487, 26, 23}};
+    ui::Button testPlay_b{"testPlay_b", {531, 487, 18, 23}};
 
     ui::Timer Timer1{"Timer1", kPaintIntervalMs, true};
     ui::Timer Timer2{"Timer2", kNameIntervalMs, true};
@@ -93,6 +95,9 @@ class TForm1 {
     void BitBtn3Click();
     void BitBtn4Click();
     void BitBtn2Click();
+    // Opens a stage file named on the command line for editing, once the window shows, as the load button
+    // would have; a file that cannot be read shows the error box.
+    void loadStageAtStart(const std::string& path);
 
     // Comforts beyond the buttons above; each whole-field edit is one undo step.
     void undo_bClick();
@@ -102,6 +107,9 @@ class TForm1 {
     void shiftField_bClick(int cols, int rows);
     void check_bClick();
     void checkTimerTimer();
+    // F5: plays the design as it is now in the stage player beside the editor, from a temporary stage
+    // file; the editor stays open and its own files are not touched.
+    void testPlay_bClick();
     bool FormKeyDown(const ui::KeyEvent& e);  // true when the key was a shortcut
     bool FormCloseQuery();                    // false keeps the window open
     // The design differs from savedDesign and is not blank.
@@ -112,6 +120,8 @@ class TForm1 {
     void layout();
     void wire();
     void wireComforts();
+    // Loading stageFileName, the part of the load button after its dialog.
+    void loadStage();
     // Runs change as one undo step: withTexts when it may change title and author (a load). A step that
     // fails midway is still recorded, so what it changed can be undone.
     void step(bool withTexts, const std::function<void()>& change);
@@ -129,6 +139,8 @@ class TForm1 {
     ui::Services& services_;
     Design strokeStart_;       // the design when the open stroke began
     bool strokeOpen_ = false;  // a stroke began and has not been recorded
+    TestPlayFile testPlayFile_;
+    std::int64_t testPlayStartedMs_ = -1;  // when the last test play started
     StageCheck check_;         // last: a running check is stopped before the window goes
 };
 

@@ -1,5 +1,7 @@
 // The editor's comforts: undo and redo, the question before unsaved changes are discarded, mirroring
 // and shifting the field, keyboard shortcuts, and the check that plays the field with the solver.
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "engine/FieldPainter.h"
@@ -8,6 +10,13 @@
 #include "maker/TForm1.h"
 
 namespace maker {
+namespace {
+
+constexpr const char* kRunnerProgram = "zorban_runner";  // beside the editor
+constexpr std::int64_t kTestPlayReadMs = 10000;          // time a player takes at most to read its stage
+constexpr int kTestPlayKey = ui::keys::F1 + 4;           // F5
+
+}  // namespace
 
 void TForm1::wireComforts() {
     undo_b.onClick = [this] { undo_bClick(); };
@@ -19,9 +28,15 @@ void TForm1::wireComforts() {
     shiftUp_b.onClick = [this] { shiftField_bClick(0, -1); };
     shiftDown_b.onClick = [this] { shiftField_bClick(0, 1); };
     check_b.onClick = [this] { check_bClick(); };
+    testPlay_b.onClick = [this] { testPlay_bClick(); };
     checkTimer.onTimer = [this] { checkTimerTimer(); };
     form.addKeyHandler([this](const ui::KeyEvent& e) { return FormKeyDown(e); });
     form.onCloseQuery = [this] { return FormCloseQuery(); };
+    form.onDestroy = [this] {
+        // A player started a moment ago may not have read its stage yet: its file stays.
+        if (testPlayStartedMs_ >= 0 && services_.clock.nowMs() - testPlayStartedMs_ < kTestPlayReadMs)
+            testPlayFile_.keep();
+    };
     updateHistoryButtons();
 }
 
@@ -133,14 +148,25 @@ void TForm1::checkTimerTimer() {
     services_.dialogs.message(checkMessage(*result));
 }
 
+void TForm1::testPlay_bClick() {
+    if (!services_.startProgram) throw std::runtime_error(std::string(kRunnerProgram) + " を起動できませんでした");
+    const std::string file = testPlayFile_.write(design());
+    services_.startProgram(services_.programDir + kRunnerProgram, {file});
+    testPlayStartedMs_ = services_.clock.nowMs();
+}
+
 bool TForm1::FormCloseQuery() {
     closeStroke();
     return !unsaved() || services_.dialogs.confirm(kDiscardQuestion);
 }
 
-// Ctrl with a letter; keys a text field takes (its own undo, for one) never come here. Held keys repeat
-// only the edits; a dialog is opened once per press.
+// Ctrl with a letter, or F5; keys a text field takes (its own undo, for one) never come here. Held keys
+// repeat only the edits; a dialog is opened, and a player started, once per press.
 bool TForm1::FormKeyDown(const ui::KeyEvent& e) {
+    if (e.key == kTestPlayKey && !e.ctrl && !e.alt) {
+        if (!e.autoRepeat) testPlay_bClick();
+        return true;
+    }
     if (!e.ctrl || e.alt) return false;
     auto once = [&](void (TForm1::*handler)()) {
         if (!e.autoRepeat) (this->*handler)();

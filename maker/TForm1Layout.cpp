@@ -99,7 +99,8 @@ void TForm1::layout() {
           StripButton{&shiftRight_b, "→", "右へずらす (Ctrl+L)"},
           StripButton{&shiftUp_b, "↑", "上へずらす (Ctrl+I)"},
           StripButton{&shiftDown_b, "↓", "下へずらす (Ctrl+K)"},
-          StripButton{&check_b, "判定", "クリアできるか調べる (Ctrl+T)"}}) {
+          StripButton{&check_b, "判定", "クリアできるか調べる (Ctrl+T)"},
+          StripButton{&testPlay_b, "▶", "テストプレイ (F5)"}}) {
         s.button->setCaption(s.caption);
         s.button->setFont(font(kStripFontPx, Black));
         hint(*s.button, s.hint);
@@ -114,7 +115,7 @@ void TForm1::layout() {
                                                               &stage_n_l, &Label1, &Edit2, &Label2, &Edit1})
         form.add(*c);
     for (ui::Button* b : {&undo_b, &redo_b, &flipCols_b, &flipRows_b, &shiftLeft_b, &shiftRight_b, &shiftUp_b,
-                          &shiftDown_b, &check_b})
+                          &shiftDown_b, &check_b, &testPlay_b})
         form.add(*b);
     for (ui::Timer* t : {&Timer1, &Timer2, &checkTimer}) form.addTimer(*t);
 }

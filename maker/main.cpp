@@ -1,9 +1,18 @@
 // zorban_maker: the stage editor program.
+#include <iostream>
+
 #include "maker/TForm1.h"
+#include "ui/core/ProgramOptions.h"
 #include "ui/qt/QtPlatform.h"
 
 int main(int argc, char** argv) {
-    ui::qt::QtPlatform platform(argc, argv);
+    ui::ProgramOptions options("zorban_maker", "The Zorban stage editor.");
+    options.addFiles("FILE", 1, "a stage file to open for editing");
+    if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
+
+    int platformArgc = 1;  // the command line is ours: the toolkit reads its settings from the environment
+    ui::qt::QtPlatform platform(platformArgc, argv);
     maker::TForm1 window(platform.services());
+    if (!options.files().empty()) window.loadStageAtStart(options.files().front());
     return platform.run(window.form);
 }

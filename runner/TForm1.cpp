@@ -1,6 +1,7 @@
 // The runner window's handlers: start-up, choosing a stage, and the forwarding of events to the engine.
 #include "runner/TForm1.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -29,7 +30,8 @@ constexpr int kTextSize = 12;  // points, the play field's text
 
 }  // namespace
 
-TForm1::TForm1(ui::Services& services, engine::SoundSink& sound) : services_(services), sound_(sound) {
+TForm1::TForm1(ui::Services& services, engine::SoundSink& sound)
+    : services_(services), sound_(sound), loadFolder_(services.programDir + "dat") {
     layout();
     engine::bindPlayControls(controls, *this, false);
     engine_ =
@@ -100,13 +102,25 @@ void TForm1::Button5Click() {
     {
         // The window's own dialog: the ball runs on under it, as it does without the pause feature.
         engine::PauseControl::ModalDialog asking(pause);
-        chosen = services_.dialogs.openFile({kStageFilter, services_.programDir + "dat", ""});
+        chosen = services_.dialogs.openFile({kStageFilter, loadFolder_, ""});
     }
     if (!chosen || chosen->empty()) return;
+    playStage(*chosen);
+}
+
+void TForm1::playStageAtStart(const std::string& path) {
+    // As if chosen in the open dialog, which then starts in the stage's folder.
+    const std::filesystem::path full = std::filesystem::absolute(path);
+    loadFolder_ = full.parent_path().string();
+    services_.postToUi([this, file = full.string()] { playStage(file); });
+}
+
+void TForm1::playStage(const std::string& path) {
+    engine::PauseControl& pause = engine_->pauseControl();
     // A stage chosen while paused starts from the play as it stood: the pause ends first.
     pause.resume();
     engine::tmy& my = state.my;
-    engine::loadStageFile(*chosen, state.blockGrid, state.stageTitle, state.stageAuthor);
+    engine::loadStageFile(path, state.blockGrid, state.stageTitle, state.stageAuthor);
     if (state.stageTitle.empty()) state.stageTitle = kDefaultTitle;
     if (state.stageAuthor.empty()) state.stageAuthor = kDefaultAuthor;
     engine_->drawBlocks();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "engine/GameState.h"
 #include "engine/PlayControls.h"
@@ -31,6 +32,7 @@ class TForm1 {
     ui::Label moji_l2{"moji_l2", {2, 70, 401, 39}};
     ui::Label moji_l2a{"moji_l2a", {2, 134, 401, 39}};
     ui::Label pause_l{"pause_l", {0, 178, 400, 44}, false};  // "PAUSE" while the play is paused
+    ui::Label pause_la{"pause_la", {0, 222, 400, 24}, false};  // and how to go on
     ui::Label moji_l{"moji_l", {0, 400, 401, 25}};
     ui::Label Label5{"Label5", {0, 416, 401, 12}};
     ui::Label Label1{"Label1", {404, 4, 197, 65}};
@@ -67,16 +69,22 @@ class TForm1 {
     void FormClose();
     void resetRunState();
     void Button5Click();
+    // Plays a stage file named on the command line, once the window shows: as if it had been chosen in
+    // the open dialog, whose later uses start in its folder. A file that cannot be read shows the error box.
+    void playStageAtStart(const std::string& path);
 
     engine::PlayEngine& engine() { return *engine_; }
 
   private:
     void layout();
     void wire();
+    // Choosing a stage, from the loading of the chosen file on.
+    void playStage(const std::string& path);
 
     ui::Services& services_;
     engine::SoundSink& sound_;
     std::unique_ptr<engine::PlayEngine> engine_;
+    std::string loadFolder_;  // where the open dialog starts
 };
 
 }  // namespace runner

@@ -32,7 +32,7 @@ void TForm1::layout() {
     style(moji_l3a, ui::font(35, Black, true, ui::kGothicP, true), true, Silver, ui::Align::Center, true);
     style(moji_l2, ui::font(35, Lime, true, ui::kGothicP, true), true, Silver, ui::Align::Center, true);
     style(moji_l2a, ui::font(35, Lime, true, ui::kGothicP, true), true, Silver, ui::Align::Center, true);
-    engine::PauseControl::dressLabel(pause_l);
+    engine::PauseControl::dressLabels(pause_l, pause_la);
     style(moji_l, ui::font(24, Grey), false, kLogBack, ui::Align::Left, true);
     style(Label5, ui::font(12, Black, false), false, White);
     style(Label1, ui::font(15, White), false, Grey);
@@ -76,7 +76,7 @@ void TForm1::layout() {
     // Creation order is stacking order: later controls lie on top. The banner and its shadow lie over
     // the play field; Button5 covers the labels and the picture that share its box.
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &main_box, &moji_l3, &moji_l3a, &moji_l2, &moji_l2a, &pause_l, &moji_l,  &Label5, &Label1, &point_l,
+             &main_box, &moji_l3, &moji_l3a, &moji_l2, &moji_l2a, &pause_l, &pause_la, &moji_l,  &Label5, &Label1, &point_l,
              &Label2,   &high_l,  &state_l,  &mp_l,    &hp_l,     &combo_l, &time_l, &Label6, &Label7,
              &play_l,   &try_b,   &cg,       &Label4,  &stage_l,  &Button5, &Image1})
         form.add(*c);

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/core/Clock.h"
 #include "ui/core/Dialogs.h"
@@ -26,6 +27,9 @@ struct Services {
     std::string dataDir;
     // The player's remembered choices for this program; the platform always provides them.
     Settings* settings = nullptr;
+    // Starts another program with the given arguments, not waiting for it; throws when it cannot be started.
+    // Left empty where no program may be started (headless tests set their own).
+    std::function<void(const std::string& program, const std::vector<std::string>& arguments)> startProgram;
 };
 
 }  // namespace ui

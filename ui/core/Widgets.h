@@ -1,6 +1,7 @@
 // The plain controls of the windows: labels, buttons, panels, edits, list boxes, gauges and track bars.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,11 +73,15 @@ public:
     void setBackground(Colour c) { assign(background_, c); }
     bool framed() const { return framed_; }
     void setFramed(bool f) { assign(framed_, f); }
+    // The caption's font; none: the window's.
+    const std::optional<Font>& font() const { return font_; }
+    void setFont(const Font& f) { assign(font_, std::optional<Font>(f)); }
 
 private:
     std::string caption_;
     Colour background_ = colours::Silver;
     bool framed_ = false;  // group box frame with caption
+    std::optional<Font> font_;
 };
 
 // A single-line text field; typing is limited to maxBytes of code page 932 (0: no limit).
@@ -120,12 +125,16 @@ public:
     void setItemHeight(int h) { assign(itemHeight_, h); }
     const Font& font() const { return font_; }
     void setFont(const Font& f) { assign(font_, f); }
+    // With a background the list is drawn in the font's colour on it; none: the window style's colours.
+    const std::optional<Colour>& background() const { return background_; }
+    void setBackground(Colour c) { assign(background_, std::optional<Colour>(c)); }
 
 private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;  // -1: no selection
     int itemHeight_ = 13;
     Font font_;
+    std::optional<Colour> background_;
 };
 
 class Gauge : public Control {

@@ -1,6 +1,9 @@
 // List box: rebuilt only when its items change; selection kept in step both ways.
 #include "ui/qt/ListBoxView.h"
 
+#include <QApplication>
+#include <QPalette>
+
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
 
@@ -30,6 +33,16 @@ void ListBoxView::applyOwn() {
         font_ = list_.font();
         fontScale_ = scale();
         setFont(toQFont(font_, fontScale_));
+    }
+    if (background_ != list_.background() || (list_.background() && textColour_ != list_.font().colour)) {
+        background_ = list_.background();
+        textColour_ = list_.font().colour;
+        QPalette colours = QApplication::palette(this);
+        if (background_) {
+            colours.setColor(QPalette::Base, qcolour(*background_));
+            colours.setColor(QPalette::Text, qcolour(textColour_));
+        }
+        setPalette(colours);
     }
     if (items_ != list_.items() || itemHeight_ != itemHeight) {
         items_ = list_.items();

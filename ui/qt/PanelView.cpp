@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
 
 namespace ui::qt {
@@ -23,6 +24,13 @@ PanelView::PanelView(ui::Panel& panel, QWidget* parent)
     : QWidget(parent), ControlView(panel), panel_(panel) {}
 
 void PanelView::applyOwn() {
+    if (panel_.font() && (panel_.font() != font_ || scale() != fontScale_)) {
+        font_ = panel_.font();
+        fontScale_ = scale();
+        // Only the caption's: the children keep the fonts they inherit.
+        captionFont_ = toQFont(*font_, fontScale_);
+        painted_ = false;
+    }
     if (painted_ && caption_ == panel_.caption() && background_ == panel_.background() &&
         framed_ == panel_.framed())
         return;
@@ -37,13 +45,15 @@ void PanelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), qcolour(background_));
     const QString caption = displayText(caption_);
+    const QFont captionFont = font_ ? captionFont_ : font();
+    p.setFont(captionFont);
     if (!framed_) {
         if (!caption.isEmpty()) p.drawText(rect(), Qt::AlignCenter, caption);
         return;
     }
     // The etched group frame: a dark line with a light one inside and below it, each one model pixel thick.
     const int s = scale();
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(captionFont);
     const int top = fm.height() / 2;
     const QRect frame = rect().adjusted(0, top, 0, 0);
     outline(p, frame, s, palette().color(QPalette::Dark));
@@ -51,7 +61,7 @@ void PanelView::paintEvent(QPaintEvent*) {
     if (caption.isEmpty()) return;
     const QRect textBox(kCaptionInset * s, 0, fm.horizontalAdvance(caption) + 2 * s, fm.height());
     p.fillRect(textBox, qcolour(background_));
-    p.setPen(palette().color(QPalette::WindowText));
+    p.setPen(font_ ? qcolour(font_->colour) : palette().color(QPalette::WindowText));
     p.drawText(textBox, Qt::AlignCenter, caption);
 }
 

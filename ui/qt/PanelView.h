@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "ui/core/Widgets.h"
 #include "ui/qt/ControlView.h"
@@ -23,6 +24,9 @@ class PanelView : public QWidget, public ControlView {
     ui::Colour background_;
     bool framed_ = false;
     bool painted_ = false;  // false until the first apply
+    std::optional<ui::Font> font_;  // the caption's own font, as set
+    int fontScale_ = 0;             // scale font_ was set at
+    QFont captionFont_;             // font_ at that scale
 };
 
 }  // namespace ui::qt

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QProcess>
 #include <QSessionManager>
+#include <QStringList>
 #include <filesystem>
+#include <stdexcept>
 #include <system_error>
 
 #include "ui/core/Clock.h"
@@ -37,7 +40,7 @@ struct QtPlatform::Impl {
     Impl(int& argc, char** argv)
         : app(argc, argv),
           services{clock, dialogs, random, dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/",
-                   {},    {},      nullptr} {
+                   {},    {},      nullptr, {}} {
         random.randomize();
         services.dataDir = ui::dataDirFromEnvironment(services.programDir);
         // A folder that another user owns or may write to is refused: nothing is read or written there.
@@ -56,6 +59,12 @@ struct QtPlatform::Impl {
         services.postToUi = [this](std::function<void()> fn) {
             QMetaObject::invokeMethod(
                 &app, [this, fn = std::move(fn)] { dispatcher.run(fn); }, Qt::QueuedConnection);
+        };
+        services.startProgram = [](const std::string& program, const std::vector<std::string>& arguments) {
+            QStringList list;
+            for (const std::string& a : arguments) list << qs(a);
+            if (!QProcess::startDetached(qs(program), list))
+                throw std::runtime_error(program + " を起動できませんでした");
         };
         ui::setTextRenderer(&textRenderer);
         // The end of the desktop session closes the window as a signal does.

@@ -1,0 +1,32 @@
+// The stage file that test play hands to the stage player: in a private folder among the temporary files,
+// never in the player's own folders, and removed with the editor.
+#pragma once
+
+#include <string>
+
+#include "maker/Design.h"
+
+namespace maker {
+
+class TestPlayFile {
+  public:
+    TestPlayFile() = default;
+    ~TestPlayFile();
+    TestPlayFile(const TestPlayFile&) = delete;
+    TestPlayFile& operator=(const TestPlayFile&) = delete;
+
+    // Writes d as a stage file, replacing the one written before, and returns its full path. The folder is
+    // made on first use under base, or under $XDG_RUNTIME_DIR (else the system's temporary folder) when
+    // base is empty.
+    std::string write(const Design& d, const std::string& base = "");
+    // The folder, empty before the first write.
+    const std::string& folder() const { return folder_; }
+    // Leaves the folder in place when the editor goes (a player just started may not have read its file).
+    void keep() { keep_ = true; }
+
+  private:
+    std::string folder_;
+    bool keep_ = false;
+};
+
+}  // namespace maker

@@ -13,7 +13,7 @@ namespace maker {
 namespace {
 
 constexpr const char* kRunnerProgram = "zorban_runner";  // beside the editor
-constexpr std::int64_t kTestPlayReadMs = 10000;          // time a player takes at most to read its stage
+constexpr std::int64_t kTestPlayReadMs = 5000;           // time a player takes at most to read its stage
 constexpr int kTestPlayKey = ui::keys::F1 + 4;           // F5
 
 }  // namespace

@@ -26,10 +26,10 @@ struct PlayControls {
     ui::Label* high_l = nullptr;
     ui::Gauge* hp_l = nullptr;
     ui::Gauge* mp_l = nullptr;
-    ui::Label* try_b = nullptr;    // start prompt; shown = waiting for a serve
-    ui::Label* play_l = nullptr;   // caption over the beat animation
-    ui::Image* cg = nullptr;       // beat animation picture
-    ui::Label* pause_l = nullptr;  // "PAUSE" over the field while the play is paused
+    ui::Label* try_b = nullptr;     // start prompt; shown = waiting for a serve
+    ui::Label* play_l = nullptr;    // caption over the beat animation
+    ui::Image* cg = nullptr;        // beat animation picture
+    ui::Label* pause_l = nullptr;   // "PAUSE" over the field while the play is paused
     ui::Label* pause_la = nullptr;  // under it, how to go on
 
     ui::Timer* Timer1 = nullptr;  // ball tick

@@ -141,7 +141,7 @@ class TForm1 {
     bool strokeOpen_ = false;  // a stroke began and has not been recorded
     TestPlayFile testPlayFile_;
     std::int64_t testPlayStartedMs_ = -1;  // when the last test play started
-    StageCheck check_;         // last: a running check is stopped before the window goes
+    StageCheck check_;                     // last: a running check is stopped before the window goes
 };
 
 }  // namespace maker

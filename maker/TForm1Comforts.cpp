@@ -149,7 +149,8 @@ void TForm1::checkTimerTimer() {
 }
 
 void TForm1::testPlay_bClick() {
-    if (!services_.startProgram) throw std::runtime_error(std::string(kRunnerProgram) + " を起動できませんでした");
+    if (!services_.startProgram)
+        throw std::runtime_error(std::string(kRunnerProgram) + " を起動できませんでした");
     const std::string file = testPlayFile_.write(design());
     services_.startProgram(services_.programDir + kRunnerProgram, {file});
     testPlayStartedMs_ = services_.clock.nowMs();

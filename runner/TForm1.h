@@ -31,7 +31,7 @@ class TForm1 {
     ui::Label moji_l3a{"moji_l3a", {0, 136, 401, 33}};
     ui::Label moji_l2{"moji_l2", {2, 70, 401, 39}};
     ui::Label moji_l2a{"moji_l2a", {2, 134, 401, 39}};
-    ui::Label pause_l{"pause_l", {0, 178, 400, 44}, false};  // "PAUSE" while the play is paused
+    ui::Label pause_l{"pause_l", {0, 178, 400, 44}, false};    // "PAUSE" while the play is paused
     ui::Label pause_la{"pause_la", {0, 222, 400, 24}, false};  // and how to go on
     ui::Label moji_l{"moji_l", {0, 400, 401, 25}};
     ui::Label Label5{"Label5", {0, 416, 401, 12}};

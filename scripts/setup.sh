@@ -10,7 +10,8 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xdotool x11-utils x11-apps imagemagick
     sox espeak-ng python3
-    zlib1g-dev desktop-file-utils appstream
+    zlib1g-dev desktop-file-utils appstream shared-mime-info
+    dpkg-dev fakeroot lintian
 )
 
 missing=()

@@ -91,9 +91,8 @@ TEST(Pause, StopsEveryTimerAndNothingMovesUntilPGoesOn) {
     EXPECT_EQ(p.play.pause_l.caption(), "PAUSE");
     EXPECT_TRUE(p.pause().ballInPlay());
     p.platform.advance(60'000);
-    // The mouse neither moves the bar nor clicks while paused.
+    // The mouse neither moves the bar nor turns the ball while paused (a left click goes on: see below).
     p.platform.handle([&] { p.play.moveTo(0); });
-    p.platform.handle([&] { p.play.leftClick(); });
     p.platform.handle([&] { p.play.rightClick(); });
     EXPECT_EQ(standing(p), before);
     EXPECT_TRUE(p.sound.played.size() == 1u) << "only the serve's sound";
@@ -110,6 +109,28 @@ TEST(Pause, StopsEveryTimerAndNothingMovesUntilPGoesOn) {
     EXPECT_EQ(p.my.ballY, y - 1) << "the ball moves one interval after going on";
     p.platform.handle([&] { p.play.moveTo(0); });
     EXPECT_EQ(p.my.barX, 2) << "the mouse works again";
+}
+
+// A left click on the field goes on as P does: no explosion, no serve, no turn, and the line under "PAUSE"
+// says so.
+TEST(Pause, ALeftClickGoesOnAndDoesNothingElse) {
+    RunningPlay p;
+    p.serve();
+    p.platform.advance(2 * 56 + 3);
+    const std::string running = p.enabledTimers();
+    EXPECT_TRUE(p.key('P'));
+    EXPECT_TRUE(p.play.pause_la.visible());
+    EXPECT_EQ(p.play.pause_la.caption(), "P キーで再開 / クリックで再開");
+    const std::string before = standing(p);
+    p.platform.handle([&] { p.play.leftClick(); });
+    EXPECT_FALSE(p.pause().paused());
+    EXPECT_FALSE(p.play.pause_l.visible());
+    EXPECT_FALSE(p.play.pause_la.visible());
+    EXPECT_EQ(p.enabledTimers(), running);
+    EXPECT_EQ(standing(p), before);
+    EXPECT_EQ(p.sound.played.size(), 1u) << "only the serve's sound";
+    p.platform.handle([&] { p.play.leftClick(); });
+    EXPECT_LT(p.my.hp, 10) << "the next click explodes";
 }
 
 TEST(Pause, TheCountdownGoesOnFromThePartOfTheSecondThatHadPassed) {
@@ -159,8 +180,9 @@ TEST(Pause, OnlyPlayPauses) {
     EXPECT_TRUE(p.pause().paused());
     EXPECT_FALSE(p.pause().ballInPlay());
     p.platform.handle([&] { p.play.leftClick(); });
-    EXPECT_TRUE(p.play.try_b.visible()) << "no serve while paused";
-    p.key('P');
+    EXPECT_FALSE(p.pause().paused());
+    EXPECT_TRUE(p.play.try_b.visible()) << "the click that goes on does not serve";
+    EXPECT_FALSE(p.play.Timer1.enabled());
     p.serve();
     EXPECT_TRUE(p.play.Timer1.enabled());
 }

@@ -85,8 +85,8 @@ class PauseWindowTest : public WindowFixture {
         ASSERT_TRUE(paused());
         platform.advance(ms);
         moveTo(0);  // the bar would jump to the left wall, and the waiting ball with it
+        // A left click goes on, as P does, without serving or exploding.
         leftClick();
-        EXPECT_TRUE(press('P'));
         ASSERT_FALSE(paused());
     }
 };

@@ -158,3 +158,37 @@ TEST_F(ToyShopTest, GoHomeHidesThePanelAndSavesEvenWithoutADraw) {
 
 }  // namespace
 }  // namespace gametest
+
+namespace gametest {
+namespace {
+
+// The looks the panel's layout gives: the list white bold 13 px on grey, the caption bold 13 px.
+TEST_F(ToyShopTest, ListAndCaptionHaveTheLayoutsLook) {
+    folder.install();
+    game::TForm1& w = open();
+    EXPECT_EQ(w.item_list.background(), ui::colours::Grey);
+    EXPECT_EQ(w.item_list.font().colour, ui::colours::White);
+    EXPECT_TRUE(w.item_list.font().bold);
+    EXPECT_EQ(w.item_list.font().px, 13);
+    EXPECT_EQ(w.item_list.itemHeight(), 13);
+    ASSERT_TRUE(w.toy_box.font());
+    EXPECT_TRUE(w.toy_box.font()->bold);
+    EXPECT_EQ(w.toy_box.font()->px, 13);
+}
+
+// The help's note on the posting file names where it is written.
+TEST_F(ToyShopTest, HelpNamesTheFolderOfThePostingFile) {
+    folder.install();
+    game::TForm1& w = open();
+    EXPECT_EQ(w.Label39.caption().rfind("このソフトが入っているフォルダに「投稿用.txt」", 0), 0u);
+}
+
+TEST_F(ToyShopTest, HelpNamesTheDataFolderOfAReadOnlyInstall) {
+    folder.install();
+    platform.services().dataDir = "/home/someone/.local/share/zorban/";
+    game::TForm1& w = open();
+    EXPECT_EQ(w.Label39.caption().rfind("データフォルダ（/home/someone/.local/share/zorban）に「投稿用.txt」", 0), 0u);
+}
+
+}  // namespace
+}  // namespace gametest

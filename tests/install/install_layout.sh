@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix (and once more through DESTDIR, as packagers do) and checks the
 # layout: the game folder under lib/zorban with fresh first-run saves, the links in bin, the desktop entries,
-# the AppStream file and the icons; runs desktop-file-validate and appstreamcli when they are installed.
+# the AppStream file, the icons and the stage files' type; runs desktop-file-validate on every desktop entry,
+# appstreamcli on the AppStream file and update-mime-database on the type (scripts/setup.sh installs them).
 # Usage: install_layout.sh <cmake> <build folder> <scratch folder> <game id> <runner id> <maker id>
 set -euo pipefail
 cmake=$1 build=$2 scratch=$3
@@ -57,18 +58,22 @@ for i in 0 1 2; do
     id=${ids[i]} p=${programs[i]}
     entry="$apps/$id.desktop"
     [ -f "$entry" ] || fail "no $entry"
-    grep -qx "Exec=$p" "$entry" || fail "$entry does not start $p"
+    if [ "$p" = zorban ]; then
+        grep -qx "Exec=$p" "$entry" || fail "$entry does not start $p"
+        ! grep -q "^MimeType=" "$entry" || fail "$entry opens files"
+    else
+        # The stage player and the editor open a stage file given to them.
+        grep -qx "Exec=$p %f" "$entry" || fail "$entry does not start $p with a file"
+        grep -qx "MimeType=application/x-zorban-stage;" "$entry" || fail "$entry does not list the stage type"
+    fi
     grep -qx "Icon=$id" "$entry" || fail "$entry does not name the icon $id"
     grep -qx "Categories=Game;ArcadeGame;" "$entry" || fail "$entry categories"
     grep -qx "StartupWMClass=$p" "$entry" || fail "$entry does not match the window of $p"
     python3 -c 'import sys, xml.dom.minidom as m; m.parse(sys.argv[1])' "$hicolor/scalable/apps/$id.svg" ||
         fail "$id.svg is not well-formed"
-    if command -v desktop-file-validate >/dev/null; then
-        out=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $out"
-        [ -z "$out" ] || fail "desktop-file-validate: $out"
-    else
-        echo "desktop-file-validate not installed: $entry checked by its keys only"
-    fi
+    command -v desktop-file-validate >/dev/null || fail "desktop-file-validate is not installed (scripts/setup.sh)"
+    out=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $out"
+    [ -z "$out" ] || fail "desktop-file-validate: $out"
 done
 pngs=()
 for id in "${ids[@]}"; do
@@ -83,14 +88,24 @@ for i in 0 1 2; do
     grep -q "<launchable type=\"desktop-id\">${ids[i]}.desktop</launchable>" "$metainfo" ||
         fail "$metainfo does not launch ${ids[i]}"
 done
-if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net --pedantic "$metainfo" >"$scratch/appstream.log" 2>&1 ||
-        fail "appstreamcli: $(cat "$scratch/appstream.log")"
-    grep -q '^P:\|^I:\|^W:\|^E:' "$scratch/appstream.log" && fail "appstreamcli: $(cat "$scratch/appstream.log")"
-else
-    python3 -c 'import sys, xml.dom.minidom as m; m.parse(sys.argv[1])' "$metainfo" || fail "$metainfo"
-    echo "appstreamcli not installed: $metainfo checked as XML only"
-fi
+command -v appstreamcli >/dev/null || fail "appstreamcli is not installed (scripts/setup.sh)"
+appstreamcli validate --no-net --pedantic "$metainfo" >"$scratch/appstream.log" 2>&1 ||
+    fail "appstreamcli: $(cat "$scratch/appstream.log")"
+grep -q '^P:\|^I:\|^W:\|^E:' "$scratch/appstream.log" && fail "appstreamcli: $(cat "$scratch/appstream.log")"
+
+# The stage files' type: *.usr, plain text underneath, with the player's icon, as the MIME database reads it.
+mimepkg="$prefix/share/mime/packages/${ids[0]}.xml"
+[ -f "$mimepkg" ] || fail "no $mimepkg"
+[ "$(ls "$prefix/share/mime/packages")" = "${ids[0]}.xml" ] || fail "other MIME files: $(ls "$prefix/share/mime")"
+[ "$(ls "$prefix/share/mime")" = packages ] || fail "a MIME database was written into the prefix"
+command -v update-mime-database >/dev/null || fail "update-mime-database is not installed (scripts/setup.sh)"
+mkdir -p "$scratch/mime/packages"
+cp "$mimepkg" "$scratch/mime/packages/"
+update-mime-database "$scratch/mime" >"$scratch/mime.log" 2>&1 || fail "update-mime-database: $(cat "$scratch/mime.log")"
+[ ! -s "$scratch/mime.log" ] || fail "update-mime-database: $(cat "$scratch/mime.log")"
+grep -q ':application/x-zorban-stage:\*\.usr' "$scratch/mime/globs2" || fail "no *.usr glob: $(cat "$scratch/mime/globs2")"
+grep -qx 'application/x-zorban-stage text/plain' "$scratch/mime/subclasses" || fail "the stage type is not text"
+grep -qx "application/x-zorban-stage:${ids[1]}" "$scratch/mime/icons" || fail "the stage type has no icon"
 
 # Installing again keeps the saves a player made in a writable game folder and puts back a missing one.
 printf 'played\r\n' >"$game/dat/my1.dat"

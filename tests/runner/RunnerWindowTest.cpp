@@ -221,3 +221,69 @@ TEST_F(RunnerWindow, APipeADeviceOrAHugeFileIsAReadErrorAtOnce) {
         EXPECT_EQ(platform_->dialogs.errors, std::vector<std::string>{"I/O ｴﾗｰ (100)."}) << path;
     }
 }
+
+// A stage named on the command line: played once the window runs, as if chosen in the dialog, which then
+// starts in the stage's folder; a file that cannot be read shows the error and the window goes on.
+TEST_F(RunnerWindow, StageFromTheCommandLinePlaysAsIfChosen) {
+    fs::create_directories(dir_ / "mine");
+    const std::string path = stage("mine/cmd.usr", {{9, 5, engine::White}}, "CMD", "me");
+    window_->playStageAtStart(path);
+    EXPECT_FALSE(window_->try_b.visible()) << "not before the window runs";
+    platform_->drainPosted();
+    EXPECT_TRUE(platform_->dialogs.errors.empty());
+    EXPECT_TRUE(platform_->dialogs.openRequests.empty());
+    EXPECT_EQ(window_->state.blockGrid.at(9, 5), engine::White);
+    EXPECT_EQ(window_->moji_l2.caption(), "『CMD』");
+    EXPECT_EQ(window_->moji_l2a.caption(), "byme");
+    EXPECT_TRUE(window_->try_b.visible());
+    EXPECT_TRUE(window_->Timer2.enabled());
+    platform_->handle([&] { window_->Button5Click(); });
+    ASSERT_EQ(platform_->dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(platform_->dialogs.openRequests[0].initialDir, (dir_ / "mine").string());
+}
+
+TEST_F(RunnerWindow, UnreadableStageFromTheCommandLineShowsTheError) {
+    window_->playStageAtStart((dir_ / "missing.usr").string());
+    platform_->drainPosted();
+    EXPECT_EQ(platform_->dialogs.errors, std::vector<std::string>{"ﾌｧｲﾙが見つかりません."});
+    EXPECT_FALSE(window_->try_b.visible());
+    // The window goes on: a stage chosen afterwards plays.
+    choose(stage("b.usr", {{5, 5, engine::White}}));
+    EXPECT_TRUE(window_->try_b.visible());
+}
+
+// While paused, a left click goes on from where the play stood: no explosion, no turn; a right click does
+// nothing.
+TEST_F(RunnerWindow, ALeftClickEndsThePauseAndDoesNothingElse) {
+    choose(stage("loop.usr", {{9, 1, engine::Wall}, {1, 10, engine::White}}));
+    serve();
+    platform_->advance(58 * 3);
+    ASSERT_TRUE(platform_->key(window_->form, {'P', false, false, false, false}));
+    ASSERT_TRUE(window_->engine().pauseControl().paused());
+    EXPECT_TRUE(window_->pause_la.visible());
+    EXPECT_EQ(window_->pause_la.caption(), "P キーで再開 / クリックで再開");
+    const auto before = std::make_tuple(my().hp, my().timeLeft, window_->state.ballDX, window_->state.ballDY,
+                                        window_->state.blockGrid);
+    platform_->handle([&] { window_->engine().main_boxMouseDown(ui::MouseButton::Right); });
+    EXPECT_TRUE(window_->engine().pauseControl().paused());
+    platform_->handle([&] { window_->engine().main_boxMouseDown(ui::MouseButton::Left); });
+    EXPECT_FALSE(window_->engine().pauseControl().paused());
+    EXPECT_FALSE(window_->pause_l.visible());
+    EXPECT_FALSE(window_->pause_la.visible());
+    EXPECT_TRUE(window_->Timer1.enabled());
+    EXPECT_EQ(std::make_tuple(my().hp, my().timeLeft, window_->state.ballDX, window_->state.ballDY,
+                              window_->state.blockGrid),
+              before);
+}
+
+// Waiting for the serve when paused: the click goes on, and only the next one serves.
+TEST_F(RunnerWindow, AClickEndingAPauseDoesNotServe) {
+    choose(stage("a.usr", {{5, 5, engine::White}}));
+    ASSERT_TRUE(platform_->key(window_->form, {'P', false, false, false, false}));
+    platform_->handle([&] { window_->engine().main_boxMouseDown(ui::MouseButton::Left); });
+    EXPECT_FALSE(window_->engine().pauseControl().paused());
+    EXPECT_TRUE(window_->try_b.visible());
+    EXPECT_FALSE(window_->Timer1.enabled());
+    serve();
+    EXPECT_TRUE(window_->Timer1.enabled());
+}

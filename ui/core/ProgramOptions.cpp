@@ -29,7 +29,8 @@ void ProgramOptions::addFiles(const std::string& valueName, int maxFiles, const 
 }
 
 const ProgramOptions::Option* ProgramOptions::find(const std::string& name) const {
-    const auto it = std::find_if(options_.begin(), options_.end(), [&](const Option& o) { return o.name == name; });
+    const auto it =
+        std::find_if(options_.begin(), options_.end(), [&](const Option& o) { return o.name == name; });
     return it == options_.end() ? nullptr : &*it;
 }
 
@@ -38,7 +39,8 @@ const std::vector<std::string>& ProgramOptions::values(const std::string& name) 
     return it == given_.end() ? kNoValues : it->second;
 }
 
-std::optional<int> ProgramOptions::parse(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+std::optional<int> ProgramOptions::parse(int argc, const char* const* argv, std::ostream& out,
+                                         std::ostream& err) {
     given_.clear();
     files_.clear();
     const auto wrong = [&](const std::string& fault) {
@@ -93,7 +95,8 @@ std::string ProgramOptions::usage() const {
     if (maxFiles_ > 0) lines.emplace_back(fileName_, fileHelp_);
     std::size_t width = 0;
     for (const auto& l : lines) width = std::max(width, l.first.size());
-    for (const auto& [left, help] : lines) s << "  " << left << std::string(width - left.size() + 2, ' ') << help << "\n";
+    for (const auto& [left, help] : lines)
+        s << "  " << left << std::string(width - left.size() + 2, ' ') << help << "\n";
     return s.str();
 }
 

@@ -23,7 +23,7 @@ class PanelView : public QWidget, public ControlView {
     std::string caption_;
     ui::Colour background_;
     bool framed_ = false;
-    bool painted_ = false;  // false until the first apply
+    bool painted_ = false;          // false until the first apply
     std::optional<ui::Font> font_;  // the caption's own font, as set
     int fontScale_ = 0;             // scale font_ was set at
     QFont captionFont_;             // font_ at that scale

@@ -39,7 +39,7 @@ struct ScreenRatioRounding {
 struct QtPlatform::Impl {
     Impl(int& argc, char** argv)
         : app(argc, argv),
-          services{clock, dialogs, random, dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/",
+          services{clock, dialogs, random,  dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/",
                    {},    {},      nullptr, {}} {
         random.randomize();
         services.dataDir = ui::dataDirFromEnvironment(services.programDir);

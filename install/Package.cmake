@@ -24,15 +24,16 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "ゾルバン開発チーム")
 set(CPACK_PACKAGE_CONTACT ${ZORBAN_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "block-breaking game with a stage player and a stage editor")
-set(CPACK_PACKAGE_DESCRIPTION
-    "One ball moves a whole cell at a time through a field of blocks that explode, blast rows, slow the ball,\n"
-    "heal, poison, multiply or pay extra; every hit of the bar raises a combo that multiplies the points.\n"
-    "Six courses of official stages keep records per course, and money from play buys draws in a lottery\n"
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "One ball moves a whole cell at a time through a field of blocks that explode,\n"
+    "blast rows, slow the ball, heal, poison, multiply or pay extra. Every hit of\n"
+    "the bar raises a combo that multiplies the points. Six courses of official\n"
+    "stages keep records per course, and money from play buys draws in a lottery\n"
     "of collectible toys.\n"
     "\n"
-    "zorban_maker paints stages of your own; zorban_runner plays any stage file.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+    "zorban_maker paints stages of your own, and zorban_runner plays any stage file.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/install/PackageLayout.cmake)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -51,7 +51,7 @@ done
 
 # --- lintian: no error (warnings are shown) ---------------------------------------------------------------
 command -v lintian >/dev/null || e2e_fail "lintian is not installed (scripts/setup.sh)"
-lintian --no-tag-display-limit "$deb" >"$E2E_DIR/lintian.log" 2>&1 || true
+lintian --tag-display-limit 0 "$deb" >"$E2E_DIR/lintian.log" 2>&1 || true
 cat "$E2E_DIR/lintian.log"
 ! grep -q '^E: ' "$E2E_DIR/lintian.log" || e2e_fail "lintian errors: $(grep '^E: ' "$E2E_DIR/lintian.log")"
 grep -q '^[EW]: .*no such file\|^internal error' "$E2E_DIR/lintian.log" && e2e_fail "lintian did not run"

@@ -1,5 +1,5 @@
-# The two commands of the README: `make run` and `make test`.
-.PHONY: all setup build build-asan build-tsan run test test-default test-asan test-tsan clean
+# The two commands of the README: `make run` and `make test`; `make package` writes the Debian package.
+.PHONY: all setup build build-asan build-tsan run test test-default test-asan test-tsan package clean
 
 all: build
 
@@ -31,6 +31,10 @@ test-tsan: build-tsan
 	ctest --preset tsan
 
 test: test-default test-asan test-tsan
+
+# The Debian package of the install: build/zorban_<version>_<arch>.deb.
+package: build
+	cd build && cpack -G DEB
 
 clean:
 	rm -rf build build-asan build-tsan

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 
 #include "QtFixture.h"
 #include "ui/qt/GaugeView.h"
@@ -116,6 +117,20 @@ TEST_F(QtTest, GaugeAndImagePaintTheirColours) {
     i = widget(w.image).grab().toImage();
     EXPECT_EQ(i.pixelColor(5, 5), QColor(255, 0, 0));
     EXPECT_NE(i.pixelColor(35, 35), QColor(0, 255, 0));
+}
+
+// A list with a background of its own is drawn on it in its font's colour; without, in the style's colours.
+TEST_F(QtTest, ListBoxTakesItsOwnColoursOnlyWhenGiven) {
+    platform.build(w.form);
+    const QColor styleBase = widget(w.list).palette().color(QPalette::Base);
+    ASSERT_NE(styleBase, QColor(128, 128, 128));
+    w.list.setFont({ui::kGothicP, 13, true, false, ui::colours::White});
+    EXPECT_EQ(widget(w.list).palette().color(QPalette::Base), styleBase) << "a font alone keeps the style's";
+    w.list.setBackground(ui::colours::Grey);
+    EXPECT_EQ(widget(w.list).palette().color(QPalette::Base), QColor(128, 128, 128));
+    EXPECT_EQ(widget(w.list).palette().color(QPalette::Text), QColor(255, 255, 255));
+    const QImage shot = widget(w.list).grab().toImage();
+    EXPECT_EQ(shot.pixelColor(50, 90), QColor(128, 128, 128)) << "below the three items";
 }
 
 struct GaugeRow {

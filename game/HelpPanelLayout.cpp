@@ -12,10 +12,10 @@ constexpr ui::Colour kRankBack{128, 128, 192};
 constexpr int kSpeedMin = 45, kSpeedMax = 50;  // range of the hidden track bar
 
 // Where the posting files are written: the program's folder, or the per-user data folder when the program's
-// folder cannot be written.
+// folder cannot be written (none at all when that folder was refused: the program's folder is named then).
 std::string postingFolderNote(const std::string& programDir, const std::string& dataDir) {
     std::string folder = "このソフトが入っているフォルダ";
-    if (dataDir != programDir) {
+    if (!dataDir.empty() && dataDir != programDir) {
         std::string path = dataDir;
         if (path.size() > 1 && path.back() == '/') path.pop_back();
         folder = "データフォルダ（" + path + "）";

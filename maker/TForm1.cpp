@@ -2,6 +2,7 @@
 #include "maker/TForm1.h"
 
 #include <filesystem>
+#include <system_error>
 
 #include "engine/FieldPainter.h"
 #include "engine/StageFile.h"
@@ -99,7 +100,9 @@ void TForm1::BitBtn3Click() {
 }
 
 void TForm1::loadStageAtStart(const std::string& path) {
-    services_.postToUi([this, file = std::filesystem::absolute(path).string()] {
+    std::error_code ec;  // without a working folder the name stays as given, and the load reports it
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    services_.postToUi([this, file = ec ? path : full.string()] {
         stageFileName = file;
         loadStage();
     });

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "engine/BindPlayControls.h"
 #include "engine/FieldPainter.h"
@@ -110,7 +111,9 @@ void TForm1::Button5Click() {
 
 void TForm1::playStageAtStart(const std::string& path) {
     // As if chosen in the open dialog, which then starts in the stage's folder.
-    const std::filesystem::path full = std::filesystem::absolute(path);
+    std::error_code ec;  // without a working folder the name stays as given, and the load reports it
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    if (ec) full = path;
     loadFolder_ = full.parent_path().string();
     services_.postToUi([this, file = full.string()] { playStage(file); });
 }

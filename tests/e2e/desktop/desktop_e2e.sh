@@ -15,6 +15,12 @@ source "$here/../maker/stage_file.sh"
 
 e2e_init "$2"
 e2e_game_copy "$1"
+# Waits for the launched program to end, which must be with 0.
+exited_cleanly() {
+    local code=0
+    e2e_wait_exit || code=$?
+    [ $code = 0 ] || e2e_fail "the program exited with $code (see $E2E_DIR/*.log)"
+}
 
 # --- The command line, with no display at all -----------------------------------------------------------
 for p in zorban zorban_runner zorban_maker; do
@@ -48,7 +54,7 @@ e2e_click "$win" 500 280   # 自分の作ったｽﾃｰｼﾞをプレイ
 e2e_wait_dialog_log "^open"
 [ "$(e2e_dialog_log | cut -f3)" = "$stages" ] || e2e_fail "the open dialog started in $(e2e_dialog_log | cut -f3)"
 e2e_close "$win"
-e2e_wait_exit
+exited_cleanly
 
 # A file that cannot be read: the error box, and the window stays open and usable.
 fresh_dialogs
@@ -59,7 +65,7 @@ sleep 0.5
 kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "the runner ended after the error"
 e2e_expect_pixel "$win" 200 200 000000 "the black field after the error"
 e2e_close "$win"
-e2e_wait_exit
+exited_cleanly
 
 # --- A pause ends with a click on the field -------------------------------------------------------------
 # A wall over the serve column sends the ball back onto the bar again and again; the block at (1, 10) keeps
@@ -105,7 +111,7 @@ hp_after=$(convert "$E2E_DIR/after-pause.png" -crop 169x21+428+104 +repage -fill
 [ "$hp_after" = "$hp_before" ] || e2e_fail "the click cost a life: HP gauge $hp_before -> $hp_after pixels"
 e2e_answer "yes"
 e2e_close "$win"
-e2e_wait_exit
+exited_cleanly
 
 # --- zorban_maker FILE and test play --------------------------------------------------------------------
 write_stage "$stages/paint.usr" "PAINT" "tester" "3 3 1"
@@ -131,7 +137,7 @@ e2e_wait_for "the stage player to end" bash -c "! kill -0 $player_pid 2>/dev/nul
 while ((SECONDS - pressed < 6)); do sleep 0.5; done
 e2e_answer "yes"   # discard the mirrored design
 e2e_close "$maker"
-e2e_wait_exit
+exited_cleanly
 [ -z "$(find "$XDG_RUNTIME_DIR" -name 'zorban_maker-*')" ] || e2e_fail "the test play's folder was left"
 if e2e_dialog_log | grep -q '^error'; then e2e_fail "errors: $(e2e_dialog_log | grep '^error')"; fi
 e2e_pass "stage files from the command line, --help and --version, a click ending a pause, and test play"

@@ -65,7 +65,8 @@ TEST(KilledWriter, TheSaveFileIsAlwaysOneWholeVersion) {
     const std::string one = versionBytes(1), two = versionBytes(2);
 
     std::mt19937 gen(12345);
-    std::uniform_int_distribution<int> waitUs(0, 4000);
+    // Up to a few saves' time (more under the sanitizers), so that kills land before, in and after them.
+    std::uniform_int_distribution<int> waitUs(0, 12000);
     int sawTwo = 0;
     for (int k = 0; k < kKills; ++k) {
         const pid_t child = ::fork();

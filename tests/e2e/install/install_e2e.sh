@@ -127,10 +127,11 @@ no_errors
 echo "dialogs shown:"
 e2e_dialog_log | cut -f1,3,4
 
-# Nothing changed in the installation; the user's data folder holds the saves, the posting file and at most
-# the settings file.
+# Nothing changed in the installation; the user's data folder holds the saves, the posting file, the lock that
+# keeps a second game off the same saves and at most the settings file.
 [ "$(snapshot)" = "$before" ] || e2e_fail "the installation changed: $(diff <(echo "$before") <(snapshot) | head)"
 [ "$(ls -A "$xdg")" = zorban ] || e2e_fail "other folders in XDG_DATA_HOME: $(ls -A "$xdg")"
-extra=$(cd "$xdg/zorban" && find . -mindepth 1 ! -path ./dat ! -path './dat/my*.dat' ! -name '投稿用2.txt' ! -name zorban.ini)
+extra=$(cd "$xdg/zorban" && find . -mindepth 1 ! -path ./dat ! -path './dat/my*.dat' ! -path ./dat/.zorban.lock ! -name '投稿用2.txt' \
+    ! -name zorban.ini)
 [ -z "$extra" ] || e2e_fail "unexpected files in the save folder: $extra"
 e2e_pass "the installed zorban kept its saves in \$XDG_DATA_HOME/zorban and left the installation untouched"

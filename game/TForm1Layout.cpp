@@ -29,6 +29,7 @@ void TForm1::layoutPlayScreen() {
     form.background = Silver;
     form.defaultFont = font(12, Black, false);
     form.dialogFrame = true;
+    form.noteArea = main_box.bounds();  // volume and size notes show over the field
 
     const ui::Look shadow{.transparent = true, .align = ui::Align::Center, .wrap = true};
     const ui::Look banner{.back = kBannerBack, .align = ui::Align::Center, .wrap = true};

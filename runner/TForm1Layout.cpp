@@ -27,6 +27,7 @@ void TForm1::layout() {
     form.appTitle = "ユーザープレー";
     form.background = Silver;
     form.defaultFont = ui::font(12, Black, false);
+    form.noteArea = main_box.bounds();  // volume and size notes show over the field
 
     style(moji_l3, ui::font(35, Black, true, ui::kGothicP, true), true, Silver, ui::Align::Center, true);
     style(moji_l3a, ui::font(35, Black, true, ui::kGothicP, true), true, Silver, ui::Align::Center, true);

@@ -1,0 +1,157 @@
+// Fitting a label's or button's text into its box.
+#include "ui/qt/FittedText.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QStringList>
+#include <QTextOption>
+#include <algorithm>
+#include <cmath>
+
+namespace ui::qt {
+namespace {
+
+// Bounds of the pixels the lines touch when drawn with their layout's origin at (0, 0) and stretched by s;
+// null when nothing is drawn. Measured on real pixels, so synthesised bold and slant, hinting and smoothing
+// all count.
+QRect inkOf(const std::vector<QTextLine>& lines, qreal s, int margin, QSize room) {
+    QImage img(room + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    {
+        QPainter p(&img);
+        p.translate(margin, margin);
+        p.scale(s, 1);
+        p.setPen(Qt::black);
+        for (const QTextLine& line : lines) line.draw(&p, QPointF(0, 0));
+    }
+    int l = img.width(), t = img.height(), r = -1, b = -1;
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        int first = -1, last = -1;
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(row[x]) != 0) {
+                if (first < 0) first = x;
+                last = x;
+            }
+        if (first < 0) continue;
+        l = std::min(l, first);
+        r = std::max(r, last);
+        t = std::min(t, y);
+        b = y;
+    }
+    if (r < 0) return {};
+    return QRect(QPoint(l - margin, t - margin), QPoint(r - margin, b - margin));
+}
+
+}  // namespace
+
+FittedText::FittedText(const QString& text, const QFont& font, QSizeF box, Qt::Alignment align, bool wrap)
+    : text_(text), font_(font), box_(box), align_(align), wrap_(wrap) {
+    const int asked = font.pixelSize() > 0 ? font.pixelSize() : 12;
+    // A wrapped text may get a little smaller; a single line as small as half its size.
+    const int smallest = std::max(1, wrap ? asked * 4 / 5 : asked / 2);
+    for (int px = asked; px >= smallest; --px) {
+        if (layOut(px, 100, false)) return;
+        const bool tight = lines_ > 1;
+        if (tight && layOut(px, 100, true)) return;
+        if (!wrap_) {
+            // One pass tells how much narrower the widest line must be.
+            const int needed = ink_.width() > 0 ? static_cast<int>(100 * box_.width() / ink_.width()) : 100;
+            for (int s = std::min(99, needed); s >= std::max(kNarrowest, needed - 3); --s)
+                if (layOut(px, s, tight)) return;
+            if (needed >= kNarrowest) continue;
+        }
+        for (int s = 95; s >= kNarrowest; s -= 5)
+            if (layOut(px, s, tight)) return;
+    }
+    // Nothing fits, not even smaller (a long scrolling log, a long path): the text at its own size with
+    // closer lines, showing the lines that fit whole, as a box too small for its text shows them.
+    for (int px = asked; px >= smallest; --px)
+        if (layOut(px, 100, true, true)) return;
+}
+
+bool FittedText::layOut(int pixelSize, int stretch, bool tight, bool wholeLinesOnly) {
+    QFont f = font_;
+    f.setPixelSize(pixelSize);
+    const QFontMetricsF metrics(f);
+    const qreal s = stretch / 100.0;
+    const qreal width = box_.width() / s;  // room in unstretched pixels
+    const qreal natural = metrics.height();
+    // Closer lines: baselines one size apart, the spacing of faces without extra line gap.
+    lineStep_ = tight ? std::min<qreal>(natural, pixelSize) : natural;
+    pixelSize_ = pixelSize;
+    stretch_ = stretch;
+
+    QTextOption option;
+    option.setWrapMode(wrap_ ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    layouts_.clear();
+    lines_ = 0;
+    shownLines_.clear();
+    std::vector<QTextLine> drawn;
+    for (const QString& paragraph : text_.split(QChar('\n'))) {
+        auto layout = std::make_unique<QTextLayout>(paragraph, f);
+        layout->setTextOption(option);
+        layout->setCacheEnabled(true);
+        layout->beginLayout();
+        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+            line.setLineWidth(wrap_ ? width : 1e6);
+            const qreal w = line.naturalTextWidth();
+            qreal x = 0;
+            if (align_ & Qt::AlignHCenter)
+                x = (width - w) / 2;
+            else if (align_ & Qt::AlignRight)
+                x = width - w;
+            line.setPosition(QPointF(x, lines_ * lineStep_));
+            ++lines_;
+        }
+        layout->endLayout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            // Kept to the box: the first line always, the others while they end inside it.
+            const QTextLine line = layout->lineAt(i);
+            if (wholeLinesOnly && !drawn.empty() && line.y() + natural > box_.height()) continue;
+            shownLines_.push_back({layout.get(), i});
+            drawn.push_back(line);
+        }
+        layouts_.push_back(std::move(layout));
+    }
+
+    // The block's place: lines from the top, or centred on the box's middle; whole pixels keep glyphs sharp.
+    const qreal blockHeight = (lines_ - 1) * lineStep_ + natural;
+    const int dy =
+        (align_ & Qt::AlignVCenter) ? static_cast<int>(std::round((box_.height() - blockHeight) / 2)) : 0;
+    const QSize room(static_cast<int>(std::ceil(std::max(box_.width(), width * s))),
+                     static_cast<int>(std::ceil(std::max(box_.height(), blockHeight))));
+    const QRect ink = inkOf(drawn, s, pixelSize / 2 + 4, room).translated(0, dy);
+    if (ink.isNull()) {
+        ink_ = QRectF();
+        offset_ = QPointF(0, dy);
+        fits_ = true;
+        return true;
+    }
+    const int boxWidth = static_cast<int>(box_.width()), boxHeight = static_cast<int>(box_.height());
+    fits_ = ink.width() <= boxWidth && ink.height() <= boxHeight;
+    // Ink that would stick out on one side moves inwards when there is room on the other.
+    int dx = 0, shift = 0;
+    if (ink.left() < 0)
+        dx = -ink.left();
+    else if (ink.right() >= boxWidth)
+        dx = std::max(-ink.left(), boxWidth - 1 - ink.right());
+    if (ink.top() < 0)
+        shift = -ink.top();
+    else if (ink.bottom() >= boxHeight)
+        shift = std::max(-ink.top(), boxHeight - 1 - ink.bottom());
+    offset_ = QPointF(dx, dy + shift);
+    ink_ = QRectF(ink.translated(dx, shift));
+    return fits_;
+}
+
+void FittedText::draw(QPainter& painter, QPointF topLeft) const {
+    if (shownLines_.empty()) return;
+    painter.save();
+    painter.translate(topLeft + offset_);
+    painter.scale(stretch_ / 100.0, 1);
+    for (const ShownLine& l : shownLines_) l.layout->lineAt(l.index).draw(&painter, QPointF(0, 0));
+    painter.restore();
+}
+
+}  // namespace ui::qt

@@ -11,6 +11,8 @@
 namespace ui::qt {
 namespace {
 
+constexpr qreal kTightLines = 0.9;  // of the size, between baselines
+
 // Bounds of the pixels the lines touch when drawn with their layout's origin at (0, 0) and stretched by s;
 // null when nothing is drawn. Measured on real pixels, so synthesised bold and slant, hinting and smoothing
 // all count.
@@ -77,8 +79,9 @@ bool FittedText::layOut(int pixelSize, int stretch, bool tight, bool wholeLinesO
     const qreal s = stretch / 100.0;
     const qreal width = box_.width() / s;  // room in unstretched pixels
     const qreal natural = metrics.height();
-    // Closer lines: baselines one size apart, the spacing of faces without extra line gap.
-    lineStep_ = tight ? std::min<qreal>(natural, pixelSize) : natural;
+    // Lines one size apart, as the windows' own faces set them (their cells are exactly the size high; the
+    // stand-in faces add a tenth); closer still when that is too tall.
+    lineStep_ = std::min<qreal>(natural, pixelSize) * (tight ? kTightLines : 1.0);
     pixelSize_ = pixelSize;
     stretch_ = stretch;
 

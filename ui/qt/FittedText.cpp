@@ -13,29 +13,27 @@ namespace {
 
 constexpr qreal kTightLines = 0.9;  // of the size, between baselines
 
-// Bounds of the pixels the lines touch when drawn with their layout's origin at (0, 0) and stretched by s;
+// Bounds of the pixels the lines touch when drawn with their layout's origin at (0, 0);
 // null when nothing is drawn. Measured on real pixels, so synthesised bold and slant, hinting and smoothing
 // all count.
-QRect inkOf(const std::vector<QTextLine>& lines, qreal s, int margin, QSize room) {
+QRect inkOf(const std::vector<QTextLine>& lines, int margin, QSize room) {
     QImage img(room + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
         p.translate(margin, margin);
-        p.scale(s, 1);
         p.setPen(Qt::black);
         for (const QTextLine& line : lines) line.draw(&p, QPointF(0, 0));
     }
-    int l = img.width(), t = img.height(), r = -1, b = -1;
-    for (int y = 0; y < img.height(); ++y) {
+    const int width = img.width(), height = img.height();
+    int l = width, t = height, r = -1, b = -1;
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        int first = -1, last = -1;
-        for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(row[x]) != 0) {
-                if (first < 0) first = x;
-                last = x;
-            }
-        if (first < 0) continue;
+        int first = 0;
+        while (first < width && row[first] == 0) ++first;  // premultiplied: no ink is all zero
+        if (first == width) continue;
+        int last = width - 1;
+        while (row[last] == 0) --last;
         l = std::min(l, first);
         r = std::max(r, last);
         t = std::min(t, y);
@@ -52,19 +50,30 @@ FittedText::FittedText(const QString& text, const QFont& font, QSizeF box, Qt::A
     const int asked = font.pixelSize() > 0 ? font.pixelSize() : 12;
     // A wrapped text may get a little smaller; a single line as small as half its size.
     const int smallest = std::max(1, wrap ? asked * 4 / 5 : asked / 2);
+    const bool lines = wrap || text.contains(QChar('\n'));
+    // The ways to draw it, from the most to the least like the font asked for: at each size, the lines
+    // set closer, then narrower and narrower.
+    struct Way {
+        int px, stretch;
+        bool tight;
+    };
+    std::vector<Way> ways;
     for (int px = asked; px >= smallest; --px) {
-        if (layOut(px, 100, false)) return;
-        const bool tight = lines_ > 1;
-        if (tight && layOut(px, 100, true)) return;
-        if (!wrap_) {
-            // One pass tells how much narrower the widest line must be.
-            const int needed = ink_.width() > 0 ? static_cast<int>(100 * box_.width() / ink_.width()) : 100;
-            for (int s = std::min(99, needed); s >= std::max(kNarrowest, needed - 3); --s)
-                if (layOut(px, s, tight)) return;
-            if (needed >= kNarrowest) continue;
+        ways.push_back({px, 100, false});
+        if (lines) ways.push_back({px, 100, true});
+        for (int st = 99; st >= kNarrowest; st -= wrap ? 5 : 1) ways.push_back({px, st, lines});
+    }
+    const auto fitsAs = [this](const Way& w) { return layOut(w.px, w.stretch, w.tight); };
+    if (fitsAs(ways.front())) return;
+    if (ways.size() > 1 && fitsAs(ways.back())) {
+        // Fitting grows with each step down the list: halving finds the first way that fits in a few tries.
+        std::size_t fails = 0, fits = ways.size() - 1;
+        while (fits - fails > 1) {
+            const std::size_t mid = (fails + fits) / 2;
+            (fitsAs(ways[mid]) ? fits : fails) = mid;
         }
-        for (int s = 95; s >= kNarrowest; s -= 5)
-            if (layOut(px, s, tight)) return;
+        if (pixelSize_ != ways[fits].px || stretch_ != ways[fits].stretch) fitsAs(ways[fits]);
+        return;
     }
     // Nothing fits, not even smaller (a long scrolling log, a long path): the text at its own size with
     // closer lines, showing the lines that fit whole, as a box too small for its text shows them.
@@ -75,9 +84,10 @@ FittedText::FittedText(const QString& text, const QFont& font, QSizeF box, Qt::A
 bool FittedText::layOut(int pixelSize, int stretch, bool tight, bool wholeLinesOnly) {
     QFont f = font_;
     f.setPixelSize(pixelSize);
+    // Condensed by the font itself, so its glyphs are drawn and kept like any other font's.
+    if (stretch != 100) f.setStretch(stretch);
     const QFontMetricsF metrics(f);
-    const qreal s = stretch / 100.0;
-    const qreal width = box_.width() / s;  // room in unstretched pixels
+    const qreal width = box_.width();
     const qreal natural = metrics.height();
     // Lines one size apart, as the windows' own faces set them (their cells are exactly the size high; the
     // stand-in faces add a tenth); closer still when that is too tall.
@@ -122,9 +132,13 @@ bool FittedText::layOut(int pixelSize, int stretch, bool tight, bool wholeLinesO
     const qreal blockHeight = (lines_ - 1) * lineStep_ + natural;
     const int dy =
         (align_ & Qt::AlignVCenter) ? static_cast<int>(std::round((box_.height() - blockHeight) / 2)) : 0;
-    const QSize room(static_cast<int>(std::ceil(std::max(box_.width(), width * s))),
+    const QSize room(static_cast<int>(std::ceil(box_.width())),
                      static_cast<int>(std::ceil(std::max(box_.height(), blockHeight))));
-    const QRect ink = inkOf(drawn, s, pixelSize / 2 + 4, room).translated(0, dy);
+    // Room around the box for glyphs that overhang it, and for lines wider than it on either side.
+    qreal widest = 0;
+    for (const QTextLine& line : drawn) widest = std::max(widest, line.naturalTextWidth());
+    const int margin = pixelSize / 2 + 4 + static_cast<int>(std::ceil(std::max<qreal>(0, widest - width)));
+    const QRect ink = inkOf(drawn, margin, room).translated(0, dy);
     if (ink.isNull()) {
         ink_ = QRectF();
         offset_ = QPointF(0, dy);
@@ -152,7 +166,6 @@ void FittedText::draw(QPainter& painter, QPointF topLeft) const {
     if (shownLines_.empty()) return;
     painter.save();
     painter.translate(topLeft + offset_);
-    painter.scale(stretch_ / 100.0, 1);
     for (const ShownLine& l : shownLines_) l.layout->lineAt(l.index).draw(&painter, QPointF(0, 0));
     painter.restore();
 }

@@ -57,7 +57,7 @@ class FittedText {
     std::vector<ShownLine> shownLines_;                  // the lines drawn, in order
     int lines_ = 0;
     QRectF ink_;
-    QPointF offset_;  // where the unstretched layout's origin lies in the box
+    QPointF offset_;  // where the layout's origin lies in the box
     int stretch_ = 100;
     int pixelSize_ = 0;
     qreal lineStep_ = 0;

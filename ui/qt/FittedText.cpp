@@ -48,9 +48,12 @@ QRect inkOf(const std::vector<QTextLine>& lines, int margin, QSize room) {
 FittedText::FittedText(const QString& text, const QFont& font, QSizeF box, Qt::Alignment align, bool wrap)
     : text_(text), font_(font), box_(box), align_(align), wrap_(wrap) {
     const int asked = font.pixelSize() > 0 ? font.pixelSize() : 12;
+    // A box less than two lines high shows a wrapped text as one line (a banner, the event log).
+    const bool oneLineBox = wrap && box.height() < 2 * asked;
+    if (oneLineBox) wrap_ = false;
     // A wrapped text may get a little smaller; a single line as small as half its size.
-    const int smallest = std::max(1, wrap ? asked * 4 / 5 : asked / 2);
-    const bool lines = wrap || text.contains(QChar('\n'));
+    const int smallest = std::max(1, wrap_ ? asked * 4 / 5 : asked / 2);
+    const bool lines = wrap_ || text.contains(QChar('\n'));
     // The ways to draw it, from the most to the least like the font asked for: at each size, the lines
     // set closer, then narrower and narrower.
     struct Way {
@@ -61,7 +64,7 @@ FittedText::FittedText(const QString& text, const QFont& font, QSizeF box, Qt::A
     for (int px = asked; px >= smallest; --px) {
         ways.push_back({px, 100, false});
         if (lines) ways.push_back({px, 100, true});
-        for (int st = 99; st >= kNarrowest; st -= wrap ? 5 : 1) ways.push_back({px, st, lines});
+        for (int st = 99; st >= kNarrowest; st -= wrap_ ? 5 : 1) ways.push_back({px, st, lines});
     }
     const auto fitsAs = [this](const Way& w) { return layOut(w.px, w.stretch, w.tight); };
     if (fitsAs(ways.front())) return;
@@ -77,7 +80,8 @@ FittedText::FittedText(const QString& text, const QFont& font, QSizeF box, Qt::A
     }
     // Nothing fits, not even smaller (a long scrolling log, a long path): the text at its own size with
     // closer lines, showing the lines that fit whole, as a box too small for its text shows them.
-    for (int px = asked; px >= smallest; --px)
+    wrap_ = wrap;
+    for (int px = asked; px >= std::max(1, asked * 4 / 5); --px)
         if (layOut(px, 100, true, true)) return;
 }
 

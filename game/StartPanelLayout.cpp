@@ -38,7 +38,7 @@ void TForm1::layoutStartPanel() {
     dress(Label33, "zorban@example.org", font(16, Silver, false), onBlack);
     Label31.setBounds({40, 382, 525, 16});
     Label32.setBounds({40, 398, 270, 16});
-    Label33.setBounds({40, 412, 270, 16});
+    Label33.setBounds({320, 398, 270, 16});  // beside the home page: three stacked lines would overlap
 
     for (ui::Control* c : std::initializer_list<ui::Control*>{&Label26, &Label28, &Label29, &c_b1, &Button6, &c_b4,
                                                               &c_b6, &c_b3, &c_b5, &star_l, &star_l3, &star_l2,

@@ -29,6 +29,7 @@ void TForm1::layoutPlayScreen() {
     form.background = Silver;
     form.defaultFont = font(12, Black, false);
     form.dialogFrame = true;
+    form.noteArea = main_box.bounds();  // volume and size notes show over the field
 
     const ui::Look shadow{.transparent = true, .align = ui::Align::Center, .wrap = true};
     const ui::Look banner{.back = kBannerBack, .align = ui::Align::Center, .wrap = true};
@@ -104,9 +105,9 @@ void TForm1::layoutHiddenControls() {
 
 void TForm1::stackControls() {
     // Creation order is stacking order: later controls lie on top. The panels come last, so that
-    // each covers the play screen when it is shown.
+    // each covers the play screen when it is shown; the event log lies over the white strip below it.
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &main_box, &main_cg, &moji_l3, &moji_l3a, &moji_l2, &moji_l2a, &pause_l, &pause_la, &moji_l, &Label5, &lv_l, &Label1,
+             &main_box, &main_cg, &moji_l3, &moji_l3a, &moji_l2, &moji_l2a, &pause_l, &pause_la, &Label5, &moji_l, &lv_l, &Label1,
              &point_l, &Label2, &Label22, &high_l, &state_l, &mp_l, &hp_l, &combo_l, &time_l, &play_l, &ok_b,
              &try_b, &cg, &store_b, &help_b, &Label4, &end_b, &stage_l, &Shape1, &e1, &e2, &e3, &l2, &item1_b,
              &item2_b, &item3_b, &item4_b, &item5_b, &item6_b, &item7_b, &GroupBox1, &help_box, &toy_box,

@@ -45,6 +45,7 @@ void TForm1::layout() {
     form.background = kFormBack;
     form.defaultFont = font(12, Black, false);
     form.dialogFrame = true;
+    form.noteArea = main_box.bounds();  // volume and size notes show over the field
 
     List_box.setItems({kBlockListEntries.begin(), kBlockListEntries.end()});
     List_box.setItemHeight(kListItemHeight);

@@ -16,7 +16,8 @@
 namespace runner {
 namespace {
 
-constexpr const char* kStageFilter = "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat";
+constexpr const char* kStageFilter =
+    "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|all files|*.*";
 constexpr const char* kDefaultTitle = "ななしちゅんステージ";
 constexpr const char* kDefaultAuthor = "ななしちゅんジ";
 constexpr const char* kLogIndent = "                  ";  // eighteen blanks: the title scrolls in

@@ -27,6 +27,7 @@ void TForm1::layout() {
     form.appTitle = "ユーザープレー";
     form.background = Silver;
     form.defaultFont = ui::font(12, Black, false);
+    form.noteArea = main_box.bounds();  // volume and size notes show over the field
 
     style(moji_l3, ui::font(35, Black, true, ui::kGothicP, true), true, Silver, ui::Align::Center, true);
     style(moji_l3a, ui::font(35, Black, true, ui::kGothicP, true), true, Silver, ui::Align::Center, true);
@@ -74,9 +75,10 @@ void TForm1::layout() {
     Button5.setFont(ui::font(13, Black));
 
     // Creation order is stacking order: later controls lie on top. The banner and its shadow lie over
-    // the play field; Button5 covers the labels and the picture that share its box.
+    // the play field; the event log lies over the white strip below it; Button5 covers the labels and the
+    // picture that share its box.
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &main_box, &moji_l3, &moji_l3a, &moji_l2, &moji_l2a, &pause_l, &pause_la, &moji_l,  &Label5, &Label1, &point_l,
+             &main_box, &moji_l3, &moji_l3a, &moji_l2, &moji_l2a, &pause_l, &pause_la, &Label5,  &moji_l, &Label1, &point_l,
              &Label2,   &high_l,  &state_l,  &mp_l,    &hp_l,     &combo_l, &time_l, &Label6, &Label7,
              &play_l,   &try_b,   &cg,       &Label4,  &stage_l,  &Button5, &Image1})
         form.add(*c);

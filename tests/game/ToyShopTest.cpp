@@ -9,8 +9,9 @@ namespace {
 using Played = std::vector<std::pair<std::string, int>>;
 
 class ToyShopTest : public WindowFixture {
-protected:
-    void openShop(const std::vector<std::string>& names, std::int32_t money, const std::vector<std::int32_t>& toys = {}) {
+  protected:
+    void openShop(const std::vector<std::string>& names, std::int32_t money,
+                  const std::vector<std::int32_t>& toys = {}) {
         folder.install();
         folder.writeCatalogue(names);
         folder.writeCommon(1, 0, money, toys);
@@ -112,6 +113,20 @@ TEST_F(ToyShopTest, ShowsTheSelectedToy) {
     EXPECT_EQ(w.item_name_l.caption(), "toy5 x1");
     EXPECT_EQ(w.item_value_l.caption(), "レア度：50%");
     EXPECT_EQ(w.item_cg.picture().colourAt(1, 1), ui::colours::Lime);
+}
+
+// The window repaints what the model tells it changed: the blanked picture must say so, as a new one does.
+TEST_F(ToyShopTest, DrawingAgainBlanksTheShownPictureAndMarksItChanged) {
+    openShop({"a", "b"}, 100, {1, 0});
+    folder.writePictures({0});
+    selectRow(0);
+    game::TForm1& w = *window;
+    ASSERT_EQ(w.item_cg.picture().colourAt(1, 1), ui::colours::Lime);
+    const std::uint64_t shown = w.item_cg.revision();
+    click(w.Button8);
+    EXPECT_EQ(w.item_name_l.caption(), "");
+    EXPECT_EQ(w.item_cg.picture().colourAt(1, 1), ui::colours::White);
+    EXPECT_GT(w.item_cg.revision(), shown);
 }
 
 TEST_F(ToyShopTest, TwoToysOfOneNameShowTheLaterEntry) {

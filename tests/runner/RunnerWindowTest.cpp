@@ -114,7 +114,7 @@ TEST_F(RunnerWindow, MissingFileReportsAndSkipsTheRest) {
     EXPECT_FALSE(window_->try_b.visible());
     ASSERT_EQ(platform_->dialogs.openRequests.size(), 1u);
     EXPECT_EQ(platform_->dialogs.openRequests[0].filter,
-              "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat");
+              "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|all files|*.*");
     EXPECT_EQ(platform_->dialogs.openRequests[0].initialDir, dir_.string() + "/dat");
 }
 

@@ -86,6 +86,20 @@ TEST(VolumeKeys, TheRememberedChoiceIsAppliedAtStartAndKeptWithoutSound) {
     EXPECT_EQ(settings.get("Mute", -1), 1);
 }
 
+TEST(VolumeKeys, TheNoteTellsTheVolumeOrTheMute) {
+    ui::Settings settings;
+    ui::VolumeKeys keys(settings, nullptr);
+    EXPECT_EQ(keys.note(), "音量 100%");
+    keys.key(press('-'));
+    keys.key(press('-'));
+    keys.key(press('-'));
+    EXPECT_EQ(keys.note(), "音量 70%");
+    keys.key(press('M'));
+    EXPECT_EQ(keys.note(), "ミュート");
+    for (int i = 0; i < 12; ++i) keys.key(press('-'));
+    EXPECT_EQ(keys.note(), "音量 0%");
+}
+
 TEST(VolumeKeys, TheGamesKeysReachItsRecordedOutput) {
     soundtest::TempDir dir;
     std::filesystem::create_directories(dir.path("dat"));
@@ -102,6 +116,7 @@ TEST(VolumeKeys, TheGamesKeysReachItsRecordedOutput) {
         ui::Form form("Form1", 100, 100);
         audio.bindKeys(form, settings);
         EXPECT_TRUE(form.keyDown(press('+')));
+        EXPECT_EQ(form.lastNote(), "音量 60%");        // the player sees the new volume
         EXPECT_FALSE(form.keyDown(press('-', true)));  // Ctrl - scales the window
         audio.play("x.wav", 0);
         uiThread.runFor(300);

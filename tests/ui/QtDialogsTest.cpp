@@ -1,9 +1,16 @@
 // Dialog filters and the scripted answers of end-to-end runs.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "QtFixture.h"
 #include "TempDir.h"
 #include "ui/qt/DialogScript.h"
 #include "ui/qt/FileFilter.h"
+#include "ui/qt/QtDialogs.h"
 
 namespace {
 
@@ -28,6 +35,76 @@ INSTANTIATE_TEST_SUITE_P(
                           {QStringLiteral("pictures (*.bmp *.dib)"), QStringLiteral("all files (*.*)")}},
                       FilterRow{"odd one out|*.x|dangling", {QStringLiteral("odd one out (*.x)")}},
                       FilterRow{"no pattern||x|*.x", {QStringLiteral("x (*.x)")}}, FilterRow{"", {}}));
+
+struct ExtensionRow {
+    const char* path;
+    const char* nameFilter;
+    const char* expected;
+};
+
+class FilterExtension : public ::testing::TestWithParam<ExtensionRow> {};
+
+TEST_P(FilterExtension, OnlyANameWithoutExtensionGetsThePlainFiltersOne) {
+    const ExtensionRow r = GetParam();
+    EXPECT_EQ(ui::qt::withFilterExtension(QString::fromUtf8(r.path), QString::fromUtf8(r.nameFilter)),
+              QString::fromUtf8(r.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FilterExtension,
+    ::testing::Values(ExtensionRow{"/d/mystage", "ゾルバンブロックデータ (*.usr)", "/d/mystage.usr"},
+                      ExtensionRow{"/d.x/ステージ", "ゾルバンブロックデータ (*.usr)", "/d.x/ステージ.usr"},
+                      ExtensionRow{"/d/mystage.usr", "ゾルバンブロックデータ (*.usr)", "/d/mystage.usr"},
+                      ExtensionRow{"/d/mystage.txt", "ゾルバンブロックデータ (*.usr)", "/d/mystage.txt"},
+                      ExtensionRow{"/d/mystage.", "ゾルバンブロックデータ (*.usr)", "/d/mystage."},
+                      ExtensionRow{"/d/mystage", "ALL FILES (*.*)", "/d/mystage"},
+                      ExtensionRow{"/d/mystage", "all (*)", "/d/mystage"},
+                      ExtensionRow{"/d/map1-1", "オフィシャルデータ (map*-*.dat)", "/d/map1-1"},
+                      ExtensionRow{"/d/mystage", "pictures (*.bmp *.dib)", "/d/mystage.bmp"},
+                      ExtensionRow{"/d/mystage", "", "/d/mystage"}));
+
+// The real save dialog, answered by typing a name with one of the editor's filters chosen.
+class SaveDialog : public testutil::QtTest {
+  protected:
+    static constexpr const char* kFilter =
+        "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|オフィシャルデータ2|map*.dat|ALL "
+        "FILES|*.*";
+
+    std::optional<std::string> save(const QString& typed, int filterIndex) {
+        QTimer answer;
+        answer.setInterval(10);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            answer.stop();
+            d->selectNameFilter(d->nameFilters().at(filterIndex));
+            auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!name) {
+                ADD_FAILURE() << "no name field";
+                return static_cast<QDialog*>(d)->reject();
+            }
+            name->setText(typed);                // typed into the name field
+            static_cast<QDialog*>(d)->accept();  // as the dialog's Save button does
+        });
+        answer.start();
+        ui::qt::QtDialogs real;
+        return real.saveFile({kFilter, dir.path().string(), ""});
+    }
+    std::string in(const std::string& name) const { return dir.file(name); }
+
+    testutil::TempDir dir;
+};
+
+TEST_F(SaveDialog, TheUsrFilterAddsItsExtensionToABareName) {
+    EXPECT_EQ(save(QStringLiteral("mystage"), 0), in("mystage.usr"));
+    EXPECT_EQ(save(QStringLiteral("mystage.usr"), 0), in("mystage.usr"));
+}
+
+TEST_F(SaveDialog, ANameWithAnExtensionOrAnotherFilterIsKeptAsTyped) {
+    EXPECT_EQ(save(QStringLiteral("mystage.txt"), 0), in("mystage.txt"));
+    EXPECT_EQ(save(QStringLiteral("mystage"), 3), in("mystage"));
+    EXPECT_EQ(save(QStringLiteral("map1-1"), 1), in("map1-1"));
+}
 
 TEST(DialogScript, AnswersInOrderAndLogsEveryDialog) {
     testutil::TempDir dir;

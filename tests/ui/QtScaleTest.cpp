@@ -290,6 +290,32 @@ TEST_F(QtScaleTest, ControlPlusAndMinusStepTheScaleBeforeTheFormSeesThem) {
     EXPECT_EQ(fw.scale(), 1);
 }
 
+TEST_F(QtScaleTest, ANoteTellsTheNewSizeOverTheNoteAreaForAboutASecond) {
+    w.form.noteArea = {160, 40, 40, 40};  // the image
+    QWidget* top = build(0);
+    top->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+    ui::qt::FormWindow& fw = window(top);
+    EXPECT_EQ(fw.shownNote(), nullptr);
+    QTest::keyClick(top, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(w.form.lastNote(), "×2");
+    QWidget* note = fw.shownNote();
+    ASSERT_NE(note, nullptr);
+    // Inside the top-right corner of the area, at the new size, and the mouse goes to what lies under it.
+    EXPECT_TRUE(QRect(320, 80, 80, 80).contains(note->geometry())) << note->geometry().x();
+    EXPECT_TRUE(note->testAttribute(Qt::WA_TransparentForMouseEvents));
+    spin(ui::qt::FormWindow::kNoteMs / 2);
+    EXPECT_NE(fw.shownNote(), nullptr);
+    spin(ui::qt::FormWindow::kNoteMs);
+    EXPECT_EQ(fw.shownNote(), nullptr);
+
+    // The form's own notes (the volume keys') show the same way.
+    w.form.showNote("音量 70%");
+    EXPECT_NE(fw.shownNote(), nullptr);
+    QTest::keyClick(top, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(w.form.lastNote(), "×1");
+}
+
 TEST_F(QtScaleTest, TheScaleKeysAlsoWorkWhileAFieldListOrButtonHasTheFocus) {
     QWidget* top = build(0);
     top->show();

@@ -119,6 +119,26 @@ TEST_F(QtTest, GaugeAndImagePaintTheirColours) {
     EXPECT_NE(i.pixelColor(35, 35), QColor(0, 255, 0));
 }
 
+// Drawing on a picture reaches the window as setting one does: a transparent image (the toy shop's) keeps a
+// masked copy that must be made again, and the widget must be told to repaint.
+TEST_F(QtTest, DrawingOnAnImageShowsAtTheNextPaint) {
+    platform.build(w.form);
+    w.image.setStretch(true);
+    w.image.setTransparent(true);
+    ui::Bitmap pic(4, 4, ui::colours::Lime);
+    pic.setPixel(1, 1, ui::colours::Red);
+    w.image.setPicture(pic);
+    ASSERT_TRUE(hasColour(widget(w.image).grab().toImage(), QColor(255, 0, 0), QRect(0, 0, 40, 40)));
+    const int applied = view(w.image).applyCount();
+    w.image.penColour = ui::colours::Blue;
+    w.image.brushColour = ui::colours::Blue;
+    w.image.rectangle(0, 0, 4, 3);  // the red pixel and the rows above the lime key colour
+    EXPECT_GT(view(w.image).applyCount(), applied);
+    const QImage after = widget(w.image).grab().toImage();
+    EXPECT_FALSE(hasColour(after, QColor(255, 0, 0), after.rect()));
+    EXPECT_TRUE(hasColour(after, QColor(0, 0, 255), after.rect()));
+}
+
 // A list with a background of its own is drawn on it in its font's colour; without, in the style's colours.
 TEST_F(QtTest, ListBoxTakesItsOwnColoursOnlyWhenGiven) {
     platform.build(w.form);

@@ -56,7 +56,20 @@ class Form : public Control {
         for (auto& h : activationHandlers_) h(active);
     }
 
+    // A short note shown for about a second over the top-right corner of noteArea (the whole client area
+    // when empty), small and leaving the mouse to what lies under it: a changed volume or window size.
+    Rect noteArea;
+    void showNote(const std::string& text) {
+        lastNote_ = text;
+        if (noteShower_) noteShower_(text);
+    }
+    const std::string& lastNote() const { return lastNote_; }
+    // The window layer's way of showing notes (nullptr: none is shown).
+    void setNoteShower(std::function<void(const std::string&)> shower) { noteShower_ = std::move(shower); }
+
   private:
+    std::string lastNote_;
+    std::function<void(const std::string&)> noteShower_;
     std::vector<Timer*> timers_;
     std::vector<std::function<bool(const KeyEvent&)>> keyHandlers_;
     std::vector<std::function<void(bool)>> activationHandlers_;

@@ -13,7 +13,9 @@ Bitmap& Image::surface() {
     return picture_;
 }
 
-void Image::loadPicture(const std::string& path) { setPicture(loadBmp(path)); }
+void Image::loadPicture(const std::string& path) {
+    setPicture(loadBmp(path));
+}
 
 void Image::setPicture(Bitmap picture) {
     picture_ = std::move(picture);
@@ -29,10 +31,12 @@ void Image::rectangle(int x1, int y1, int x2, int y2) {
     s.fill(x1, y1 + 1, x1 + 1, y2 - 1, penColour);
     s.fill(x2 - 1, y1 + 1, x2, y2 - 1, penColour);
     s.fill(x1 + 1, y1 + 1, x2 - 1, y2 - 1, brushColour);
+    changed();
 }
 
 void Image::textOut(int x, int y, std::string_view utf8) {
     textRenderer().draw(surface(), x, y, utf8, TextStyle{fontSize, fontBold, fontColour, brushColour});
+    changed();
 }
 
 }  // namespace ui

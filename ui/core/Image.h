@@ -11,7 +11,7 @@
 namespace ui {
 
 class Image : public Control {
-public:
+  public:
     Image(std::string name, Rect bounds, bool visible = true);
 
     // The picture; drawing makes one of the control's size if there is none.
@@ -32,6 +32,8 @@ public:
     int fontSize = 8;  // points
     bool fontBold = false;
 
+    // Drawing marks the picture changed, as setting one does; pixels written through surface() are
+    // shown once invalidate() is called.
     // Filled rectangle from (x1, y1) to (x2, y2), right and bottom exclusive, with a one-pixel outline in
     // the pen colour and the inside in the brush colour.
     void rectangle(int x1, int y1, int x2, int y2);
@@ -45,7 +47,7 @@ public:
         repaint();
     }
 
-private:
+  private:
     Bitmap picture_;
     bool stretch_ = false;
     bool transparent_ = false;

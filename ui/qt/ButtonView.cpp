@@ -1,6 +1,9 @@
 // Buttons; clicks by mouse or keyboard go through the dispatcher.
 #include "ui/qt/ButtonView.h"
 
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
 
@@ -26,9 +29,44 @@ void ButtonView::applyOwn() {
         pal.setColor(QPalette::ButtonText, qcolour(shownFont_.colour));
         setPalette(pal);
     }
+    refit();
     // A button's own tooltip text wins; otherwise the control's hint (e.g. its keyboard shortcut).
     const QString tip = qs(button_.tooltip().empty() ? button_.hint() : button_.tooltip());
     if (toolTip() != tip) setToolTip(tip);
+}
+
+QRect ButtonView::captionBox() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+void ButtonView::refit() {
+    const QRect box = captionBox();
+    // The text and font are set before the first apply, so the comparison also covers a new font.
+    if (fittedText_ == text() && fittedBox_ == box.size() && fitted_.pixelSize() != 0 &&
+        fittedFont_ == font())
+        return;
+    fittedText_ = text();
+    fittedBox_ = box.size();
+    fittedFont_ = font();
+    fitted_ = FittedText(fittedText_, font(), QSizeF(box.size()), Qt::AlignHCenter | Qt::AlignVCenter, false);
+}
+
+void ButtonView::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    refit();
+}
+
+void ButtonView::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    fitted_.draw(p, box.topLeft());
 }
 
 }  // namespace ui::qt

@@ -6,6 +6,7 @@
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Widgets.h"
 #include "ui/qt/ControlView.h"
+#include "ui/qt/FittedText.h"
 
 namespace ui::qt {
 
@@ -15,13 +16,26 @@ class ButtonView : public QPushButton, public ControlView {
     QWidget& widget() override { return *this; }
     bool nativeMouse() const override { return true; }
 
+    // The caption as it is drawn inside the button's face.
+    const FittedText& fitted() const { return fitted_; }
+    // The part of the button the caption is fitted into.
+    QRect captionBox() const;
+
   protected:
     void applyOwn() override;
+    // The face as the style draws it, then the fitted caption.
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     ui::Button& button_;
     ui::Font shownFont_;
     int fontScale_ = 0;  // scale shownFont_ was set at; 0 before the first apply
+    FittedText fitted_;
+    QString fittedText_;
+    QSize fittedBox_;
+    QFont fittedFont_;
+    void refit();
 };
 
 }  // namespace ui::qt

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <algorithm>
 
@@ -34,9 +35,15 @@ FormWindow::FormWindow(ui::Form& form, ui::Dispatcher& dispatcher)
     byControl_[&form_] = this;
     build(form_, *this);
     for (ui::Timer* t : form_.timers()) timers_.push_back(std::make_unique<TimerBinding>(*t, dispatcher_));
+    noteTimer_.setSingleShot(true);
+    connect(&noteTimer_, &QTimer::timeout, this, [this] {
+        if (note_) note_->hide();
+    });
+    form_.setNoteShower([this](const std::string& text) { showNote(text); });
 }
 
 FormWindow::~FormWindow() {
+    form_.setNoteShower(nullptr);
     timers_.clear();
     for (auto& [control, view] : byControl_) const_cast<ui::Control*>(control)->setObserver(nullptr);
     // Children first: a panel's widget would otherwise delete the widgets of its children.
@@ -176,11 +183,42 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
     // The window's scale keys work in every program and never reach the form.
     if (const ScaleChoice::Step step = ScaleChoice::stepOf(e); step != ScaleChoice::Step::None) {
         rescale(scaleChoice_.take(step, scale(), largestScale()));
+        form_.showNote("×" + std::to_string(scale()));
         return;
     }
     bool taken = false;
     if (e.key != 0) dispatcher_.run([&] { taken = form_.keyDown(e); });
     if (!taken) QWidget::keyPressEvent(event);
+}
+
+void FormWindow::showNote(const std::string& text) {
+    if (!note_) {
+        auto* label = new QLabel(this);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->setAutoFillBackground(true);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::Window, QColor(0, 0, 0, 160));
+        pal.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(pal);
+        note_ = label;
+    }
+    auto* label = static_cast<QLabel*>(note_.data());
+    const int s = scale();
+    label->setFont(faceFont(ui::kGothicP, 12 * s, true));
+    label->setContentsMargins(4 * s, 1 * s, 4 * s, 1 * s);
+    label->setText(qs(text));
+    label->adjustSize();
+    const ui::Rect a =
+        form_.noteArea.width > 0 && form_.noteArea.height > 0 ? form_.noteArea : form_.bounds();
+    const int inset = 4 * s;
+    label->move((a.left + a.width) * s - inset - label->width(), a.top * s + inset);
+    label->raise();
+    label->show();
+    noteTimer_.start(kNoteMs);
+}
+
+QWidget* FormWindow::shownNote() const {
+    return note_ && note_->isVisible() ? note_.data() : nullptr;
 }
 
 void FormWindow::applicationStateChanged(Qt::ApplicationState state) {

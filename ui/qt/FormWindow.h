@@ -2,6 +2,8 @@
 // timers.
 #pragma once
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -41,6 +43,12 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     // Takes the player's remembered scale from settings (nullptr: none) and shows it; Ctrl and + / - / 0
     // change it from then on and remember it there.
     void useScaleSetting(ui::Settings* settings);
+    // Shows text small over the top-right corner of the form's note area for about a second.
+    void showNote(const std::string& text);
+    // The note's label while it is shown, else nullptr.
+    QWidget* shownNote() const;
+    static constexpr int kNoteMs = 1000;
+
     // Asked when the user closes the window; false keeps it open.
     std::function<bool()> closeRequested;
 
@@ -65,6 +73,8 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     std::unordered_map<const ui::Control*, ControlView*> byControl_;
     std::vector<std::unique_ptr<TimerBinding>> timers_;
     ScaleChoice scaleChoice_{nullptr};
+    QPointer<QWidget> note_;
+    QTimer noteTimer_;
 };
 
 }  // namespace ui::qt

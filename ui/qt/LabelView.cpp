@@ -1,25 +1,51 @@
-// Label painting: background box, then the text from the top edge.
+// Label painting: background box, then the caption fitted to the box from its top edge.
 #include "ui/qt/LabelView.h"
 
 #include <QPainter>
-#include <QTextOption>
 
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
 
 namespace ui::qt {
+namespace {
+
+Qt::Alignment horizontal(ui::Align a) {
+    switch (a) {
+        case ui::Align::Right:
+            return Qt::AlignRight;
+        case ui::Align::Center:
+            return Qt::AlignHCenter;
+        case ui::Align::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+}  // namespace
 
 LabelView::LabelView(ui::Label& label, QWidget* parent)
     : QWidget(parent), ControlView(label), label_(label) {}
 
+// The caption is laid out again only when something that decides its place changed; painting just draws it.
 void LabelView::applyOwn() {
-    Look look{label_.caption(),  label_.font(), label_.transparent(), label_.background(), label_.alignment(),
-              label_.wordWrap(), scale()};
+    const ui::Rect r = label_.bounds();
+    Look look{label_.caption(),
+              label_.font(),
+              label_.transparent(),
+              label_.background(),
+              label_.alignment(),
+              label_.wordWrap(),
+              scale(),
+              QSize(r.width * scale(), r.height * scale())};
     if (painted_ && look == shown_) return;
-    if (!painted_ || look.caption != shown_.caption) text_ = displayText(look.caption);
-    if (!painted_ || !(look.font == shown_.font) || look.scale != shown_.scale)
-        font_ = toQFont(look.font, look.scale);
+    const bool fontChanged = !painted_ || !(look.font == shown_.font) || look.scale != shown_.scale;
+    const bool refit = fontChanged || look.caption != shown_.caption || look.alignment != shown_.alignment ||
+                       look.wordWrap != shown_.wordWrap || look.box != shown_.box;
+    if (fontChanged) font_ = toQFont(look.font, look.scale);
     shown_ = std::move(look);
+    if (refit)
+        fitted_ = FittedText(displayText(shown_.caption), font_, QSizeF(shown_.box),
+                             horizontal(shown_.alignment), shown_.wordWrap);
     painted_ = true;
     update();
 }
@@ -27,24 +53,8 @@ void LabelView::applyOwn() {
 void LabelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!shown_.transparent) p.fillRect(rect(), qcolour(shown_.background));
-    if (text_.isEmpty()) return;
-    QTextOption option;
-    switch (shown_.alignment) {
-        case ui::Align::Left:
-            option.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            break;
-        case ui::Align::Right:
-            option.setAlignment(Qt::AlignRight | Qt::AlignTop);
-            break;
-        case ui::Align::Center:
-            option.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            break;
-    }
-    // Japanese text has no blanks to break at, so a wrapped line may also break between any two characters.
-    option.setWrapMode(shown_.wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-    p.setFont(font_);
     p.setPen(qcolour(shown_.font.colour));
-    p.drawText(QRectF(rect()), text_, option);
+    fitted_.draw(p, QPointF(0, 0));
 }
 
 }  // namespace ui::qt

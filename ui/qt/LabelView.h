@@ -6,6 +6,7 @@
 
 #include "ui/core/Widgets.h"
 #include "ui/qt/ControlView.h"
+#include "ui/qt/FittedText.h"
 
 namespace ui::qt {
 
@@ -13,6 +14,9 @@ class LabelView : public QWidget, public ControlView {
   public:
     LabelView(ui::Label& label, QWidget* parent);
     QWidget& widget() override { return *this; }
+
+    // The caption as it is drawn in the label's box.
+    const FittedText& fitted() const { return fitted_; }
 
   protected:
     void applyOwn() override;
@@ -28,14 +32,15 @@ class LabelView : public QWidget, public ControlView {
         ui::Align alignment = ui::Align::Left;
         bool wordWrap = false;
         int scale = 1;  // widget px per model px
+        QSize box;      // widget px
         bool operator==(const Look&) const = default;
     };
 
     ui::Label& label_;
     Look shown_;
     bool painted_ = false;  // false until the first apply
-    QString text_;          // caption with its line breaks
     QFont font_;
+    FittedText fitted_;
 };
 
 }  // namespace ui::qt

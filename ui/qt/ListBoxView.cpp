@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "ui/qt/FittedItemDelegate.h"
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
 
@@ -13,6 +14,8 @@ ListBoxView::ListBoxView(ui::ListBox& list, ui::Dispatcher& dispatcher, QWidget*
     : QListWidget(parent), ControlView(list), list_(list) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    // A name too long for the row is drawn condensed, not cut short.
+    setItemDelegate(new FittedItemDelegate(this));
     connect(this, &QListWidget::itemSelectionChanged, this, [this, &dispatcher] {
         if (applying_) return;
         const int row = selectedRow();

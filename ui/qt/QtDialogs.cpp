@@ -34,8 +34,8 @@ std::optional<std::string> QtDialogs::fileDialog(const ui::FileDialogRequest& r,
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A typed name that does not exist is returned as it is; opening it then reports the missing file.
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The chosen name is used as typed: no extension is added, and an existing file is replaced without
-    // asking.
+    // An existing file is replaced without asking; a name typed without an extension gets the chosen
+    // filter's one (see withFilterExtension).
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = nameFilters(r.filter);
     if (!filters.isEmpty()) {
@@ -46,6 +46,7 @@ std::optional<std::string> QtDialogs::fileDialog(const ui::FileDialogRequest& r,
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return std::nullopt;
+    if (save) return utf8(withFilterExtension(chosen.front(), dialog.selectedNameFilter()));
     return utf8(chosen.front());
 }
 

@@ -30,7 +30,11 @@ GameAudio::~GameAudio() {
 
 void GameAudio::bindKeys(ui::Form& form, ui::Settings& settings) {
     keys_.emplace(settings, engine_ ? &engine_->masterVolume() : nullptr);
-    form.addKeyHandler([this](const KeyEvent& e) { return keys_->key(e); });
+    form.addKeyHandler([this, &form](const KeyEvent& e) {
+        if (!keys_->key(e)) return false;
+        form.showNote(keys_->note());
+        return true;
+    });
 }
 
 void GameAudio::play(std::string_view fileName, int channel) {

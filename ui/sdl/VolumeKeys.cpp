@@ -44,4 +44,8 @@ void VolumeKeys::change(int percent, bool muted) {
     if (volume_ != nullptr) volume_->set(percent_, muted_);
 }
 
+std::string VolumeKeys::note() const {
+    return muted_ ? "ミュート" : "音量 " + std::to_string(percent_) + "%";
+}
+
 }  // namespace ui

@@ -2,6 +2,8 @@
 // the choice is remembered in the settings as "Volume" and "Mute" and applied again at the next start.
 #pragma once
 
+#include <string>
+
 #include "sound/MasterVolume.h"
 #include "ui/core/Key.h"
 #include "ui/core/Settings.h"
@@ -23,6 +25,8 @@ class VolumeKeys {
 
     int percent() const { return percent_; }
     bool muted() const { return muted_; }
+    // What the player is shown after a key: "音量 70%" or "ミュート".
+    std::string note() const;
 
   private:
     void change(int percent, bool muted);

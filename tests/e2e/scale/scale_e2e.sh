@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Drives the real zorban_runner on a virtual display: Ctrl and + doubles the window, the play field is then a
-# sharp 2x2 copy of itself and the mouse still moves the bar to the same cell; the choice is remembered in
+# Drives the real zorban_runner on a virtual display: Ctrl and + doubles the window and shows a short note of
+# the size, the play field is then a sharp 2x2 copy of itself and the mouse still moves the bar to the same cell; the choice is remembered in
 # zorban.ini for the next run, where Ctrl and - brings back the window exactly as it looked at first.
 # Usage: scale_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
@@ -41,6 +41,14 @@ wait_size() { e2e_wait_for "window size $2 x $3" size_is "$@"; }
 # The scale remembered in zorban.ini (empty when none).
 scale_setting() { iconv -f CP932 -t UTF-8 "$ini" | tr -d '\r' | sed -n 's/^scale=//Ip'; }
 scale_is() { [ "$(scale_setting)" = "$1" ]; }
+# Whether the size note ("×2", white on the black field) shows in the field's top-right corner at 2x.
+note_pixels() {
+    e2e_window_shot "$1" "$E2E_DIR/note.png"
+    convert "$E2E_DIR/note.png" -crop 160x60+640+0 +repage -fuzz 25% -fill black +opaque white \
+        -fill white -opaque white -format "%[fx:round(mean*w*h)]" info:
+}
+note_shown() { [ "$(note_pixels "$1")" != 0 ]; }
+note_gone() { [ "$(note_pixels "$1")" = 0 ]; }
 
 # A stage with every block kind in rows 10 to 12, below the title and author that the runner shows over the
 # top of the field, so that part of the field is the picture alone; left out are the bar and the kinds
@@ -82,6 +90,9 @@ e2e_move "$win" 60 300
 e2e_wait_pixel "$win" 300 350 000000 "bar moved left"
 e2e_key "$win" ctrl+plus
 wait_size "$win" $((2 * width)) $((2 * height))
+# A short note tells the new size over the field's corner, then leaves.
+e2e_wait_for "the size note" note_shown "$win"
+e2e_wait_for "the size note to go" note_gone "$win"
 e2e_move "$win" 670 600
 e2e_wait_pixel "$win" 600 700 FFFFFF "bar back under columns 8 to 10"
 pointer_away

@@ -1,0 +1,43 @@
+// Cost of a label taking a new caption: the text is fitted to its box again (drawn pixels measured) before
+// the next paint. The status tick sets the combo, time and score labels as often as every 10 ms, so one
+// fit must stay far below that.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QWidget>
+#include <string>
+
+#include "ui/core/Widgets.h"
+#include "ui/qt/LabelView.h"
+
+namespace {
+
+// args: scale, which label (0: the combo label, one line; 1: the status block, eight wrapped lines)
+void BM_LabelCaption(benchmark::State& state) {
+    const int scale = static_cast<int>(state.range(0));
+    const bool block = state.range(1) != 0;
+    ui::Label label(block ? "state_l" : "combo_l",
+                    block ? ui::Rect{404, 88, 197, 129} : ui::Rect{404, 192, 106, 24});
+    ui::Font f;
+    f.px = block ? 13 : 24;
+    f.bold = true;
+    label.setFont(f);
+    label.setWordWrap(block);
+    QWidget window;  // a parent, so the view takes its box from the control
+    ui::qt::LabelView view(label, &window);
+    view.setScale(scale);
+    view.apply();
+    long n = 0;
+    for (auto _ : state) {
+        const std::string value = std::to_string(n++ % 1000000);
+        label.setCaption(block ? "HP:99/99 mHP:50/50\r\r\rステージ：11/11\rスピード:56 (変化時間:" + value +
+                                     ")\r\r▼お金: 99999 moon円\rMAXCOMBO:" + value + "(HI:999999999)"
+                               : value + " combo");
+        view.apply();
+        benchmark::DoNotOptimize(view.fitted().stretch());
+    }
+    state.SetLabel(std::to_string(scale) + "x" + (block ? " status block" : " combo"));
+}
+BENCHMARK(BM_LabelCaption)->ArgsProduct({{1, 2, 3}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -7,8 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ui::IniFile ini = ui::IniFile::parse(std::string_view(reinterpret_cast<const char*>(data), size));
-    static const char* const kKeys[] = {"Remix", "GoodWavePos", "WaveBlocks", "WaveBlockLen", "SamplesPerSec",
-                                        "WaveOutDevice", "Virtual Output", ""};
+    static const char* const kKeys[] = {"Remix",         "GoodWavePos",   "WaveBlocks",     "WaveBlockLen",
+                                        "SamplesPerSec", "WaveOutDevice", "Virtual Output", ""};
     static const char* const kSections[] = {"default", "general", "not compatible", "Virtual Output", ""};
     volatile std::uint32_t sink = 0;
     for (const char* section : kSections)

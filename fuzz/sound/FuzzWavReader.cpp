@@ -13,10 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const WaveFormat kOutputs[] = {WaveFormat::pcm8(11025, 1), WaveFormat::pcm8(22050, 2),
                                           WaveFormat::pcm8(44100, 1)};
     try {
-        const RiffWave wave = RiffWaveReader::read(MemoryByteSource(std::span<const std::uint8_t>(data, size)));
+        const RiffWave wave =
+            RiffWaveReader::read(MemoryByteSource(std::span<const std::uint8_t>(data, size)));
         for (const WaveFormat& out : kOutputs) {
             try {
-                const std::vector<std::uint8_t> converted = WaveConverter::convert(wave.data, wave.format, out);
+                const std::vector<std::uint8_t> converted =
+                    WaveConverter::convert(wave.data, wave.format, out);
                 if (converted.empty()) __builtin_trap();  // an empty result must have been refused
             } catch (const EMixerError&) {
             }

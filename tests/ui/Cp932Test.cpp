@@ -41,6 +41,16 @@ TEST(Cp932, UndecodableBytesComeBackUnchanged) {
     }
 }
 
+TEST(Cp932, AnUnmappedPairStaysWholeSoTheNextCharacterReadsTheSameAfterWritingBack) {
+    // 0xEE 0xEE has no character; 0xEE 0x80 is written back in its preferred code 0xFB 0x9C. Keeping only the
+    // first 0xEE made it pair with 0xFB on the next reading, turning the text into another.
+    const std::string bytes = "\xEE\xEE\x80\xAE";
+    const std::string text = ui::fromCp932(bytes);
+    EXPECT_EQ(ui::toCp932(text), bytes);
+    EXPECT_EQ(ui::fromCp932(ui::toCp932(ui::fromCp932("\xEE\xEE\xEE\x80"))),
+              ui::fromCp932("\xEE\xEE\xEE\x80"));
+}
+
 TEST(Cp932, RefusesCharactersItCannotHold) {
     for (const char* s : {"😀", "한", "a\xC3", "\xFF"}) {
         EXPECT_FALSE(ui::isCp932(s)) << s;

@@ -163,6 +163,14 @@ std::string fromCp932(std::string_view bytes) {
         if (len > 0) {
             out.append(buf, static_cast<std::size_t>(len));
             i += n;
+        } else if (n == 2 && i + 1 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(bytes[i + 1]) <= 0xFC) {
+            // A pair the code page does not map, with a second byte that could lead or end another character,
+            // is kept whole: keeping only its first byte would let that byte pair with whatever follows once
+            // written back (a character written in its preferred code, say), and the text would read otherwise.
+            appendUtf8(out, kRawByteBase + lead);
+            appendUtf8(out, kRawByteBase + static_cast<unsigned char>(bytes[i + 1]));
+            i += 2;
         } else {
             appendUtf8(out, kRawByteBase + lead);
             ++i;

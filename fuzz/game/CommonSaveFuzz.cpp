@@ -1,0 +1,42 @@
+// libFuzzer target: any bytes as the common save file my.dat, read as at start-up. What was read must be
+// written back so that reading it again gives the same values, and writing those again gives the same bytes.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "SaveFolderFixture.h"
+#include "ui/core/IoError.h"
+
+namespace {
+
+struct Common {
+    std::int32_t clearCount, course3Cleared, money;
+    decltype(engine::tmy::toyOwned) toys;
+    bool operator==(const Common&) const = default;
+};
+
+Common common(const game::TForm1& w) {
+    return {w.state.my.clearCount, w.state.my.course3Cleared, w.state.my.money, w.state.my.toyOwned};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzzgame::SaveFolderFixture& folder = fuzzgame::SaveFolderFixture::instance();
+    folder.write("dat/my.dat", std::string(reinterpret_cast<const char*>(data), size));
+    const auto first = folder.window();
+    try {
+        first->loadCommonData();
+    } catch (const ui::IoError&) {
+        return 0;  // a file that does not read as numbers is reported and left alone
+    }
+    first->saveCommonData();
+    const std::string written = folder.read("dat/my.dat");
+
+    const auto second = folder.window();
+    second->loadCommonData();
+    if (common(*second) != common(*first)) __builtin_trap();
+    second->saveCommonData();
+    if (folder.read("dat/my.dat") != written) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,43 @@
+// The game folder of the save-file fuzzers.
+#include "SaveFolderFixture.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace fuzzgame {
+
+SaveFolderFixture::SaveFolderFixture() {
+    std::string pattern = "/dev/shm/zorban-fuzz-save-XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    root_ = pattern + "/";
+    std::filesystem::create_directories(root_ + "dat");
+    write("dat/item.dat", "");
+    platform_ = std::make_unique<ui::HeadlessPlatform>(root_);
+}
+
+SaveFolderFixture::~SaveFolderFixture() {
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+}
+
+SaveFolderFixture& SaveFolderFixture::instance() {
+    static SaveFolderFixture fixture;
+    return fixture;
+}
+
+void SaveFolderFixture::write(const std::string& relative, const std::string& bytes) const {
+    std::ofstream(root_ + relative, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string SaveFolderFixture::read(const std::string& relative) const {
+    std::ifstream in(root_ + relative, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace fuzzgame

@@ -1,0 +1,96 @@
+// libFuzzer target: RIFF WAVE images built from the input (see StructuredWav.h), written to a file and loaded
+// as the game loads its sounds, by path through the mixer into a session whose output format the input picks.
+// The file must give exactly what the same image gives from memory: the same samples or the same message.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "StructuredWav.h"
+#include "sound/ByteSource.h"
+#include "sound/MixEngine.h"
+#include "sound/MixerError.h"
+#include "sound/RiffWaveReader.h"
+#include "sound/VirtualAudioOutput.h"
+#include "sound/WaveConverter.h"
+
+namespace {
+
+using namespace sound;
+
+struct Mixer {
+    explicit Mixer(const MixInitConfig& config) : engine(out, "/nonexistent/SOUNDMIX.INI") {
+        session = engine.InitMixSession(&config);
+    }
+    VirtualAudioOutput out;
+    MixEngine engine;
+    MixSession* session = nullptr;
+};
+
+// A private file on the memory file system, removed at exit.
+struct TempFile {
+    TempFile() {
+        char pattern[] = "/dev/shm/zorban-fuzz-wav-XXXXXX";
+        const int fd = ::mkstemp(pattern);
+        if (fd < 0) std::abort();
+        ::close(fd);
+        path = pattern;
+    }
+    ~TempFile() { std::remove(path.c_str()); }
+    std::string path;
+};
+
+void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) std::abort();
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) std::abort();
+    std::fclose(f);
+}
+
+// What loading the image from memory gives: the converted samples, or the message.
+struct Outcome {
+    std::vector<std::uint8_t> data;
+    std::string error;
+};
+
+Outcome fromMemory(const std::vector<std::uint8_t>& image, const WaveFormat& out) {
+    try {
+        RiffWave wave = RiffWaveReader::read(MemoryByteSource(image));
+        return {WaveConverter::convert(std::move(wave.data), wave.format, out), {}};
+    } catch (const EMixerError& e) {
+        return {{}, e.what()};
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static TempFile file;
+    static std::unique_ptr<Mixer> mixers[6];
+    FuzzedDataProvider in(data, size);
+    const int which = in.ConsumeIntegralInRange<int>(0, 5);
+    if (!mixers[which]) {
+        MixInitConfig config;
+        config.flags = kConfigChannels | kConfigRate;
+        config.channels = static_cast<std::uint16_t>(which % 2 + 1);
+        config.rateCode = static_cast<std::uint16_t>(which / 2 == 0 ? 11 : which / 2 == 1 ? 22 : 44);
+        mixers[which] = std::make_unique<Mixer>(config);
+    }
+    Mixer& mixer = *mixers[which];
+    const std::vector<std::uint8_t> image = fuzzwav::buildImage(in);
+    writeFile(file.path, image);
+    const Outcome expected = fromMemory(image, mixer.session->format);
+    try {
+        MixWave* wave = mixer.engine.LoadMixWave(mixer.session, file.path, nullptr, kWaveFromFile);
+        if (!expected.error.empty() || wave->data != expected.data) __builtin_trap();
+        mixer.engine.ReleaseMixWave(mixer.session, wave);
+    } catch (const EMixerError& e) {
+        if (e.what() != expected.error) __builtin_trap();
+    }
+    if (mixer.engine.loadedWaves() != 0) __builtin_trap();  // a failed load keeps nothing
+    return 0;
+}

@@ -1,0 +1,72 @@
+// libFuzzer target: the player's settings file. The first bytes pick a program section, a key and a value;
+// the rest is the file as found on disk. Setting the value reads the file, writes it back with the value and
+// reads it again: every other entry must come back as it was, the value as set, and an unchanged value writes
+// nothing.
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "ui/core/IniFile.h"
+#include "ui/core/Settings.h"
+
+namespace {
+
+struct TempPath {
+    TempPath() {
+        char pattern[] = "/dev/shm/zorban-fuzz-ini-XXXXXX";
+        const int fd = ::mkstemp(pattern);
+        if (fd < 0) std::abort();
+        ::close(fd);
+        path = pattern;
+    }
+    ~TempPath() { std::remove(path.c_str()); }
+    std::string path;
+};
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static TempPath file;
+    static const char* const kSections[] = {"zorban", "zorban_runner", "ZORBAN_MAKER", "settings"};
+    static const char* const kKeys[] = {"Volume", "Mute", "PauseOnFocusLoss", "volume", "Scale"};
+    FuzzedDataProvider in(data, size);
+    const std::string section = in.PickValueInArray(kSections);
+    const std::string key = in.PickValueInArray(kKeys);
+    const auto value = in.ConsumeIntegral<std::int32_t>();
+    const std::string bytes = in.ConsumeRemainingBytesAsString();
+    std::ofstream(file.path, std::ios::binary | std::ios::trunc) << bytes;
+
+    const ui::IniFile before = ui::IniFile::parse(bytes);
+    const bool unchanged =
+        before.getInt(section, key, value) == value && before.getInt(section, key, value ^ 1) == value;
+    ui::IniFile expected = before;
+    expected.set(section, key, std::to_string(value));
+
+    ui::Settings settings(file.path, section);
+    settings.set(key, value);
+    if (!settings.saved() || settings.get(key, ~value) != value) __builtin_trap();
+    const std::string written = readAll(file.path);
+    if (unchanged) {
+        if (written != bytes) __builtin_trap();
+        return 0;
+    }
+    const ui::IniFile after = ui::IniFile::load(file.path);
+    if (after.text() != expected.text() || after.text() != written) __builtin_trap();
+    if (ui::Settings(file.path, section).get(key, ~value) != value) __builtin_trap();
+    return 0;
+}

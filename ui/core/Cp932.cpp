@@ -167,7 +167,8 @@ std::string fromCp932(std::string_view bytes) {
                    static_cast<unsigned char>(bytes[i + 1]) <= 0xFC) {
             // A pair the code page does not map, with a second byte that could lead or end another character,
             // is kept whole: keeping only its first byte would let that byte pair with whatever follows once
-            // written back (a character written in its preferred code, say), and the text would read otherwise.
+            // written back (a character written in its preferred code, say), and the text would read
+            // otherwise.
             appendUtf8(out, kRawByteBase + lead);
             appendUtf8(out, kRawByteBase + static_cast<unsigned char>(bytes[i + 1]));
             i += 2;

@@ -23,12 +23,30 @@ Common common(const game::TForm1& w) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzzgame::SaveFolderFixture& folder = fuzzgame::SaveFolderFixture::instance();
+    static const bool missingFileMade = [&] {
+        // The first start: no file yet. Reading it fails; saving makes it.
+        folder.remove("dat/my.dat");
+        const auto w = folder.window();
+        try {
+            w->loadCommonData();
+            __builtin_trap();
+        } catch (const ui::IoError&) {
+        }
+        w->state.my.money = 12;
+        w->saveCommonData();
+        return folder.read("dat/my.dat").rfind("0\r\n0\r\n12\r\n", 0) == 0;
+    }();
+    if (!missingFileMade) __builtin_trap();
     folder.write("dat/my.dat", std::string(reinterpret_cast<const char*>(data), size));
     const auto first = folder.window();
     try {
         first->loadCommonData();
     } catch (const ui::IoError&) {
-        return 0;  // a file that does not read as numbers is reported and left alone
+        // A file that does not read as numbers is reported and left alone: saving does not replace it.
+        first->saveCommonData();
+        if (folder.read("dat/my.dat") != std::string(reinterpret_cast<const char*>(data), size))
+            __builtin_trap();
+        return 0;
     }
     first->saveCommonData();
     const std::string written = folder.read("dat/my.dat");

@@ -40,4 +40,8 @@ std::string SaveFolderFixture::read(const std::string& relative) const {
     return s.str();
 }
 
+void SaveFolderFixture::remove(const std::string& relative) const {
+    std::filesystem::remove(root_ + relative);
+}
+
 }  // namespace fuzzgame

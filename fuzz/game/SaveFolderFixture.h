@@ -23,6 +23,7 @@ class SaveFolderFixture {
 
     void write(const std::string& relative, const std::string& bytes) const;
     std::string read(const std::string& relative) const;
+    void remove(const std::string& relative) const;
 
   private:
     std::string root_;  // with its trailing '/'

@@ -81,6 +81,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         mixers[which] = std::make_unique<Mixer>(config);
     }
     Mixer& mixer = *mixers[which];
+    // Now and then a path that names no file, or a folder.
+    const int place = in.ConsumeIntegralInRange<int>(0, 31);
+    if (place >= 30) {
+        const std::string path = place == 30 ? file.path + ".missing" : "/dev/shm";
+        try {
+            mixer.engine.LoadMixWave(mixer.session, path, nullptr, kWaveFromFile);
+        } catch (const EMixerError& e) {
+            if (e.what() != "Failed to open wave file " + path) __builtin_trap();
+            return 0;
+        }
+        __builtin_trap();
+    }
     const std::vector<std::uint8_t> image = fuzzwav::buildImage(in);
     writeFile(file.path, image);
     const Outcome expected = fromMemory(image, mixer.session->format);

@@ -67,6 +67,79 @@ void check(const RiffWave& wave, const WaveFormat& out) {
     }
 }
 
+int sampleAt(const std::vector<std::uint8_t>& d, std::size_t i, int bits) {
+    if (bits == 8) return d[i];
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(d[2 * i] | d[2 * i + 1] << 8));
+}
+
+// The rate step on its own, from data in bits and channels (its values are checked where they are plain).
+void checkRate(const std::vector<std::uint8_t>& d, int bits, int channels, std::uint32_t from,
+               std::uint32_t to) {
+    const std::size_t frameBytes = static_cast<std::size_t>(bits / 8 * channels),
+                      frames = d.size() / frameBytes;
+    const std::uint64_t n = from < to ? to / from : 1;
+    const std::uint64_t outFrames = from < to ? frames * n : frames / ((std::uint64_t{from} + to / 2) / to);
+    std::vector<std::uint8_t> r;
+    try {
+        r = WaveConverter::convertRate(d, bits, channels, from, to);
+    } catch (const EMixerError& e) {
+        if (outFrames * frameBytes <= WaveConverter::kMaxOutputBytes ||
+            std::string(e.what()) != msg::kNoMemory)
+            __builtin_trap();
+        return;
+    }
+    if (r.size() != outFrames * frameBytes) __builtin_trap();
+    // Going up, each frame comes first in its group as it was.
+    if (from < to)
+        for (std::size_t f = 0; f < frames; ++f)
+            for (int c = 0; c < channels; ++c)
+                if (sampleAt(r, f * n * channels + c, bits) != sampleAt(d, f * channels + c, bits))
+                    __builtin_trap();
+}
+
+// The three steps on their own, into 16 bits as well, which no mixer session asks for.
+void checkSteps(const RiffWave& wave) {
+    const WaveFormat& f = wave.format;
+    if (f.channels != 1 && f.channels != 2) return;
+    const bool bitsOk = f.bitsPerSample == 8 || f.bitsPerSample == 16;
+    for (const int toBits : {8, 16}) {
+        std::vector<std::uint8_t> d;
+        try {
+            d = WaveConverter::convertBits(wave.data, f.channels, f.bitsPerSample, toBits);
+        } catch (const EMixerError& e) {
+            if (bitsOk || std::string(e.what()) != msg::kFormatNotSupported) __builtin_trap();
+            return;
+        }
+        if (!bitsOk) __builtin_trap();
+        const std::size_t frames = wave.data.size() / (f.bitsPerSample / 8 * f.channels);
+        const std::size_t samples = frames * f.channels;
+        if (d.size() != samples * (toBits / 8)) __builtin_trap();
+        for (std::size_t i = 0; i < samples; ++i) {
+            const int s = sampleAt(wave.data, i, f.bitsPerSample);
+            // 16 to 8: floor(s / 256) + 128; 8 to 16: (u - 128) * 256.
+            const int want = f.bitsPerSample == toBits ? s : toBits == 8 ? (s >> 8) + 128 : (s - 128) * 256;
+            if (sampleAt(d, i, toBits) != want) __builtin_trap();
+        }
+
+        const int other = 3 - f.channels;
+        const std::vector<std::uint8_t> c = WaveConverter::convertChannels(d, toBits, f.channels, other);
+        if (c.size() != frames * other * (toBits / 8)) __builtin_trap();
+        for (std::size_t k = 0; k < frames; ++k) {
+            if (other == 2) {
+                if (sampleAt(c, 2 * k, toBits) != sampleAt(d, k, toBits) ||
+                    sampleAt(c, 2 * k + 1, toBits) != sampleAt(d, k, toBits))
+                    __builtin_trap();
+            } else if (sampleAt(c, k, toBits) !=
+                       (sampleAt(d, 2 * k, toBits) + sampleAt(d, 2 * k + 1, toBits)) / 2) {
+                __builtin_trap();
+            }
+        }
+        if (f.samplesPerSec == 0) continue;
+        for (const std::uint32_t to : {11025u, 44100u})
+            if (to != f.samplesPerSec) checkRate(c, toBits, other, f.samplesPerSec, to);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -83,5 +156,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (wave.data.empty()) __builtin_trap();  // an empty data chunk must have been refused
     for (const WaveFormat& out : kOutputs) check(wave, out);
+    checkSteps(wave);
     return 0;
 }

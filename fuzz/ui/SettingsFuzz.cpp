@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -38,6 +39,11 @@ std::string readAll(const std::string& path) {
     return s.str();
 }
 
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -48,7 +54,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string section = in.PickValueInArray(kSections);
     const std::string key = in.PickValueInArray(kKeys);
     const auto value = in.ConsumeIntegral<std::int32_t>();
+    const int place = in.ConsumeIntegralInRange<int>(0, 15);
     const std::string bytes = in.ConsumeRemainingBytesAsString();
+    if (place == 15) {
+        // A folder that does not exist: the value is kept for this run only.
+        ui::Settings lost("/dev/shm/zorban-fuzz-no-such-folder/zorban.ini", section);
+        lost.set(key, value);
+        if (lost.saved() || lost.get(key, ~value) != value) __builtin_trap();
+        return 0;
+    }
+    if (place == 14) {
+        // No file yet: it is made with the one value.
+        std::remove(file.path.c_str());
+        ui::Settings fresh(file.path, section);
+        fresh.set(key, value);
+        if (!fresh.saved() || readAll(file.path) != "[" + lower(section) + "]\r\n" + lower(key) + "=" +
+                                                        std::to_string(value) + "\r\n")
+            __builtin_trap();
+        return 0;
+    }
     std::ofstream(file.path, std::ios::binary | std::ios::trunc) << bytes;
 
     const ui::IniFile before = ui::IniFile::parse(bytes);

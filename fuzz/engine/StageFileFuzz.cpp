@@ -1,45 +1,17 @@
 // Fuzzes the stage-file reader: any bytes either load or fail with the invalid-number error. What loaded is
 // saved as the editor saves it and loaded again from the file: the same grid, title and author, and saving
 // that once more writes the same bytes.
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "engine/StageFile.h"
+#include "fuzz/TempFile.h"
 #include "ui/core/Cp932.h"
 #include "ui/core/IoError.h"
 
-namespace {
-
-struct TempPath {
-    TempPath() {
-        char pattern[] = "/dev/shm/zorban-fuzz-stage-XXXXXX";
-        const int fd = ::mkstemp(pattern);
-        if (fd < 0) std::abort();
-        ::close(fd);
-        path = pattern;
-    }
-    ~TempPath() { std::remove(path.c_str()); }
-    std::string path;
-};
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static TempPath file;
+    static const fuzzfile::TempFile file("stage");
     engine::BlockGrid grid;
     std::string title = "old", author = "old";
     try {
@@ -51,14 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // The editor saves what it loaded: the title and author must be writable in code page 932 again.
     if (!ui::isCp932(title) || !ui::isCp932(author)) __builtin_trap();
-    engine::saveStageFile(file.path, grid, title, author);
-    const std::string written = readAll(file.path);
+    engine::saveStageFile(file.path(), grid, title, author);
+    const std::string written = file.read();
 
     engine::BlockGrid again;
     std::string title2, author2;
-    engine::loadStageFile(file.path, again, title2, author2);
+    engine::loadStageFile(file.path(), again, title2, author2);
     if (again != grid || title2 != title || author2 != author) __builtin_trap();
-    engine::saveStageFile(file.path, again, title2, author2);
-    if (readAll(file.path) != written) __builtin_trap();
+    engine::saveStageFile(file.path(), again, title2, author2);
+    if (file.read() != written) __builtin_trap();
     return 0;
 }

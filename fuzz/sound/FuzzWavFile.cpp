@@ -1,8 +1,6 @@
 // libFuzzer target: RIFF WAVE images built from the input (see StructuredWav.h), written to a file and loaded
 // as the game loads its sounds, by path through the mixer into a session whose output format the input picks.
 // The file must give exactly what the same image gives from memory: the same samples or the same message.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include <string>
 
 #include "StructuredWav.h"
+#include "fuzz/TempFile.h"
 #include "sound/ByteSource.h"
 #include "sound/MixEngine.h"
 #include "sound/MixerError.h"
@@ -31,26 +30,6 @@ struct Mixer {
     MixSession* session = nullptr;
 };
 
-// A private file on the memory file system, removed at exit.
-struct TempFile {
-    TempFile() {
-        char pattern[] = "/dev/shm/zorban-fuzz-wav-XXXXXX";
-        const int fd = ::mkstemp(pattern);
-        if (fd < 0) std::abort();
-        ::close(fd);
-        path = pattern;
-    }
-    ~TempFile() { std::remove(path.c_str()); }
-    std::string path;
-};
-
-void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) std::abort();
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) std::abort();
-    std::fclose(f);
-}
-
 // What loading the image from memory gives: the converted samples, or the message.
 struct Outcome {
     std::vector<std::uint8_t> data;
@@ -69,7 +48,7 @@ Outcome fromMemory(const std::vector<std::uint8_t>& image, const WaveFormat& out
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static TempFile file;
+    static const fuzzfile::TempFile file("wav");
     static std::unique_ptr<Mixer> mixers[6];
     FuzzedDataProvider in(data, size);
     const int which = in.ConsumeIntegralInRange<int>(0, 5);
@@ -84,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Now and then a path that names no file, or a folder.
     const int place = in.ConsumeIntegralInRange<int>(0, 31);
     if (place >= 30) {
-        const std::string path = place == 30 ? file.path + ".missing" : "/dev/shm";
+        const std::string path = place == 30 ? file.path() + ".missing" : "/dev/shm";
         try {
             mixer.engine.LoadMixWave(mixer.session, path, nullptr, kWaveFromFile);
         } catch (const EMixerError& e) {
@@ -94,10 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     }
     const std::vector<std::uint8_t> image = fuzzwav::buildImage(in);
-    writeFile(file.path, image);
+    file.write(std::string(image.begin(), image.end()));
     const Outcome expected = fromMemory(image, mixer.session->format);
     try {
-        MixWave* wave = mixer.engine.LoadMixWave(mixer.session, file.path, nullptr, kWaveFromFile);
+        MixWave* wave = mixer.engine.LoadMixWave(mixer.session, file.path(), nullptr, kWaveFromFile);
         if (!expected.error.empty() || wave->data != expected.data) __builtin_trap();
         mixer.engine.ReleaseMixWave(mixer.session, wave);
     } catch (const EMixerError& e) {

@@ -2,42 +2,19 @@
 // the rest is the file as found on disk. Setting the value reads the file, writes it back with the value and
 // reads it again: every other entry must come back as it was, the value as set, and an unchanged value writes
 // nothing.
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "fuzz/TempFile.h"
 #include "ui/core/IniFile.h"
 #include "ui/core/Settings.h"
 
 namespace {
-
-struct TempPath {
-    TempPath() {
-        char pattern[] = "/dev/shm/zorban-fuzz-ini-XXXXXX";
-        const int fd = ::mkstemp(pattern);
-        if (fd < 0) std::abort();
-        ::close(fd);
-        path = pattern;
-    }
-    ~TempPath() { std::remove(path.c_str()); }
-    std::string path;
-};
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -47,7 +24,7 @@ std::string lower(std::string s) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static TempPath file;
+    static const fuzzfile::TempFile file("ini");
     static const char* const kSections[] = {"zorban", "zorban_runner", "ZORBAN_MAKER", "settings"};
     static const char* const kKeys[] = {"Volume", "Mute", "PauseOnFocusLoss", "volume", "Scale"};
     FuzzedDataProvider in(data, size);
@@ -65,15 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (place == 14) {
         // No file yet: it is made with the one value.
-        std::remove(file.path.c_str());
-        ui::Settings fresh(file.path, section);
+        std::remove(file.path().c_str());
+        ui::Settings fresh(file.path(), section);
         fresh.set(key, value);
-        if (!fresh.saved() || readAll(file.path) != "[" + lower(section) + "]\r\n" + lower(key) + "=" +
-                                                        std::to_string(value) + "\r\n")
+        if (!fresh.saved() ||
+            file.read() != "[" + lower(section) + "]\r\n" + lower(key) + "=" + std::to_string(value) + "\r\n")
             __builtin_trap();
         return 0;
     }
-    std::ofstream(file.path, std::ios::binary | std::ios::trunc) << bytes;
+    file.write(bytes);
 
     const ui::IniFile before = ui::IniFile::parse(bytes);
     const bool unchanged =
@@ -81,16 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ui::IniFile expected = before;
     expected.set(section, key, std::to_string(value));
 
-    ui::Settings settings(file.path, section);
+    ui::Settings settings(file.path(), section);
     settings.set(key, value);
     if (!settings.saved() || settings.get(key, ~value) != value) __builtin_trap();
-    const std::string written = readAll(file.path);
+    const std::string written = file.read();
     if (unchanged) {
         if (written != bytes) __builtin_trap();
         return 0;
     }
-    const ui::IniFile after = ui::IniFile::load(file.path);
+    const ui::IniFile after = ui::IniFile::load(file.path());
     if (after.text() != expected.text() || after.text() != written) __builtin_trap();
-    if (ui::Settings(file.path, section).get(key, ~value) != value) __builtin_trap();
+    if (ui::Settings(file.path(), section).get(key, ~value) != value) __builtin_trap();
     return 0;
 }

@@ -102,6 +102,12 @@ void checkSteps(const RiffWave& wave) {
     const WaveFormat& f = wave.format;
     if (f.channels != 1 && f.channels != 2) return;
     const bool bitsOk = f.bitsPerSample == 8 || f.bitsPerSample == 16;
+    try {
+        WaveConverter::convertBits(wave.data, f.channels, f.bitsPerSample, 24);
+        __builtin_trap();
+    } catch (const EMixerError& e) {
+        if (std::string(e.what()) != msg::kFormatNotSupported) __builtin_trap();
+    }
     for (const int toBits : {8, 16}) {
         std::vector<std::uint8_t> d;
         try {

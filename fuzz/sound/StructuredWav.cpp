@@ -117,7 +117,11 @@ std::vector<std::uint8_t> buildImage(FuzzedDataProvider& in) {
     Bytes before, between;
     otherChunks(in, before);
     otherChunks(in, between);
-    const Bytes samples = in.ConsumeRemainingBytes<std::uint8_t>();
+    // Now and then the samples over and over: long waves (as for very low rates) from short inputs.
+    const int repeat = in.ConsumeIntegralInRange<int>(0, 15) == 0 ? in.ConsumeIntegralInRange<int>(2, 64) : 1;
+    const Bytes once = in.ConsumeRemainingBytes<std::uint8_t>();
+    Bytes samples;
+    for (int i = 0; i < repeat; ++i) samples.insert(samples.end(), once.begin(), once.end());
 
     Bytes data;
     putId(data, "data");

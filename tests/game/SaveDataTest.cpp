@@ -129,6 +129,22 @@ TEST_F(SaveDataTest, AShortCourseFileLoadsWhatItHasWithoutError) {
     EXPECT_EQ(w.state.toyTable[1].name, "moon");
 }
 
+TEST_F(SaveDataTest, ACourseMemoWithBytesTheCodePageLacksReadsTheSameAfterEachSave) {
+    // 0xEE 0xEE is no character; 0xEE 0x80 is one that is written back as 0xFB 0x9C.
+    folder.writeCommon(0, 0, 0);
+    folder.write("dat/my2.dat", "\xEE\xEE\xEE\x80\r\n0\r\n4567\r\n");
+    game::TForm1& w = open();
+    run([&] { w.selectCourse(2); });
+    const std::string memo = my().courseMemo;
+    for (int save = 0; save < 2; ++save) {
+        run([&] { w.saveCourseData(); });
+        run([&] { w.selectCourse(2); });
+        EXPECT_EQ(my().courseMemo, memo);
+        EXPECT_EQ(my().hiScore, 4567);
+    }
+    EXPECT_TRUE(errors().empty());
+}
+
 TEST_F(SaveDataTest, LinesTwoSixSevenAndEightOfTheCourseFileHaveNoEffect) {
     folder.writeCommon(0, 0, 0);
     folder.writeLines("dat/my1.dat", {"", "7", "10", "99", "50", "55", "44", "6", "1", "0", "1", "12"});

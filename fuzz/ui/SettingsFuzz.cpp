@@ -40,6 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (lost.saved() || lost.get(key, ~value) != value) __builtin_trap();
         return 0;
     }
+    if (place == 13) {
+        // Kept in memory only: nothing is read or written.
+        ui::Settings memory;
+        memory.set(key, value);
+        if (!memory.saved() || memory.get(key, ~value) != value || !memory.path().empty()) __builtin_trap();
+        return 0;
+    }
     if (place == 14) {
         // No file yet: it is made with the one value.
         std::remove(file.path().c_str());

@@ -2,6 +2,7 @@
 // written back so that reading it again gives the same values, and writing those again gives the same bytes.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "SaveFolderFixture.h"
@@ -32,6 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         } catch (const ui::IoError&) {
         }
+        // A folder where the file belongs is no file: reading fails and saving leaves it be.
+        std::filesystem::create_directory(folder.path("dat/my.dat"));
+        try {
+            w->loadCommonData();
+            __builtin_trap();
+        } catch (const ui::IoError&) {
+        }
+        w->saveCommonData();
+        folder.remove("dat/my.dat");
         w->state.my.money = 12;
         w->saveCommonData();
         return folder.read("dat/my.dat").rfind("0\r\n0\r\n12\r\n", 0) == 0;

@@ -24,6 +24,7 @@ class SaveFolderFixture {
     void write(const std::string& relative, const std::string& bytes) const;
     std::string read(const std::string& relative) const;
     void remove(const std::string& relative) const;
+    std::string path(const std::string& relative) const { return root_ + relative; }
 
   private:
     std::string root_;  // with its trailing '/'

@@ -1,18 +1,54 @@
-// libFuzzer target: the BMP decoder on any bytes; a picture it accepts must survive encode and decode.
+// libFuzzer target: the BMP decoder on any bytes; a picture it accepts must survive encode and decode. Now
+// and then the bytes go through a file as the windows load their pictures: the same picture, or the same
+// refusal.
 #include <cstdint>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
+#include "fuzz/TempFile.h"
 #include "ui/core/BmpFile.h"
 
+namespace {
+
+bool samePicture(const ui::Bitmap& a, const ui::Bitmap& b) {
+    if (a.width() != b.width() || a.height() != b.height()) return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) return false;
+    return true;
+}
+
+// loadBmp on the bytes written to a file: the picture decodeBmp gives, or the error when it gives none.
+void checkFile(std::string_view bytes, bool decoded, const ui::Bitmap& picture) {
+    static const fuzzfile::TempFile file("bmp");
+    file.write(std::string(bytes));
+    try {
+        const ui::Bitmap loaded = ui::loadBmp(file.path());
+        if (!decoded || !samePicture(loaded, picture)) __builtin_trap();
+    } catch (const std::runtime_error& e) {
+        if (decoded || std::string(e.what()) != "ﾌｧｲﾙ " + file.path() + " は開けません") __builtin_trap();
+    }
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool missingRefused = [] {
+        try {
+            ui::loadBmp("/dev/shm/zorban-fuzz-no-such-picture.bmp");
+        } catch (const std::runtime_error&) {
+            return true;
+        }
+        return false;
+    }();
+    if (!missingRefused) __builtin_trap();
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ui::Bitmap picture;
-    if (!ui::decodeBmp(std::string_view(reinterpret_cast<const char*>(data), size), picture)) return 0;
+    const bool decoded = ui::decodeBmp(bytes, picture);
+    if (size % 16 == 0) checkFile(bytes, decoded, picture);
+    if (!decoded) return 0;
     ui::Bitmap again;
-    if (!ui::decodeBmp(ui::encodeBmp(picture), again) || again.width() != picture.width() ||
-        again.height() != picture.height())
-        __builtin_trap();
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (again.pixel(x, y) != picture.pixel(x, y)) __builtin_trap();
+    if (!ui::decodeBmp(ui::encodeBmp(picture), again) || !samePicture(again, picture)) __builtin_trap();
     return 0;
 }

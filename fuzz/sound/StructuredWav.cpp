@@ -121,7 +121,8 @@ std::vector<std::uint8_t> buildImage(FuzzedDataProvider& in) {
     const int repeat = in.ConsumeIntegralInRange<int>(0, 15) == 0 ? in.ConsumeIntegralInRange<int>(2, 64) : 1;
     const Bytes once = in.ConsumeRemainingBytes<std::uint8_t>();
     Bytes samples;
-    for (int i = 0; i < repeat; ++i) samples.insert(samples.end(), once.begin(), once.end());
+    for (int i = 0; i < repeat && samples.size() + once.size() <= 64 * 1024; ++i)
+        samples.insert(samples.end(), once.begin(), once.end());
 
     Bytes data;
     putId(data, "data");

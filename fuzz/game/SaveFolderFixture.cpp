@@ -8,6 +8,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "ui/core/Bitmap.h"
+#include "ui/core/BmpFile.h"
+
 namespace fuzzgame {
 
 SaveFolderFixture::SaveFolderFixture() {
@@ -16,6 +19,9 @@ SaveFolderFixture::SaveFolderFixture() {
     root_ = pattern + "/";
     std::filesystem::create_directories(root_ + "dat");
     write("dat/item.dat", "");
+    // The toy panel's picture, so that making a window throws nothing.
+    std::filesystem::create_directories(root_ + "cg");
+    write("cg/toy_panel.bmp", ui::encodeBmp(ui::Bitmap(4, 4, ui::colours::Black)));
     platform_ = std::make_unique<ui::HeadlessPlatform>(root_);
 }
 

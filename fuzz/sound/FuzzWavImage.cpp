@@ -39,7 +39,7 @@ bool readable(const WaveFormat& f) {
 }
 
 // Results between this and the converter's limit take long to make and add nothing: they are skipped.
-constexpr std::uint64_t kLargestWorthMaking = 4u << 20;
+constexpr std::uint64_t kLargestWorthMaking = 256u << 10;
 
 bool slowButAllowed(std::uint64_t bytes) {
     return bytes > kLargestWorthMaking && bytes <= WaveConverter::kMaxOutputBytes;

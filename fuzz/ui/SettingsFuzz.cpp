@@ -2,6 +2,9 @@
 // the rest is the file as found on disk. Setting the value reads the file, writes it back with the value and
 // reads it again: every other entry must come back as it was, the value as set, and an unchanged value writes
 // nothing.
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +41,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ui::Settings lost("/dev/shm/zorban-fuzz-no-such-folder/zorban.ini", section);
         lost.set(key, value);
         if (lost.saved() || lost.get(key, ~value) != value) __builtin_trap();
+        return 0;
+    }
+    if (place == 12) {
+        // A folder where the file belongs reads as an empty file and cannot be replaced.
+        static const struct Folder {
+            Folder() {
+                if (::mkdtemp(path.data()) == nullptr) std::abort();
+            }
+            ~Folder() { ::rmdir(path.c_str()); }
+            std::string path = "/dev/shm/zorban-fuzz-ini-folder-XXXXXX";
+        } inPlace;
+        ui::Settings folder(inPlace.path, section);
+        if (folder.get(key, ~value) != ~value) __builtin_trap();
+        folder.set(key, value);
+        if (folder.saved() || folder.get(key, ~value) != value) __builtin_trap();
         return 0;
     }
     if (place == 13) {

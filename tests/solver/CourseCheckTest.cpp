@@ -11,7 +11,8 @@ namespace {
 using solver::CourseResult;
 using solver::StageResult;
 
-StageResult cleared(int course, int stage, std::int64_t ticks, std::int32_t timeUsed, std::int32_t lives = 0) {
+StageResult cleared(int course, int stage, std::int64_t ticks, std::int32_t timeUsed,
+                    std::int32_t lives = 0) {
     StageResult s;
     s.course = course;
     s.stage = stage;
@@ -60,7 +61,8 @@ TEST(CourseCheckTest, EachBrokenRuleIsNamed) {
         const char* expected;
     };
     const Row rows[] = {
-        {"too quick", [](auto& all) { all[0].stages[1].play.ticks = 99; }, "course 1 stage 1 (t): cleared in 99 ticks"},
+        {"too quick", [](auto& all) { all[0].stages[1].play.ticks = 99; },
+         "course 1 stage 1 (t): cleared in 99 ticks"},
         {"not cleared",
          [](auto& all) {
              all[2].stages[0].play.end = solver::Phase::GameOver;
@@ -68,8 +70,10 @@ TEST(CourseCheckTest, EachBrokenRuleIsNamed) {
              all[2].stages[0].timeLeft = 5;
          },
          "course 3 stage 0 (t): not cleared (no/lives, 3 blocks left"},
-        {"run broken", [](auto& all) { all[2].stages[1].restarted = true; }, "course 3: the run does not finish"},
-        {"out of order", [](auto& all) { all[3].stages[0].play.timeUsed = 5; }, "course 1 (difficulty 20.0) is rated easier than course 4 (difficulty 17.5)"},
+        {"run broken", [](auto& all) { all[2].stages[1].restarted = true; },
+         "course 3: the run does not finish"},
+        {"out of order", [](auto& all) { all[3].stages[0].play.timeUsed = 5; },
+         "course 1 (difficulty 20.0) is rated easier than course 4 (difficulty 17.5)"},
         // Lost lives weigh in the difficulty: course 2 with a life lost per stage is harder than course 1.
         {"lives count",
          [](auto& all) {
@@ -81,7 +85,8 @@ TEST(CourseCheckTest, EachBrokenRuleIsNamed) {
         auto all = courses(kInOrder);
         row.spoil(all);
         const auto problems = solver::checkCourses(all);
-        EXPECT_TRUE(mentions(problems, row.expected)) << row.what << ": " << (problems.empty() ? "" : problems.front());
+        EXPECT_TRUE(mentions(problems, row.expected))
+            << row.what << ": " << (problems.empty() ? "" : problems.front());
     }
 }
 
@@ -101,7 +106,7 @@ TEST(ResultTableTest, TitlesLineUpByTheirWidthOnScreen) {
     EXPECT_EQ(solver::displayWidth("ドレミ"), 6);
     EXPECT_EQ(solver::displayWidth("ｽﾃｰｼﾞ"), 5);  // half-width katakana
     EXPECT_EQ(solver::displayWidth("ＥＸ＋ラッシュ"), 14);
-    EXPECT_EQ(solver::fitWidth("ドレミ", 5), "ドレ ");      // a wide character that does not fit goes
+    EXPECT_EQ(solver::fitWidth("ドレミ", 5), "ドレ ");  // a wide character that does not fit goes
     EXPECT_EQ(solver::fitWidth("ab", 4), "ab  ");
     EXPECT_EQ(solver::displayWidth(solver::fitWidth("ペルトラ！！！ CORSE", 10)), 10);
 }
@@ -112,19 +117,23 @@ TEST(ResultTableTest, StageLineSaysWhyAStageWasNotCleared) {
     s.score = 98765;
     const std::string line = solver::stageLine(s);
     EXPECT_NE(line.find("要塞"), std::string::npos);
-    for (const char* field : {" 3 ", " 7 ", "yes", "1234", "56", "98765"}) EXPECT_NE(line.find(field), std::string::npos) << field;
+    for (const char* field : {" 3 ", " 7 ", "yes", "1234", "56", "98765"})
+        EXPECT_NE(line.find(field), std::string::npos) << field;
 
     struct Row {
         solver::Phase end;
         std::int32_t timeLeft;
         const char* text;
     };
-    for (const Row& row : {Row{solver::Phase::GameOver, 0, "no/time"}, Row{solver::Phase::GameOver, 40, "no/lives"},
-                           Row{solver::Phase::InPlay, 40, "no/stuck"}}) {
+    for (const Row& row :
+         {Row{solver::Phase::GameOver, 0, "no/time"}, Row{solver::Phase::GameOver, 40, "no/lives"},
+          Row{solver::Phase::InPlay, 40, "no/stuck"}}) {
         s.play.end = row.end;
         s.timeLeft = row.timeLeft;
         EXPECT_EQ(solver::clearedText(s), row.text);
     }
+    s.play.searchCut = true;
+    EXPECT_EQ(solver::clearedText(s), "no/cut");
     s.error = "ﾌｧｲﾙが見つかりません";
     EXPECT_EQ(solver::clearedText(s), "no/file");
     EXPECT_NE(solver::stageLine(s).find("ﾌｧｲﾙが見つかりません"), std::string::npos);

@@ -14,7 +14,9 @@ using solver::StageSim;
 using solvertest::stage;
 
 // A field the ball bounces in for ever: a row it cannot break and that keeps the stage from a clear.
-solver::StageData bouncer() { return stage({"!!!!!!!!!!"}); }
+solver::StageData bouncer() {
+    return stage({"!!!!!!!!!!"});
+}
 
 void keepBarUnderBall(StageSim& sim) {
     const auto& s = sim.state();
@@ -77,7 +79,8 @@ TEST(StageSimTest, CountsLivesLostAndLivesGained) {
     // The 50th white block fills the mHP gauge: one life more, and none counted as lost.
     StageSim full;
     full.startCourse(1);
-    full.beginStage(stage({"!!!!!!!!!!", "oooooooooo", "oooooooooo", "oooooooooo", "oooooooooo", "oooooooooo"}), 0);
+    full.beginStage(
+        stage({"!!!!!!!!!!", "oooooooooo", "oooooooooo", "oooooooooo", "oooooooooo", "oooooooooo"}), 0);
     full.play().state.my.mhp = 49;
     full.serveFrom(5);
     for (int i = 0; i < 40 && full.phase() == Phase::InPlay; ++i) {
@@ -86,6 +89,27 @@ TEST(StageSimTest, CountsLivesLostAndLivesGained) {
     }
     EXPECT_EQ(full.state().my.hp, solver::kCourseStartLives + 1);
     EXPECT_EQ(full.livesLost(), 0);
+}
+
+TEST(StageSimTest, AnExplosionClearsAroundTheBallForALife) {
+    StageSim sim;
+    sim.startCourse(1);
+    // Straight up from column 5 the ball stops under the wall row at row 3.
+    sim.beginStage(stage({"...#o#....", "...###...."}), 0);
+    sim.explode();  // waiting for the serve: nothing happens
+    EXPECT_EQ(sim.explosions(), 0);
+    sim.serveFrom(5);
+    while (sim.state().my.ballY > 3) sim.step();
+    sim.explode();
+    EXPECT_EQ(sim.phase(), Phase::Waiting);
+    EXPECT_EQ(sim.explosions(), 1);
+    EXPECT_EQ(sim.livesLost(), 1);
+    EXPECT_EQ(sim.ballsLost(), 1);
+    for (int c = 4; c <= 6; ++c) EXPECT_EQ(sim.state().blockGrid.at(c, 2), engine::Empty) << c;
+    EXPECT_EQ(sim.state().blockGrid.at(4, 1), engine::Wall) << "row 1 is out of reach from row 3";
+    const StageSim::Snapshot after = sim.snapshot();
+    sim.restore(after);
+    EXPECT_EQ(sim.explosions(), 1);
 }
 
 TEST(StageSimTest, RestoredSnapshotPlaysOnExactlyAsBefore) {
@@ -104,9 +128,23 @@ TEST(StageSimTest, RestoredSnapshotPlaysOnExactlyAsBefore) {
             sim.step();
         }
         const auto& s = sim.state();
-        return std::tuple{s.blockGrid, s.my.score, s.my.hp, s.my.mhp, s.my.timeLeft, s.my.combo, s.my.money,
-                          s.my.ballX, s.my.ballY, s.ballDX, s.ballDY, s.effectTicks, s.my.barHalfWidth,
-                          sim.ticks(), sim.clockMs(), sim.turns(), static_cast<int>(sim.phase())};
+        return std::tuple{s.blockGrid,
+                          s.my.score,
+                          s.my.hp,
+                          s.my.mhp,
+                          s.my.timeLeft,
+                          s.my.combo,
+                          s.my.money,
+                          s.my.ballX,
+                          s.my.ballY,
+                          s.ballDX,
+                          s.ballDY,
+                          s.effectTicks,
+                          s.my.barHalfWidth,
+                          sim.ticks(),
+                          sim.clockMs(),
+                          sim.turns(),
+                          static_cast<int>(sim.phase())};
     };
     const auto first = playOn();
     sim.restore(mark);

@@ -31,47 +31,79 @@ StagePlay solve(const solver::StageData& data, std::int32_t startTime = solver::
 struct Case {
     const char* name;
     std::vector<std::string> rows;
-    bool cleared;
-    std::int32_t livesLost;  // when cleared
+    bool clearedWithoutExplosions;
+    bool clearedWithExplosions;
+    std::int32_t livesLost;  // when cleared with explosions allowed
+    std::int32_t startTime = solver::kCourseStartTime;
 };
 
 class StageSolverCases : public testing::TestWithParam<Case> {};
 
+StagePlay solveCase(const Case& c, bool explosions, bool cleared) {
+    // A stage that cannot be cleared gets a small budget.
+    solver::SearchLimits limits = cleared ? solver::SearchLimits{} : quick();
+    limits.explosions = explosions;
+    return solve(stage(c.rows), c.startTime, limits);
+}
+
 TEST_P(StageSolverCases, ClearsWhatCanBeCleared) {
     const Case& c = GetParam();
-    // A stage that cannot be cleared gets a small budget and little time.
-    const StagePlay p =
-        c.cleared ? solve(stage(c.rows), solver::kCourseStartTime, {}) : solve(stage(c.rows), 12);
-    EXPECT_EQ(p.cleared(), c.cleared);
-    if (c.cleared) {
-        EXPECT_EQ(p.livesLost, c.livesLost);
-        EXPECT_EQ(p.blocksLeft, 0);
-    } else {
-        EXPECT_GT(p.blocksLeft, 0);
+    for (const bool explosions : {false, true}) {
+        const bool cleared = explosions ? c.clearedWithExplosions : c.clearedWithoutExplosions;
+        const StagePlay p = solveCase(c, explosions, cleared);
+        EXPECT_EQ(p.cleared(), cleared) << (explosions ? "with" : "without") << " explosions";
+        EXPECT_EQ(p.explosionsTried, explosions);
+        EXPECT_TRUE(p.turnsTried);
+        if (cleared) {
+            EXPECT_EQ(p.blocksLeft, 0);
+            if (explosions) EXPECT_EQ(p.livesLost, c.livesLost);
+        } else {
+            EXPECT_GT(p.blocksLeft, 0);
+        }
+        if (!explosions) EXPECT_EQ(p.explosions, 0);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     HandMade, StageSolverCases,
     testing::Values(
-        Case{"OneWhiteBlockAboveTheServe", solvertest::kOneBlock, true, 0},
+        Case{"OneWhiteBlockAboveTheServe", solvertest::kOneBlock, true, true, 0},
         Case{"BlocksAllOverTheField",
              {"o.o.o.o.o.", ".b.b.b.b.b", "k.k.k.k.k.", "..........", "r...1...2."},
+             true,
              true,
              0},
         // The straight shot at the block dies on the deadly cell: the ball must come at it slantwise.
         Case{"DeadlyCellUnderTheBlock",
              {"..........", "....o.....", "", "", "", "", "", "....x....."},
              true,
+             true,
              0},
-        Case{"DeadlyRowWithGaps", {"..........", "oooooooooo", "", "", "x.xx.xx.xx"}, true, 0},
-        Case{"WallsOpenedByABomb", {".#####....", ".#oo.#....", ".##*##...."}, true, 0},
+        Case{"DeadlyRowWithGaps", {"..........", "oooooooooo", "", "", "x.xx.xx.xx"}, true, true, 0},
+        Case{"WallsOpenedByABomb", {".#####....", ".#oo.#....", ".##*##...."}, true, true, 0},
         // Poison blocks must be broken: each takes a life.
-        Case{"PoisonBlocks", {"..........", "...p..p..."}, true, 2},
-        // Row 2 walled from side to side: nothing reaches the first row, right clicks neither.
-        Case{"BlockBehindAWallRow", {"###o######", "##########", "..o...o..."}, false, 0},
-        Case{"CodeOutsideTheTable", {"..........", ".......!..", "oo........"}, false, 0},
-        Case{"DeadlyRowUnderTheBlock", {"..........", "....o.....", "..........", "xxxxxxxxxx"}, false, 0}),
+        Case{"PoisonBlocks", {"..........", "...p..p..."}, true, true, 2},
+        // Walls on three sides and the top edge on the fourth: one explosion under it opens the way.
+        Case{"WhiteWalledInOnThreeSides", {"...#o#....", "...###...."}, false, true, 1},
+        // Row 2 walled from side to side: only explosions open it.
+        Case{"BlockBehindAWallRow", {"###o######", "##########", "..o...o..."}, false, true, 1},
+        // A code outside the table is solid and counted but never broken by the ball.
+        Case{"CodeOutsideTheTable", {"..........", ".......!..", "oo........"}, false, true, 1},
+        Case{"DeadlyRowUnderTheBlock",
+             {"..........", "....o.....", "..........", "xxxxxxxxxx"},
+             false,
+             true,
+             1},
+        // More unbreakable cells than the ten lives can blast away.
+        Case{"SealedByUnbreakableRows",
+             {"!!!!!!!!!!", "!!!!!!!!!!", "!!!!!!!!!!", "!!!!!!!!!!", "!!!!!!!!!!", "!!!!!!!!!!",
+              "!!!!!!!!!!", "!!!!!!!!!!", "!!!!!!!!!!", "!!!!!!!!!!"},
+             false,
+             false,
+             0,
+             40},
+        // Forty hard blocks take longer than 12 time units.
+        Case{"TooLittleTime", {"2222222222", "3333333333", "4444444444", "5555555555"}, false, false, 0, 12}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // A right click after the ball has been turned by a wall sends it into the next wall cell: a block
@@ -84,6 +116,7 @@ TEST(StageSolverTest, RightClicksTakeTheBallIntoWalls) {
     EXPECT_GE(with.turns, 2);
     solver::SearchLimits noTurns = quick();
     noTurns.turns = false;
+    noTurns.explosions = false;
     const StagePlay without = solve(walled, 12, noTurns);
     EXPECT_FALSE(without.cleared());
     EXPECT_EQ(without.turns, 0);

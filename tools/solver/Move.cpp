@@ -8,9 +8,14 @@ namespace solver {
 std::string describe(const Move& m) {
     const std::string at = " @" + std::to_string(m.atTick);
     switch (m.kind) {
-    case Move::Kind::Serve: return "serve " + std::to_string(m.column) + at;
-    case Move::Kind::Bar: return "bar " + std::to_string(m.column) + at;
-    case Move::Kind::Turn: return "turn" + at;
+        case Move::Kind::Serve:
+            return "serve " + std::to_string(m.column) + at;
+        case Move::Kind::Bar:
+            return "bar " + std::to_string(m.column) + at;
+        case Move::Kind::Turn:
+            return "turn" + at;
+        case Move::Kind::Explode:
+            return "explode" + at;
     }
     return "?" + at;
 }

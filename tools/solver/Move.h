@@ -13,6 +13,7 @@ struct Move {
         Serve,    // pointer over column, left click while the ball waits
         Bar,      // pointer over column while the ball runs
         Turn,     // right click (5 time units)
+        Explode,  // left click while the ball runs (one life)
     };
     Kind kind = Kind::Bar;
     std::int32_t column = 0;  // Serve and Bar: 1..10
@@ -21,7 +22,7 @@ struct Move {
     bool operator==(const Move&) const = default;
 };
 
-// "serve 5 @0", "bar 7 @31", "turn @40".
+// "serve 5 @0", "bar 7 @31", "turn @40", "explode @52".
 std::string describe(const Move& m);
 
 // The moves of a search path, shared between the paths that branch from it.

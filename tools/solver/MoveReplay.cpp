@@ -9,9 +9,18 @@ Phase replayMoves(StageSim& sim, const std::vector<Move>& moves, std::int64_t ma
         for (; next < moves.size() && moves[next].atTick <= sim.ticks(); ++next) {
             const Move& m = moves[next];
             switch (m.kind) {
-            case Move::Kind::Serve: sim.serveFrom(m.column); break;
-            case Move::Kind::Bar: sim.moveBarTo(m.column); break;
-            case Move::Kind::Turn: sim.turn(); break;
+                case Move::Kind::Serve:
+                    sim.serveFrom(m.column);
+                    break;
+                case Move::Kind::Bar:
+                    sim.moveBarTo(m.column);
+                    break;
+                case Move::Kind::Turn:
+                    sim.turn();
+                    break;
+                case Move::Kind::Explode:
+                    sim.explode();
+                    break;
             }
         }
         const Phase p = sim.phase();

@@ -11,7 +11,11 @@ constexpr int kTitleColumns = 26;
 // Code point at s[i] and its length in bytes (a stray byte counts as one character).
 std::pair<char32_t, std::size_t> codePoint(const std::string& s, std::size_t i) {
     const auto b = static_cast<unsigned char>(s[i]);
-    std::size_t len = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
+    std::size_t len = b < 0x80             ? 1
+                      : (b & 0xE0) == 0xC0 ? 2
+                      : (b & 0xF0) == 0xE0 ? 3
+                      : (b & 0xF8) == 0xF0 ? 4
+                                           : 1;
     if (i + len > s.size()) len = 1;
     if (len == 1) return {b, 1};
     char32_t cp = b & (0x7F >> len);
@@ -21,8 +25,9 @@ std::pair<char32_t, std::size_t> codePoint(const std::string& s, std::size_t i) 
 
 bool wide(char32_t cp) {
     if (cp >= 0xFF61 && cp <= 0xFF9F) return false;  // half-width katakana
-    return (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) || (cp >= 0xAC00 && cp <= 0xD7A3) ||
-           (cp >= 0xF900 && cp <= 0xFAFF) || (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
+    return (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
+           (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+           (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
            (cp >= 0xFFE0 && cp <= 0xFFE6) || cp >= 0x20000;
 }
 
@@ -61,14 +66,18 @@ std::string fitWidth(const std::string& utf8, int width) {
 std::string clearedText(const StageResult& r) {
     if (!r.error.empty()) return "no/file";
     switch (r.play.end) {
-    case Phase::Cleared: return "yes";
-    case Phase::GameOver: return r.timeLeft <= 0 ? "no/time" : "no/lives";
-    default: return "no/stuck";
+        case Phase::Cleared:
+            return "yes";
+        case Phase::GameOver:
+            return r.timeLeft <= 0 ? "no/time" : "no/lives";
+        default:
+            return r.play.searchCut ? "no/cut" : "no/stuck";
     }
 }
 
 std::string stageHeader() {
-    return "course stage " + fitWidth("title", kTitleColumns) + " cleared   ticks  time lives turns       score  note";
+    return "course stage " + fitWidth("title", kTitleColumns) +
+           " cleared   ticks  time lives turns       score  note";
 }
 
 std::string stageLine(const StageResult& r) {
@@ -79,8 +88,9 @@ std::string stageLine(const StageResult& r) {
     if (!note.empty()) note.resize(note.size() - 2);
     const std::string course = r.course ? std::to_string(r.course) : "-";
     return format("%6s %5d ", course.c_str(), r.stage) + fitWidth(r.title, kTitleColumns) +
-           format(" %-8s %6lld %5d %5d %5d %11d  ", clearedText(r).c_str(), static_cast<long long>(r.play.ticks),
-                  r.play.timeUsed, r.play.livesLost, r.play.turns, r.score) +
+           format(" %-8s %6lld %5d %5d %5d %11d  ", clearedText(r).c_str(),
+                  static_cast<long long>(r.play.ticks), r.play.timeUsed, r.play.livesLost, r.play.turns,
+                  r.score) +
            note;
 }
 
@@ -117,8 +127,8 @@ std::string totalsHeader() {
 
 std::string totalsLine(const CourseTotals& t) {
     return format("%6d %6d %7d %-6s %9lld %5d %5d %5d %10d %11d  %10.1f", t.course, t.stages, t.cleared,
-                  t.completed ? "ok" : "BROKEN", static_cast<long long>(t.ticks), t.timeUsed, t.livesLost, t.turns,
-                  t.timeLeft, t.score, t.difficulty);
+                  t.completed ? "ok" : "BROKEN", static_cast<long long>(t.ticks), t.timeUsed, t.livesLost,
+                  t.turns, t.timeLeft, t.score, t.difficulty);
 }
 
 }  // namespace solver

@@ -2,10 +2,10 @@
 #include "tools/solver/SolveCommand.h"
 
 #include <charconv>
-#include <type_traits>
 #include <optional>
 #include <ostream>
 #include <thread>
+#include <type_traits>
 
 #include "tools/solver/CourseCheck.h"
 #include "tools/solver/CoursePlayer.h"
@@ -71,6 +71,8 @@ std::string parse(const std::vector<std::string>& args, Options& o, bool& help) 
             error = value(1000, 1'000'000'000, o.limits.simTickBudget);
         } else if (a == "--no-turns") {
             o.limits.turns = false;
+        } else if (a == "--no-explosions") {
+            o.limits.explosions = false;
         } else if (a == "--jobs") {
             error = value(1, 64, o.jobs);
         } else if (a == "--time") {
@@ -109,24 +111,30 @@ std::string solveUsage() {
     return "usage: zorban_solve [options] STAGEFILE...\n"
            "       zorban_solve [options] --course N --dat DIR\n"
            "       zorban_solve [options] --all --dat DIR\n"
-           "Plays stages through the game's engine, choosing where the bar meets the ball (and right clicks),\n"
-           "and reports for each stage: cleared or not, ball ticks, time units used, lives lost, turns, score.\n"
+           "Plays stages through the game's engine, choosing where the bar meets the ball (and right clicks\n"
+           "and explosions),\n"
+           "and reports for each stage: cleared or not, ball ticks, time units used, lives lost, turns, "
+           "score.\n"
            "Stage files are each played as the first stage of a run; --course plays official course N\n"
-           "(DIR/mapN-0.dat onward) in one run from 160 time units and 10 lives, each CLEAR giving the least\n"
+           "(DIR/mapN-0.dat onward) in one run from 160 time units and 10 lives, each CLEAR giving the "
+           "least\n"
            "time gift (60); --all plays the six courses and adds per-course totals.\n"
            "Options:\n"
-           "  --check      also check the official courses: every stage cleared, every run finished, no stage\n"
+           "  --check      also check the official courses: every stage cleared, every run finished, no "
+           "stage\n"
            "               under 100 ticks, difficulty in rating order (2, 1, 4, 6, 3)\n"
            "  --moves      list the moves played in each stage\n"
            "  --field      show the field left by each stage that is not cleared\n"
            "  --beam N     paths the search keeps after each hit (default 24)\n"
            "  --budget N   ball ticks the search may simulate per stage (default 1500000)\n"
            "  --no-turns   never right-click\n"
+           "  --no-explosions  never left-click while the ball runs (an explosion costs a life)\n"
            "  --jobs N     courses played at once (default: one per processor)\n"
            "  --time N     time units for a stage file (default 160)\n"
            "  --lives N    lives for a stage file (default 10)\n"
            "  --help       this text\n"
-           "Exit status: 0 when every stage is cleared (and the checks hold), 1 otherwise, 2 for bad arguments.\n";
+           "Exit status: 0 when every stage is cleared (and the checks hold), 1 otherwise, 2 for bad "
+           "arguments.\n";
 }
 
 int runSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -159,7 +167,8 @@ int runSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
     } else {
         for (int c = kFirstCourse; c <= kLastCourse; ++c) courses.push_back(c);
     }
-    const int jobs = o.jobs > 0 ? o.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int jobs =
+        o.jobs > 0 ? o.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const std::vector<CourseResult> results = player.playCourses(courses, o.datDir, jobs);
     for (const CourseResult& c : results)
         for (const StageResult& s : c.stages) {

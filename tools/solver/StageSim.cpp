@@ -5,7 +5,8 @@
 
 namespace solver {
 
-StageSim::StageSim(std::uint64_t seed) : platform_("/nonexistent/", seed), play_(platform_.services(), sound_) {
+StageSim::StageSim(std::uint64_t seed)
+    : platform_("/nonexistent/", seed), play_(platform_.services(), sound_) {
     play_.engine.setDrawing(false);
 }
 
@@ -36,9 +37,12 @@ void StageSim::beginStage(const StageData& stage, std::int32_t timeGift) {
     livesLost_ = 0;
     ballsLost_ = 0;
     turns_ = 0;
+    explosions_ = 0;
 }
 
-void StageSim::moveBarTo(int col) { play_.moveTo(columnPixel(col)); }
+void StageSim::moveBarTo(int col) {
+    play_.moveTo(columnPixel(col));
+}
 
 void StageSim::serveFrom(int col) {
     play_.serveFrom(col);
@@ -49,6 +53,16 @@ void StageSim::turn() {
     if (phase() != Phase::InPlay) return;
     play_.rightClick();
     ++turns_;
+    statusTick();
+}
+
+void StageSim::explode() {
+    if (phase() != Phase::InPlay) return;
+    const std::int32_t hpBefore = play_.state.my.hp;
+    play_.leftClick();
+    ++explosions_;
+    countLoss(hpBefore);
+    if (!play_.Timer1.enabled()) ++ballsLost_;
     statusTick();
 }
 
@@ -107,14 +121,16 @@ void StageSim::eachKeptValue(Snap& snap, Sim& sim, Copy copy) {
     copy(snap.livesLost, sim.livesLost_);
     copy(snap.ballsLost, sim.ballsLost_);
     copy(snap.turns, sim.turns_);
+    copy(snap.explosions, sim.explosions_);
     copy(snap.timeAtStart, sim.timeAtStart_);
 }
 
 StageSim::Snapshot StageSim::snapshot() const {
     Snapshot snap;
     eachKeptValue(snap, *this, [](auto& kept, const auto& live) { kept = live; });
+    const auto& grid = play_.state.blockGrid.cells;
     for (int c = 0; c < kKeptCols; ++c)
-        for (int r = 0; r < kKeptRows; ++r) snap.cells[c * kKeptRows + r] = play_.state.blockGrid.at(c, r);
+        std::copy_n(grid.begin() + c * engine::kGridSize, kKeptRows, snap.cells.begin() + c * kKeptRows);
     snap.ballInPlay = play_.Timer1.enabled();
     snap.waitingForServe = play_.try_b.visible();
     snap.statusRunning = play_.Timer2.enabled();
@@ -126,8 +142,9 @@ StageSim::Snapshot StageSim::snapshot() const {
 
 void StageSim::restore(const Snapshot& snap) {
     eachKeptValue(snap, *this, [](const auto& kept, auto& live) { live = kept; });
+    auto& grid = play_.state.blockGrid.cells;
     for (int c = 0; c < kKeptCols; ++c)
-        for (int r = 0; r < kKeptRows; ++r) play_.state.blockGrid.set(c, r, snap.cells[c * kKeptRows + r]);
+        std::copy_n(snap.cells.begin() + c * kKeptRows, kKeptRows, grid.begin() + c * engine::kGridSize);
     play_.Timer1.setEnabled(snap.ballInPlay);
     play_.try_b.setVisible(snap.waitingForServe);
     play_.Timer2.setEnabled(snap.statusRunning);

@@ -17,7 +17,7 @@ inline constexpr std::uint64_t kSolverSeed = 20240601;  // fixed: every run play
 inline constexpr std::int32_t kCourseStartTime = 160;   // time units at a course start
 inline constexpr std::int32_t kCourseStartLives = 10;
 inline constexpr std::int32_t kMaxLives = 99;
-inline constexpr int kMsPerCountdown = 1000;            // Timer5's interval
+inline constexpr int kMsPerCountdown = 1000;  // Timer5's interval
 // The part of the grid that play can change: the field and the margins that blasts, clears, the bar
 // and the multiply block reach (the all-clear block empties columns 1..20 of rows 1..40).
 inline constexpr int kKeptCols = 21, kKeptRows = 42;
@@ -37,7 +37,7 @@ struct StageData {
 };
 
 class StageSim {
-public:
+  public:
     explicit StageSim(std::uint64_t seed = kSolverSeed);
     StageSim(const StageSim&) = delete;
     StageSim& operator=(const StageSim&) = delete;
@@ -56,6 +56,8 @@ public:
     void serveFrom(int col);
     // A right click: turns the ball for 5 time units.
     void turn();
+    // A left click while the ball runs: clears the nine cells around it and costs a life.
+    void explode();
     // Lets one ball interval pass: the countdown seconds that fall due, then the ball tick, each followed
     // by a status tick. Does nothing unless the ball is in play.
     void step();
@@ -65,10 +67,11 @@ public:
     const engine::GameState& state() const { return play_.state; }
 
     // Counters of the current stage.
-    std::int64_t ticks() const { return ticks_; }          // ball ticks
-    std::int32_t livesLost() const { return livesLost_; }  // hp taken by lost balls and poison
-    std::int32_t ballsLost() const { return ballsLost_; }  // of those, the lives that ended the ball's run
-    std::int32_t turns() const { return turns_; }          // right clicks
+    std::int64_t ticks() const { return ticks_; }            // ball ticks
+    std::int32_t livesLost() const { return livesLost_; }    // hp taken by lost balls and poison
+    std::int32_t ballsLost() const { return ballsLost_; }    // of those, the lives that ended the ball's run
+    std::int32_t turns() const { return turns_; }            // right clicks
+    std::int32_t explosions() const { return explosions_; }  // left clicks in play
     std::int32_t timeAtStart() const { return timeAtStart_; }
     std::int64_t clockMs() const { return clockMs_; }
 
@@ -77,19 +80,20 @@ public:
     struct Snapshot {
         engine::tmy my;
         std::array<std::int32_t, kKeptCols * kKeptRows> cells{};  // [col * kKeptRows + row]
-        std::int32_t ballDX = 0, ballDY = 0, effectTicks = 0, ballFlashTicks = 0, colourPhase = 0, bannerTicks = 0,
-                     timePresent = 0, lastStageNo = 0;
+        std::int32_t ballDX = 0, ballDY = 0, effectTicks = 0, ballFlashTicks = 0, colourPhase = 0,
+                     bannerTicks = 0, timePresent = 0, lastStageNo = 0;
         std::uint8_t courseNo = 0;
-        bool ballInPlay = false, waitingForServe = false, statusRunning = true, readyShown = false, endShown = false;
+        bool ballInPlay = false, waitingForServe = false, statusRunning = true, readyShown = false,
+             endShown = false;
         int ballTickMs = 0;
         ui::Random random;
         std::int64_t clockMs = 0, nextCountdownMs = 0, ticks = 0;
-        std::int32_t livesLost = 0, ballsLost = 0, turns = 0, timeAtStart = 0;
+        std::int32_t livesLost = 0, ballsLost = 0, turns = 0, explosions = 0, timeAtStart = 0;
     };
     Snapshot snapshot() const;
     void restore(const Snapshot& snap);
 
-private:
+  private:
     void statusTick();
     // Notes the hp taken since hpBefore.
     void countLoss(std::int32_t hpBefore);
@@ -104,10 +108,12 @@ private:
     std::int64_t clockMs_ = 0;          // ms since the serve of this stage's first ball
     std::int64_t nextCountdownMs_ = 0;  // when Timer5 fires next
     std::int64_t ticks_ = 0;
-    std::int32_t livesLost_ = 0, ballsLost_ = 0, turns_ = 0, timeAtStart_ = 0;
+    std::int32_t livesLost_ = 0, ballsLost_ = 0, turns_ = 0, explosions_ = 0, timeAtStart_ = 0;
 };
 
 // The column a pointer at pixel x of the play field selects: the left edge of the column.
-constexpr int columnPixel(int col) { return engine::kCellWidth * (col - 1); }
+constexpr int columnPixel(int col) {
+    return engine::kCellWidth * (col - 1);
+}
 
 }  // namespace solver

@@ -1,9 +1,11 @@
 // The search: a beam of paths advances from one change of the field to the next. From each kept
 // path, the ways to its next change are found cheapest first (a path's cost is its ball ticks plus
 // what its lost lives and right clicks are worth), trying every serve column and every place of the bar
-// under the falling ball, and right clicks at any tick of a flight as a dearer second look. Of all the
-// changes found, the cheapest distinct ones, reckoning a price for each hit still needed, are kept.
-// Once a path clears the stage, only paths still cheaper than it go on; the cheapest clear is the play.
+// under the falling ball, and right clicks at any tick of a flight as a dearer second look, explosions
+// (a life each) as a dearer third. Of all the changes found, the cheapest distinct ones, reckoning a price
+// for each hit still needed, are kept. Once a path clears the stage, only paths still cheaper than it go
+// on; the cheapest clear is the play. A state expanded once is not expanded again at a cost no lower,
+// whichever path reaches it: the search ends by itself on a field where nothing more can be broken.
 #include "tools/solver/StageSolver.h"
 
 #include <algorithm>
@@ -35,6 +37,17 @@ std::uint64_t mix(std::uint64_t h, std::int64_t v) {
 }
 
 constexpr std::uint64_t kHashStart = 0xCBF29CE484222325ull;
+
+// Something an explosion around (col, row) would clear: a cell of the field that is not empty or the bar
+// (the bar comes back with the next mouse move).
+bool explosionClears(const engine::BlockGrid& g, int col, int row) {
+    for (int c = std::max(col - 1, 1); c <= std::min(col + 1, kFieldCols); ++c)
+        for (int r = std::max(row - 1, 1); r <= std::min(row + 1, kFieldRows); ++r) {
+            const std::int32_t code = g.at(c, r);
+            if (code != engine::Empty && code != engine::Bar) return true;
+        }
+    return false;
+}
 
 // The play field but the bar's row.
 std::uint64_t fieldKey(const engine::GameState& s) {
@@ -86,6 +99,8 @@ std::int32_t workLeft(const engine::BlockGrid& grid) {
     return n;
 }
 
+enum class StageSolver::Look : std::uint8_t { None, Turns, Explosions };
+
 struct StageSolver::Node {
     StageSim::Snapshot snap;
     std::shared_ptr<const MoveChain> moves;
@@ -100,7 +115,7 @@ struct StageSolver::Node {
     std::uint64_t order = 0;
     std::shared_ptr<const StageSim::Snapshot> flightStart;  // just after the last move; null at the start
     bool afterTurn = false;                                 // the last move was a right click
-    bool turnsOnly = false;  // a second look: only right clicks during the flight that led here
+    Look look = Look::None;  // a second look: only clicks of this kind during the flight that led here
     bool changed = false;    // the field differs from where the search for the next hit began
 };
 
@@ -158,19 +173,42 @@ void StageSolver::runSegment() {
     }
 }
 
-std::vector<StageSolver::NodePtr> StageSolver::turnPaths(const Node& node) {
-    std::vector<NodePtr> paths;
-    if (!node.flightStart) return paths;
-    // The flight again, keeping the state at each tick where a right click may go.
-    sim_.restore(*node.flightStart);
+std::vector<StageSim::Snapshot> StageSolver::flightMoments(const Node& node) {
     std::vector<StageSim::Snapshot> moments;
+    if (!node.flightStart) return moments;
+    // The flight again, keeping the state at each tick where a click may go.
+    sim_.restore(*node.flightStart);
     for (int t = 0; t < limits_.turnScanTicks && sim_.phase() == Phase::InPlay; ++t) {
-        if (t > 0 || !node.afterTurn) moments.push_back(sim_.snapshot());
+        const bool useful =
+            node.look == Look::Turns
+                ? t > 0 || !node.afterTurn
+                : explosionClears(sim_.state().blockGrid, sim_.state().my.ballX, sim_.state().my.ballY);
+        if (useful) moments.push_back(sim_.snapshot());
         sim_.step();
         ++simTicks_;
         if (fallingOntoBar(sim_.state())) break;
     }
-    for (const StageSim::Snapshot& m : moments) {
+    return moments;
+}
+
+std::vector<StageSolver::NodePtr> StageSolver::explosionPaths(const Node& node) {
+    std::vector<NodePtr> paths;
+    std::vector<std::uint64_t> seen;  // fields left, each once
+    for (const StageSim::Snapshot& m : flightMoments(node)) {
+        sim_.restore(m);
+        auto exploded = MoveChain::append(node.moves, Move{Move::Kind::Explode, 0, sim_.ticks()});
+        sim_.explode();
+        const std::uint64_t field = fieldKey(sim_.state());
+        if (std::find(seen.begin(), seen.end(), field) != seen.end()) continue;
+        seen.push_back(field);
+        paths.push_back(makeNode(std::move(exploded), nullptr, false));
+    }
+    return paths;
+}
+
+std::vector<StageSolver::NodePtr> StageSolver::turnPaths(const Node& node) {
+    std::vector<NodePtr> paths;
+    for (const StageSim::Snapshot& m : flightMoments(node)) {
         sim_.restore(m);
         auto turned = MoveChain::append(node.moves, Move{Move::Kind::Turn, 0, sim_.ticks()});
         sim_.turn();
@@ -259,9 +297,12 @@ StagePlay StageSolver::finish(const Node& node) {
     p.timeUsed = sim_.timeAtStart() - sim_.state().my.timeLeft;
     p.livesLost = sim_.livesLost();
     p.turns = sim_.turns();
+    p.explosions = sim_.explosions();
+    p.turnsTried = limits_.turns;
+    p.explosionsTried = limits_.explosions;
     p.blocksLeft = countedBlocks(sim_.state().blockGrid);
     p.simTicks = simTicks_;
-    p.searchCut = outOfBudget();
+    p.searchCut = outOfBudget() || (stepCut_ && node.phase != Phase::Cleared);
     p.moves = MoveChain::unroll(node.moves);
     p.field = fieldText(sim_.state().blockGrid);
     return p;
@@ -274,27 +315,44 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
     std::vector<NodePtr> heap{from};
     std::unordered_map<std::uint64_t, double> cheapest{{from->ballKey, from->cost}};  // by ball state
     const std::int64_t budgetEnd = std::min(simTicks_ + limits_.stepTickBudget, limits_.simTickBudget);
-    // A flight once more, for right clicks during it, after the cheaper ways have had their turn.
-    std::unordered_map<std::uint64_t, double> flights;  // by the state the flight starts from
-    auto pushFlight = [&](std::shared_ptr<const MoveChain> moves,
+    // A flight once more, for clicks during it, after the cheaper ways have had their turn; for
+    // explosions only when nothing else changed the field.
+    std::vector<NodePtr> blasts;
+    std::unordered_map<std::uint64_t, double> blastsSeen;
+    auto pushFlight = [&](Look look, std::shared_ptr<const MoveChain> moves,
                           std::shared_ptr<const StageSim::Snapshot> start, double cost, bool afterTurn) {
+        if (look == Look::Turns ? !limits_.turns : !limits_.explosions) return;
         sim_.restore(*start);
-        const std::uint64_t k = mix(ballKey(sim_.state(), sim_.phase()), afterTurn);
-        auto [it, fresh] = flights.try_emplace(k, cost);
+        const std::uint64_t k =
+            mix(mix(stateKey(sim_.state(), sim_.phase()), afterTurn), static_cast<int>(look));
+        // Explosions are looked for only when nothing else is found: a flight offered for them here may
+        // be looked at in a later search from the same field.
+        auto& seen = look == Look::Explosions ? blastsSeen : flights_;
+        auto [it, fresh] = seen.try_emplace(k, cost);
         if (!fresh) {
             if (it->second <= cost) return;
             it->second = cost;
         }
-        auto look = std::make_shared<Node>();
-        look->moves = std::move(moves);
-        look->flightStart = std::move(start);
-        look->afterTurn = afterTurn;
-        look->turnsOnly = true;
-        look->cost = cost;
-        look->queued = cost + kTicksPerTurn;
-        look->order = made_++;
-        heap.push_back(std::move(look));
+        auto second = std::make_shared<Node>();
+        second->moves = std::move(moves);
+        second->flightStart = std::move(start);
+        second->afterTurn = afterTurn;
+        second->look = look;
+        second->cost = cost;
+        second->queued = cost + (look == Look::Turns ? kTicksPerTurn : kTicksPerBall);
+        second->order = made_++;
+        if (look == Look::Explosions) {
+            blasts.push_back(std::move(second));
+            return;
+        }
+        heap.push_back(std::move(second));
         std::push_heap(heap.begin(), heap.end(), Dearer{});
+    };
+    auto pushFlights = [&](const std::shared_ptr<const MoveChain>& moves,
+                           const std::shared_ptr<const StageSim::Snapshot>& start, double cost,
+                           bool afterTurn) {
+        pushFlight(Look::Turns, moves, start, cost, afterTurn);
+        pushFlight(Look::Explosions, moves, start, cost, afterTurn);
     };
     auto push = [&](NodePtr n) {
         n->changed = n->field != from->field || n->phase == Phase::Cleared;
@@ -319,14 +377,18 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
             found.push_back(std::move(node));
             continue;
         }
-        if (!node->turnsOnly && cheapest.at(node->ballKey) < node->cost)
-            continue;  // a cheaper way came since
-        if (node->turnsOnly) {
+        if (node->look == Look::Turns) {
             for (NodePtr& p : turnPaths(*node)) {
-                if (limits_.turns && !p->changed) pushFlight(p->moves, p->flightStart, p->cost, true);
+                if (!p->changed) pushFlights(p->moves, p->flightStart, p->cost, true);
                 push(std::move(p));
             }
             continue;
+        }
+        if (cheapest.at(node->ballKey) < node->cost) continue;  // a cheaper way came since
+        auto [done, fresh] = expanded_.try_emplace(node->key, node->cost);
+        if (!fresh) {
+            if (done->second <= node->cost) continue;  // expanded before, from this path or another
+            done->second = node->cost;
         }
         for (Outcome& o : outcomes(*node)) {
             sim_.restore(o.snap);
@@ -335,8 +397,23 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
             runSegment();
             NodePtr child = makeNode(o.moves, start, false);
             push(child);
-            if (limits_.turns && !child->changed)
-                pushFlight(std::move(o.moves), std::move(start), startCost, false);
+            if (!child->changed) pushFlights(o.moves, start, startCost, false);
+        }
+    }
+    if (!heap.empty() && found.empty()) stepCut_ = true;  // given up with ways left to try
+    if (!found.empty() || blasts.empty()) return found;
+    // Nothing but an explosion changes the field: the flights again, cheapest first, with a budget of
+    // their own.
+    std::sort(blasts.begin(), blasts.end(),
+              [](const NodePtr& a, const NodePtr& b) { return Dearer{}(b, a); });
+    const std::int64_t blastEnd = std::min(simTicks_ + limits_.stepTickBudget, limits_.simTickBudget);
+    for (const NodePtr& look : blasts) {
+        if (found.size() >= static_cast<std::size_t>(limits_.outcomesPerPath) || simTicks_ >= blastEnd ||
+            limits_.stop.stop_requested())
+            break;
+        for (NodePtr& p : explosionPaths(*look)) {
+            noteProgress(p);
+            if (p->phase != Phase::GameOver) found.push_back(std::move(p));
         }
     }
     return found;
@@ -345,6 +422,9 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
 StagePlay StageSolver::solve() {
     simTicks_ = 0;
     bestAlive_ = bestDead_ = nullptr;
+    expanded_.clear();
+    flights_.clear();
+    stepCut_ = false;
     NodePtr root = makeNode(nullptr, nullptr, false);
     noteProgress(root);
     if (root->phase != Phase::Waiting && root->phase != Phase::InPlay) return finish(*root);

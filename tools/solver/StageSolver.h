@@ -7,6 +7,7 @@
 #include <memory>
 #include <stop_token>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "tools/solver/Move.h"
@@ -23,6 +24,7 @@ struct SearchLimits {
     int turnScanTicks = 48;                  // ticks of a flight at which a right click is tried
     double ticksPerHit = 12;                 // what a hit still needed is reckoned to cost
     bool turns = true;                       // whether right clicks may be tried
+    bool explosions = true;                  // whether left clicks in play (a life each) may be tried
     std::stop_token stop;                    // a request here ends the search as a spent budget does
 };
 
@@ -33,9 +35,12 @@ struct StagePlay {
     std::int32_t timeUsed = 0;   // time units the player saw go (start of stage minus end)
     std::int32_t livesLost = 0;
     std::int32_t turns = 0;
+    std::int32_t explosions = 0;
     std::int32_t blocksLeft = 0;  // counted cells left in the field
     std::int64_t simTicks = 0;    // effort: ball ticks simulated by the search
     bool searchCut = false;       // the budget ran out (or a stop came) before every way was tried
+    bool turnsTried = false;      // the kinds of moves the search tried besides serves and the bar
+    bool explosionsTried = false;
     std::vector<Move> moves;
     std::vector<std::string> field;  // the play field at the end, as FieldText spells it
     bool cleared() const { return end == Phase::Cleared; }
@@ -55,6 +60,7 @@ class StageSolver {
     StagePlay solve();
 
   private:
+    enum class Look : std::uint8_t;
     struct Node;
     using NodePtr = std::shared_ptr<Node>;
     // The state right after the player acted at a decision, before the ball runs on.
@@ -71,8 +77,12 @@ class StageSolver {
     void contactOutcomes(const Node& node, std::vector<Outcome>& out);
     // Runs the sim until the next decision, the end of the stage or the segment cap.
     void runSegment();
+    // The states at each tick of the flight that led to the node where the player may click.
+    std::vector<StageSim::Snapshot> flightMoments(const Node& node);
     // The paths with a right click at each tick of the flight that led to the node.
     std::vector<NodePtr> turnPaths(const Node& node);
+    // The paths with an explosion at each tick of that flight that clears something.
+    std::vector<NodePtr> explosionPaths(const Node& node);
     // A node of the sim's state, reached by moves; its flight began at flightStart.
     NodePtr makeNode(std::shared_ptr<const MoveChain> moves,
                      std::shared_ptr<const StageSim::Snapshot> flightStart, bool afterTurn);
@@ -88,6 +98,10 @@ class StageSolver {
     std::int64_t simTicks_ = 0;
     std::uint64_t made_ = 0;        // nodes made, for a fixed order among equal costs
     NodePtr bestAlive_, bestDead_;  // the most progress, for a stage that is not cleared
+    // Transpositions over the whole search: the least cost at which a state was expanded, and at
+    // which a flight was looked at again for clicks during it.
+    std::unordered_map<std::uint64_t, double> expanded_, flights_;
+    bool stepCut_ = false;  // a path's next hit was given up at the budget of one step
 };
 
 }  // namespace solver

@@ -56,11 +56,15 @@ TEST_P(StageSolverCases, ClearsWhatCanBeCleared) {
         EXPECT_TRUE(p.turnsTried);
         if (cleared) {
             EXPECT_EQ(p.blocksLeft, 0);
-            if (explosions) EXPECT_EQ(p.livesLost, c.livesLost);
+            if (explosions) {
+                EXPECT_EQ(p.livesLost, c.livesLost);
+            }
         } else {
             EXPECT_GT(p.blocksLeft, 0);
         }
-        if (!explosions) EXPECT_EQ(p.explosions, 0);
+        if (!explosions) {
+            EXPECT_EQ(p.explosions, 0);
+        }
     }
 }
 

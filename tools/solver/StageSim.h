@@ -79,7 +79,7 @@ class StageSim {
     // writes (columns 0..20, rows 0..41), not the title, author or toy table, which play never changes.
     struct Snapshot {
         engine::tmy my;
-        std::array<std::int32_t, kKeptCols * kKeptRows> cells{};  // [col * kKeptRows + row]
+        std::array<std::int32_t, kKeptCols * kKeptRows> cells;  // [col * kKeptRows + row]; written by snapshot()
         std::int32_t ballDX = 0, ballDY = 0, effectTicks = 0, ballFlashTicks = 0, colourPhase = 0,
                      bannerTicks = 0, timePresent = 0, lastStageNo = 0;
         std::uint8_t courseNo = 0;

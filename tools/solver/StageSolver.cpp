@@ -9,6 +9,7 @@
 #include "tools/solver/StageSolver.h"
 
 #include <algorithm>
+#include <array>
 
 #include "tools/solver/FieldText.h"
 
@@ -49,12 +50,21 @@ bool explosionClears(const engine::BlockGrid& g, int col, int row) {
     return false;
 }
 
-// The play field but the bar's row.
+// The play field but the bar's row, a column of cells at a time.
 std::uint64_t fieldKey(const engine::GameState& s) {
     std::uint64_t h = kHashStart;
-    for (int c = 1; c <= kFieldCols; ++c)
-        for (int r = 1; r <= kFieldRows; ++r)
-            if (r != kBarRow) h = mix(h, s.blockGrid.at(c, r));
+    for (int c = 1; c <= kFieldCols; ++c) {
+        std::array<std::int32_t, kFieldRows> column;
+        std::copy_n(s.blockGrid.cells.begin() + c * engine::kGridSize + 1, kFieldRows, column.begin());
+        column[kBarRow - 1] = 0;
+        for (int r = 0; r < kFieldRows; r += 2) {
+            const std::uint64_t pair = static_cast<std::uint32_t>(column[r]) |
+                                       static_cast<std::uint64_t>(static_cast<std::uint32_t>(column[r + 1]))
+                                           << 32;
+            h = (h ^ pair) * 0x9E3779B97F4A7C15ull;
+            h ^= h >> 29;
+        }
+    }
     return h;
 }
 
@@ -114,6 +124,7 @@ struct StageSolver::Node {
     std::uint64_t ballKey = 0;  // the state but the field
     std::uint64_t order = 0;
     std::shared_ptr<const StageSim::Snapshot> flightStart;  // just after the last move; null at the start
+    std::uint64_t flightKey = 0;                            // the state there
     bool afterTurn = false;                                 // the last move was a right click
     Look look = Look::None;  // a second look: only clicks of this kind during the flight that led here
     bool changed = false;    // the field differs from where the search for the next hit began
@@ -139,7 +150,7 @@ double StageSolver::pathCost() const {
 
 StageSolver::NodePtr StageSolver::makeNode(std::shared_ptr<const MoveChain> moves,
                                            std::shared_ptr<const StageSim::Snapshot> flightStart,
-                                           bool afterTurn) {
+                                           std::uint64_t flightKey, bool afterTurn) {
     auto n = std::make_shared<Node>();
     n->snap = sim_.snapshot();
     n->moves = std::move(moves);
@@ -150,6 +161,7 @@ StageSolver::NodePtr StageSolver::makeNode(std::shared_ptr<const MoveChain> move
     n->cost = pathCost();
     n->score = n->cost + n->work * limits_.ticksPerHit;
     n->queued = n->cost;
+    n->flightKey = flightKey;
     n->field = fieldKey(sim_.state());
     n->ballKey = ballKey(sim_.state(), n->phase);
     n->key = mix(n->field, n->ballKey);
@@ -201,7 +213,7 @@ std::vector<StageSolver::NodePtr> StageSolver::explosionPaths(const Node& node) 
         const std::uint64_t field = fieldKey(sim_.state());
         if (std::find(seen.begin(), seen.end(), field) != seen.end()) continue;
         seen.push_back(field);
-        paths.push_back(makeNode(std::move(exploded), nullptr, false));
+        paths.push_back(makeNode(std::move(exploded), nullptr, 0, false));
     }
     return paths;
 }
@@ -213,8 +225,9 @@ std::vector<StageSolver::NodePtr> StageSolver::turnPaths(const Node& node) {
         auto turned = MoveChain::append(node.moves, Move{Move::Kind::Turn, 0, sim_.ticks()});
         sim_.turn();
         auto start = std::make_shared<const StageSim::Snapshot>(sim_.snapshot());
+        const std::uint64_t startKey = stateKey(sim_.state(), sim_.phase());
         runSegment();
-        paths.push_back(makeNode(std::move(turned), std::move(start), true));
+        paths.push_back(makeNode(std::move(turned), std::move(start), startKey, true));
     }
     return paths;
 }
@@ -247,10 +260,11 @@ void StageSolver::contactOutcomes(const Node& node, std::vector<Outcome>& out) {
 
     std::vector<std::uint64_t> seen;
     auto keep = [&](std::shared_ptr<const MoveChain> moves) {
-        const std::uint64_t k = mix(stateKey(sim_.state(), sim_.phase()), sim_.ticks());
+        const std::uint64_t state = stateKey(sim_.state(), sim_.phase());
+        const std::uint64_t k = mix(state, sim_.ticks());
         if (std::find(seen.begin(), seen.end(), k) != seen.end()) return;
         seen.push_back(k);
-        out.push_back({sim_.snapshot(), std::move(moves)});
+        out.push_back({sim_.snapshot(), std::move(moves), state});
     };
     for (int col : places) {
         sim_.restore(node.snap);
@@ -285,7 +299,7 @@ std::vector<StageSolver::Outcome> StageSolver::outcomes(const Node& node) {
     else if (fallingOntoBar(sim_.state()))
         contactOutcomes(node, out);
     else
-        out.push_back({node.snap, node.moves});  // the ball stayed up: the player may just wait
+        out.push_back({node.snap, node.moves, node.key});  // the ball stayed up: the player may just wait
     return out;
 }
 
@@ -320,11 +334,10 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
     std::vector<NodePtr> blasts;
     std::unordered_map<std::uint64_t, double> blastsSeen;
     auto pushFlight = [&](Look look, std::shared_ptr<const MoveChain> moves,
-                          std::shared_ptr<const StageSim::Snapshot> start, double cost, bool afterTurn) {
+                          std::shared_ptr<const StageSim::Snapshot> start, std::uint64_t startKey,
+                          double cost, bool afterTurn) {
         if (look == Look::Turns ? !limits_.turns : !limits_.explosions) return;
-        sim_.restore(*start);
-        const std::uint64_t k =
-            mix(mix(stateKey(sim_.state(), sim_.phase()), afterTurn), static_cast<int>(look));
+        const std::uint64_t k = mix(mix(startKey, afterTurn), static_cast<int>(look));
         // Explosions are looked for only when nothing else is found: a flight offered for them here may
         // be looked at in a later search from the same field.
         auto& seen = look == Look::Explosions ? blastsSeen : flights_;
@@ -349,10 +362,10 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
         std::push_heap(heap.begin(), heap.end(), Dearer{});
     };
     auto pushFlights = [&](const std::shared_ptr<const MoveChain>& moves,
-                           const std::shared_ptr<const StageSim::Snapshot>& start, double cost,
-                           bool afterTurn) {
-        pushFlight(Look::Turns, moves, start, cost, afterTurn);
-        pushFlight(Look::Explosions, moves, start, cost, afterTurn);
+                           const std::shared_ptr<const StageSim::Snapshot>& start, std::uint64_t startKey,
+                           double cost, bool afterTurn) {
+        pushFlight(Look::Turns, moves, start, startKey, cost, afterTurn);
+        pushFlight(Look::Explosions, moves, start, startKey, cost, afterTurn);
     };
     auto push = [&](NodePtr n) {
         n->changed = n->field != from->field || n->phase == Phase::Cleared;
@@ -379,7 +392,7 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
         }
         if (node->look == Look::Turns) {
             for (NodePtr& p : turnPaths(*node)) {
-                if (!p->changed) pushFlights(p->moves, p->flightStart, p->cost, true);
+                if (!p->changed) pushFlights(p->moves, p->flightStart, p->flightKey, p->cost, true);
                 push(std::move(p));
             }
             continue;
@@ -394,10 +407,11 @@ std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
             sim_.restore(o.snap);
             auto start = std::make_shared<const StageSim::Snapshot>(std::move(o.snap));
             const double startCost = pathCost();
+            const std::uint64_t startKey = o.key ? o.key : stateKey(sim_.state(), sim_.phase());
             runSegment();
-            NodePtr child = makeNode(o.moves, start, false);
+            NodePtr child = makeNode(o.moves, start, startKey, false);
             push(child);
-            if (!child->changed) pushFlights(o.moves, start, startCost, false);
+            if (!child->changed) pushFlights(o.moves, start, startKey, startCost, false);
         }
     }
     if (!heap.empty() && found.empty()) stepCut_ = true;  // given up with ways left to try
@@ -425,7 +439,7 @@ StagePlay StageSolver::solve() {
     expanded_.clear();
     flights_.clear();
     stepCut_ = false;
-    NodePtr root = makeNode(nullptr, nullptr, false);
+    NodePtr root = makeNode(nullptr, nullptr, 0, false);
     noteProgress(root);
     if (root->phase != Phase::Waiting && root->phase != Phase::InPlay) return finish(*root);
 

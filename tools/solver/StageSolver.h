@@ -67,6 +67,7 @@ class StageSolver {
     struct Outcome {
         StageSim::Snapshot snap;
         std::shared_ptr<const MoveChain> moves;
+        std::uint64_t key = 0;  // the state's, when already known
     };
 
     // The cheapest ways from a path to its next change of the field (or the end of the stage).
@@ -85,7 +86,8 @@ class StageSolver {
     std::vector<NodePtr> explosionPaths(const Node& node);
     // A node of the sim's state, reached by moves; its flight began at flightStart.
     NodePtr makeNode(std::shared_ptr<const MoveChain> moves,
-                     std::shared_ptr<const StageSim::Snapshot> flightStart, bool afterTurn);
+                     std::shared_ptr<const StageSim::Snapshot> flightStart, std::uint64_t flightKey,
+                     bool afterTurn);
     void noteProgress(const NodePtr& n);
     // Ticks of the sim's path, with what its lost lives and right clicks are worth.
     double pathCost() const;

@@ -4,10 +4,26 @@
 namespace maker {
 namespace {
 
+enum class Why { TimeOut, LivesOut, Cut, Stuck };
+
+Why why(const solver::StagePlay& p) {
+    if (p.end == solver::Phase::GameOver) return p.timeUsed >= kCheckStartTime ? Why::TimeOut : Why::LivesOut;
+    return p.searchCut ? Why::Cut : Why::Stuck;
+}
+
 std::string reason(const solver::StagePlay& p) {
-    if (p.end == solver::Phase::GameOver)
-        return p.timeUsed >= kCheckStartTime ? kCheckTimeOut : kCheckLivesOut;
-    return p.searchCut ? kCheckCut : kCheckStuck;
+    const char* texts[] = {kCheckTimeOut, kCheckLivesOut, kCheckCut, kCheckStuck};
+    return texts[static_cast<int>(why(p))];
+}
+
+std::string shortReason(const solver::StagePlay& p) {
+    const char* texts[] = {kVerdictTimeOut, kVerdictLivesOut, kVerdictCut, kVerdictStuck};
+    return texts[static_cast<int>(why(p))];
+}
+
+std::string movesTried(const solver::StagePlay& p) {
+    return std::string(kMovesTried) + (p.turnsTried ? kTurnsTried : "") +
+           (p.explosionsTried ? kExplosionsTried : "");
 }
 
 }  // namespace
@@ -21,7 +37,17 @@ std::string checkMessage(const CheckResult& result) {
     text += "\n使った時間：" + std::to_string(p.timeUsed) + "　失ったライフ：" + std::to_string(p.livesLost);
     text += "\n（残時間" + std::to_string(kCheckStartTime) + "・ライフ" + std::to_string(kCheckLives) +
             "から始めて調べました）";
+    text += "\n" + movesTried(p);
     return text;
+}
+
+std::string verdictLine(const CheckResult& result) {
+    if (!result.error.empty()) return kVerdictFailed;
+    const solver::StagePlay& p = result.play;
+    if (p.cleared() && p.ticks == 0) return kVerdictNothing;
+    if (!p.cleared()) return kVerdictNotCleared + shortReason(p);
+    return kVerdictCleared + std::string("時間") + std::to_string(p.timeUsed) + "・ライフ" +
+           std::to_string(p.livesLost);
 }
 
 }  // namespace maker

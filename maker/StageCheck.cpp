@@ -16,7 +16,8 @@ bool StageCheck::start(const solver::StageData& stage) {
             solver::StageSim sim;
             sim.startCourse(kCheckCourse, kCheckStartTime, kCheckLives);
             sim.beginStage(stage, 0);
-            r.play = solver::StageSolver(sim, limits).solve();
+            r.play = narrowFirst_ ? solver::solveNarrowFirst(sim, limits)
+                                  : solver::StageSolver(sim, limits).solve();
         } catch (const std::exception& e) {
             r.error = e.what();
         }
@@ -24,6 +25,21 @@ bool StageCheck::start(const solver::StageData& stage) {
         done_.store(true, std::memory_order_release);
     });
     return true;
+}
+
+solver::SearchLimits liveCheckLimits() {
+    solver::SearchLimits l;
+    l.simTickBudget = kLiveCheckTickBudget;
+    return l;
+}
+
+void StageCheck::restart(const solver::StageData& stage) {
+    if (running()) {
+        if (!done_.load(std::memory_order_acquire)) ++dropped_;
+        worker_.request_stop();
+        worker_.join();  // the search stops within one step of its own
+    }
+    start(stage);
 }
 
 std::optional<CheckResult> StageCheck::takeResult() {

@@ -62,10 +62,13 @@ class TForm1 {
     ui::Button shiftDown_b{"shiftDown_b", {491, 487, 13, 23}};
     ui::Button check_b{"check_b", {505, 487, 26, 23}};
     ui::Button testPlay_b{"testPlay_b", {531, 487, 18, 23}};
+    // The verdict on the design as it is now, beside the author field: checked again after every change.
+    ui::Label verdict_l{"verdict_l", {237, 433, 160, 21}};
 
     ui::Timer Timer1{"Timer1", kPaintIntervalMs, true};
     ui::Timer Timer2{"Timer2", kNameIntervalMs, true};
-    ui::Timer checkTimer{"checkTimer", kCheckPollMs, false};  // runs while a check runs
+    ui::Timer checkTimer{"checkTimer", kCheckPollMs, false};      // runs while a check runs
+    ui::Timer verdictTimer{"verdictTimer", kCheckPollMs, false};  // runs while verdict_l's check runs
 
     ui::FileDialogRequest load_box;  // open dialog: filter and starting folder
     ui::FileDialogRequest save_box;  // save dialog: filter, starting folder and preset name
@@ -110,11 +113,14 @@ class TForm1 {
     // F5: plays the design as it is now in the stage player beside the editor, from a temporary stage
     // file; the editor stays open and its own files are not touched.
     void testPlay_bClick();
+    void verdictTimerTimer();
     bool FormKeyDown(const ui::KeyEvent& e);  // true when the key was a shortcut
     bool FormCloseQuery();                    // false keeps the window open
     // The design differs from savedDesign and is not blank.
     bool unsaved() const;
     Design design() const;
+    // Checks of verdict_l stopped by a later change before their end.
+    int liveCheckDropped() const { return liveCheck_.dropped(); }
 
   private:
     void layout();
@@ -122,6 +128,9 @@ class TForm1 {
     void wireComforts();
     // Loading stageFileName, the part of the load button after its dialog.
     void loadStage();
+    void wireVerdict();
+    // The grid changed: verdict_l's check starts again on it, a running one is dropped.
+    void recheck();
     // Runs change as one undo step: withTexts when it may change title and author (a load). A step that
     // fails midway is still recorded, so what it changed can be undone.
     void step(bool withTexts, const std::function<void()>& change);
@@ -140,8 +149,9 @@ class TForm1 {
     Design strokeStart_;       // the design when the open stroke began
     bool strokeOpen_ = false;  // a stroke began and has not been recorded
     TestPlayFile testPlayFile_;
-    std::int64_t testPlayStartedMs_ = -1;  // when the last test play started
-    StageCheck check_;                     // last: a running check is stopped before the window goes
+    std::int64_t testPlayStartedMs_ = -1;            // when the last test play started
+    StageCheck liveCheck_{liveCheckLimits(), true};  // verdict_l's
+    StageCheck check_;  // last: a running check is stopped before the window goes
 };
 
 }  // namespace maker

@@ -38,6 +38,7 @@ void TForm1::wireComforts() {
             testPlayFile_.keep();
     };
     updateHistoryButtons();
+    wireVerdict();
 }
 
 Design TForm1::design() const {
@@ -72,6 +73,7 @@ void TForm1::step(bool withTexts, const std::function<void()>& change) {
 
 void TForm1::noteStep(const Design& before, bool withTexts) {
     if (design() != before) history.record(before, withTexts);
+    if (blockGrid != before.grid) recheck();
     updateHistoryButtons();
     if (painting) reopenStroke();
 }
@@ -88,6 +90,7 @@ void TForm1::closeStroke() {
     if (blockGrid != strokeStart_.grid) {
         history.record(strokeStart_, false);
         updateHistoryButtons();
+        recheck();
     }
 }
 
@@ -107,7 +110,10 @@ void TForm1::redo_bClick() {
 void TForm1::travel(bool (EditHistory::*move)(Design&)) {
     closeStroke();
     Design d = design();
-    if ((history.*move)(d)) show(d);
+    if ((history.*move)(d)) {
+        show(d);
+        recheck();
+    }
     updateHistoryButtons();
     if (painting) reopenStroke();
 }

@@ -39,14 +39,16 @@ TEST_F(MakerCheckTest, AStageThatCanBeClearedSaysSoWithTimeAndLives) {
     EXPECT_EQ(w.blockGrid.at(5, 3), engine::White) << "the check plays a copy";
 }
 
-TEST_F(MakerCheckTest, ABlockNothingBreaksKeepsTheStageFromBeingCleared) {
+// No hit breaks it, but an explosion beside the ball does, for a life.
+TEST_F(MakerCheckTest, ABlockNothingBreaksIsBlastedAwayForALife) {
     w.blockGrid.set(3, 2, 30);
     click(w.check_b);
     click(w.check_b);  // pressed again while it runs: ignored
     waitForVerdict();
     const std::string& m = platform.dialogs.messages[0];
-    EXPECT_EQ(m.rfind(maker::kCheckNotCleared, 0), 0u) << m;
-    EXPECT_NE(m.find("残りブロック：1"), std::string::npos) << m;
+    EXPECT_EQ(m.rfind(maker::kCheckCleared, 0), 0u) << m;
+    EXPECT_NE(m.find("失ったライフ：1"), std::string::npos) << m;
+    EXPECT_NE(m.find("試した操作：サーブ・バー移動・右クリック・左クリック爆発"), std::string::npos) << m;
 }
 
 TEST_F(MakerCheckTest, AnEmptyFieldHasNothingToClear) {
@@ -81,6 +83,7 @@ solver::StagePlay play(solver::Phase end, std::int32_t timeUsed, std::int32_t li
     p.livesLost = lives;
     p.blocksLeft = left;
     p.searchCut = cut;
+    p.turnsTried = true;
     return p;
 }
 
@@ -90,7 +93,8 @@ TEST(CheckReportTest, TheVerdictNamesWhyAStageWasNotCleared) {
         solver::StagePlay play;
         std::string expected;
     };
-    const std::string start = "\n（残時間500・ライフ10から始めて調べました）";
+    const std::string start =
+        "\n（残時間500・ライフ10から始めて調べました）\n試した操作：サーブ・バー移動・右クリック";
     for (const Row& r : {
              Row{play(Phase::Cleared, 22, 1, 0, false),
                  "このステージはクリアできます。\n使った時間：22　失ったライフ：1" + start},
@@ -114,6 +118,27 @@ TEST(CheckReportTest, TheVerdictNamesWhyAStageWasNotCleared) {
          })
         EXPECT_EQ(checkMessage({r.play, {}}), r.expected);
     EXPECT_EQ(checkMessage({{}, "bad_alloc"}), "調べられませんでした：bad_alloc");
+    solver::StagePlay all = play(Phase::Cleared, 30, 2, 0, false);
+    all.explosionsTried = true;
+    EXPECT_NE(checkMessage({all, {}}).find("\n試した操作：サーブ・バー移動・右クリック・左クリック爆発"),
+              std::string::npos);
+}
+
+TEST(CheckReportTest, TheLineUnderTheFieldIsShort) {
+    using solver::Phase;
+    EXPECT_EQ(maker::verdictLine({play(Phase::Cleared, 22, 1, 0, false), {}}), "クリア可：時間22・ライフ1");
+    EXPECT_EQ(maker::verdictLine({play(Phase::GameOver, 500, 2, 7, false), {}}),
+              "探索でクリアできず（時間切れ）");
+    EXPECT_EQ(maker::verdictLine({play(Phase::GameOver, 120, 10, 3, false), {}}),
+              "探索でクリアできず（ライフ切れ）");
+    EXPECT_EQ(maker::verdictLine({play(Phase::InPlay, 300, 0, 4, true), {}}),
+              "探索でクリアできず（打ち切り）");
+    EXPECT_EQ(maker::verdictLine({play(Phase::Waiting, 0, 0, 1, false), {}}),
+              "探索でクリアできず（手詰まり）");
+    solver::StagePlay nothing = play(Phase::Cleared, 0, 0, 0, false);
+    nothing.ticks = 0;
+    EXPECT_EQ(maker::verdictLine({nothing, {}}), maker::kVerdictNothing);
+    EXPECT_EQ(maker::verdictLine({{}, "bad_alloc"}), maker::kVerdictFailed);
 }
 
 }  // namespace

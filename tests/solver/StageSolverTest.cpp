@@ -3,6 +3,7 @@
 
 #include "SolverFixture.h"
 #include "tools/solver/MoveReplay.h"
+#include "tools/solver/NarrowFirst.h"
 #include "tools/solver/StageSolver.h"
 
 namespace {
@@ -197,6 +198,32 @@ TEST(StageSolverTest, SameStageSamePlay) {
     EXPECT_TRUE(a.cleared());
     EXPECT_EQ(a.moves, b.moves);
     EXPECT_EQ(a.ticks, b.ticks);
+}
+
+}  // namespace
+
+namespace {
+
+// The narrow search first gives the verdict of the full one: a clear is found either way, and a stage
+// neither clears is reported as not cleared with both searches' effort counted.
+TEST(NarrowFirstTest, SameVerdictsAsTheFullSearch) {
+    for (const auto& rows : std::vector<std::vector<std::string>>{
+             solvertest::kOneBlock,
+             {"o.o.o.o.o.", ".b.b.b.b.b", "k.k.k.k.k.", "..........", "r...1...2."},
+             {"...#o#....", "...###...."}}) {
+        StageSim sim;
+        sim.startCourse(1);
+        sim.beginStage(stage(rows), 0);
+        const StagePlay p = solver::solveNarrowFirst(sim, {});
+        EXPECT_TRUE(p.cleared()) << rows.front();
+        EXPECT_EQ(sim.phase(), Phase::Cleared) << "the sim is left at the end of the play";
+    }
+    StageSim sim;
+    sim.startCourse(1, 12);
+    sim.beginStage(stage({"2222222222", "3333333333", "4444444444", "5555555555"}), 0);
+    const StagePlay p = solver::solveNarrowFirst(sim, quick());
+    EXPECT_FALSE(p.cleared());
+    EXPECT_GT(p.blocksLeft, 0);
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 namespace solver {
 
 bool CourseResult::completed() const {
-    return !stages.empty() &&
-           std::all_of(stages.begin(), stages.end(), [](const StageResult& s) { return s.cleared() && !s.restarted; });
+    return !stages.empty() && std::all_of(stages.begin(), stages.end(),
+                                          [](const StageResult& s) { return s.cleared() && !s.restarted; });
 }
 
 std::string stagePath(const std::string& datDir, int course, int stage) {
@@ -50,7 +50,8 @@ void solveInto(StageSim& sim, const SearchLimits& limits, StageResult& r) {
 
 }  // namespace
 
-StageResult CoursePlayer::playFile(const std::string& path, std::int32_t startTime, std::int32_t lives) const {
+StageResult CoursePlayer::playFile(const std::string& path, std::int32_t startTime,
+                                   std::int32_t lives) const {
     StageResult r;
     r.path = path;
     const Loaded l = load(path);
@@ -66,7 +67,8 @@ StageResult CoursePlayer::playFile(const std::string& path, std::int32_t startTi
     return r;
 }
 
-CourseResult CoursePlayer::playLoaded(int course, const std::string& datDir, const std::vector<Loaded>& stages) const {
+CourseResult CoursePlayer::playLoaded(int course, const std::string& datDir,
+                                      const std::vector<Loaded>& stages) const {
     CourseResult result;
     result.course = course;
     StageSim sim;
@@ -103,8 +105,8 @@ CourseResult CoursePlayer::playCourse(int course, const std::string& datDir) con
     return playCourses({course}, datDir, 1).front();
 }
 
-std::vector<CourseResult> CoursePlayer::playCourses(const std::vector<int>& courses, const std::string& datDir,
-                                                    int jobs) const {
+std::vector<CourseResult> CoursePlayer::playCourses(const std::vector<int>& courses,
+                                                    const std::string& datDir, int jobs) const {
     // Files are read here, one at a time; the runs share nothing and go in parallel.
     std::vector<std::vector<Loaded>> loaded;
     for (int c : courses) {
@@ -113,10 +115,17 @@ std::vector<CourseResult> CoursePlayer::playCourses(const std::vector<int>& cour
         for (int s = 0; s < stages; ++s) loaded.back().push_back(load(stagePath(datDir, c, s)));
     }
     std::vector<CourseResult> results(courses.size());
+    // The longest courses first, so that no thread is left with a long one at the end.
+    std::vector<std::size_t> order(courses.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return loaded[a].size() > loaded[b].size(); });
     std::atomic<std::size_t> next{0};
     auto worker = [&] {
-        for (std::size_t i = next++; i < courses.size(); i = next++)
+        for (std::size_t k = next++; k < order.size(); k = next++) {
+            const std::size_t i = order[k];
             results[i] = playLoaded(courses[i], datDir, loaded[i]);
+        }
     };
     const int threads = std::clamp(jobs, 1, static_cast<int>(courses.size()));
     std::vector<std::jthread> pool;

@@ -6,6 +6,7 @@
 #include "SolverFixture.h"
 #include "tests/ui/TempDir.h"
 #include "tools/solver/CoursePlayer.h"
+#include "tools/solver/MovesFile.h"
 #include "tools/solver/SolveCommand.h"
 
 namespace {
@@ -68,6 +69,19 @@ TEST(SolveCommandTest, StageFilesOneLineEach) {
     EXPECT_EQ(bad.status, solver::kExitNotCleared);
     EXPECT_TRUE(has(bad.out, "no/file"));
     EXPECT_TRUE(has(bad.out, "    ....!....."));  // the field left
+}
+
+TEST(SolveCommandTest, MovesFileOfOneStagePlayedAsTheRunner) {
+    testutil::TempDir dir;
+    solvertest::writeStage(dir.file("a.usr"), solvertest::stage(solvertest::kOneBlock, "ひとつ"));
+    const Outcome r = run({"--runner", "--moves-file", dir.file("a.moves"), dir.file("a.usr")});
+    EXPECT_EQ(r.status, solver::kExitAllCleared) << r.err;
+    const std::vector<solver::Move> moves = solver::readMovesFile(dir.file("a.moves"));
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.front(), (solver::Move{solver::Move::Kind::Serve, 5, 0}));
+    EXPECT_EQ(run({"--moves-file", dir.file("b.moves"), dir.file("a.usr"), dir.file("a.usr")}).status,
+              solver::kExitUsage);
+    EXPECT_EQ(run({"--runner", "--all", "--dat", dir.path().string()}).status, solver::kExitUsage);
 }
 
 TEST(SolveCommandTest, AllCoursesWithTheirTotalsAndChecks) {

@@ -28,28 +28,31 @@ std::vector<std::string> checkCourses(const std::vector<CourseResult>& courses) 
             if (!s.cleared())
                 problems.push_back(stageName(s) + ": not cleared (" + clearedText(s) + ", " +
                                    std::to_string(s.play.blocksLeft) + " blocks left after " +
-                                   std::to_string(s.play.ticks) + " ticks" + (s.restarted ? ", fresh start" : "") +
-                                   ")");
+                                   std::to_string(s.play.ticks) + " ticks" +
+                                   (s.restarted ? ", fresh start" : "") + ")");
             else if (s.play.ticks < kLeastStageTicks)
-                problems.push_back(stageName(s) + ": cleared in " + std::to_string(s.play.ticks) + " ticks, fewer than " +
-                                   std::to_string(kLeastStageTicks));
+                problems.push_back(stageName(s) + ": cleared in " + std::to_string(s.play.ticks) +
+                                   " ticks, fewer than " + std::to_string(kLeastStageTicks));
         }
         if (!c.completed()) {
             const auto broke = std::find_if(c.stages.begin(), c.stages.end(),
                                             [](const StageResult& s) { return !s.cleared(); });
-            problems.push_back("course " + std::to_string(c.course) + ": the run does not finish" +
-                               (broke != c.stages.end() ? " (it ends at stage " + std::to_string(broke->stage) + ")" : ""));
+            problems.push_back(
+                "course " + std::to_string(c.course) + ": the run does not finish" +
+                (broke != c.stages.end() ? " (it ends at stage " + std::to_string(broke->stage) + ")" : ""));
         }
     }
     // Each rated course must be harder than the one rated below it.
     const CourseResult* easier = nullptr;
     for (int n : kDifficultyOrder) {
-        const auto it = std::find_if(courses.begin(), courses.end(), [n](const CourseResult& c) { return c.course == n; });
+        const auto it = std::find_if(courses.begin(), courses.end(),
+                                     [n](const CourseResult& c) { return c.course == n; });
         if (it == courses.end()) continue;
         if (easier && difficultyOf(*easier) >= difficultyOf(*it))
-            problems.push_back("course " + std::to_string(easier->course) + " (difficulty " + figure(difficultyOf(*easier)) +
-                               ") is rated easier than course " + std::to_string(it->course) + " (difficulty " +
-                               figure(difficultyOf(*it)) + ")");
+            problems.push_back("course " + std::to_string(easier->course) + " (difficulty " +
+                               figure(difficultyOf(*easier)) + ") is rated easier than course " +
+                               std::to_string(it->course) + " (difficulty " + figure(difficultyOf(*it)) +
+                               ")");
         easier = &*it;
     }
     return problems;

@@ -67,6 +67,22 @@ StageResult CoursePlayer::playFile(const std::string& path, std::int32_t startTi
     return r;
 }
 
+StageResult CoursePlayer::playFileAsRunner(const std::string& path) const {
+    StageResult r;
+    r.path = path;
+    const Loaded l = load(path);
+    r.title = l.data.title;
+    if (!l.error.empty()) {
+        r.error = l.error;
+        return r;
+    }
+    StageSim sim(kSolverSeed, engine::Rules::runner());
+    sim.startRunner();
+    sim.beginStage(l.data, 0);
+    solveInto(sim, limits_, r);
+    return r;
+}
+
 CourseResult CoursePlayer::playLoaded(int course, const std::string& datDir,
                                       const std::vector<Loaded>& stages) const {
     CourseResult result;

@@ -15,12 +15,12 @@ inline constexpr std::int32_t kLeastTimeGift = 60;  // a CLEAR gives 60..74 time
 inline constexpr int kFirstCourse = 1, kLastCourse = 6;
 
 struct StageResult {
-    int course = 0;           // 0: a stage file played on its own
-    int stage = 0;            // index in the course
+    int course = 0;  // 0: a stage file played on its own
+    int stage = 0;   // index in the course
     std::string title;
     std::string path;
-    std::string error;        // the file could not be read (then nothing was played)
-    bool restarted = false;   // the run broke before this stage: played from a fresh course start
+    std::string error;       // the file could not be read (then nothing was played)
+    bool restarted = false;  // the run broke before this stage: played from a fresh course start
     StagePlay play;
     std::int32_t score = 0;     // the run's score after the stage (time bonus included)
     std::int32_t timeLeft = 0;  // time units after the stage
@@ -41,19 +41,22 @@ std::string stagePath(const std::string& datDir, int course, int stage);
 int courseStageCount(int course);
 
 class CoursePlayer {
-public:
+  public:
     explicit CoursePlayer(SearchLimits limits = {}) : limits_(limits) {}
 
     // One stage file as the first stage of a run with startTime units and the given lives.
     StageResult playFile(const std::string& path, std::int32_t startTime = kCourseStartTime,
                          std::int32_t lives = kCourseStartLives) const;
+    // One stage file as zorban_runner plays it.
+    StageResult playFileAsRunner(const std::string& path) const;
     // Course n from DIR: stage 0 onward in one run; after a stage that is not cleared the rest are
     // played from a fresh course start, marked as restarted.
     CourseResult playCourse(int course, const std::string& datDir) const;
     // Courses in parallel (jobs threads at most), results in course order.
-    std::vector<CourseResult> playCourses(const std::vector<int>& courses, const std::string& datDir, int jobs) const;
+    std::vector<CourseResult> playCourses(const std::vector<int>& courses, const std::string& datDir,
+                                          int jobs) const;
 
-private:
+  private:
     struct Loaded {
         StageData data;
         std::string error;

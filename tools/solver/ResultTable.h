@@ -23,7 +23,7 @@ struct CourseTotals {
     std::int32_t score = 0;     // at the end of the run
     std::int32_t timeLeft = 0;  // at the end of the run
     bool completed = false;
-    double difficulty = 0;      // see difficultyOf
+    double difficulty = 0;  // see difficultyOf
 };
 
 // A lost life weighs as much as this many time units in the difficulty figure.

@@ -9,6 +9,7 @@
 
 #include "tools/solver/CourseCheck.h"
 #include "tools/solver/CoursePlayer.h"
+#include "tools/solver/MovesFile.h"
 #include "tools/solver/ResultTable.h"
 
 namespace solver {
@@ -21,6 +22,8 @@ struct Options {
     bool check = false;
     bool moves = false;
     bool field = false;
+    bool runner = false;
+    std::string movesFile;
     std::string datDir;
     SearchLimits limits;
     int jobs = 0;  // 0: one per processor
@@ -58,6 +61,11 @@ std::string parse(const std::vector<std::string>& args, Options& o, bool& help) 
             o.moves = true;
         } else if (a == "--field") {
             o.field = true;
+        } else if (a == "--runner") {
+            o.runner = true;
+        } else if (a == "--moves-file") {
+            if (i + 1 >= args.size()) return "--moves-file needs a file name";
+            o.movesFile = args[++i];
         } else if (a == "--course") {
             int c = 0;
             error = value(kFirstCourse, kLastCourse, c);
@@ -91,6 +99,8 @@ std::string parse(const std::vector<std::string>& args, Options& o, bool& help) 
     if (modes != 1) return "give stage files, or --course N, or --all";
     if ((o.all || o.course) && o.datDir.empty()) return "--course and --all need --dat DIR";
     if (o.check && o.files.size()) return "--check applies to --course and --all";
+    if (o.runner && o.files.empty()) return "--runner applies to stage files";
+    if (!o.movesFile.empty() && o.files.size() != 1) return "--moves-file takes the moves of one stage file";
     return {};
 }
 
@@ -124,6 +134,9 @@ std::string solveUsage() {
            "stage\n"
            "               under 100 ticks, difficulty in rating order (2, 1, 4, 6, 3)\n"
            "  --moves      list the moves played in each stage\n"
+           "  --moves-file OUT  write the moves played in the one stage file given to OUT, for\n"
+           "               zorban_runner --replay OUT FILE (with --runner, which plays as the runner does)\n"
+           "  --runner     play stage files as zorban_runner does: its rules, 500 time units, 10 lives\n"
            "  --field      show the field left by each stage that is not cleared\n"
            "  --beam N     paths the search keeps after each hit (default 24)\n"
            "  --budget N   ball ticks the search may simulate per stage (default 1500000)\n"
@@ -153,11 +166,19 @@ int runSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
     out << stageHeader() << '\n';
     if (!o.files.empty()) {
         for (const std::string& f : o.files) {
-            StageResult r = player.playFile(f, o.startTime, o.lives);
+            StageResult r = o.runner ? player.playFileAsRunner(f) : player.playFile(f, o.startTime, o.lives);
             if (r.title.empty()) r.title = f;
             allCleared = allCleared && r.cleared();
             out << stageLine(r) << '\n';
             printDetails(out, o, r);
+            if (!o.movesFile.empty() && r.error.empty()) {
+                try {
+                    writeMovesFile(o.movesFile, r.play.moves);
+                } catch (const std::exception& e) {
+                    err << "zorban_solve: " << e.what() << '\n';
+                    return kExitNotCleared;
+                }
+            }
         }
         return allCleared ? kExitAllCleared : kExitNotCleared;
     }

@@ -5,8 +5,8 @@
 
 namespace solver {
 
-StageSim::StageSim(std::uint64_t seed)
-    : platform_("/nonexistent/", seed), play_(platform_.services(), sound_) {
+StageSim::StageSim(std::uint64_t seed, engine::Rules rules)
+    : platform_("/nonexistent/", seed), play_(platform_.services(), sound_, std::move(rules)) {
     play_.engine.setDrawing(false);
 }
 
@@ -25,9 +25,14 @@ void StageSim::startCourse(int courseNo, std::int32_t startTime, std::int32_t li
     play_.engine.Timer2Timer();
 }
 
+void StageSim::startRunner() {
+    play_.resetRun();
+    play_.Timer2.start();
+}
+
 void StageSim::beginStage(const StageData& stage, std::int32_t timeGift) {
     engine::tmy& my = play_.state.my;
-    my.stageNo += 1;
+    if (play_.engine.rules().status == engine::StatusKind::Game) my.stageNo += 1;
     play_.beginStage(stage.grid, stage.title, stage.author);
     my.timeLeft += timeGift;
     timeAtStart_ = my.timeLeft;
@@ -90,7 +95,8 @@ Phase StageSim::phase() const {
     if (!play_.Timer2.enabled() || play_.ok_b.visible()) return Phase::Cleared;  // ALL CLEAR stops Timer2
     if (play_.end_b.visible()) return Phase::GameOver;
     if (play_.Timer1.enabled()) return Phase::InPlay;
-    return Phase::Waiting;
+    // The runner's GAME OVER shows no end button: the ball neither runs nor waits for a serve.
+    return play_.try_b.visible() ? Phase::Waiting : Phase::GameOver;
 }
 
 void StageSim::statusTick() {

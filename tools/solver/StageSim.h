@@ -38,7 +38,8 @@ struct StageData {
 
 class StageSim {
   public:
-    explicit StageSim(std::uint64_t seed = kSolverSeed);
+    // With the runner's rules the sim plays as zorban_runner does (its pace, its falls, its points).
+    explicit StageSim(std::uint64_t seed = kSolverSeed, engine::Rules rules = engine::Rules::game());
     StageSim(const StageSim&) = delete;
     StageSim& operator=(const StageSim&) = delete;
 
@@ -46,6 +47,8 @@ class StageSim {
     // combo 1, startTime units, stage index -1 of the course.
     void startCourse(int courseNo, std::int32_t startTime = kCourseStartTime,
                      std::int32_t lives = kCourseStartLives);
+    // The values zorban_runner gives a run when a stage is chosen: 500 time units, 10 lives.
+    void startRunner();
     // "ARE YOU READY !?": the next stage index, the grid in play, timeGift added to the time left.
     // The simulated clock starts again: the first second is counted a full second after the serve.
     void beginStage(const StageData& stage, std::int32_t timeGift);
@@ -79,7 +82,8 @@ class StageSim {
     // writes (columns 0..20, rows 0..41), not the title, author or toy table, which play never changes.
     struct Snapshot {
         engine::tmy my;
-        std::array<std::int32_t, kKeptCols * kKeptRows> cells;  // [col * kKeptRows + row]; written by snapshot()
+        std::array<std::int32_t, kKeptCols * kKeptRows>
+            cells;  // [col * kKeptRows + row]; written by snapshot()
         std::int32_t ballDX = 0, ballDY = 0, effectTicks = 0, ballFlashTicks = 0, colourPhase = 0,
                      bannerTicks = 0, timePresent = 0, lastStageNo = 0;
         std::uint8_t courseNo = 0;

@@ -72,14 +72,14 @@ class TForm1 {
     // Plays a stage file named on the command line, once the window shows: as if it had been chosen in
     // the open dialog, whose later uses start in its folder. A file that cannot be read shows the error box.
     void playStageAtStart(const std::string& path);
+    // Steps 2 on of choosing a stage, with the file chosen (the pause ends first).
+    void playStage(const std::string& path);
 
     engine::PlayEngine& engine() { return *engine_; }
 
   private:
     void layout();
     void wire();
-    // Choosing a stage, from the loading of the chosen file on.
-    void playStage(const std::string& path);
 
     ui::Services& services_;
     engine::SoundSink& sound_;

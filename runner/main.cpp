@@ -1,7 +1,11 @@
 // zorban_runner: plays one stage file at a time.
 #include <iostream>
+#include <memory>
+#include <vector>
 
+#include "runner/DemoPlay.h"
 #include "runner/TForm1.h"
+#include "tools/solver/MovesFile.h"
 #include "ui/core/ProgramOptions.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/sdl/GameAudio.h"
@@ -9,13 +13,43 @@
 int main(int argc, char** argv) {
     ui::ProgramOptions options("zorban_runner", "Plays one Zorban stage file at a time.");
     options.addFiles("FILE", 1, "a stage file to play at once");
+    options.addOption("--demo", {"FILE"}, "plays the stage by itself with the solver's moves, to CLEAR");
+    options.addOption("--replay", {"MOVES", "FILE"},
+                      "plays the stage by itself with the moves of a moves file (zorban_solve --moves-file)");
     if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
+    const bool demo = options.has("--demo"), replay = options.has("--replay");
+    if ((demo && replay) || ((demo || replay) && !options.files().empty())) {
+        std::cerr << "zorban_runner: --demo, --replay and a FILE to play go one at a time\n"
+                  << options.usage();
+        return ui::ProgramOptions::kExitUsage;
+    }
+    std::vector<solver::Move> moves;
+    std::string stageFile;
+    try {
+        if (replay) {
+            moves = solver::readMovesFile(options.values("--replay")[0]);
+            stageFile = options.values("--replay")[1];
+        } else if (demo) {
+            stageFile = options.values("--demo")[0];
+            std::string note;
+            moves = runner::DemoPlay::solve(stageFile, note);
+            if (!note.empty()) std::cerr << "zorban_runner: " << note << '\n';
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "zorban_runner: " << e.what() << '\n';
+        return 1;
+    }
 
     int platformArgc = 1;  // the command line is ours: the toolkit reads its settings from the environment
     ui::qt::QtPlatform platform(platformArgc, argv);
     ui::GameAudio sound(platform.services().postToUi, platform.services().programDir);
     runner::TForm1 window(platform.services(), sound);
     sound.bindKeys(window.form, *platform.services().settings);
-    if (!options.files().empty()) window.playStageAtStart(options.files().front());
+    std::unique_ptr<runner::DemoPlay> demoPlay;
+    if (demo || replay)
+        demoPlay =
+            std::make_unique<runner::DemoPlay>(window, platform.services(), std::move(moves), stageFile);
+    else if (!options.files().empty())
+        window.playStageAtStart(options.files().front());
     return platform.run(window.form);
 }

@@ -1,0 +1,98 @@
+// The demo's moves through the runner's window.
+#include "runner/DemoPlay.h"
+
+#include "engine/PlayEngine.h"
+#include "engine/StageFile.h"
+#include "tools/solver/RunnerPlay.h"
+#include "tools/solver/StageSim.h"
+
+namespace runner {
+
+DemoPlay::DemoPlay(TForm1& w, ui::Services& services, std::vector<solver::Move> moves, std::string stagePath)
+    : w_(w),
+      services_(services),
+      moves_(std::move(moves)),
+      stagePath_(std::move(stagePath)),
+      pace_("demoTimer", w.engine().rules().ballTickMs, false) {
+    // The player's mouse does nothing while the demo plays.
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&w_.form, &w_.main_box}) {
+        c->onMouseMove = [](const ui::MouseEvent&) {};
+        c->onMouseDown = [](const ui::MouseEvent&) {};
+    }
+    w_.Button5.onClick = [] {};
+    // Each ball tick first makes the moves due at it.
+    w_.Timer1.onTimer = [this] {
+        makeMovesDue();
+        if (!w_.Timer1.enabled()) return;
+        w_.engine().Timer1Timer();
+        ++ticks_;
+    };
+    pace_.onTimer = [this] { paceTimer(); };
+    w_.form.addTimer(pace_);
+    auto create = std::move(w_.form.onCreate);
+    w_.form.onCreate = [this, create] {
+        if (create) create();
+        start();
+    };
+}
+
+std::vector<solver::Move> DemoPlay::solve(const std::string& stagePath, std::string& note) {
+    solver::StageData data;
+    engine::loadStageFile(stagePath, data.grid, data.title, data.author);
+    solver::StageSim sim(solver::kSolverSeed, engine::Rules::runner());
+    const solver::StagePlay play = solver::solveForRunner(sim, data);
+    note = play.cleared() ? "" : "no clear found: the demo plays the furthest the search got";
+    return play.moves;
+}
+
+void DemoPlay::start() {
+    w_.playStage(stagePath_);
+    // The same random turns as the solver saw.
+    services_.random.seed(solver::kSolverSeed);
+    next_ = 0;
+    ticks_ = 0;
+    served_ = false;
+    pace_.start();
+    makeMovesDue();
+}
+
+void DemoPlay::makeMovesDue() {
+    engine::PlayEngine& e = w_.engine();
+    for (; next_ < moves_.size() && moves_[next_].atTick <= ticks_; ++next_) {
+        const solver::Move& m = moves_[next_];
+        switch (m.kind) {
+            case solver::Move::Kind::Serve:
+                if (!w_.try_b.visible()) return;  // not waiting yet: the move waits
+                e.main_boxMouseMove(solver::columnPixel(m.column), 0);
+                e.main_boxMouseDown(ui::MouseButton::Left);
+                if (!served_) {
+                    // The stage's seconds count from the first serve, as the solver counted them.
+                    w_.Timer5.stop();
+                    w_.Timer5.start();
+                    served_ = true;
+                }
+                break;
+            case solver::Move::Kind::Bar:
+                e.main_boxMouseMove(solver::columnPixel(m.column), 0);
+                break;
+            case solver::Move::Kind::Turn:
+                e.main_boxMouseDown(ui::MouseButton::Right);
+                break;
+            case solver::Move::Kind::Explode:
+                e.main_boxMouseDown(ui::MouseButton::Left);
+                break;
+        }
+    }
+}
+
+void DemoPlay::paceTimer() {
+    // CLEAR stops the status tick; GAME OVER hides the prompt with no ball in play.
+    const bool over = !w_.Timer2.enabled() || (!w_.Timer1.enabled() && !w_.try_b.visible());
+    if (over) {
+        pace_.stop();
+        return;
+    }
+    if (w_.try_b.visible()) makeMovesDue();
+}
+
+}  // namespace runner

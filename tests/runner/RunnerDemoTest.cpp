@@ -1,0 +1,104 @@
+// The runner's demo, headless on virtual time: the solver's play of a stage made through the window's own
+// handlers at its normal pace until CLEAR, the player's mouse doing nothing meanwhile.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/PlayEngine.h"
+#include "engine/StageFile.h"
+#include "runner/DemoPlay.h"
+#include "runner/TForm1.h"
+#include "tools/solver/MovesFile.h"
+#include "ui/core/BmpFile.h"
+#include "ui/core/HeadlessPlatform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class RunnerDemo : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("runner-demo-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_ / "dat");
+        fs::create_directories(dir_ / "cg");
+        std::ofstream items(dir_ / "dat" / "item.dat", std::ios::binary);
+        for (int k = 0; k < engine::kToyCount; ++k) items << "toy" << k << "\r\n1\r\nabout\r\n";
+        items.close();
+        for (const char* name : {"usu1.bmp", "usu2.bmp"})
+            std::ofstream(dir_ / "cg" / name, std::ios::binary)
+                << ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Red));
+        platform_ = std::make_unique<ui::HeadlessPlatform>(dir_.string() + "/");
+        window_ = std::make_unique<runner::TForm1>(platform_->services(), sound_);
+    }
+    void TearDown() override {
+        demo_.reset();
+        window_.reset();
+        fs::remove_all(dir_);
+    }
+    std::string twoBlocks() {
+        engine::BlockGrid g;
+        g.set(3, 4, engine::White);
+        g.set(8, 6, engine::Blue);
+        const std::string path = (dir_ / "two.usr").string();
+        engine::saveStageFile(path, g, "two", "tester");
+        return path;
+    }
+    void begin(std::vector<solver::Move> moves, const std::string& path) {
+        demo_ = std::make_unique<runner::DemoPlay>(*window_, platform_->services(), std::move(moves), path);
+        platform_->start(window_->form);
+    }
+    // Virtual time until the demo ends (at most a few minutes of play).
+    void playOut() {
+        for (int ms = 0; ms < 300'000 && demo_->playing(); ms += 10) platform_->advance(10);
+    }
+
+    fs::path dir_;
+    engine::RecordingSoundSink sound_;
+    std::unique_ptr<ui::HeadlessPlatform> platform_;
+    std::unique_ptr<runner::TForm1> window_;
+    std::unique_ptr<runner::DemoPlay> demo_;
+};
+
+TEST_F(RunnerDemo, PlaysTheSolversMovesToClearWithoutTheMouse) {
+    const std::string path = twoBlocks();
+    std::string note;
+    const std::vector<solver::Move> moves = runner::DemoPlay::solve(path, note);
+    EXPECT_EQ(note, "");
+    begin(moves, path);
+    EXPECT_TRUE(demo_->playing());
+    EXPECT_TRUE(window_->Timer1.enabled()) << "served at once";
+    // The player's mouse and the stage button do nothing.
+    const std::int32_t bar = window_->state.my.barX;
+    platform_->handle([&] { window_->main_box.onMouseMove({ui::MouseButton::Left, 399, 300}); });
+    platform_->handle([&] { window_->form.onMouseDown({ui::MouseButton::Left, 399, 300}); });
+    platform_->handle(window_->Button5.onClick);
+    EXPECT_EQ(window_->state.my.barX, bar);
+    EXPECT_TRUE(platform_->dialogs.openRequests.empty());
+    EXPECT_EQ(window_->state.my.hp, 10);
+
+    const auto begun = platform_->clock.nowMs();
+    playOut();
+    EXPECT_FALSE(demo_->playing());
+    EXPECT_EQ(window_->moji_l2.caption(), "CLEAR!!!");
+    EXPECT_EQ(window_->state.blockGrid.at(3, 4), engine::Empty);
+    EXPECT_EQ(window_->state.blockGrid.at(8, 6), engine::Empty);
+    // At the runner's pace: 58 ms a ball tick.
+    EXPECT_GE(platform_->clock.nowMs() - begun, demo_->ticks() * 58);
+}
+
+TEST_F(RunnerDemo, AMovesFilePlaysTheSameAsTheSolver) {
+    const std::string path = twoBlocks();
+    std::string note;
+    const std::string movesPath = (dir_ / "two.moves").string();
+    solver::writeMovesFile(movesPath, runner::DemoPlay::solve(path, note));
+    begin(solver::readMovesFile(movesPath), path);
+    playOut();
+    EXPECT_EQ(window_->moji_l2.caption(), "CLEAR!!!");
+}
+
+}  // namespace

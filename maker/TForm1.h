@@ -63,7 +63,8 @@ class TForm1 {
     ui::Button check_b{"check_b", {505, 487, 26, 23}};
     ui::Button testPlay_b{"testPlay_b", {531, 487, 18, 23}};
     // The verdict on the design as it is now, beside the author field: checked again after every change.
-    ui::Label verdict_l{"verdict_l", {237, 433, 160, 21}};
+    ui::Label verdict_l{"verdict_l", {237, 433, 138, 21}};
+    ui::Button demo_b{"demo_b", {377, 433, 20, 21}};  // F6: the runner plays the design by itself
 
     ui::Timer Timer1{"Timer1", kPaintIntervalMs, true};
     ui::Timer Timer2{"Timer2", kNameIntervalMs, true};
@@ -114,6 +115,7 @@ class TForm1 {
     // file; the editor stays open and its own files are not touched.
     void testPlay_bClick();
     void verdictTimerTimer();
+    void demo_bClick();
     bool FormKeyDown(const ui::KeyEvent& e);  // true when the key was a shortcut
     bool FormCloseQuery();                    // false keeps the window open
     // The design differs from savedDesign and is not blank.
@@ -129,6 +131,10 @@ class TForm1 {
     // Loading stageFileName, the part of the load button after its dialog.
     void loadStage();
     void wireVerdict();
+    void wireDemo();
+    // Starts the runner beside the editor on the design as it is now, written to file; with --demo when
+    // demo, so that it plays the design by itself.
+    void playInRunner(TestPlayFile& file, bool demo);
     // The grid changed: verdict_l's check starts again on it, a running one is dropped.
     void recheck();
     // Runs change as one undo step: withTexts when it may change title and author (a load). A step that
@@ -146,10 +152,10 @@ class TForm1 {
     void travel(bool (EditHistory::*move)(Design&));
 
     ui::Services& services_;
-    Design strokeStart_;       // the design when the open stroke began
-    bool strokeOpen_ = false;  // a stroke began and has not been recorded
-    TestPlayFile testPlayFile_;
-    std::int64_t testPlayStartedMs_ = -1;            // when the last test play started
+    Design strokeStart_;                             // the design when the open stroke began
+    bool strokeOpen_ = false;                        // a stroke began and has not been recorded
+    TestPlayFile testPlayFile_, demoFile_;           // the stages handed to the runner by F5 and by F6
+    std::int64_t testPlayStartedMs_ = -1;            // when the runner was last started on one of them
     StageCheck liveCheck_{liveCheckLimits(), true};  // verdict_l's
     StageCheck check_;  // last: a running check is stopped before the window goes
 };

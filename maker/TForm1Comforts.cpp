@@ -34,8 +34,10 @@ void TForm1::wireComforts() {
     form.onCloseQuery = [this] { return FormCloseQuery(); };
     form.onDestroy = [this] {
         // A player started a moment ago may not have read its stage yet: its file stays.
-        if (testPlayStartedMs_ >= 0 && services_.clock.nowMs() - testPlayStartedMs_ < kTestPlayReadMs)
+        if (testPlayStartedMs_ >= 0 && services_.clock.nowMs() - testPlayStartedMs_ < kTestPlayReadMs) {
             testPlayFile_.keep();
+            demoFile_.keep();
+        }
     };
     updateHistoryButtons();
     wireVerdict();
@@ -155,10 +157,16 @@ void TForm1::checkTimerTimer() {
 }
 
 void TForm1::testPlay_bClick() {
+    playInRunner(testPlayFile_, false);
+}
+
+void TForm1::playInRunner(TestPlayFile& file, bool demo) {
     if (!services_.startProgram)
         throw std::runtime_error(std::string(kRunnerProgram) + " を起動できませんでした");
-    const std::string file = testPlayFile_.write(design());
-    services_.startProgram(services_.programDir + kRunnerProgram, {file});
+    const std::string path = file.write(design());
+    std::vector<std::string> arguments{path};
+    if (demo) arguments.insert(arguments.begin(), "--demo");
+    services_.startProgram(services_.programDir + kRunnerProgram, arguments);
     testPlayStartedMs_ = services_.clock.nowMs();
 }
 

@@ -13,6 +13,7 @@ void TForm1::wireVerdict() {
     verdictTimer.onTimer = [this] { verdictTimerTimer(); };
     form.addTimer(verdictTimer);
     recheck();
+    wireDemo();
 }
 
 void TForm1::recheck() {

@@ -132,7 +132,7 @@ TEST_F(MakerComfortTest, TooltipsNameTheKeysAndCaptionsStayAsTheyWere) {
 TEST_F(MakerComfortTest, NewButtonsCoverNoOtherControl) {
     const std::vector<const ui::Control*> added{
         &w.undo_b,    &w.redo_b,      &w.flipCols_b, &w.flipRows_b, &w.shiftLeft_b, &w.shiftRight_b,
-        &w.shiftUp_b, &w.shiftDown_b, &w.check_b,    &w.testPlay_b, &w.verdict_l};
+        &w.shiftUp_b, &w.shiftDown_b, &w.check_b,    &w.testPlay_b, &w.verdict_l,   &w.demo_b};
     auto overlap = [](ui::Rect a, ui::Rect b) {
         return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
                b.top < a.top + a.height;

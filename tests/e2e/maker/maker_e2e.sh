@@ -71,7 +71,7 @@ e2e_expect_pixel "$win" 380 390 663355 "invisible block (10, 20)"
 e2e_expect_pixel "$win" 80 40 AE0000 "deadly cell outline (3, 3)"
 e2e_expect_pixel "$win" 140 190 FFFFFF "bar cell (4, 10)"
 e2e_expect_pixel "$win" 180 190 000000 "empty cell (5, 10)"
-e2e_expect_pixel "$win" 300 440 FF80C0 "window background"
+e2e_expect_pixel "$win" 3 445 FF80C0 "window background"
 
 e2e_close "$win"
 code=0

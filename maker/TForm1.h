@@ -157,7 +157,7 @@ class TForm1 {
     TestPlayFile testPlayFile_, demoFile_;           // the stages handed to the runner by F5 and by F6
     std::int64_t testPlayStartedMs_ = -1;            // when the runner was last started on one of them
     StageCheck liveCheck_{liveCheckLimits(), true};  // verdict_l's
-    StageCheck check_;  // last: a running check is stopped before the window goes
+    StageCheck check_{{}, true};  // last: a running check is stopped before the window goes
 };
 
 }  // namespace maker

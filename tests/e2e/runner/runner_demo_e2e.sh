@@ -10,6 +10,7 @@ e2e_init "$2"
 e2e_game_copy "$1" zorban_runner
 
 # A white block at column 2, row 12 and a blue one at column 9, row 10, clear of the banner's rows.
+# (Pixels: cell (c, r) spans x 40(c-1)..40c, y 20(r-1)..20r.)
 stage="$E2E_DIR/two.usr"
 {
     for ((col = 0; col < 100; col++)); do
@@ -27,12 +28,10 @@ before=$(listing)
 
 e2e_launch zorban_runner --demo "$stage"
 win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
-e2e_wait_pixel "$win" 60 230 FFFFFF "the white block drawn"
-blue=$(e2e_client_pixel "$win" 340 190)
-[ "$blue" != 000000 ] || e2e_fail "the blue block is not drawn"
 
 # The player's mouse does nothing while the demo plays: a move to the far left and a left click, which
-# would otherwise move the bar and set off an explosion.
+# would otherwise move the bar and set off an explosion. (The demo may have cleared the stage already: the
+# blocks are not looked for before.)
 e2e_move "$win" 5 300
 e2e_click "$win" 5 300
 

@@ -49,6 +49,10 @@ for ((i = 0; i < 20; i++)); do
     if [ "$a" = "$b" ]; then still=1 && break; fi
 done
 [ "$still" = 1 ] || e2e_fail "the play did not stop (see $E2E_DIR/field-b.png)"
+# The stage was played, not missing: the bar stands in row 18 of the field.
+bar=$(convert "$E2E_DIR/field-b.png" -crop 400x1+0+350 +repage -fill black +opaque '#FFFFFF' -fill white \
+    -opaque '#FFFFFF' -format '%[fx:mean>0.05]' info:)
+[ "$bar" = 1 ] || e2e_fail "no bar in row 18 (see $E2E_DIR/field-b.png)"
 kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "zorban_runner ended at CLEAR; it should stay"
 
 e2e_close "$win"

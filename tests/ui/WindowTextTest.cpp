@@ -220,6 +220,14 @@ Texts makerTexts() {
     Texts t;
     t["stage_n_l"] = {"/home/player/.local/share/zorban/dat/" + std::string(40, 'W') + ".usr",
                       "/opt/zorban/lib/zorban/dat/map6-9.dat"};
+    t["verdict_l"] = {"調べています…",
+                      "消すブロックなし",
+                      "クリア可：時間999・ライフ99",
+                      "探索でクリアできず（時間切れ）",
+                      "探索でクリアできず（ライフ切れ）",
+                      "探索でクリアできず（打ち切り）",
+                      "探索でクリアできず（手詰まり）",
+                      "調べられませんでした"};
     return t;
 }
 

@@ -13,6 +13,9 @@ namespace solver {
 
 inline constexpr std::int32_t kLeastTimeGift = 60;  // a CLEAR gives 60..74 time units
 inline constexpr int kFirstCourse = 1, kLastCourse = 6;
+// Paths kept by the search in course runs: every official course is finished at this width, in a fraction
+// of the time a wider search takes, and its difficulty figures keep the order of the ratings.
+inline constexpr int kCourseBeamWidth = 4;
 
 struct StageResult {
     int course = 0;  // 0: a stage file played on its own

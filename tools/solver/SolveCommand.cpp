@@ -23,6 +23,7 @@ struct Options {
     bool moves = false;
     bool field = false;
     bool runner = false;
+    bool beamGiven = false;
     std::string movesFile;
     std::string datDir;
     SearchLimits limits;
@@ -75,6 +76,7 @@ std::string parse(const std::vector<std::string>& args, Options& o, bool& help) 
             o.datDir = args[++i];
         } else if (a == "--beam") {
             error = value(1, 1000, o.limits.beamWidth);
+            o.beamGiven = true;
         } else if (a == "--budget") {
             error = value(1000, 1'000'000'000, o.limits.simTickBudget);
         } else if (a == "--no-turns") {
@@ -101,6 +103,7 @@ std::string parse(const std::vector<std::string>& args, Options& o, bool& help) 
     if (o.check && o.files.size()) return "--check applies to --course and --all";
     if (o.runner && o.files.empty()) return "--runner applies to stage files";
     if (!o.movesFile.empty() && o.files.size() != 1) return "--moves-file takes the moves of one stage file";
+    if (!o.beamGiven && o.files.empty()) o.limits.beamWidth = kCourseBeamWidth;
     return {};
 }
 
@@ -138,7 +141,8 @@ std::string solveUsage() {
            "               zorban_runner --replay OUT FILE (with --runner, which plays as the runner does)\n"
            "  --runner     play stage files as zorban_runner does: its rules, 500 time units, 10 lives\n"
            "  --field      show the field left by each stage that is not cleared\n"
-           "  --beam N     paths the search keeps after each hit (default 24)\n"
+           "  --beam N     paths the search keeps after each hit (default 24 for stage files, 4 for "
+           "courses)\n"
            "  --budget N   ball ticks the search may simulate per stage (default 1500000)\n"
            "  --no-turns   never right-click\n"
            "  --no-explosions  never left-click while the ball runs (an explosion costs a life)\n"

@@ -77,11 +77,7 @@ done
 no_errors
 
 # Course 2 to GAME OVER, as a player would: serve, then explode until the lives are gone.
-e2e_click "$win" 296 138
-e2e_wait_pixel "$win" 200 300 000000 "play field"
-sleep 0.3
-e2e_click "$win" 502 269
-e2e_wait_pixel "$win" 405 315 000000 "start prompt"
+e2e_game_first_stage "$win"
 e2e_game_play_to_end "$win"
 e2e_click "$win" 500 358
 e2e_wait_pixel "$win" 85 98 8000FF "course name on the end panel"

@@ -30,6 +30,7 @@
 #                              e2e_answer) unless E2E_REAL_DIALOGS=1 is set before the launch
 #   e2e_wait_exit [SECONDS]    waits for the launched program to end and returns its exit code
 #                              (under set -e write: code=0; e2e_wait_exit || code=$?)
+#   e2e_game_first_stage WIN   zorban's start panel to course 2's first stage, its ball waiting for the serve
 #   e2e_cleanup                ends the program and Xvfb (by their ids) — runs by itself on exit
 #   e2e_fail MSG / e2e_pass MSG  print FAIL/PASS and end the script with 1 / 0
 # Windows
@@ -145,6 +146,17 @@ e2e_game_copy() {
     for sub in dat cg; do
         if [ -d "$build/$sub" ]; then cp -r "$build/$sub" "$E2E_GAME/"; else mkdir -p "$E2E_GAME/$sub"; fi
     done
+}
+
+# zorban on its start panel: picks course 2 and starts its first stage, whose ball then waits for its serve.
+e2e_game_first_stage() {
+    local win=$1
+    e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
+    e2e_click "$win" 296 138
+    e2e_wait_pixel "$win" 200 300 000000 "play field"
+    sleep 0.3
+    e2e_click "$win" 502 269
+    e2e_wait_pixel "$win" 405 315 000000 "start prompt"
 }
 
 # zorban with a stage's ball waiting for its serve: clicks in the field (each click serves or explodes)

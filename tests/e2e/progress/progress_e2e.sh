@@ -56,12 +56,7 @@ rewritten_with_money 1234 || e2e_fail "SIGTERM: my.dat was not written"
 plant_saves 4321
 e2e_launch zorban
 win=$(e2e_wait_window "ゾルバンブロック5th")
-e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
-e2e_click "$win" 296 138
-e2e_wait_pixel "$win" 200 300 000000 "play field"
-sleep 0.3
-e2e_click "$win" 502 269
-e2e_wait_pixel "$win" 405 315 000000 "start prompt"
+e2e_game_first_stage "$win"
 e2e_click "$win" 200 300
 sleep 0.5
 kill -INT "$E2E_PID"

@@ -10,7 +10,8 @@ Usage:
   heard.py --whole SAMPLES.raw RECORDING.raw MIN
                                            a raw recording (8-bit, as parec writes it from a sound server) holds
                                            at least MIN plays of these bytes, and every play that starts is
-                                           heard whole: no byte changed, no gap the sound does not have
+                                           heard whole: no byte changed, no gap the sound does not have (a
+                                           play still sounding at the end of the recording is left out)
   heard.py --sounding RECORDING.raw SECONDS
                                            a raw recording holds at least SECONDS of sound (bytes off silence)
 Exit status 0 when the check holds.
@@ -90,7 +91,8 @@ def whole(raw_path, rec_path, minimum):
     at = data.find(key)
     while at >= 0:
         begin = at - lead
-        (starts if data[begin:begin + len(samples)] == samples else cut).append(begin)
+        if begin + len(samples) <= len(data):  # a play still sounding when the recording stopped is not judged
+            (starts if data[begin:begin + len(samples)] == samples else cut).append(begin)
         at = data.find(key, at + len(key))
     print(f"recorded {len(data) / 44100:.2f} s; {len(starts)} plays of {raw_path} heard whole, {len(cut)} cut")
     for begin in cut:

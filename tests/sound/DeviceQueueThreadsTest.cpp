@@ -1,7 +1,9 @@
 // The device queue between two real threads, as the UI thread and a sound device's thread use it: blocks come
-// out whole and in order, a reset takes back everything at once while the device plays, and nothing is torn.
+// out whole and in order, a reset takes back everything at once while the device plays, and nothing is torn;
+// and the mixer fed from a device thread through the doorbell.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -9,7 +11,11 @@
 #include <thread>
 #include <vector>
 
+#include "FeedOutput.h"
+#include "SoundTestKit.h"
+#include "UiThread.h"
 #include "sound/DeviceQueue.h"
+#include "sound/TSoundMixer.h"
 
 using namespace sound;
 
@@ -116,4 +122,41 @@ TEST(DeviceQueueThreads, AResetWhileTheDevicePlaysTearsNothing) {
     RecordProperty("blocks cut by a reset", cut);
     // Everything pushed after the last reset is heard whole.
     for (int id = lastReset; id < kBlocks; ++id) EXPECT_EQ(heardWhole[id], 1) << "block " << id;
+}
+
+TEST(DeviceFeedThreads, TheMixerFedFromADeviceThreadIsHeardExactly) {
+    // A device thread asks for pieces of sound as SDL's does, this thread answers the doorbell and plays
+    // sounds one after another on a channel: the device hears them back to back, byte for byte.
+    soundtest::UiThread ui;
+    soundtest::FeedOutput out(ui.bell());
+    soundtest::TempDir dir;
+    dir.write("SOUNDMIX.INI", std::string("[default]\nSamplesPerSec=44\nWaveBlocks=4\nWaveBlockLen=512\n"));
+    MixEngine engine(out, dir.path("SOUNDMIX.INI"));
+    TSoundMixer mixer(engine);
+    mixer.SetActivated(true);
+    mixer.SetChannels(3);
+    soundtest::Bytes samples(5000);
+    for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::uint8_t>(1 + i % 253);
+    MixWave* wave = engine.LoadMixWave(mixer.session(), "w", nullptr, kWaveFromMemory,
+                                       soundtest::makeWav(1, 44100, 8, samples));
+    std::vector<std::uint8_t> heard;
+    heard.reserve(1 << 20);
+    std::atomic<bool> stop{false};
+    std::thread device([&] {
+        std::array<std::uint8_t, 256> piece{};
+        while (!stop.load()) {
+            out.feed().fill(piece.data(), piece.size());
+            heard.insert(heard.end(), piece.begin(), piece.end());
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        }
+    });
+    for (int i = 0; i < 6; ++i) mixer.PlayWave(0, wave, nullptr, 0, 0);
+    ui.runFor(5000, [&] { return mixer.session()->queues[0] == nullptr && engine.blocksAtDevice() == 0; });
+    stop.store(true);
+    device.join();
+    soundtest::Bytes expected;
+    for (int i = 0; i < 6; ++i) expected.insert(expected.end(), samples.begin(), samples.end());
+    const auto at = std::search(heard.begin(), heard.end(), expected.begin(), expected.end());
+    EXPECT_NE(at, heard.end()) << "six plays back to back, unbroken";
+    EXPECT_EQ(engine.underruns(), 0u);
 }

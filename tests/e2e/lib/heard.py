@@ -94,12 +94,32 @@ def whole(raw_path, rec_path, minimum):
         if begin + len(samples) <= len(data):  # a play still sounding when the recording stopped is not judged
             (starts if data[begin:begin + len(samples)] == samples else cut).append(begin)
         at = data.find(key, at + len(key))
-    print(f"recorded {len(data) / 44100:.2f} s; {len(starts)} plays of {raw_path} heard whole, {len(cut)} cut")
+    dropouts = 0
     for begin in cut:
         got = data[begin:begin + len(samples)]
         same = next((i for i in range(min(len(got), len(samples))) if got[i] != samples[i]), len(got))
-        print(f"  the play at byte {begin} differs from byte {same} on ({same / 44100 * 1000:.0f} ms into the sound)")
+        gap = dropout(data, begin + same, samples, same)
+        dropouts += gap is not None
+        what = f"a dropout of {gap} bytes" if gap is not None else "other sound mixed in"
+        print(f"  the play at byte {begin} differs from byte {same} on ({same / 44100 * 1000:.0f} ms into the sound): "
+              f"{what}")
+    print(f"recorded {len(data) / 44100:.2f} s; {len(starts)} plays of {raw_path} heard whole, {len(cut)} cut, "
+          f"{dropouts} of them by a dropout")
     return 0 if not cut and len(starts) >= minimum else 1
+
+
+def dropout(data, at, samples, offset):
+    """Bytes of silence (or of sound skipped) where the recording leaves the sound at `at` and takes it up again
+    soon after, a little further on: the output ran dry there. None when the sound does not go on within 100 ms
+    (something else was mixed in)."""
+    quiet = at
+    while quiet < len(data) and data[quiet] == SILENCE:
+        quiet += 1
+    piece = data[quiet:quiet + 64]
+    if len(piece) < 64:
+        return None
+    found = samples.find(piece, max(0, offset - 64), offset + 4410 + 64)
+    return None if found < 0 else (quiet - at) + abs(found - offset)
 
 
 def sounding_raw(rec_path, seconds):

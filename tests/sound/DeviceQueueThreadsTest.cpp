@@ -15,6 +15,7 @@
 #include "SoundTestKit.h"
 #include "UiThread.h"
 #include "sound/DeviceQueue.h"
+#include "sound/PacedDrain.h"
 #include "sound/TSoundMixer.h"
 
 using namespace sound;
@@ -159,4 +160,31 @@ TEST(DeviceFeedThreads, TheMixerFedFromADeviceThreadIsHeardExactly) {
     const auto at = std::search(heard.begin(), heard.end(), expected.begin(), expected.end());
     EXPECT_NE(at, heard.end()) << "six plays back to back, unbroken";
     EXPECT_EQ(engine.underruns(), 0u);
+}
+
+TEST(PacedDrain, PlaysTheFeedNoFasterThanTheClockAndRingsForEachBlock) {
+    // The stand-in for a lost device: 2,048 bytes at 11,025 bytes a second take at least 186 ms.
+    soundtest::UiThread ui;
+    DeviceFeed feed(&ui.bell());
+    int done = 0;
+    feed.setBlockDone([&] { ++done; });
+    ui.bell().setAnswer([&] { feed.deliver(); });
+    std::array<WaveHeader, 4> headers{};
+    std::array<std::uint8_t, 512> bytes{};
+    for (WaveHeader& h : headers) {
+        h.data = bytes.data();
+        h.bufferLength = 512;
+        ASSERT_EQ(feed.queue().push(h), 0);
+    }
+    const auto started = std::chrono::steady_clock::now();
+    {
+        PacedDrain drain(feed, 11025);
+        ui.runFor(3000, [&] { return done == 4; });
+    }
+    const auto took = std::chrono::steady_clock::now() - started;
+    EXPECT_EQ(done, 4);
+    EXPECT_GE(took, std::chrono::milliseconds(180));
+    EXPECT_EQ(feed.queue().position(), 2048u);
+    for (const WaveHeader& h : headers) EXPECT_NE(h.flags & kHeaderDone, 0u);
+    ui.bell().setAnswer(nullptr);
 }

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     if (!platform.claimSingleInstance("zorban")) return 0;
     game::prepareSaveFolder(platform.services());
     // Made before the window and destroyed after it: it pre-loads and finally releases the channel waves.
-    ui::GameAudio sound(platform.services().postToUi, platform.services().programDir);
+    ui::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     game::TForm1 window(platform.services(), &sound);
     sound.bindKeys(window.form, *platform.services().settings);
     return platform.run(window.form);

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
 
     int platformArgc = 1;  // the command line is ours: the toolkit reads its settings from the environment
     ui::qt::QtPlatform platform(platformArgc, argv);
-    ui::GameAudio sound(platform.services().postToUi, platform.services().programDir);
+    ui::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     runner::TForm1 window(platform.services(), sound);
     sound.bindKeys(window.form, *platform.services().settings);
     std::unique_ptr<runner::DemoPlay> demoPlay;

@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xdotool x11-utils x11-apps imagemagick
-    sox espeak-ng python3
+    sox espeak-ng python3 pulseaudio pulseaudio-utils
     zlib1g-dev desktop-file-utils appstream shared-mime-info
     dpkg-dev fakeroot lintian
 )

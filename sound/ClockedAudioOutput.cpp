@@ -1,4 +1,5 @@
-// An output paced by the real clock instead of a sound card: silent, or writing what it plays into a WAV file.
+// An output paced by the real clock instead of a sound card: silent, or writing what it plays into a WAV
+// file.
 #include "sound/ClockedAudioOutput.h"
 
 #include <algorithm>
@@ -11,8 +12,9 @@ namespace {
 constexpr std::uint16_t kMaxChannels = 2;
 }
 
-ClockedAudioOutput::ClockedAudioOutput(PostFn post, std::string deviceName, std::unique_ptr<PlayedSink> sink)
-    : post_(std::move(post)), name_(std::move(deviceName)), sink_(std::move(sink)), worker_([this] { run(); }) {}
+ClockedAudioOutput::ClockedAudioOutput(ui::Doorbell& bell, std::string deviceName,
+                                       std::unique_ptr<PlayedSink> sink)
+    : bell_(bell), name_(std::move(deviceName)), sink_(std::move(sink)), worker_([this] { run(); }) {}
 
 ClockedAudioOutput::~ClockedAudioOutput() {
     {
@@ -21,15 +23,16 @@ ClockedAudioOutput::~ClockedAudioOutput() {
     }
     wake_.notify_all();
     worker_.join();
+    if (open_) bell_.setAnswer(nullptr);
     if (sink_) sink_->close();
 }
 
-std::unique_ptr<ClockedAudioOutput> ClockedAudioOutput::silent(PostFn post) {
-    return std::make_unique<ClockedAudioOutput>(std::move(post), "Silent Output", nullptr);
+std::unique_ptr<ClockedAudioOutput> ClockedAudioOutput::silent(ui::Doorbell& bell) {
+    return std::make_unique<ClockedAudioOutput>(bell, "Silent Output", nullptr);
 }
 
-std::unique_ptr<ClockedAudioOutput> ClockedAudioOutput::wavFile(PostFn post, const std::string& path) {
-    return std::make_unique<ClockedAudioOutput>(std::move(post), "WAV File Output", std::make_unique<WavFileSink>(path));
+std::unique_ptr<ClockedAudioOutput> ClockedAudioOutput::wavFile(ui::Doorbell& bell, const std::string& path) {
+    return std::make_unique<ClockedAudioOutput>(bell, "WAV File Output", std::make_unique<WavFileSink>(path));
 }
 
 bool ClockedAudioOutput::capabilities(int, AudioCaps& caps) const {
@@ -47,6 +50,7 @@ int ClockedAudioOutput::open(int, const WaveFormat& format, std::function<void()
     if (sink_ && !sink_->open(format)) return kErrorSink;
     blocks_.queue().reset();
     blocks_.setBlockDone(std::move(blockDone));
+    bell_.setAnswer([this] { blocks_.deliver(); });
     pacer_.setRate(format.avgBytesPerSec);
     pacer_.start(nowUs());
     open_ = true;
@@ -97,15 +101,19 @@ void ClockedAudioOutput::close() {
     std::lock_guard lock(mutex_);
     blocks_.queue().reset();
     blocks_.setBlockDone(nullptr);
+    if (open_) bell_.setAnswer(nullptr);
     open_ = false;
     if (sink_) sink_->close();
 }
 
-std::uint32_t ClockedAudioOutput::clockMs() const { return static_cast<std::uint32_t>(nowUs() / 1000); }
+std::uint32_t ClockedAudioOutput::clockMs() const {
+    return static_cast<std::uint32_t>(nowUs() / 1000);
+}
 
 std::uint64_t ClockedAudioOutput::nowUs() const {
     return static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - epoch_).count());
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - epoch_)
+            .count());
 }
 
 void ClockedAudioOutput::playDue(std::uint64_t now) {
@@ -123,12 +131,7 @@ void ClockedAudioOutput::run() {
     std::unique_lock lock(mutex_);
     while (!stop_) {
         playDue(nowUs());
-        if (blocks_.queue().hasFinished() && post_) {
-            // Post without the lock: a post that runs the notice at once calls straight back into write().
-            lock.unlock();
-            blocks_.postFinished(post_);
-            lock.lock();
-        }
+        blocks_.tell();
         const std::size_t head = blocks_.queue().headRemaining();
         if (stop_) break;
         if (!open_ || paused_ || head == 0) {

@@ -1,4 +1,5 @@
-// An output paced by the real clock instead of a sound card: silent, or writing what it plays into a WAV file.
+// An output paced by the real clock instead of a sound card: silent, or writing what it plays into a WAV
+// file.
 #pragma once
 
 #include <array>
@@ -10,27 +11,27 @@
 #include <thread>
 
 #include "sound/AudioOutput.h"
-#include "sound/DeviceQueue.h"
-#include "sound/NotifyingQueue.h"
+#include "sound/DeviceFeed.h"
 #include "sound/PlaybackPacer.h"
 #include "sound/PlayedSink.h"
 
 namespace sound {
 
 class ClockedAudioOutput : public AudioOutput {
-public:
+  public:
     static constexpr int kErrorSink = 2;  // open error number when the sink cannot be opened
 
-    // sink may be null: the played bytes go nowhere.
-    ClockedAudioOutput(PostFn post, std::string deviceName, std::unique_ptr<PlayedSink> sink);
+    // sink may be null: the played bytes go nowhere. Finished blocks ring bell; its answer is this output's
+    // while it is open.
+    ClockedAudioOutput(ui::Doorbell& bell, std::string deviceName, std::unique_ptr<PlayedSink> sink);
     ~ClockedAudioOutput() override;
     ClockedAudioOutput(const ClockedAudioOutput&) = delete;
     ClockedAudioOutput& operator=(const ClockedAudioOutput&) = delete;
 
     // Used when no sound device can be opened: the game runs and hears nothing.
-    static std::unique_ptr<ClockedAudioOutput> silent(PostFn post);
+    static std::unique_ptr<ClockedAudioOutput> silent(ui::Doorbell& bell);
     // Writes the mixed output into the WAV file at path.
-    static std::unique_ptr<ClockedAudioOutput> wavFile(PostFn post, const std::string& path);
+    static std::unique_ptr<ClockedAudioOutput> wavFile(ui::Doorbell& bell, const std::string& path);
 
     int deviceCount() const override { return 1; }
     bool capabilities(int device, AudioCaps& caps) const override;
@@ -44,15 +45,15 @@ public:
     void close() override;
     std::uint32_t clockMs() const override;
 
-private:
+  private:
     std::uint64_t nowUs() const;
     void run();
     void playDue(std::uint64_t now);  // with mutex_ held
 
-    PostFn post_;
+    ui::Doorbell& bell_;
     std::string name_;
     std::unique_ptr<PlayedSink> sink_;
-    NotifyingQueue blocks_;
+    DeviceFeed blocks_{&bell_};
     const std::chrono::steady_clock::time_point epoch_ = std::chrono::steady_clock::now();
 
     mutable std::mutex mutex_;  // guards what follows and the sink

@@ -1,19 +1,21 @@
-// The blocks an output holds: copied in on the UI thread, played out on the device side, marked done on the UI thread.
+// The blocks an output holds: copied in on the UI thread, played out on the device's thread, marked done on
+// the UI thread. Each slot moves through its states by atomic steps, so the device's side never waits for a
+// lock and never allocates, and the UI thread can take back everything (reset) while the device plays.
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 
 #include "sound/WaveHeader.h"
 
 namespace sound {
 
 class DeviceQueue {
-public:
-    static constexpr std::size_t kSlots = 8;         // more than the mixer's six blocks
+  public:
+    static constexpr std::size_t kSlots = 8;  // the mixer's six blocks, and one the device is letting go
     static constexpr std::size_t kSlotBytes = 4096;  // the largest block the mixer renders
     static constexpr int kErrorFull = 7;             // error number of a write with no room (no memory)
     static constexpr int kErrorTooLong = 11;         // error number of a block longer than a slot
@@ -22,33 +24,42 @@ public:
 
     // UI thread: copies the block in behind the others. Returns 0 or an error number.
     int push(WaveHeader& header);
-    // Device side: plays up to n bytes into out (out may be null); returns the bytes taken.
-    std::size_t consume(std::uint8_t* out, std::size_t n);
+    // Device side (one thread at a time): plays up to n bytes into out (out may be null); returns the bytes
+    // taken. Real-time safe.
+    std::size_t consume(std::uint8_t* out, std::size_t n) noexcept;
     // UI thread: marks the headers of the blocks played out as done; returns how many.
     int collectFinished();
-    // UI thread: every block is returned (marked done) and the position goes back to 0.
+    // UI thread: every block is returned (marked done) and the position goes back to 0. A block the device is
+    // playing at that moment stops at the end of the device's current piece.
     void reset();
 
-    std::uint32_t position() const;       // bytes played since the last reset
-    std::size_t pendingBytes() const;     // bytes written and not yet played
-    std::size_t headRemaining() const;    // bytes left of the block now playing (0: nothing queued)
-    bool hasFinished() const;             // blocks played out but not yet collected
+    std::uint32_t position() const;    // UI thread: bytes played since the last reset
+    std::size_t pendingBytes() const;  // bytes written and not yet played
+    std::size_t headRemaining()
+        const;  // device side: bytes left of the block now playing (0: nothing queued)
+    bool hasFinished() const noexcept;  // blocks played out but not yet collected
 
-private:
+  private:
+    // Free: the UI thread's. Queued: waiting for the device. Playing: the device's. Played: waiting to be
+    // collected. Dropped: taken back while the device was playing it; the device frees it.
+    enum State : std::uint8_t { Free, Queued, Playing, Played, Dropped };
     struct Slot {
-        WaveHeader* header = nullptr;
-        std::uint32_t length = 0;  // bytes in the block
-        std::uint32_t taken = 0;   // bytes already played
+        std::atomic<std::uint8_t> state{Free};
+        std::atomic<std::uint64_t> order{0};  // the order of pushes
+        std::atomic<std::uint32_t> taken{0};  // bytes already played
+        std::uint32_t length = 0;             // bytes in the block
+        WaveHeader* header = nullptr;         // UI thread only
         std::array<std::uint8_t, kSlotBytes> bytes{};
     };
-    static std::size_t next(std::size_t i) { return (i + 1) % kSlots; }
+    int nextToPlay() const noexcept;  // the queued slot pushed first, or -1
+    void letGo(Slot& slot) noexcept;  // device side: done with the slot it played
+    static void markDone(WaveHeader* header);
 
-    mutable std::mutex mutex_;
     std::unique_ptr<std::array<Slot, kSlots>> slots_;
-    // A ring in three parts: [collect_, head_) played out, [head_, tail_) waiting, the rest free.
-    std::size_t collect_ = 0, head_ = 0, tail_ = 0;
-    std::size_t finishedCount_ = 0, waitingCount_ = 0;
-    std::uint32_t position_ = 0;  // bytes
+    std::uint64_t pushes_ = 0;              // UI thread
+    int current_ = -1;                      // device side: the slot now playing
+    std::atomic<std::uint32_t> played_{0};  // bytes played since the queue was made
+    std::uint32_t resetAt_ = 0;             // UI thread: played_ at the last reset
 };
 
 }  // namespace sound

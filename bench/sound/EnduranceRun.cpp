@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
     soundbench::UiLoop ui;
     auto sinkOwned = std::make_unique<ProbeSink>(opt.wav);
     ProbeSink& probes = *sinkOwned;
-    sound::ClockedAudioOutput out(ui.poster(), "Endurance Output", std::move(sinkOwned));
+    sound::ClockedAudioOutput out(ui.bell(), "Endurance Output", std::move(sinkOwned));
     sound::MixEngine engine(out, opt.ini);
     sound::TSoundMixer mixer(engine);
     mixer.SetActivated(true);
@@ -209,12 +209,10 @@ int main(int argc, char** argv) {
     }
     ui.runUntil(Clock::now() + 1s);  // the last sounds end
 
-    std::vector<double> busy, idle, waits;
+    std::vector<double> busy, idle;
     for (const auto& o : probes.onsets()) (o.busy ? busy : idle).push_back(o.ms);
-    for (long long us : ui.waitsUs()) waits.push_back(static_cast<double>(us) / 1000);
     std::printf("ran %.1f s; underruns: %u\n", std::chrono::duration<double>(Clock::now() - start).count(),
                 engine.underruns());
-    report("block notices, wait on the event thread", waits);
     report("stalls, lateness of the host in waking the event thread", overshootMs);
     report("probe onsets while channel 0 sounds", busy);
     report("probe onsets from silence on channel 0", idle);

@@ -1,4 +1,5 @@
-// The game's choice of output: ZORBAN_WAV_OUT wins; without it the device or, failing that, silence; never an error.
+// The game's choice of output: ZORBAN_WAV_OUT wins; without it the device or, failing that, silence; never an
+// error.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,7 +7,7 @@
 #include <iterator>
 
 #include "SoundTestKit.h"
-#include "UiQueue.h"
+#include "UiThread.h"
 #include "sound/RiffWaveReader.h"
 #include "sound/TSoundMixer.h"
 #include "ui/sdl/AudioOutputFactory.h"
@@ -17,7 +18,7 @@ using namespace sound;
 namespace {
 
 // Creates and activates a game window's mixer on the output and plays one sound.
-void playOneSound(AudioOutput& out, soundtest::UiQueue& ui, const soundtest::TempDir& dir) {
+void playOneSound(AudioOutput& out, soundtest::UiThread& ui, const soundtest::TempDir& dir) {
     MixEngine engine(out, dir.path("SOUNDMIX.INI"));
     TSoundMixer mixer(engine);
     mixer.SetActivated(true);
@@ -34,9 +35,9 @@ TEST(AudioOutputFactory, WavOutVariableSelectsTheFileOutput) {
     soundtest::TempDir dir;
     const std::string path = dir.path("game.wav");
     ::setenv(ui::kWavOutVariable, path.c_str(), 1);
-    soundtest::UiQueue ui;
+    soundtest::UiThread ui;
     {
-        const std::unique_ptr<AudioOutput> out = ui::makeAudioOutput(ui.poster());
+        const std::unique_ptr<AudioOutput> out = ui::makeAudioOutput(ui.bell());
         ::unsetenv(ui::kWavOutVariable);
         AudioCaps caps;
         ASSERT_TRUE(out->capabilities(kDefaultDevice, caps));
@@ -52,8 +53,8 @@ TEST(AudioOutputFactory, WithoutTheVariableTheGameGetsAWorkingOutput) {
     ::unsetenv(ui::kWavOutVariable);
     soundtest::TempDir dir;
     dir.write("SOUNDMIX.INI", std::string("[default]\nSamplesPerSec=44\nWaveBlockLen=512\n"));
-    soundtest::UiQueue ui;
-    const std::unique_ptr<AudioOutput> out = ui::makeAudioOutput(ui.poster());
+    soundtest::UiThread ui;
+    const std::unique_ptr<AudioOutput> out = ui::makeAudioOutput(ui.bell());
     ASSERT_NE(out, nullptr);
     EXPECT_GE(out->deviceCount(), 1);
     playOneSound(*out, ui, dir);
@@ -65,8 +66,8 @@ TEST(SdlAudioOutput, PlaysThroughSdlsDiskDriverWithNoticesOnTheUiThread) {
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
     ::setenv("SDL_DISKAUDIODELAY", "5", 1);
-    soundtest::UiQueue ui;
-    std::unique_ptr<ui::SdlAudioOutput> out = ui::SdlAudioOutput::create(ui.poster());
+    soundtest::UiThread ui;
+    std::unique_ptr<ui::SdlAudioOutput> out = ui::SdlAudioOutput::create(ui.bell());
     ::unsetenv("SDL_AUDIODRIVER");
     if (!out) GTEST_SKIP() << "SDL has no disk audio driver here";
     playOneSound(*out, ui, dir);

@@ -1,8 +1,9 @@
-// The clock-paced outputs: blocks are played in real time, announced on the "UI thread", and written to a WAV file.
+// The clock-paced outputs: blocks are played in real time, announced on the "UI thread", and written to a WAV
+// file.
 #include <gtest/gtest.h>
 
 #include "SoundTestKit.h"
-#include "UiQueue.h"
+#include "UiThread.h"
 #include "sound/ClockedAudioOutput.h"
 #include "sound/RiffWaveReader.h"
 #include "sound/WavImage.h"
@@ -41,8 +42,8 @@ struct ClockedRig {
 TEST(ClockedOutput, WavFileHoldsWhatWasPlayedAndIsValidWhileGrowing) {
     soundtest::TempDir files;
     const std::string path = files.path("out.wav");
-    soundtest::UiQueue ui;
-    ClockedRig rig(ClockedAudioOutput::wavFile(ui.poster(), path));
+    soundtest::UiThread ui;
+    ClockedRig rig(ClockedAudioOutput::wavFile(ui.bell(), path));
     Bytes samples(1500);
     for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::uint8_t>(i * 7);
     rig.play(samples);  // 1,500 bytes: three blocks of 512, about 140 ms at 11,025 bytes per second
@@ -65,12 +66,13 @@ TEST(ClockedOutput, WavFileHoldsWhatWasPlayedAndIsValidWhileGrowing) {
 }
 
 TEST(ClockedOutput, SilentOutputKeepsTimeAndRetiresPlays) {
-    soundtest::UiQueue ui;
-    ClockedRig rig(ClockedAudioOutput::silent(ui.poster()));
+    soundtest::UiThread ui;
+    ClockedRig rig(ClockedAudioOutput::silent(ui.bell()));
     rig.play(filled(1000, 200));
     const auto started = std::chrono::steady_clock::now();
     ui.runFor(2000, [&] { return rig.session->queues[0] == nullptr; });
-    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+    const auto took =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
     EXPECT_EQ(rig.session->queues[0], nullptr);
     EXPECT_GE(took.count(), 80);  // 1,024 bytes at 11,025 bytes per second: 93 ms
     EXPECT_EQ(rig.out->positionBytes(), 1024u);

@@ -1,24 +1,36 @@
-// Rendering and mixing allocate nothing: every operator new in this program is counted while the device is serviced.
+// Rendering and mixing allocate nothing: every operator new in this program is counted while the device is
+// serviced; and the device's own thread allocates nothing at all while it plays.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <thread>
 
+#include "FeedOutput.h"
 #include "SoundTestKit.h"
+#include "UiThread.h"
+#include "sound/TSoundMixer.h"
 
 namespace {
 std::atomic<long> allocations{0};
-}
+std::atomic<long> deviceAllocations{0};
+thread_local bool onDeviceThread = false;
+}  // namespace
 
 // Kept out of line: inlined into this file's own new/delete pairs, gcc takes the free() for a mismatch.
 [[gnu::noinline]] void* operator new(std::size_t n) {
     ++allocations;
+    if (onDeviceThread) ++deviceAllocations;
     if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
     throw std::bad_alloc();
 }
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p) noexcept {
+    std::free(p);
+}
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 using namespace sound;
 using soundtest::filled;
@@ -64,3 +76,53 @@ TEST_P(NoAllocation, ServicingTheDeviceAllocatesNothing) {
 // Full volume, a turned-down volume and a mute: the volume stage works in place.
 INSTANTIATE_TEST_SUITE_P(Volumes, NoAllocation,
                          testing::Values(VolumeRow{100, false}, VolumeRow{60, false}, VolumeRow{60, true}));
+
+TEST(NoAllocationOnTheDeviceThread, PlayingAllocatesNothing) {
+    // The device thread does what SDL's audio thread does: asks the feed for a piece of sound every
+    // millisecond (faster than real time, so that many blocks pass), while this thread answers the doorbell
+    // and plays sounds, some of them high-priority ones that re-render what the device already holds.
+    soundtest::UiThread ui;
+    soundtest::FeedOutput out(ui.bell());
+    soundtest::TempDir dir;
+    dir.write("SOUNDMIX.INI", std::string("[default]\nSamplesPerSec=44\nWaveBlocks=4\nWaveBlockLen=512\n"));
+    MixEngine engine(out, dir.path("SOUNDMIX.INI"));
+    TSoundMixer mixer(engine);
+    mixer.SetActivated(true);
+    mixer.SetChannels(3);
+    MixWave* loud = engine.LoadMixWave(mixer.session(), "loud", nullptr, kWaveFromMemory,
+                                       soundtest::makeWav(1, 44100, 8, filled(6000, 200)));
+    MixWave* soft = engine.LoadMixWave(mixer.session(), "soft", nullptr, kWaveFromMemory,
+                                       soundtest::makeWav(1, 44100, 8, filled(3000, 140)));
+    std::vector<std::uint8_t> heard(1 << 22, 0);
+    std::atomic<std::size_t> heardBytes{0};
+    std::atomic<bool> stop{false};
+    std::atomic<int> pieces{0};
+    std::thread device([&] {
+        onDeviceThread = true;
+        std::array<std::uint8_t, 256> piece{};
+        while (!stop.load()) {
+            out.feed().fill(piece.data(), piece.size());
+            const std::size_t at = heardBytes.load();
+            if (at + piece.size() <= heard.size()) {
+                std::copy(piece.begin(), piece.end(), heard.begin() + static_cast<std::ptrdiff_t>(at));
+                heardBytes.store(at + piece.size());
+            }
+            ++pieces;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        onDeviceThread = false;
+    });
+    for (int i = 0; i < 40; ++i) {
+        mixer.PlayWave(0, loud, nullptr, 0, 0);
+        mixer.PlayWave(1, soft, nullptr, i % 3 == 0 ? PlayHighPriority | PlayClearQueue : 0, 0);
+        ui.runFor(15);
+    }
+    ui.runFor(2000, [&] { return engine.blocksAtDevice() == 0; });
+    stop.store(true);
+    device.join();
+    EXPECT_GT(pieces.load(), 200);
+    EXPECT_EQ(deviceAllocations.load(), 0);
+    const auto end = heard.begin() + static_cast<std::ptrdiff_t>(heardBytes.load());
+    EXPECT_NE(std::find(heard.begin(), end, 200 + 12), end);  // both sounds at once
+    EXPECT_EQ(engine.blocksAtDevice(), 0);
+}

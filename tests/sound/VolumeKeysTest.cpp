@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "SoundTestKit.h"
-#include "UiQueue.h"
+#include "UiThread.h"
 #include "sound/RiffWaveReader.h"
 #include "ui/core/Form.h"
 #include "ui/sdl/AudioOutputFactory.h"
@@ -107,11 +107,11 @@ TEST(VolumeKeys, TheGamesKeysReachItsRecordedOutput) {
     dir.write("dat/x.wav", soundtest::makeWav(1, 11025, 8, soundtest::filled(800, 228)));
     const std::string recording = dir.path("out.wav");
     ::setenv(ui::kWavOutVariable, recording.c_str(), 1);
-    soundtest::UiQueue uiThread;
+    soundtest::UiThread uiThread;
     ui::Settings settings;
     settings.set("Volume", 50);
     {
-        ui::GameAudio audio(uiThread.poster(), dir.dir() + "/");
+        ui::GameAudio audio(uiThread.bell(), dir.dir() + "/");
         ::unsetenv(ui::kWavOutVariable);
         ui::Form form("Form1", 100, 100);
         audio.bindKeys(form, settings);

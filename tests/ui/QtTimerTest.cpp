@@ -1,4 +1,7 @@
-// Window timers on the event loop, and functions posted to the UI thread from other threads.
+// Window timers on the event loop, functions posted to the UI thread from other threads, and the sound
+// device's doorbell, answered by the event loop and inside the blocking pause.
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <thread>
 
@@ -75,6 +78,63 @@ TEST_F(QtTest, ServicesNameTheProgramFolder) {
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '/');
     EXPECT_TRUE(std::filesystem::exists(dir + "ui_qt_tests"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(QtTest, TheBlockingPauseAnswersTheDeviceBellAndNothingElse) {
+    int ticks = 0, posted = 0, answers = 0;
+    w.timer.onTimer = [&] { ++ticks; };
+    w.timer.setInterval(10);
+    w.timer.start();
+    platform.build(w.form);
+    ui::Doorbell& bell = *platform.services().deviceBell;
+    bell.setAnswer([&] { ++answers; });
+    // A handler pauses for 150 ms; meanwhile a device thread rings every 10 ms and something is posted.
+    std::atomic<bool> stop{false};
+    std::thread device([&] {
+        while (!stop.load()) {
+            bell.ring();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    platform.services().postToUi([&] { ++posted; });
+    const auto started = std::chrono::steady_clock::now();
+    platform.services().clock.sleepMs(150);
+    const auto took = std::chrono::steady_clock::now() - started;
+    const int answeredInPause = answers;
+    stop.store(true);
+    device.join();
+    EXPECT_GE(took, std::chrono::milliseconds(150));
+    EXPECT_GE(answeredInPause, 5);  // the device was served all along
+    EXPECT_EQ(ticks, 0);            // no timer, no posted function ran inside the handler
+    EXPECT_EQ(posted, 0);
+    spin(50);
+    EXPECT_EQ(posted, 1);
+    EXPECT_GE(ticks, 1);
+    bell.setAnswer(nullptr);
+}
+
+TEST_F(QtTest, TheEventLoopAnswersTheDeviceBell) {
+    platform.build(w.form);
+    ui::Doorbell& bell = *platform.services().deviceBell;
+    std::thread::id answeredOn;
+    int answers = 0;
+    bell.setAnswer([&] {
+        answeredOn = std::this_thread::get_id();
+        ++answers;
+    });
+    std::thread device([&] {
+        bell.ring();
+        bell.ring();  // before the answer: one wake-up for both
+    });
+    device.join();
+    spin(30);
+    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(answeredOn, std::this_thread::get_id());
+    bell.setAnswer(nullptr);
 }
 
 }  // namespace

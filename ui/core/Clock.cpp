@@ -4,6 +4,8 @@
 #include <chrono>
 #include <thread>
 
+#include "ui/core/Doorbell.h"
+
 namespace ui {
 
 std::int64_t SystemClock::nowMs() const {
@@ -12,7 +14,11 @@ std::int64_t SystemClock::nowMs() const {
 }
 
 void SystemClock::sleepMs(int ms) {
-    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (ms <= 0) return;
+    if (bell_ != nullptr)
+        bell_->waitAnswering(ms);
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 }  // namespace ui

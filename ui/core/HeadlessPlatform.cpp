@@ -5,10 +5,11 @@ namespace ui {
 
 HeadlessPlatform::HeadlessPlatform(std::string programDir, std::uint64_t seed)
     : random(seed), services_{clock, dialogs, random,  dispatcher, std::move(programDir),
-                              {},    {},      nullptr, {}} {
+                              {},    {},      nullptr, {}, nullptr} {
     services_.postToUi = [this](std::function<void()> fn) { posted_.push_back(std::move(fn)); };
     services_.dataDir = services_.programDir;
     services_.settings = &settings;
+    services_.deviceBell = &deviceBell;
 }
 
 bool HeadlessPlatform::key(Form& form, const KeyEvent& e) {
@@ -28,6 +29,7 @@ void HeadlessPlatform::advance(std::int64_t ms) {
 }
 
 void HeadlessPlatform::drainPosted() {
+    dispatcher.run([this] { deviceBell.answer(); });
     while (!posted_.empty()) {
         auto fn = std::move(posted_.front());
         posted_.pop_front();

@@ -8,6 +8,7 @@
 #include "ui/core/Clock.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Dispatcher.h"
+#include "ui/core/Doorbell.h"
 #include "ui/core/Form.h"
 #include "ui/core/Random.h"
 #include "ui/core/Services.h"
@@ -24,7 +25,8 @@ class HeadlessPlatform {
     ScriptedDialogs dialogs;
     Random random;
     Dispatcher dispatcher{dialogs};
-    Settings settings;  // memory only unless a test replaces it
+    Settings settings;    // memory only unless a test replaces it
+    Doorbell deviceBell;  // answered by drainPosted()
 
     // Attaches the form's timers and runs its creation handler.
     void start(Form& form);

@@ -8,6 +8,7 @@
 #include "ui/core/Clock.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Dispatcher.h"
+#include "ui/core/Doorbell.h"
 #include "ui/core/Random.h"
 #include "ui/core/Settings.h"
 
@@ -30,6 +31,9 @@ struct Services {
     // Starts another program with the given arguments, not waiting for it; throws when it cannot be started.
     // Left empty where no program may be started (headless tests set their own).
     std::function<void(const std::string& program, const std::vector<std::string>& arguments)> startProgram;
+    // Rung by the sound device's thread when blocks have been played; answered on the UI thread by the event
+    // loop, in the blocking pause and between the frames of an animation. The platform always provides it.
+    Doorbell* deviceBell = nullptr;
 };
 
 }  // namespace ui

@@ -85,6 +85,7 @@ void FormWindow::controlChanged(ui::Control& control) {
 
 void FormWindow::repaintNow(ui::Control& control) {
     if (ControlView* v = viewOf(control)) v->widget().repaint();
+    if (betweenFrames) betweenFrames();
 }
 
 void FormWindow::centre() {

@@ -51,6 +51,8 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
 
     // Asked when the user closes the window; false keeps it open.
     std::function<bool()> closeRequested;
+    // Runs after each immediate repaint, between the frames of an animation inside a handler.
+    std::function<void()> betweenFrames;
 
   protected:
     void applyOwn() override {}

@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QProcess>
 #include <QSessionManager>
+#include <QSocketNotifier>
 #include <QStringList>
 #include <filesystem>
 #include <stdexcept>
@@ -14,6 +15,7 @@
 #include "ui/core/Clock.h"
 #include "ui/core/DataFolder.h"
 #include "ui/core/Dispatcher.h"
+#include "ui/core/Doorbell.h"
 #include "ui/core/Random.h"
 #include "ui/core/TextRenderer.h"
 #include "ui/qt/FormWindow.h"
@@ -40,7 +42,7 @@ struct QtPlatform::Impl {
     Impl(int& argc, char** argv)
         : app(argc, argv),
           services{clock, dialogs, random,  dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/",
-                   {},    {},      nullptr, {}} {
+                   {},    {},      nullptr, {}, nullptr} {
         random.randomize();
         services.dataDir = ui::dataDirFromEnvironment(services.programDir);
         // A folder that another user owns or may write to is refused: nothing is read or written there.
@@ -71,6 +73,15 @@ struct QtPlatform::Impl {
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [this](QSessionManager&) { endSession(); },
                          Qt::DirectConnection);
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [this] { endSession(); });
+        // The sound device's notices: answered by the event loop, and in the blocking pause and between the
+        // frames of an animation, where nothing else runs, so a busy handler never starves the device.
+        services.deviceBell = &deviceBell;
+        clock.answerWhilePausing(&deviceBell);
+        if (deviceBell.fd() >= 0) {
+            bellNotifier = std::make_unique<QSocketNotifier>(deviceBell.fd(), QSocketNotifier::Read);
+            QObject::connect(bellNotifier.get(), &QSocketNotifier::activated, &app,
+                             [this] { dispatcher.run([this] { deviceBell.answer(); }); });
+        }
     }
     ~Impl() {
         window.reset();
@@ -87,6 +98,7 @@ struct QtPlatform::Impl {
         window->useScaleSetting(services.settings);
         dialogs.setParent(window.get());
         window->closeRequested = [this, &form] { return closeRequested(form); };
+        window->betweenFrames = [this] { deviceBell.answer(); };
         // Timers tick from here on, but only once the event loop runs, after the creation handler.
         dispatcher.run(form.onCreate);
     }
@@ -132,6 +144,7 @@ struct QtPlatform::Impl {
 
     ScreenRatioRounding rounding;  // before the application: it reads the policy when it starts
     QApplication app;
+    ui::Doorbell deviceBell;  // before the clock that answers it
     ui::SystemClock clock;
     QtDialogs dialogs;
     ui::Random random;
@@ -139,6 +152,7 @@ struct QtPlatform::Impl {
     ui::Services services;
     ui::Settings settings;
     QtTextRenderer textRenderer;
+    std::unique_ptr<QSocketNotifier> bellNotifier;
     std::unique_ptr<FormWindow> window;
     ui::Form* built = nullptr;  // the form of window
     bool sessionEnded = false;  // endSession has run

@@ -1,15 +1,17 @@
-// Picks the game's audio output: a WAV file when ZORBAN_WAV_OUT names one, else the sound device, else silence.
+// Picks the game's audio output: a WAV file when ZORBAN_WAV_OUT names one, else the sound device, else
+// silence.
 #pragma once
 
 #include <memory>
 
 #include "sound/AudioOutput.h"
+#include "ui/core/Doorbell.h"
 
 namespace ui {
 
 inline constexpr const char* kWavOutVariable = "ZORBAN_WAV_OUT";
 
-// postToUi runs a function on the UI thread and may be called from any thread (the output's notices use it).
-std::unique_ptr<sound::AudioOutput> makeAudioOutput(sound::PostFn postToUi);
+// The output rings bell from its own thread when blocks have been played; the UI thread answers it.
+std::unique_ptr<sound::AudioOutput> makeAudioOutput(Doorbell& bell);
 
 }  // namespace ui

@@ -8,9 +8,9 @@ namespace {
 constexpr std::uint8_t kGameChannels = 3;  // channels 0 and 1
 }
 
-GameAudio::GameAudio(sound::PostFn postToUi, const std::string& programDir) {
+GameAudio::GameAudio(Doorbell& bell, const std::string& programDir) {
     try {
-        output_ = makeAudioOutput(std::move(postToUi));
+        output_ = makeAudioOutput(bell);
         engine_.emplace(*output_, programDir + "dat/SOUNDMIX.INI");
         SoundMixer1.emplace(*engine_);
         SoundMixer1->SetActivated(true);

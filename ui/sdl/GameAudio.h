@@ -1,4 +1,5 @@
-// The sound of a play window: audio output, mixer session, the SoundMixer1 component and the two channel sounds.
+// The sound of a play window: audio output, mixer session, the SoundMixer1 component and the two channel
+// sounds.
 #pragma once
 
 #include <memory>
@@ -7,12 +8,13 @@
 #include <string_view>
 
 #include "engine/SoundSink.h"
-#include "ui/core/Form.h"
-#include "ui/core/Settings.h"
 #include "sound/AudioOutput.h"
 #include "sound/ChannelSounds.h"
 #include "sound/MixEngine.h"
 #include "sound/TSoundMixer.h"
+#include "ui/core/Doorbell.h"
+#include "ui/core/Form.h"
+#include "ui/core/Settings.h"
 #include "ui/sdl/VolumeKeys.h"
 
 namespace ui {
@@ -20,8 +22,9 @@ namespace ui {
 // Made before the window (the window's creation pre-loads "1.wav" through it) and destroyed after it,
 // releasing channelWave1, then channelWave0. Any mixer failure leaves the game silent, never stopped.
 class GameAudio : public engine::SoundSink {
-public:
-    GameAudio(sound::PostFn postToUi, const std::string& programDir);
+  public:
+    // The output's notices ring bell, which must outlive this.
+    GameAudio(Doorbell& bell, const std::string& programDir);
     ~GameAudio() override;
     GameAudio(const GameAudio&) = delete;
     GameAudio& operator=(const GameAudio&) = delete;
@@ -32,7 +35,7 @@ public:
     // applied at once. Without sound the keys still remember the choice. The form must not outlive this.
     void bindKeys(ui::Form& form, ui::Settings& settings);
 
-private:
+  private:
     std::unique_ptr<sound::AudioOutput> output_;
     std::optional<sound::MixEngine> engine_;
     std::optional<sound::TSoundMixer> SoundMixer1;

@@ -1,4 +1,4 @@
-// The real sound device through SDL2 (PulseAudio, PipeWire or ALSA underneath); SDL's thread only copies bytes out.
+// The real sound device through SDL2, and how a lost device is survived.
 #include "ui/sdl/SdlAudioOutput.h"
 
 #include <cstring>
@@ -9,7 +9,6 @@ namespace {
 constexpr const char* kDefaultName = "SDL Default Output";
 constexpr std::size_t kNameBytes = 31;
 constexpr int kProbeRate = 44100;  // samples per second of the device probe
-constexpr std::uint8_t kSilence = 128;
 
 // SDL reports the device by index; kDefaultDevice (or any index it does not know) is the system's default.
 const char* deviceName(int device) {
@@ -19,7 +18,7 @@ const char* deviceName(int device) {
 
 }  // namespace
 
-std::unique_ptr<SdlAudioOutput> SdlAudioOutput::create(sound::PostFn post) {
+std::unique_ptr<SdlAudioOutput> SdlAudioOutput::create(Doorbell& bell) {
     // SDL would otherwise catch SIGINT and SIGTERM for an event queue nobody reads here, and the program
     // could no longer be ended by them; the window layer handles them itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -36,22 +35,22 @@ std::unique_ptr<SdlAudioOutput> SdlAudioOutput::create(sound::PostFn post) {
         return nullptr;
     }
     SDL_CloseAudioDevice(probe);
-    return std::unique_ptr<SdlAudioOutput>(new SdlAudioOutput(std::move(post)));
+    return std::unique_ptr<SdlAudioOutput>(new SdlAudioOutput(bell));
 }
 
 SdlAudioOutput::~SdlAudioOutput() {
     close();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 int SdlAudioOutput::deviceCount() const {
     // PulseAudio may not list its devices (-1): the default device is there all the same.
-    const int count = SDL_GetNumAudioDevices(0);
+    const int count = audioStarted_ ? SDL_GetNumAudioDevices(0) : 0;
     return count > 0 ? count : 1;
 }
 
 bool SdlAudioOutput::capabilities(int device, sound::AudioCaps& caps) const {
-    const char* name = deviceName(device);
+    const char* name = audioStarted_ ? deviceName(device) : nullptr;
     caps.name = std::string(name != nullptr ? name : kDefaultName).substr(0, kNameBytes);
     caps.channels = 2;
     caps.synchronous = false;
@@ -64,53 +63,106 @@ bool SdlAudioOutput::supportsFormat(int, const sound::WaveFormat& format) const 
            format.channels <= 2 && format.samplesPerSec > 0;
 }
 
-int SdlAudioOutput::open(int device, const sound::WaveFormat& format, std::function<void()> blockDone) {
-    close();
+SDL_AudioDeviceID SdlAudioOutput::openDevice() {
     SDL_AudioSpec want{};
-    want.freq = static_cast<int>(format.samplesPerSec);
+    want.freq = static_cast<int>(format_.samplesPerSec);
     want.format = AUDIO_U8;
-    want.channels = static_cast<Uint8>(format.channels);
+    want.channels = static_cast<Uint8>(format_.channels);
     want.samples = kDeviceFrames;
     want.callback = &SdlAudioOutput::fill;
     want.userdata = this;
-    blocks_.queue().reset();
-    blocks_.setBlockDone(std::move(blockDone));
-    device_ = SDL_OpenAudioDevice(deviceName(device), 0, &want, nullptr, 0);
+    // SDL opens a device paused: its thread does not call fill() before it is started.
+    return SDL_OpenAudioDevice(deviceName(deviceNumber_), 0, &want, nullptr, 0);
+}
+
+int SdlAudioOutput::open(int device, const sound::WaveFormat& format, std::function<void()> blockDone) {
+    close();
+    deviceNumber_ = device;
+    format_ = format;
+    feed_.queue().reset();
+    feed_.setPaused(false);
+    feed_.setBlockDone(std::move(blockDone));
+    device_ = audioStarted_ ? openDevice() : 0;
     if (device_ == 0) {
-        blocks_.setBlockDone(nullptr);
+        feed_.setBlockDone(nullptr);
         return kErrorOpen;
     }
+    open_ = true;
+    bell_.setAnswer([this] { answer(); });
     SDL_PauseAudioDevice(device_, 0);
     return 0;
 }
 
-int SdlAudioOutput::write(sound::WaveHeader& header) { return blocks_.queue().push(header); }
+int SdlAudioOutput::write(sound::WaveHeader& header) {
+    watch();
+    return feed_.queue().push(header);
+}
 
-void SdlAudioOutput::reset() { blocks_.queue().reset(); }
+void SdlAudioOutput::reset() {
+    feed_.queue().reset();
+}
 
+// The mixer pauses around filling an idle device; SDL's own pause would wait for its thread, this one never
+// does.
 void SdlAudioOutput::pause() {
-    if (device_ != 0) SDL_PauseAudioDevice(device_, 1);
+    feed_.setPaused(true);
 }
 
 void SdlAudioOutput::restart() {
-    if (device_ != 0) SDL_PauseAudioDevice(device_, 0);
+    feed_.setPaused(false);
 }
 
 void SdlAudioOutput::close() {
-    if (device_ == 0) return;
-    SDL_CloseAudioDevice(device_);  // waits for a running callback to end
+    if (!open_) return;
+    open_ = false;
+    bell_.setAnswer(nullptr);
+    drain_.reset();
+    if (device_ != 0) SDL_CloseAudioDevice(device_);  // waits for a running fill() to end
     device_ = 0;
-    blocks_.queue().reset();
-    blocks_.setBlockDone(nullptr);
+    feed_.queue().reset();
+    feed_.setBlockDone(nullptr);
+}
+
+void SdlAudioOutput::answer() {
+    feed_.deliver();
+    watch();
+}
+
+void SdlAudioOutput::watch() {
+    if (!open_) return;
+    if (device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) lose();
+    if (lost() && SDL_GetTicks() - lastTry_ >= kRetryMs) tryAgain();
+}
+
+void SdlAudioOutput::lose() {
+    // SDL's connection to the sound server is gone with the device: audio starts afresh when it comes back.
+    SDL_CloseAudioDevice(device_);
+    device_ = 0;
+    if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audioStarted_ = false;
+    drain_.emplace(feed_, format_.avgBytesPerSec);
+    lastTry_ = SDL_GetTicks();
+}
+
+void SdlAudioOutput::tryAgain() {
+    lastTry_ = SDL_GetTicks();
+    if (!audioStarted_) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+        audioStarted_ = true;
+    }
+    const SDL_AudioDeviceID device = openDevice();
+    if (device == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        audioStarted_ = false;
+        return;
+    }
+    drain_.reset();  // the stand-in lets go of the feed before the device takes it
+    device_ = device;
+    SDL_PauseAudioDevice(device_, 0);
 }
 
 void SdlAudioOutput::fill(void* self, Uint8* stream, int len) {
-    auto& out = *static_cast<SdlAudioOutput*>(self);
-    const std::size_t n = static_cast<std::size_t>(len);
-    const std::size_t got = out.blocks_.queue().consume(stream, n);
-    if (got < n) std::memset(stream + got, kSilence, n - got);
-    // The mixer is told on the UI thread, never from here.
-    if (out.blocks_.queue().hasFinished()) out.blocks_.postFinished(out.post_);
+    static_cast<SdlAudioOutput*>(self)->feed_.fill(stream, static_cast<std::size_t>(len));
 }
 
 }  // namespace ui

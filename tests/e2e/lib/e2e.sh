@@ -113,16 +113,35 @@ e2e_init() {
     for tool in Xvfb xdotool import convert python3; do
         command -v "$tool" >/dev/null || e2e_fail "$tool is not installed"
     done
-    # -displayfd picks a free display number and writes it once the server is ready.
-    : >"$E2E_DIR/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_DIR/display" 2>"$E2E_DIR/xvfb.log" &
-    E2E_XVFB_PID=$!
-    local i
-    for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
-        [ -s "$E2E_DIR/display" ] && break
-        sleep 0.1
+    # Each test takes a display number of its own under a lock that this shell holds until it ends (Xvfb's own
+    # -displayfd choice races when several tests start at once), then waits until its server answers.
+    local n i started=0
+    for ((n = 90; n < 190 && !started; n++)); do
+        exec {E2E_DISPLAY_LOCK}>"/tmp/.zorban-e2e-display-$n.lock"
+        if ! flock -n "$E2E_DISPLAY_LOCK"; then
+            exec {E2E_DISPLAY_LOCK}>&-
+            continue
+        fi
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp {E2E_DISPLAY_LOCK}>&- 2>>"$E2E_DIR/xvfb.log" &
+        E2E_XVFB_PID=$!
+        for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
+            kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                sleep 0.2  # a server of someone else's answers too: ours must still be alive
+                kill -0 "$E2E_XVFB_PID" 2>/dev/null && started=1
+                break
+            fi
+            sleep 0.1
+        done
+        if [ $started -eq 0 ]; then  # the number is in use outside the tests: the next one
+            kill "$E2E_XVFB_PID" 2>/dev/null || true
+            wait "$E2E_XVFB_PID" 2>/dev/null || true
+            E2E_XVFB_PID=""
+            exec {E2E_DISPLAY_LOCK}>&-
+        fi
     done
-    [ -s "$E2E_DIR/display" ] || e2e_fail "Xvfb did not start (see $E2E_DIR/xvfb.log)"
+    [ $started -eq 1 ] || e2e_fail "Xvfb did not start (see $E2E_DIR/xvfb.log)"
+    echo "$((n - 1))" >"$E2E_DIR/display"
     export DISPLAY=":$(head -n1 "$E2E_DIR/display")"
     export QT_QPA_PLATFORM=xcb
     export XDG_RUNTIME_DIR="$E2E_DIR/runtime"

@@ -55,6 +55,8 @@ void TForm1::layout() {
     name_l.setFont(font(19, Black));
     name_l.setMaxBytes(kTitleMaxBytes);
     style(Label3, font(19, White), "YOUR NAME", true, kFormBack, false);
+    // The author field lies over the label's right part: the words are fitted into what stays in view.
+    Label3.setVisibleWidth(name_l2.bounds().left - Label3.bounds().left);
     name_l2.setFont(font(16, Black));
     name_l2.setMaxBytes(kAuthorMaxBytes);
 

@@ -33,6 +33,10 @@ public:
     void setAlignment(Align a) { assign(alignment_, a); }
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool w) { assign(wordWrap_, w); }
+    // Width (px from the left edge) that a control lying over the label's box leaves in view; the text is
+    // fitted into it. 0: the whole box.
+    int visibleWidth() const { return visibleWidth_; }
+    void setVisibleWidth(int w) { assign(visibleWidth_, w); }
 
 private:
     std::string caption_;  // UTF-8; a lone carriage return breaks the line
@@ -41,6 +45,7 @@ private:
     Colour background_ = colours::Silver;
     Align alignment_ = Align::Left;
     bool wordWrap_ = false;
+    int visibleWidth_ = 0;
 };
 
 class Button : public Control {

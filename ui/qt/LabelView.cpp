@@ -1,6 +1,7 @@
 // Label painting: background box, then the caption fitted to the box from its top edge.
 #include "ui/qt/LabelView.h"
 
+#include <algorithm>
 #include <QPainter>
 
 #include "ui/qt/QtFonts.h"
@@ -36,7 +37,8 @@ void LabelView::applyOwn() {
               label_.alignment(),
               label_.wordWrap(),
               scale(),
-              QSize(r.width * scale(), r.height * scale())};
+              QSize((label_.visibleWidth() > 0 ? std::min(label_.visibleWidth(), r.width) : r.width) * scale(),
+                    r.height * scale())};
     if (painted_ && look == shown_) return;
     const bool fontChanged = !painted_ || !(look.font == shown_.font) || look.scale != shown_.scale;
     const bool refit = fontChanged || look.caption != shown_.caption || look.alignment != shown_.alignment ||

@@ -114,7 +114,9 @@ e2e_init() {
         command -v "$tool" >/dev/null || e2e_fail "$tool is not installed"
     done
     # Each test takes a display number of its own under a lock that this shell holds until it ends (Xvfb's own
-    # -displayfd choice races when several tests start at once), then waits until its server answers.
+    # -displayfd choice races when several tests start at once), then waits until its server answers. With
+    # -noreset the server does not reset when its last client leaves, which would refuse a program started
+    # at that moment (a program closed and started again, or the first one after the readiness check).
     local n i started=0
     for ((n = 90; n < 190 && !started; n++)); do
         exec {E2E_DISPLAY_LOCK}>"/tmp/.zorban-e2e-display-$n.lock"
@@ -122,7 +124,7 @@ e2e_init() {
             exec {E2E_DISPLAY_LOCK}>&-
             continue
         fi
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp {E2E_DISPLAY_LOCK}>&- 2>>"$E2E_DIR/xvfb.log" &
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset {E2E_DISPLAY_LOCK}>&- 2>>"$E2E_DIR/xvfb.log" &
         E2E_XVFB_PID=$!
         for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
             kill -0 "$E2E_XVFB_PID" 2>/dev/null || break

@@ -148,7 +148,9 @@ TEST(DeviceFeedThreads, TheMixerFedFromADeviceThreadIsHeardExactly) {
         while (!stop.load()) {
             out.feed().fill(piece.data(), piece.size());
             heard.insert(heard.end(), piece.begin(), piece.end());
-            std::this_thread::sleep_for(std::chrono::microseconds(500));
+            // About real time for 8-bit mono at 44,100 Hz, so that the four queued blocks (40 ms here) cover
+            // a busy machine's scheduling delays as they would for a real device.
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     });
     for (int i = 0; i < 6; ++i) mixer.PlayWave(0, wave, nullptr, 0, 0);

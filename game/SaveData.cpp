@@ -11,9 +11,9 @@
 namespace game {
 namespace {
 
-constexpr std::int32_t kFreshHp = 10;       // lives at the start of a run
-constexpr std::int32_t kFreshMaxHp = 99;    // cap of lives after "初期化"
-constexpr std::int32_t kFreshHiMaxCombo = 1;  // best MAXCOMBO of a course never played
+constexpr std::int32_t kFreshHp = 10;                       // lives at the start of a run
+constexpr std::int32_t kFreshMaxHp = 99;                    // cap of lives after "初期化"
+constexpr std::int32_t kFreshHiMaxCombo = 1;                // best MAXCOMBO of a course never played
 constexpr std::uint8_t kResetOrder[] = {1, 2, 4, 3, 5, 6};  // courses in the order "初期化" writes them
 
 }  // namespace
@@ -25,8 +25,9 @@ bool TForm1::mayReplaceSave(const std::string& path, bool wasRead) {
     std::error_code ec;
     if (wasRead || !std::filesystem::exists(path, ec)) return true;
     if (!form.endingSession && skipNoted_.insert(path).second)
-        services_.dialogs.message("セーブファイル " + path +
-                                  " は読み込めなかったため、上書きせずに残しました。このセーブは行われていません。");
+        services_.dialogs.message(
+            "セーブファイル " + path +
+            " は読み込めなかったため、上書きせずに残しました。このセーブは行われていません。");
     return false;
 }
 
@@ -83,8 +84,8 @@ void TForm1::saveCourseData() {
     if (mayReplaceSave(path, courseDataRead_)) {
         ui::TextWriter out(path);
         out.writeLine(my.courseMemo);
-        for (std::int32_t value : {my.stagesCleared, my.hiScore, my.maxHp, my.mhpQuota, my.hp, my.mhp, my.stageNo,
-                                   my.badgeCombo, my.badgeTime, my.badgeHp, my.hiMaxCombo})
+        for (std::int32_t value : {my.stagesCleared, my.hiScore, my.maxHp, my.mhpQuota, my.hp, my.mhp,
+                                   my.stageNo, my.badgeCombo, my.badgeTime, my.badgeHp, my.hiMaxCombo})
             out.writeInt(value);
         out.commit();
     }
@@ -93,7 +94,8 @@ void TForm1::saveCourseData() {
 
 void TForm1::writePostingFile() {
     ui::TextWriter out(postingPath());
-    for (const std::string& line : postingLines(state.courseNo, state.my, high_l.caption())) out.writeLine(line);
+    for (const std::string& line : postingLines(state.courseNo, state.my, high_l.caption()))
+        out.writeLine(line);
     out.commit();
 }
 

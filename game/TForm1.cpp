@@ -40,7 +40,9 @@ TForm1::TForm1(ui::Services& services, engine::SoundSink* sound)
 
 TForm1::~TForm1() = default;
 
-void TForm1::fillPlayControls() { engine::bindPlayControls(controls, *this); }
+void TForm1::fillPlayControls() {
+    engine::bindPlayControls(controls, *this);
+}
 
 void TForm1::wireHandlers() {
     form.onCreate = [this] { FormCreate(); };
@@ -113,7 +115,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::drawBadges() {
-    static constexpr Badge kBadges[] = {{&TForm1::e1, 52, "999COMBO"}, {&TForm1::e2, 60, " 999TIME"}, {&TForm1::e3, 69, "  99HP"}};
+    static constexpr Badge kBadges[] = {
+        {&TForm1::e1, 52, "999COMBO"}, {&TForm1::e2, 60, " 999TIME"}, {&TForm1::e3, 69, "  99HP"}};
     for (const Badge& b : kBadges) {
         ui::Image& image = this->*b.image;
         image.fontColour = ui::colours::Grey;
@@ -133,11 +136,15 @@ bool TForm1::FormClose() {
                 std::fprintf(stderr, "zorban: my.dat: %s.\n", e.what());
                 return true;
             }
-            const std::string text = std::string(e.what()) + ".\rお金とおもちゃの記録 (my.dat) を保存できませんでした。";
+            const std::string text =
+                std::string(e.what()) + ".\rお金とおもちゃの記録 (my.dat) を保存できませんでした。";
             switch (services_.dialogs.choose(text, {"もう一度保存", "保存せずに終了", "ゲームに戻る"})) {
-                case 0: continue;
-                case 1: return true;
-                default: return false;
+                case 0:
+                    continue;
+                case 1:
+                    return true;
+                default:
+                    return false;
             }
         }
     }
@@ -147,11 +154,17 @@ bool TForm1::FormClose() {
 // holds nothing to release.
 void TForm1::FormDestroy() {}
 
-std::string TForm1::datPath(const std::string& name) const { return services_.programDir + "dat/" + name; }
+std::string TForm1::datPath(const std::string& name) const {
+    return services_.programDir + "dat/" + name;
+}
 
-std::string TForm1::savePath(const std::string& name) const { return writableDir() + "dat/" + name; }
+std::string TForm1::savePath(const std::string& name) const {
+    return writableDir() + "dat/" + name;
+}
 
-std::string TForm1::coursePath() const { return savePath("my" + std::to_string(state.courseNo) + ".dat"); }
+std::string TForm1::coursePath() const {
+    return savePath("my" + std::to_string(state.courseNo) + ".dat");
+}
 
 std::string TForm1::stagePath() const {
     return datPath("map" + std::to_string(state.courseNo) + "-" + std::to_string(state.my.stageNo) + ".dat");

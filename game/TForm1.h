@@ -263,8 +263,8 @@ class TForm1 {
     ui::Services& services_;
     engine::NullSoundSink silence_;
     engine::SoundSink& sound_;
-    bool commonDataRead_ = false;  // the common save file was read whole since start-up (or reset)
-    bool courseDataRead_ = false;  // the course save file of courseNo was read whole when it was picked
+    bool commonDataRead_ = false;      // the common save file was read whole since start-up (or reset)
+    bool courseDataRead_ = false;      // the course save file of courseNo was read whole when it was picked
     std::set<std::string> skipNoted_;  // save files already named this session as not replaced
     std::unique_ptr<engine::PlayEngine> engine_;
 };

@@ -261,7 +261,9 @@ TEST(CloseQuestion, NothingTicksWhileItIsAsked) {
             p->focus(false);  // the question takes the focus
             return false;
         }
-        int choose(const std::string&, const std::vector<std::string>& b) override { return int(b.size()) - 1; }
+        int choose(const std::string&, const std::vector<std::string>& b) override {
+            return int(b.size()) - 1;
+        }
         void message(const std::string&) override {}
         void error(const std::string&) override {}
     } looking;

@@ -13,9 +13,17 @@ using enginetest::Play;
 
 TEST(ScoreText, GroupsOfFourDigits) {
     const std::pair<std::int64_t, const char*> rows[] = {
-        {0, "0"},         {9'999, "9999"},    {10'000, "1万0000"},   {1'000'000, "100万0000"},
-        {123'456'789, "1億2345万6789"},    {100'000'000, "1億0000万0000"},    {2'000'000'000, "20億0000万0000"},
-        {-5, "-5"},       {-1'234, "-1234"},  {-12'345, "-1万2345"}, {-10'000'000, "-1000万0000"},
+        {0, "0"},
+        {9'999, "9999"},
+        {10'000, "1万0000"},
+        {1'000'000, "100万0000"},
+        {123'456'789, "1億2345万6789"},
+        {100'000'000, "1億0000万0000"},
+        {2'000'000'000, "20億0000万0000"},
+        {-5, "-5"},
+        {-1'234, "-1234"},
+        {-12'345, "-1万2345"},
+        {-10'000'000, "-1000万0000"},
         {-2'147'483'648, "-21億4748万3648"},
     };
     for (const auto& [v, text] : rows) EXPECT_EQ(scoreText(v), text) << v;
@@ -49,7 +57,8 @@ TEST(StatusTick, StatusTexts) {
     p.my.combo = 12;
     p.eng.Timer2Timer();
     EXPECT_EQ(p.play.state_l.caption(),
-              "HP:7/99 mHP:12/50\r\r\rステージ：3/11\rスピード:56 (変化時間:4)\r\r▼お金: 345 moon円\rMAXCOMBO:3(HI:5)");
+              "HP:7/99 mHP:12/50\r\r\rステージ：3/11\rスピード:56 (変化時間:4)\r\r▼お金: 345 "
+              "moon円\rMAXCOMBO:3(HI:5)");
     EXPECT_EQ(p.my.maxCombo, 12);  // recorded after the text was built
     EXPECT_EQ(p.play.point_l.caption(), "12万3456");
     EXPECT_EQ(p.play.high_l.caption(), "12万3456");
@@ -69,12 +78,13 @@ TEST(StatusTick, UnchangedLabelsAreNotTouched) {
     p.eng.Timer2Timer();
     p.eng.Timer2Timer();  // the records of the first tick show in the second
     std::vector<std::uint64_t> before;
-    ui::Control* watched[] = {&p.play.state_l, &p.play.point_l, &p.play.high_l, &p.play.combo_l, &p.play.time_l,
-                              &p.play.stage_l, &p.play.lv_l,    &p.play.gold_l, &p.play.l2,      &p.play.moji_l3,
-                              &p.play.hp_l,    &p.play.c_b1};
+    ui::Control* watched[] = {&p.play.state_l, &p.play.point_l, &p.play.high_l, &p.play.combo_l,
+                              &p.play.time_l,  &p.play.stage_l, &p.play.lv_l,   &p.play.gold_l,
+                              &p.play.l2,      &p.play.moji_l3, &p.play.hp_l,   &p.play.c_b1};
     for (ui::Control* c : watched) before.push_back(c->revision());
     p.eng.Timer2Timer();
-    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(watched[i]->revision(), before[i]) << watched[i]->name();
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(watched[i]->revision(), before[i]) << watched[i]->name();
     p.my.timeLeft = 77;
     p.eng.Timer2Timer();
     EXPECT_EQ(p.play.time_l.caption(), "残時間:77光年");

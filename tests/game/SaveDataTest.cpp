@@ -11,7 +11,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 class SaveDataTest : public WindowFixture {
-protected:
+  protected:
     void SetUp() override {
         folder.writePictures();
         folder.writeCatalogue({"gu-gu", "moon"});
@@ -57,7 +57,8 @@ TEST_P(ToyCountTest, KeepsTheLowEightBits) {
     EXPECT_EQ(my().toyOwned[5], GetParam().loaded);
 }
 INSTANTIATE_TEST_SUITE_P(Counts, ToyCountTest,
-                         ::testing::Values(ToyCount{300, 44}, ToyCount{-1, 255}, ToyCount{256, 0}, ToyCount{99, 99}));
+                         ::testing::Values(ToyCount{300, 44}, ToyCount{-1, 255}, ToyCount{256, 0},
+                                           ToyCount{99, 99}));
 
 TEST_F(SaveDataTest, AMissingHelpPictureStopsStartUpAndTheUnreadFileIsNotOverwritten) {
     std::filesystem::remove(folder.path("cg/usu1.bmp"));
@@ -181,9 +182,9 @@ TEST_F(SaveDataTest, ANonNumberStopsTheCourseLoadWhereItStands) {
     EXPECT_EQ(my().courseMemo, "new memo");
     EXPECT_EQ(my().stagesCleared, 4);
     EXPECT_EQ(my().hiScore, 0) << "the course played before does not lend its record";
-    EXPECT_EQ(my().maxHp, 99);     // from startCourse
-    EXPECT_EQ(my().mhpQuota, 50);  // from startCourse
-    EXPECT_EQ(my().hp, 0);         // step 3 skipped
+    EXPECT_EQ(my().maxHp, 99);                // from startCourse
+    EXPECT_EQ(my().mhpQuota, 50);             // from startCourse
+    EXPECT_EQ(my().hp, 0);                    // step 3 skipped
     EXPECT_EQ(w.state.toyTable[0].name, "");  // catalogue not read
 }
 
@@ -225,9 +226,10 @@ struct Fault {
     int index;
 };
 class InterruptedSaveTest : public SaveDataTest, public ::testing::WithParamInterface<Fault> {
-protected:
+  protected:
     void failAt(const Fault& f) {
-        ui::TextWriter::setFaultHook([f](ui::TextWriter::Step s, int i) { return s == f.step && i == f.index ? ENOSPC : 0; });
+        ui::TextWriter::setFaultHook(
+            [f](ui::TextWriter::Step s, int i) { return s == f.step && i == f.index ? ENOSPC : 0; });
     }
     bool leftovers() const {
         for (const auto& e : std::filesystem::directory_iterator(folder.path("dat")))
@@ -270,18 +272,20 @@ TEST_P(InterruptedSaveTest, CourseFileAndThePostingFileAfterIt) {
     EXPECT_FALSE(leftovers());
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, InterruptedSaveTest,
-                         ::testing::Values(Fault{ui::TextWriter::Step::Open, 0}, Fault{ui::TextWriter::Step::Write, 0},
-                                           Fault{ui::TextWriter::Step::Write, 1}, Fault{ui::TextWriter::Step::Write, 2},
-                                           Fault{ui::TextWriter::Step::Write, 11},
-                                           Fault{ui::TextWriter::Step::Close, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Steps, InterruptedSaveTest,
+    ::testing::Values(Fault{ui::TextWriter::Step::Open, 0}, Fault{ui::TextWriter::Step::Write, 0},
+                      Fault{ui::TextWriter::Step::Write, 1}, Fault{ui::TextWriter::Step::Write, 2},
+                      Fault{ui::TextWriter::Step::Write, 11}, Fault{ui::TextWriter::Step::Close, 0}));
 
 TEST_F(SaveDataTest, AFailedSaveOnCloseAsksToTryAgainCloseWithoutSavingOrGoBack) {
     folder.writeCommon(2, 0, 300);
     game::TForm1& w = open();
     my().money = 777;
     int failures = 2;  // the disk is full for the first two tries
-    ui::TextWriter::setFaultHook([&](ui::TextWriter::Step s, int) { return s == ui::TextWriter::Step::Open && failures-- > 0 ? ENOSPC : 0; });
+    ui::TextWriter::setFaultHook([&](ui::TextWriter::Step s, int) {
+        return s == ui::TextWriter::Step::Open && failures-- > 0 ? ENOSPC : 0;
+    });
     dialogs().chooseAnswers = {0, 0};  // try again, twice
     bool closes = false;
     run([&] { closes = w.FormClose(); });
@@ -323,7 +327,8 @@ TEST_F(SaveDataTest, ASkippedSaveOfAnUnreadableFileIsNamedOncePerFile) {
 
 TEST_F(SaveDataTest, ACourseWithoutItsFileStartsWithFreshRecords) {
     folder.writeCommon(0, 0, 0);
-    folder.writeLines("dat/my1.dat", {"memo 1", "0", "123456", "99", "50", "10", "0", "-1", "1", "1", "1", "777"});
+    folder.writeLines("dat/my1.dat",
+                      {"memo 1", "0", "123456", "99", "50", "10", "0", "-1", "1", "1", "1", "777"});
     game::TForm1& w = open();
     run([&] { w.selectCourse(1); });
     ASSERT_EQ(my().hiScore, 123456);

@@ -13,7 +13,7 @@
 namespace gametest {
 
 class WindowFixture : public ::testing::Test {
-protected:
+  protected:
     // The platform goes first when the test ends: its timer host lets go of the window's timers.
     GameFolder folder;
     engine::RecordingSoundSink sound;

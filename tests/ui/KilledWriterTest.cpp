@@ -59,7 +59,8 @@ TEST(KilledWriter, TheSaveFileIsAlwaysOneWholeVersion) {
     const std::string path = dir.file("my.dat");
     const std::string victim = dir.file("victim");
     writeAll(victim, "untouched");
-    for (const char* name : kPlanted) fs::create_symlink(victim, dir.file(std::string(".my.dat.") + name + ".tmp"));
+    for (const char* name : kPlanted)
+        fs::create_symlink(victim, dir.file(std::string(".my.dat.") + name + ".tmp"));
     fs::create_symlink(victim, dir.file(".my.dat.tmp"));
     saveVersion(path, 1);
     const std::string one = versionBytes(1), two = versionBytes(2);

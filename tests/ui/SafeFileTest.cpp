@@ -126,7 +126,8 @@ TEST(DataFolder, NoHomeMeansThePasswordDatabaseNeverASharedFolder) {
         EXPECT_TRUE(chosen.ends_with("/.local/share/zorban/")) << chosen;
     }
     EXPECT_EQ(ui::chooseDataDir("/nonexistent/program/", "relative/data", ""), chosen);
-    EXPECT_EQ(ui::chooseDataDir("/nonexistent/program/", "", "/home/player"), "/home/player/.local/share/zorban/");
+    EXPECT_EQ(ui::chooseDataDir("/nonexistent/program/", "", "/home/player"),
+              "/home/player/.local/share/zorban/");
     EXPECT_EQ(ui::chooseDataDir("/nonexistent/program/", "/xdg", "/home/player"), "/xdg/zorban/");
 }
 

@@ -15,7 +15,7 @@ struct FileDialogRequest {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // The chosen full path, or nothing when cancelled.
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
@@ -33,15 +33,19 @@ public:
 
 // Answers from queues filled by a test; records everything shown. An empty queue answers "cancel"/No.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     std::deque<std::optional<std::string>> openAnswers, saveAnswers;
     std::deque<bool> confirmAnswers;
     std::deque<int> chooseAnswers;  // an empty queue answers the last button
     std::vector<FileDialogRequest> openRequests, saveRequests;
     std::vector<std::string> confirmations, choices, messages, errors;
 
-    std::optional<std::string> openFile(const FileDialogRequest& r) override { return take(openRequests, openAnswers, r); }
-    std::optional<std::string> saveFile(const FileDialogRequest& r) override { return take(saveRequests, saveAnswers, r); }
+    std::optional<std::string> openFile(const FileDialogRequest& r) override {
+        return take(openRequests, openAnswers, r);
+    }
+    std::optional<std::string> saveFile(const FileDialogRequest& r) override {
+        return take(saveRequests, saveAnswers, r);
+    }
     bool confirm(const std::string& text) override {
         confirmations.push_back(text);
         if (confirmAnswers.empty()) return false;
@@ -59,7 +63,7 @@ public:
     void message(const std::string& text) override { messages.push_back(text); }
     void error(const std::string& text) override { errors.push_back(text); }
 
-private:
+  private:
     static std::optional<std::string> take(std::vector<FileDialogRequest>& log,
                                            std::deque<std::optional<std::string>>& answers,
                                            const FileDialogRequest& r) {

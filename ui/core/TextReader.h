@@ -14,7 +14,7 @@ namespace ui {
 //    discards the rest of that line.
 //  - readLine takes the rest of the current line (UTF-8) and moves to the next; past the end "".
 class TextReader {
-public:
+  public:
     // Opens and reads path; throws IoError when it cannot be opened or read. Only a regular file of at most
     // maxBytes is read: a folder, pipe, device or larger file is a read error at once (it never blocks).
     explicit TextReader(const std::string& path, std::size_t maxBytes = kDefaultMaxBytes);
@@ -26,7 +26,7 @@ public:
     std::string readLine();
     bool atEnd() const { return pos_ >= data_.size(); }
 
-private:
+  private:
     TextReader() = default;
     void skipLine();
 

@@ -1,4 +1,5 @@
-// Block effects: what a hit on each code does, the clears of bombs, row blasts and the all-clear, and their animations.
+// Block effects: what a hit on each code does, the clears of bombs, row blasts and the all-clear, and their
+// animations.
 #include <array>
 
 #include "engine/ControlAccess.h"
@@ -43,9 +44,9 @@ constexpr std::array<HitSteps, kBlockCodeCount> kHitSteps = [] {
     return t;
 }();
 
-constexpr int kOwnCellSlot = 4;       // bombs and row blasts spread only from slots 1..3
-constexpr int kClearColumns = 20;     // row blasts and the all-clear reach into the right margin
-constexpr int kAllClearRows = 40;     // and the all-clear into the lower one
+constexpr int kOwnCellSlot = 4;    // bombs and row blasts spread only from slots 1..3
+constexpr int kClearColumns = 20;  // row blasts and the all-clear reach into the right margin
+constexpr int kAllClearRows = 40;  // and the all-clear into the lower one
 constexpr std::int32_t kTimeBlockUnits = 10;
 constexpr int kRowFlashPauseMs = 100;
 
@@ -77,42 +78,58 @@ bool PlayEngine::applyHit(int x, int y, int slot) {
     addSat(my.money, award.money);
 
     switch (code) {
-    case Hard1: case Hard2: case Hard3: case Hard4: case Hard5: case Hard6: case Hard7: case Hard8:
-        s_.blockGrid.set(x, y, code - 1);
-        break;
-    case Bomb:
-        if (slot != kOwnCellSlot) clearAround(x, y);
-        burst(31, 2, 1, 2);
-        break;
-    case Slow:
-        s_.effectTicks = kEffectSeconds;
-        setInterval(c_.Timer1, rules_.slowTickMs);
-        break;
-    case AllClear:
-        log(rules_.allClearNote);
-        burst(61, 8, 4, 1);
-        clearField();
-        return true;
-    case RowBomb:
-        if (slot != kOwnCellSlot) {
-            clearRow(y);
-            rowFlash();
-        }
-        break;
-    case TimeMinus: addSat(my.timeLeft, -kTimeBlockUnits); break;
-    case TimePlus: addSat(my.timeLeft, kTimeBlockUnits); break;
-    case Heal:
-        // Up to the cap, never down to it: lives above the cap (from mHP) are kept.
-        if (my.hp < my.maxHp) addSat(my.hp, 1);
-        break;
-    case Multiply: multiplyInto(x, y); break;
-    case Poison: addSat(my.hp, -1); break;
-    case Shrink:
-    case Grow:
-        my.barHalfWidth = code == Shrink ? 0 : 2;
-        s_.effectTicks = kEffectSeconds;
-        break;
-    default: break;
+        case Hard1:
+        case Hard2:
+        case Hard3:
+        case Hard4:
+        case Hard5:
+        case Hard6:
+        case Hard7:
+        case Hard8:
+            s_.blockGrid.set(x, y, code - 1);
+            break;
+        case Bomb:
+            if (slot != kOwnCellSlot) clearAround(x, y);
+            burst(31, 2, 1, 2);
+            break;
+        case Slow:
+            s_.effectTicks = kEffectSeconds;
+            setInterval(c_.Timer1, rules_.slowTickMs);
+            break;
+        case AllClear:
+            log(rules_.allClearNote);
+            burst(61, 8, 4, 1);
+            clearField();
+            return true;
+        case RowBomb:
+            if (slot != kOwnCellSlot) {
+                clearRow(y);
+                rowFlash();
+            }
+            break;
+        case TimeMinus:
+            addSat(my.timeLeft, -kTimeBlockUnits);
+            break;
+        case TimePlus:
+            addSat(my.timeLeft, kTimeBlockUnits);
+            break;
+        case Heal:
+            // Up to the cap, never down to it: lives above the cap (from mHP) are kept.
+            if (my.hp < my.maxHp) addSat(my.hp, 1);
+            break;
+        case Multiply:
+            multiplyInto(x, y);
+            break;
+        case Poison:
+            addSat(my.hp, -1);
+            break;
+        case Shrink:
+        case Grow:
+            my.barHalfWidth = code == Shrink ? 0 : 2;
+            s_.effectTicks = kEffectSeconds;
+            break;
+        default:
+            break;
     }
     return false;
 }
@@ -143,7 +160,9 @@ void PlayEngine::repaintField() {
     if (c_.main_box) c_.main_box->repaintNow();
 }
 
-void PlayEngine::pause(int ms) { services_.clock.sleepMs(ms); }
+void PlayEngine::pause(int ms) {
+    services_.clock.sleepMs(ms);
+}
 
 void PlayEngine::burst(int frames, int stepX, int stepY, int redStep) {
     if (!drawing_ || !c_.main_box) return;

@@ -15,13 +15,8 @@ constexpr const char* kCR = "\r";  // labels break lines at a lone carriage retu
 
 // Last stage index of each course, indexed by course number (entry 0 belongs to no course).
 constexpr std::array<std::int32_t, 7> kLastStageTable{8, 10, 10, 23, 10, 12, 9};
-constexpr std::array<const char*, 7> kCourseNames{"",
-                                                  "STREET CORSE",
-                                                  "VOCAL CORSE",
-                                                  "PELTRA!!! CORSE",
-                                                  "BONUS CORSE",
-                                                  "SORELI CORSE",
-                                                  "VELORIS CORSE"};
+constexpr std::array<const char*, 7> kCourseNames{
+    "", "STREET CORSE", "VOCAL CORSE", "PELTRA!!! CORSE", "BONUS CORSE", "SORELI CORSE", "VELORIS CORSE"};
 
 constexpr std::array<ui::Colour, 6> kComboCycle{ui::colours::Yellow, ui::colours::White, ui::colours::Fuchsia,
                                                 ui::colours::Blue,   ui::colours::Aqua,  ui::colours::Lime};
@@ -49,7 +44,7 @@ int bracketOf(std::int32_t score) {
     return -1;
 }
 
-constexpr int kStoreAfterStages = 5;  // the toy shop opens once more stages than this are cleared
+constexpr int kStoreAfterStages = 5;             // the toy shop opens once more stages than this are cleared
 constexpr int kGiftBase = 60, kGiftSpread = 15;  // time present 60..74
 constexpr std::int32_t kBonusFromTime = 100;     // a CLEAR with this much time left pays a bonus
 
@@ -71,17 +66,24 @@ void PlayEngine::gameStatusTick() {
     const int tick1 = intervalOf(c_.Timer1), tick5 = intervalOf(c_.Timer5);
     diagnostics_.update(
         c_.l2,
-        [&] { return "クリア回数" + to_string(my.clearCount) + " 処理速度" + to_string(tick1) + " タイマー速度" + to_string(tick5); },
+        [&] {
+            return "クリア回数" + to_string(my.clearCount) + " 処理速度" + to_string(tick1) +
+                   " タイマー速度" + to_string(tick5);
+        },
         my.clearCount, tick1, tick5);
     showCourseButtons();
     copyBannerToShadows();
     showComboColour();
-    gold_.update(c_.gold_l, [&] { return to_string(my.money) + " moon円"; }, my.money);
-    combo_.update(c_.combo_l, [&] { return to_string(my.combo) + " combo"; }, my.combo);
-    showStateBlock(static_cast<std::int64_t>(my.stageNo) + 1, static_cast<std::int64_t>(s_.lastStageNo) + 1, true);
+    gold_.update(
+        c_.gold_l, [&] { return to_string(my.money) + " moon円"; }, my.money);
+    combo_.update(
+        c_.combo_l, [&] { return to_string(my.combo) + " combo"; }, my.combo);
+    showStateBlock(static_cast<std::int64_t>(my.stageNo) + 1, static_cast<std::int64_t>(s_.lastStageNo) + 1,
+                   true);
     showGaugesAndScore();
     clampRecords();
-    high_.update(c_.high_l, [&] { return engine::scoreText(my.hiScore); }, my.hiScore);
+    high_.update(
+        c_.high_l, [&] { return engine::scoreText(my.hiScore); }, my.hiScore);
     showTime();
     stageLine_.update(
         c_.stage_l,
@@ -113,7 +115,8 @@ void PlayEngine::gameStatusTick() {
 void PlayEngine::runnerStatusTick() {
     tmy& my = s_.my;
     copyBannerToShadows();
-    combo_.update(c_.combo_l, [&] { return to_string(my.combo) + " combo"; }, my.combo);
+    combo_.update(
+        c_.combo_l, [&] { return to_string(my.combo) + " combo"; }, my.combo);
     showStateBlock(my.stageNo, my.stagesCleared, false);
     showGaugesAndScore();
     if (my.timeLeft >= kTimeCap) my.timeLeft = kTimeCap;
@@ -122,8 +125,8 @@ void PlayEngine::runnerStatusTick() {
     if (my.money > kMoneyCap) my.money = kMoneyCap;
     showTime();
     stageLine_.update(
-        c_.stage_l, [&] { return std::string("this stage`s name>") + kCR + "『" + s_.stageTitle + "』"; }, s_.courseNo,
-        s_.stageTitle);
+        c_.stage_l, [&] { return std::string("this stage`s name>") + kCR + "『" + s_.stageTitle + "』"; },
+        s_.courseNo, s_.stageTitle);
 
     if (my.hp <= 0) {
         stop(c_.Timer1);
@@ -154,15 +157,21 @@ void PlayEngine::copyBannerToShadows() {
 void PlayEngine::showStateBlock(std::int64_t stageShown, std::int64_t stageOf, bool withMaxCombo) {
     const tmy& my = s_.my;
     const int tick1 = intervalOf(c_.Timer1);
-    const std::int64_t maxCombo = withMaxCombo ? my.maxCombo : 0, hiMaxCombo = withMaxCombo ? my.hiMaxCombo : 0;
+    const std::int64_t maxCombo = withMaxCombo ? my.maxCombo : 0,
+                       hiMaxCombo = withMaxCombo ? my.hiMaxCombo : 0;
     stateBlock_.update(
         c_.state_l,
         [&] {
-            std::string text = "HP:" + to_string(my.hp) + "/" + to_string(my.maxHp) + " mHP:" + to_string(my.mhp) + "/50";
-            text += std::string(kCR) + kCR + kCR + "ステージ：" + to_string(stageShown) + "/" + to_string(stageOf);
-            text += std::string(kCR) + "スピード:" + to_string(tick1) + " (変化時間:" + to_string(s_.effectTicks) + ")";
+            std::string text =
+                "HP:" + to_string(my.hp) + "/" + to_string(my.maxHp) + " mHP:" + to_string(my.mhp) + "/50";
+            text += std::string(kCR) + kCR + kCR + "ステージ：" + to_string(stageShown) + "/" +
+                    to_string(stageOf);
+            text += std::string(kCR) + "スピード:" + to_string(tick1) +
+                    " (変化時間:" + to_string(s_.effectTicks) + ")";
             text += std::string(kCR) + kCR + "▼お金: " + to_string(my.money) + " moon円";
-            if (withMaxCombo) text += std::string(kCR) + "MAXCOMBO:" + to_string(maxCombo) + "(HI:" + to_string(hiMaxCombo) + ")";
+            if (withMaxCombo)
+                text += std::string(kCR) + "MAXCOMBO:" + to_string(maxCombo) +
+                        "(HI:" + to_string(hiMaxCombo) + ")";
             return text;
         },
         my.hp, my.maxHp, my.mhp, stageShown, stageOf, tick1, s_.effectTicks, my.money, maxCombo, hiMaxCombo);
@@ -171,11 +180,13 @@ void PlayEngine::showStateBlock(std::int64_t stageShown, std::int64_t stageOf, b
 void PlayEngine::showGaugesAndScore() {
     if (c_.hp_l) c_.hp_l->setProgress(s_.my.hp);
     if (c_.mp_l) c_.mp_l->setProgress(s_.my.mhp);
-    point_.update(c_.point_l, [&] { return engine::scoreText(s_.my.score); }, s_.my.score);
+    point_.update(
+        c_.point_l, [&] { return engine::scoreText(s_.my.score); }, s_.my.score);
 }
 
 void PlayEngine::showTime() {
-    time_.update(c_.time_l, [&] { return "残時間:" + to_string(s_.my.timeLeft) + "光年"; }, s_.my.timeLeft);
+    time_.update(
+        c_.time_l, [&] { return "残時間:" + to_string(s_.my.timeLeft) + "光年"; }, s_.my.timeLeft);
 }
 
 void PlayEngine::fillHpFromMhp() {
@@ -275,9 +286,10 @@ bool PlayEngine::stageCleared() {
 void PlayEngine::showBracketAndBadges() {
     tmy& my = s_.my;
     const int bracket = bracketOf(my.score);
-    bracket_.update(c_.lv_l, [&] { return bracket < 0 ? std::string() : std::string(kBrackets[bracket].text); }, bracket);
-    const bool earned[3] = {my.hiMaxCombo >= 999 || my.badgeCombo == 1, my.timeLeft >= 999 || my.badgeTime == 1,
-                            my.hp >= 99 || my.badgeHp == 1};
+    bracket_.update(
+        c_.lv_l, [&] { return bracket < 0 ? std::string() : std::string(kBrackets[bracket].text); }, bracket);
+    const bool earned[3] = {my.hiMaxCombo >= 999 || my.badgeCombo == 1,
+                            my.timeLeft >= 999 || my.badgeTime == 1, my.hp >= 99 || my.badgeHp == 1};
     std::int32_t* badges[3] = {&my.badgeCombo, &my.badgeTime, &my.badgeHp};
     for (int i = 0; i < 3; ++i) {
         if (!earned[i]) continue;

@@ -2,8 +2,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "ui/core/ControlStyle.h"
 #include "game/TForm1.h"
+#include "ui/core/ControlStyle.h"
 
 namespace game {
 namespace {
@@ -35,19 +35,24 @@ void TForm1::layoutHelpPanel() {
     const ui::Look textLook{.back = Grey, .wrap = true};
     dress(Label8, "ゾルバンブロックストーリー", heading, onWhite);
     dress(Label9,
-          "ある日、謎のブロック型生命体が地球の衛星・月を侵略・占拠してしまった！月の住人たちの猛反撃がここに始まるグー！"
+          "ある日、謎のブロック型生命体が地球の衛星・月を侵略・占拠してしまった！月の住人たちの猛反撃がここに"
+          "始まるグー！"
           "光の速さで戦って月をとりもどせ！",
           text, textLook);
     dress(Label10, "ブロックの種類", heading, onWhite);
-    dress(Label11, "通常ブロックは、１コこわすごとに、mHPが増え、50溜まるとＨＰが１回復ダゾ！", text, textLook);
-    dress(Label12, "点滅ブロックは爆発ブロックだ。周囲を吹き飛ばす物と、横一列を吹き飛ばすのがあるビー", text, textLook);
-    dress(Label13, "その他にも色々な効果をもつブロックがあるのダ。また高得点ブロックもあるゾ！", text, textLook);
+    dress(Label11, "通常ブロックは、１コこわすごとに、mHPが増え、50溜まるとＨＰが１回復ダゾ！", text,
+          textLook);
+    dress(Label12, "点滅ブロックは爆発ブロックだ。周囲を吹き飛ばす物と、横一列を吹き飛ばすのがあるビー", text,
+          textLook);
+    dress(Label13, "その他にも色々な効果をもつブロックがあるのダ。また高得点ブロックもあるゾ！", text,
+          textLook);
     dress(Label15, "めざせハイスコア！", heading, onWhite);
-    dress(Label14,
-          "コンボをつんで、高得点を狙うんダゾ！高得点が出たら、ホームページへＧＯ！書きこみしてクレタマエー！", text,
-          textLook);
-    dress(Label16, "マウスで操作だゾ！でも黒い画面内でないと反応しないから気をつけロ！時間にも気をつけロ", text,
-          textLook);
+    dress(
+        Label14,
+        "コンボをつんで、高得点を狙うんダゾ！高得点が出たら、ホームページへＧＯ！書きこみしてクレタマエー！",
+        text, textLook);
+    dress(Label16, "マウスで操作だゾ！でも黒い画面内でないと反応しないから気をつけロ！時間にも気をつけロ",
+          text, textLook);
     dress(Label17, "がんばれー！", text, {.back = Grey});
     Image1.setStretch(true);
     dress(Button4, "ｲﾝﾀｰﾈｯﾄﾗﾝｷﾝｸﾞ", form.defaultFont);
@@ -62,7 +67,8 @@ void TForm1::layoutHelpPanel() {
     const ui::Font rankText = font(13, Navy);
     const ui::Look rankLook{.back = kRankBack, .wrap = true};
     dress(Label34, "INFOMATION", rankHeading, onWhite);
-    dress(Label35, "ゾルバン開発チームのホームページで、スコアアタックランキングを開催しています！", rankText, rankLook);
+    dress(Label35, "ゾルバン開発チームのホームページで、スコアアタックランキングを開催しています！", rankText,
+          rankLook);
     dress(Label36, "申し込み方法", rankHeading, onWhite);
     dress(Label37, "点数を、ホームページ掲示板にかメールにて、書きこみして下さい。", rankText, rankLook);
     dress(Label38, "備考", rankHeading, onWhite);
@@ -73,9 +79,9 @@ void TForm1::layoutHelpPanel() {
     Edit1.setText("https://zorban.example.org/");
     Edit2.setText("zorban@example.org");
     dress(Button48, "戻る", form.defaultFont);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label34, &Label35, &Label36, &Label37, &Label38,
-                                                              &Label39, &Label40, &Label41, &Label42, &Edit1,
-                                                              &Edit2, &Button48})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&Label34, &Label35, &Label36, &Label37, &Label38, &Label39,
+                                             &Label40, &Label41, &Label42, &Edit1, &Edit2, &Button48})
         rank_box.add(*c);
 
     for (ui::Control* c : std::initializer_list<ui::Control*>{

@@ -1,9 +1,9 @@
 // The start panel: course buttons, hint, rating and the credits.
 #include <initializer_list>
 
-#include "ui/core/ControlStyle.h"
 #include "game/CourseTable.h"
 #include "game/TForm1.h"
+#include "ui/core/ControlStyle.h"
 
 namespace game {
 namespace {
@@ -24,7 +24,8 @@ void TForm1::layoutStartPanel() {
     dress(Label29, "", form.defaultFont, {.back = White});
 
     ui::Button* buttons[] = {&c_b1, &Button6, &c_b3, &c_b4, &c_b5, &c_b6};
-    for (std::uint8_t n = 1; n <= kCourseCount; ++n) dress(*buttons[n - 1], course(n).caption, font(13, Black));
+    for (std::uint8_t n = 1; n <= kCourseCount; ++n)
+        dress(*buttons[n - 1], course(n).caption, font(13, Black));
     c_b3.setKind(ui::Button::Kind::Picture);
 
     dress(star_l, "★", font(16, Fuchsia), onBlack);
@@ -40,10 +41,9 @@ void TForm1::layoutStartPanel() {
     Label32.setBounds({40, 398, 270, 16});
     Label33.setBounds({320, 398, 270, 16});  // beside the home page: three stacked lines would overlap
 
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label26, &Label28, &Label29, &c_b1, &Button6, &c_b4,
-                                                              &c_b6, &c_b3, &c_b5, &star_l, &star_l3, &star_l2,
-                                                              &hint_l, &Label30, &Label31, &Label32, &Label33,
-                                                              &Label27})
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &Label26, &Label28, &Label29, &c_b1, &Button6, &c_b4, &c_b6, &c_b3, &c_b5, &star_l, &star_l3,
+             &star_l2, &hint_l, &Label30, &Label31, &Label32, &Label33, &Label27})
         start_box.add(*c);
 }
 

@@ -1,9 +1,9 @@
 // The window itself, its play screen, status panel and the controls below the client area.
 #include <initializer_list>
 
-#include "ui/core/ControlStyle.h"
 #include "engine/PauseControl.h"
 #include "game/TForm1.h"
+#include "ui/core/ControlStyle.h"
 
 namespace game {
 namespace {
@@ -43,7 +43,8 @@ void TForm1::layoutPlayScreen() {
     dress(lv_l, "tttt", font(12, Navy), {.back = kActionBack});
 
     dress(Label1, "Your score in This CORSE", font(15, White), {.back = Grey});
-    dress(point_l, "99億9999万9999", font(24, White, true, ui::kMinchoP), {.transparent = true, .align = ui::Align::Right});
+    dress(point_l, "99億9999万9999", font(24, White, true, ui::kMinchoP),
+          {.transparent = true, .align = ui::Align::Right});
     dress(Label2, "points", font(15, White), {.transparent = true});
     dress(Label22, "HI:", font(13, Grey), {.back = White});
     dress(high_l, "", font(12, Grey), {.back = White, .align = ui::Align::Right});
@@ -63,7 +64,8 @@ void TForm1::layoutPlayScreen() {
     dress(store_b, "TOY", form.defaultFont);
     dress(help_b, "HELP", form.defaultFont);
     dress(Label4,
-          "Play action way >>>>>>>>１、左ｸﾘｯｸ：爆発（Hp -1）　２、右ｸﾘｯｸ：軌道変更(Time　　　　　　　　　　　　　　　-５）"
+          "Play action way >>>>>>>>１、左ｸﾘｯｸ：爆発（Hp "
+          "-1）　２、右ｸﾘｯｸ：軌道変更(Time　　　　　　　　　　　　　　　-５）"
           "３、Comboを貯めて高得点。",
           font(15, Navy), {.back = kActionBack, .wrap = true});
     dress(end_b, "game over!!", font(35, Black));
@@ -81,7 +83,8 @@ void TForm1::layoutPlayScreen() {
 
 void TForm1::layoutHiddenControls() {
     dress(l2, "", form.defaultFont);
-    const char* toyCaptions[] = {"gu-gu", "gu-gu and moon", "gu-gu child", "white gu-gu", "jaw", "cloits", "mint flower"};
+    const char* toyCaptions[] = {"gu-gu", "gu-gu and moon", "gu-gu child", "white gu-gu",
+                                 "jaw",   "cloits",         "mint flower"};
     ui::Button* toyButtons[] = {&item1_b, &item2_b, &item3_b, &item4_b, &item5_b, &item6_b, &item7_b};
     for (int k = 0; k < 7; ++k) dress(*toyButtons[k], toyCaptions[k], form.defaultFont);
 
@@ -98,8 +101,9 @@ void TForm1::layoutHiddenControls() {
     dress(next_b, "GO!!", form.defaultFont);
     dress(store_b2, "STORE", form.defaultFont);
     for (ui::Button* b : {&BitBtn2, &BitBtn3, &BitBtn1, &BitBtn4}) b->setKind(ui::Button::Kind::Picture);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&BitBtn2, &BitBtn3, &Button5, &Button2, &Button1,
-                                                              &BitBtn1, &BitBtn4, &try_bb, &next_b, &store_b2})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&BitBtn2, &BitBtn3, &Button5, &Button2, &Button1, &BitBtn1,
+                                             &BitBtn4, &try_bb, &next_b, &store_b2})
         GroupBox1.add(*c);
 }
 
@@ -107,11 +111,12 @@ void TForm1::stackControls() {
     // Creation order is stacking order: later controls lie on top. The panels come last, so that
     // each covers the play screen when it is shown; the event log lies over the white strip below it.
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &main_box, &main_cg, &moji_l3, &moji_l3a, &moji_l2, &moji_l2a, &pause_l, &pause_la, &Label5, &moji_l, &lv_l, &Label1,
-             &point_l, &Label2, &Label22, &high_l, &state_l, &mp_l, &hp_l, &combo_l, &time_l, &play_l, &ok_b,
-             &try_b, &cg, &store_b, &help_b, &Label4, &end_b, &stage_l, &Shape1, &e1, &e2, &e3, &l2, &item1_b,
-             &item2_b, &item3_b, &item4_b, &item5_b, &item6_b, &item7_b, &GroupBox1, &help_box, &toy_box,
-             &end_box, &start_box})
+             &main_box, &main_cg, &moji_l3,   &moji_l3a, &moji_l2, &moji_l2a, &pause_l,  &pause_la,
+             &Label5,   &moji_l,  &lv_l,      &Label1,   &point_l, &Label2,   &Label22,  &high_l,
+             &state_l,  &mp_l,    &hp_l,      &combo_l,  &time_l,  &play_l,   &ok_b,     &try_b,
+             &cg,       &store_b, &help_b,    &Label4,   &end_b,   &stage_l,  &Shape1,   &e1,
+             &e2,       &e3,      &l2,        &item1_b,  &item2_b, &item3_b,  &item4_b,  &item5_b,
+             &item6_b,  &item7_b, &GroupBox1, &help_box, &toy_box, &end_box,  &start_box})
         form.add(*c);
     for (ui::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7}) form.addTimer(*t);
 }

@@ -1,8 +1,8 @@
 // The toy panel: the decorative picture, money, the draw button, the toy's details and the list.
 #include <initializer_list>
 
-#include "ui/core/ControlStyle.h"
 #include "game/TForm1.h"
+#include "ui/core/ControlStyle.h"
 
 namespace game {
 namespace {
@@ -38,9 +38,9 @@ void TForm1::layoutToyPanel() {
     item_list.setItemHeight(kListItemHeight);
     dress(Button7, "GO HOME", font(13, Black));
 
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Image2, &gold_l, &Button8, &item_name_l,
-                                                              &item_about_l, &item_cg, &toy_n_l, &item_value_l,
-                                                              &item_list, &Button7})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&Image2, &gold_l, &Button8, &item_name_l, &item_about_l,
+                                             &item_cg, &toy_n_l, &item_value_l, &item_list, &Button7})
         toy_box.add(*c);
 }
 

@@ -78,9 +78,9 @@ void TForm1::layout() {
     // the play field; the event log lies over the white strip below it; Button5 covers the labels and the
     // picture that share its box.
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &main_box, &moji_l3, &moji_l3a, &moji_l2, &moji_l2a, &pause_l, &pause_la, &Label5,  &moji_l, &Label1, &point_l,
-             &Label2,   &high_l,  &state_l,  &mp_l,    &hp_l,     &combo_l, &time_l, &Label6, &Label7,
-             &play_l,   &try_b,   &cg,       &Label4,  &stage_l,  &Button5, &Image1})
+             &main_box, &moji_l3, &moji_l3a, &moji_l2, &moji_l2a, &pause_l, &pause_la, &Label5,  &moji_l,
+             &Label1,   &point_l, &Label2,   &high_l,  &state_l,  &mp_l,    &hp_l,     &combo_l, &time_l,
+             &Label6,   &Label7,  &play_l,   &try_b,   &cg,       &Label4,  &stage_l,  &Button5, &Image1})
         form.add(*c);
     for (ui::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6}) form.addTimer(*t);
 }

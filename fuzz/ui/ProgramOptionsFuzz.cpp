@@ -1,6 +1,6 @@
-// libFuzzer target: any command line (the input split into words at NUL bytes) either goes on with at most one
-// file and every valued option holding all its values, or ends with 0 (help, version: text on standard output
-// only) or 2 (the usage on standard error only).
+// libFuzzer target: any command line (the input split into words at NUL bytes) either goes on with at most
+// one file and every valued option holding all its values, or ends with 0 (help, version: text on standard
+// output only) or 2 (the usage on standard error only).
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>

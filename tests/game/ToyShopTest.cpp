@@ -202,7 +202,9 @@ TEST_F(ToyShopTest, HelpNamesTheDataFolderOfAReadOnlyInstall) {
     folder.install();
     platform.services().dataDir = "/home/someone/.local/share/zorban/";
     game::TForm1& w = open();
-    EXPECT_EQ(w.Label39.caption().rfind("データフォルダ（/home/someone/.local/share/zorban）に「投稿用.txt」", 0), 0u);
+    EXPECT_EQ(
+        w.Label39.caption().rfind("データフォルダ（/home/someone/.local/share/zorban）に「投稿用.txt」", 0),
+        0u);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Every label and button of the three windows, with the longest texts each can show, drawn as the window
 // draws it: no ink may leave the box (a label's box, a button's face).
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <QApplication>
 #include <QImage>
@@ -96,7 +96,8 @@ std::vector<std::string> overflows(ui::Form& form, const Texts& extra, int scale
                 label->setCaption(t);
                 view.apply();
                 QRect box = view.rect();  // the part no other control covers
-                if (label->visibleWidth() > 0) box.setWidth(std::min(box.width(), label->visibleWidth() * scale));
+                if (label->visibleWidth() > 0)
+                    box.setWidth(std::min(box.width(), label->visibleWidth() * scale));
                 check(c->name(), t, view.fitted(), box);
             }
             label->setCaption(own);

@@ -5,7 +5,7 @@ namespace ui {
 
 HeadlessPlatform::HeadlessPlatform(std::string programDir, std::uint64_t seed)
     : random(seed), services_{clock, dialogs, random,  dispatcher, std::move(programDir),
-                              {},    {},      nullptr, {}, nullptr} {
+                              {},    {},      nullptr, {},         nullptr} {
     services_.postToUi = [this](std::function<void()> fn) { posted_.push_back(std::move(fn)); };
     services_.dataDir = services_.programDir;
     services_.settings = &settings;

@@ -14,7 +14,7 @@ namespace ui {
 enum class Align { Left, Right, Center };
 
 class Label : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& c) { assign(caption_, c); }
@@ -38,7 +38,7 @@ public:
     int visibleWidth() const { return visibleWidth_; }
     void setVisibleWidth(int w) { assign(visibleWidth_, w); }
 
-private:
+  private:
     std::string caption_;  // UTF-8; a lone carriage return breaks the line
     Font font_;
     bool transparent_ = false;
@@ -49,7 +49,7 @@ private:
 };
 
 class Button : public Control {
-public:
+  public:
     enum class Kind { Push, Picture };
     using Control::Control;
     const std::string& caption() const { return caption_; }
@@ -61,7 +61,7 @@ public:
     const std::string& tooltip() const { return tooltip_; }
     void setTooltip(const std::string& t) { assign(tooltip_, t); }
 
-private:
+  private:
     std::string caption_;
     Font font_;
     Kind kind_ = Kind::Push;
@@ -70,7 +70,7 @@ private:
 
 // A group box or panel holding other controls, which are positioned relative to it.
 class Panel : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& c) { assign(caption_, c); }
@@ -82,7 +82,7 @@ public:
     const std::optional<Font>& font() const { return font_; }
     void setFont(const Font& f) { assign(font_, std::optional<Font>(f)); }
 
-private:
+  private:
     std::string caption_;
     Colour background_ = colours::Silver;
     bool framed_ = false;  // group box frame with caption
@@ -91,7 +91,7 @@ private:
 
 // A single-line text field; typing is limited to maxBytes of code page 932 (0: no limit).
 class Edit : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& text() const { return text_; }
     // Set by the program: shown whole, whatever the typing limit.
@@ -105,12 +105,13 @@ public:
     void setMaxBytes(int n) { assign(maxBytes_, n); }
     bool flat() const { return flat_; }
     void setFlat(bool f) { assign(flat_, f); }
-    // Whether typing may turn current into proposed: within the byte limit, and every character in code page 932.
+    // Whether typing may turn current into proposed: within the byte limit, and every character in code page
+    // 932.
     bool accepts(const std::string& proposed) const;
 
     std::function<void()> onChange, onEnter;
 
-private:
+  private:
     std::string text_;
     Font font_;
     int maxBytes_ = 0;
@@ -118,7 +119,7 @@ private:
 };
 
 class ListBox : public Control {
-public:
+  public:
     using Control::Control;
     const std::vector<std::string>& items() const { return items_; }
     void setItems(std::vector<std::string> items) { assign(items_, items); }
@@ -134,7 +135,7 @@ public:
     const std::optional<Colour>& background() const { return background_; }
     void setBackground(Colour c) { assign(background_, std::optional<Colour>(c)); }
 
-private:
+  private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;  // -1: no selection
     int itemHeight_ = 13;
@@ -143,7 +144,7 @@ private:
 };
 
 class Gauge : public Control {
-public:
+  public:
     using Control::Control;
     int minimum() const { return min_; }
     int maximum() const { return max_; }
@@ -160,13 +161,13 @@ public:
         assign(back_, back);
     }
 
-private:
+  private:
     int min_ = 0, max_ = 100, progress_ = 0;
     Colour fore_ = colours::Navy, back_ = colours::White;
 };
 
 class TrackBar : public Control {
-public:
+  public:
     using Control::Control;
     int minimum() const { return min_; }
     int maximum() const { return max_; }
@@ -178,7 +179,7 @@ public:
     void setPosition(int p);
     std::function<void()> onChange;
 
-private:
+  private:
     int min_ = 0, max_ = 10, position_ = 0;
 };
 

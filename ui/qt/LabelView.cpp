@@ -1,8 +1,8 @@
 // Label painting: background box, then the caption fitted to the box from its top edge.
 #include "ui/qt/LabelView.h"
 
-#include <algorithm>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
@@ -30,15 +30,16 @@ LabelView::LabelView(ui::Label& label, QWidget* parent)
 // The caption is laid out again only when something that decides its place changed; painting just draws it.
 void LabelView::applyOwn() {
     const ui::Rect r = label_.bounds();
-    Look look{label_.caption(),
-              label_.font(),
-              label_.transparent(),
-              label_.background(),
-              label_.alignment(),
-              label_.wordWrap(),
-              scale(),
-              QSize((label_.visibleWidth() > 0 ? std::min(label_.visibleWidth(), r.width) : r.width) * scale(),
-                    r.height * scale())};
+    Look look{
+        label_.caption(),
+        label_.font(),
+        label_.transparent(),
+        label_.background(),
+        label_.alignment(),
+        label_.wordWrap(),
+        scale(),
+        QSize((label_.visibleWidth() > 0 ? std::min(label_.visibleWidth(), r.width) : r.width) * scale(),
+              r.height * scale())};
     if (painted_ && look == shown_) return;
     const bool fontChanged = !painted_ || !(look.font == shown_.font) || look.scale != shown_.scale;
     const bool refit = fontChanged || look.caption != shown_.caption || look.alignment != shown_.alignment ||

@@ -42,7 +42,7 @@ struct QtPlatform::Impl {
     Impl(int& argc, char** argv)
         : app(argc, argv),
           services{clock, dialogs, random,  dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/",
-                   {},    {},      nullptr, {}, nullptr} {
+                   {},    {},      nullptr, {},         nullptr} {
         random.randomize();
         services.dataDir = ui::dataDirFromEnvironment(services.programDir);
         // A folder that another user owns or may write to is refused: nothing is read or written there.
@@ -70,8 +70,9 @@ struct QtPlatform::Impl {
         };
         ui::setTextRenderer(&textRenderer);
         // The end of the desktop session closes the window as a signal does.
-        QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [this](QSessionManager&) { endSession(); },
-                         Qt::DirectConnection);
+        QObject::connect(
+            &app, &QGuiApplication::commitDataRequest, &app, [this](QSessionManager&) { endSession(); },
+            Qt::DirectConnection);
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [this] { endSession(); });
         // The sound device's notices: answered by the event loop, and in the blocking pause and between the
         // frames of an animation, where nothing else runs, so a busy handler never starves the device.

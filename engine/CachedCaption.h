@@ -1,4 +1,5 @@
-// A status label's caption rebuilt only when the values it shows changed (the status tick runs 100 times a second).
+// A status label's caption rebuilt only when the values it shows changed (the status tick runs 100 times a
+// second).
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,7 @@ namespace engine {
 
 template <typename... Key>
 class CachedCaption {
-public:
+  public:
     // Sets label's caption to build() unless keys, the label and its look are those of the last call.
     // A change made to the label elsewhere bumps its revision, so the caption is then set again.
     template <typename Build>
@@ -24,7 +25,7 @@ public:
         key_.emplace(keys...);
     }
 
-private:
+  private:
     std::optional<std::tuple<Key...>> key_;
     const ui::Label* label_ = nullptr;
     std::uint64_t revision_ = 0;

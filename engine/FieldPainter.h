@@ -10,17 +10,25 @@
 
 namespace engine {
 
-inline constexpr int kColourPhases = 6;    // steps of the flashing kinds
-inline constexpr int kFieldFontSize = 12;  // points, labels and the ball
-inline constexpr int kBallFlashTicks = 20; // ticks of blue after a right click
+inline constexpr int kColourPhases = 6;     // steps of the flashing kinds
+inline constexpr int kFieldFontSize = 12;   // points, labels and the ball
+inline constexpr int kBallFlashTicks = 20;  // ticks of blue after a right click
 inline constexpr const char* kBallGlyph = "●";
 
 // Pixel positions of a cell (c, r) of the play field, 1-based.
-constexpr int cellLeft(int col) { return kCellWidth * (col - 1); }
-constexpr int cellTop(int row) { return kCellHeight * (row - 1); }
+constexpr int cellLeft(int col) {
+    return kCellWidth * (col - 1);
+}
+constexpr int cellTop(int row) {
+    return kCellHeight * (row - 1);
+}
 // Top-left corner of the ball glyph drawn for cell (c, r).
-constexpr int ballGlyphX(int col) { return kCellWidth * col - 25; }
-constexpr int ballGlyphY(int row) { return kCellHeight * row - 20; }
+constexpr int ballGlyphX(int col) {
+    return kCellWidth * col - 25;
+}
+constexpr int ballGlyphY(int row) {
+    return kCellHeight * row - 20;
+}
 
 // Advances colourPhase (0..5, wrapping), then paints all 200 cells of the play field from grid.
 // Codes outside 0..29 are left untouched; the outline of the kinds that do not set one is the one

@@ -1,4 +1,5 @@
-// The real-time timers: log scrolling, combo blinking, the one-second countdown, the beat animation and banner colours.
+// The real-time timers: log scrolling, combo blinking, the one-second countdown, the beat animation and
+// banner colours.
 #include <array>
 
 #include "engine/ControlAccess.h"
@@ -10,10 +11,10 @@
 namespace engine {
 namespace {
 
-constexpr int kBannerSeconds = 5;           // a banner goes at its sixth second
-constexpr int kBeatMsPerUnit = 7;           // beat interval per time unit left
+constexpr int kBannerSeconds = 5;  // a banner goes at its sixth second
+constexpr int kBeatMsPerUnit = 7;  // beat interval per time unit left
 constexpr int kBeatFloorMs = 10, kBeatFastestMs = 11;
-constexpr int kBeatMoveChance = 5;          // one beat in five moves the picture
+constexpr int kBeatMoveChance = 5;  // one beat in five moves the picture
 constexpr std::array<int, 4> kBeatLefts{404, 449, 494, 539};
 constexpr std::array<const char*, 2> kBeatPictures{"cg/usu1.bmp", "cg/usu2.bmp"};
 constexpr ui::Colour kBannerBackground{128, 0, 255};
@@ -99,6 +100,8 @@ void PlayEngine::Timer7Timer() {
     colourBanner(c_.moji_l2a, inPlay);
 }
 
-void PlayEngine::Button1Click() { setInterval(c_.Timer1, kSlowDownTickMs); }
+void PlayEngine::Button1Click() {
+    setInterval(c_.Timer1, kSlowDownTickMs);
+}
 
 }  // namespace engine

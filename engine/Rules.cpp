@@ -4,7 +4,9 @@
 namespace engine {
 namespace {
 
-constexpr HitAward award(std::int32_t base, std::int32_t money = 0) { return {true, base, money}; }
+constexpr HitAward award(std::int32_t base, std::int32_t money = 0) {
+    return {true, base, money};
+}
 
 }  // namespace
 

@@ -11,9 +11,9 @@ namespace engine {
 
 // Points and money of one hit of a block code.
 struct HitAward {
-    bool scores = false;      // whether the hit calls addPoints at all
-    std::int32_t base = 0;    // points before the combo multiplies them (may be negative)
-    std::int32_t money = 0;   // moon paid per hit
+    bool scores = false;     // whether the hit calls addPoints at all
+    std::int32_t base = 0;   // points before the combo multiplies them (may be negative)
+    std::int32_t money = 0;  // moon paid per hit
 };
 
 // Scrolling pace of the event log by its length in code page 932 bytes.
@@ -31,26 +31,26 @@ struct LogPace {
 };
 
 enum class StatusKind {
-    Game,    // the full status tick: records, badges, course buttons, CLEAR / ALL CLEAR / GAME OVER via buttons
+    Game,  // the full status tick: records, badges, course buttons, CLEAR / ALL CLEAR / GAME OVER via buttons
     Runner,  // the user-stage player's shorter tick: no records, CLEAR stops the status tick
 };
 
 struct Rules {
-    int ballTickMs = 56;                // ms per ball tick at the serve and after an effect ends
-    int slowTickMs = 66;                // ms per ball tick while a slow block's effect lasts
-    bool lossAfterWalls = false;        // false: lost before the move from row 20; true: after the walls at row 22
-    std::int32_t tickLossBase = 0;      // addPoints base when the ball tick takes a life (0: none)
-    bool cappedPoints = true;           // addPoints caps at kScoreCap itself; otherwise the status tick clamps
+    int ballTickMs = 56;          // ms per ball tick at the serve and after an effect ends
+    int slowTickMs = 66;          // ms per ball tick while a slow block's effect lasts
+    bool lossAfterWalls = false;  // false: lost before the move from row 20; true: after the walls at row 22
+    std::int32_t tickLossBase = 0;  // addPoints base when the ball tick takes a life (0: none)
+    bool cappedPoints = true;       // addPoints caps at kScoreCap itself; otherwise the status tick clamps
     std::array<HitAward, kBlockCodeCount> awards{};  // by block code
-    std::string allClearNote;           // logged after the all-clear block's points
-    std::string beatFrame1;             // play_l while usu2 shows; the beat alternates with beatFrame2
-    std::string beatFrame2;             // play_l while usu1 shows; also set at the serve
+    std::string allClearNote;                        // logged after the all-clear block's points
+    std::string beatFrame1;  // play_l while usu2 shows; the beat alternates with beatFrame2
+    std::string beatFrame2;  // play_l while usu1 shows; also set at the serve
     bool serveEmptiesBannerLine2 = true;
     bool endButtonBlocksClicks = true;  // no click acts while end_b is shown
     bool explosionOnlyInPlay = false;   // left-click explosion needs the ball in play
     LogPace logPace;
-    bool bannerAgesOnlyInPlay = true;   // the banner is removed at its sixth second only while the ball runs
-    bool colourBanner = true;           // Timer7 colours the banner
+    bool bannerAgesOnlyInPlay = true;  // the banner is removed at its sixth second only while the ball runs
+    bool colourBanner = true;          // Timer7 colours the banner
     StatusKind status = StatusKind::Game;
 
     static Rules game();

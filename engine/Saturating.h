@@ -13,6 +13,8 @@ constexpr std::int32_t clampToInt32(std::int64_t v) {
 }
 
 // counter += delta, saturating.
-constexpr void addSat(std::int32_t& counter, std::int64_t delta) { counter = clampToInt32(counter + delta); }
+constexpr void addSat(std::int32_t& counter, std::int64_t delta) {
+    counter = clampToInt32(counter + delta);
+}
 
 }  // namespace engine

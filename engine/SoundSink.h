@@ -10,7 +10,7 @@
 namespace engine {
 
 class SoundSink {
-public:
+  public:
     virtual ~SoundSink() = default;
     // Plays dat/<fileName> once on channel 0 or 1; every failure is swallowed.
     virtual void play(std::string_view fileName, int channel) = 0;
@@ -18,25 +18,25 @@ public:
 
 // Plays nothing.
 class NullSoundSink : public SoundSink {
-public:
+  public:
     void play(std::string_view, int) override {}
 };
 
 // Hands every request to a function (a program's mixer channels).
 class FunctionSoundSink : public SoundSink {
-public:
+  public:
     explicit FunctionSoundSink(std::function<void(std::string_view, int)> fn) : fn_(std::move(fn)) {}
     void play(std::string_view fileName, int channel) override {
         if (fn_) fn_(fileName, channel);
     }
 
-private:
+  private:
     std::function<void(std::string_view, int)> fn_;
 };
 
 // Keeps every request, for tests.
 class RecordingSoundSink : public SoundSink {
-public:
+  public:
     std::vector<std::pair<std::string, int>> played;  // (file name, channel)
     void play(std::string_view fileName, int channel) override { played.emplace_back(fileName, channel); }
 };

@@ -1,4 +1,5 @@
-// Picking a course, starting its stages, the hints of the start panel, the help panel and the maintenance buttons.
+// Picking a course, starting its stages, the hints of the start panel, the help panel and the maintenance
+// buttons.
 #include "engine/FieldPainter.h"
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
@@ -10,11 +11,11 @@ namespace {
 
 constexpr std::int32_t kCourseMaxHp = 99;
 constexpr std::int32_t kMhpQuota = 50;
-constexpr std::int32_t kStartBarX = 2;       // column of the bar's centre at a course start
-constexpr std::int32_t kCourseTime = 160;    // time units at a course start
+constexpr std::int32_t kStartBarX = 2;                 // column of the bar's centre at a course start
+constexpr std::int32_t kCourseTime = 160;              // time units at a course start
 constexpr std::int32_t kServeCol = 9, kServeRow = 17;  // the ball's cell at a stage start
-constexpr int kHelpTrackMax = 56;            // the hidden track bar's maximum and position once help opens
-constexpr int kRankLeft = 32, kRankTop = 24; // the ranking page inside the help panel
+constexpr int kHelpTrackMax = 56;             // the hidden track bar's maximum and position once help opens
+constexpr int kRankLeft = 32, kRankTop = 24;  // the ranking page inside the help panel
 constexpr const char* kLogIndent = "                  ";  // eighteen blanks before the stage's title
 
 }  // namespace

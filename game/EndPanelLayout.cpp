@@ -1,8 +1,8 @@
 // The end panel: the run's results and the course records.
 #include <initializer_list>
 
-#include "ui/core/ControlStyle.h"
 #include "game/TForm1.h"
+#include "ui/core/ControlStyle.h"
 
 namespace game {
 namespace {
@@ -18,11 +18,13 @@ void TForm1::layoutEndPanel() {
     const ui::Look onWhite{.back = White, .transparent = true};
     dress(Label7, "YOUR DATA in This CORSE", font(13, White), {.back = Grey, .align = ui::Align::Center});
     dress(Label20, "", form.defaultFont, {.back = White});
-    dress(end_corse_l, "", font(37, Aqua, true, ui::kMinchoP), {.back = kCourseNameBack, .align = ui::Align::Center});
+    dress(end_corse_l, "", font(37, Aqua, true, ui::kMinchoP),
+          {.back = kCourseNameBack, .align = ui::Align::Center});
     dress(clear_l, "", font(24, Red, true, ui::kGothicP, true), onWhite);
     clear_l.setBounds({188, 144, 260, 30});  // room for "This Corse All Clear!!"
     dress(Label3, "YOUR SCORE", font(13, Grey), onWhite);
-    dress(end_point_l, "", font(37, Fuchsia), {.back = White, .transparent = true, .align = ui::Align::Right});
+    dress(end_point_l, "", font(37, Fuchsia),
+          {.back = White, .transparent = true, .align = ui::Align::Right});
     dress(Label19, "YEN", font(13, Black), onWhite);
     dress(Label18, "YOUR HI-SCORE", font(13, Silver), onWhite);
     dress(end_hipoint_l, "", font(29, Grey), {.back = White, .transparent = true, .align = ui::Align::Right});
@@ -40,9 +42,9 @@ void TForm1::layoutEndPanel() {
     dress(Button10, "ＳＡＶＥ ＡＮＤ GAME END....", font(12, Black));
 
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &Label7, &Label20, &end_corse_l, &clear_l, &Label3, &end_point_l, &Label19, &Label18, &end_hipoint_l,
-             &Label23, &Label21, &end_stage_l, &Label24, &end_combo_l, &Label25, &end_hi_combo_l, &Label6,
-             &end_all_l, &Button10})
+             &Label7, &Label20, &end_corse_l, &clear_l, &Label3, &end_point_l, &Label19, &Label18,
+             &end_hipoint_l, &Label23, &Label21, &end_stage_l, &Label24, &end_combo_l, &Label25,
+             &end_hi_combo_l, &Label6, &end_all_l, &Button10})
         end_box.add(*c);
 }
 

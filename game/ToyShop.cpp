@@ -7,13 +7,15 @@
 namespace game {
 namespace {
 
-constexpr std::int32_t kDrawPrice = 100;      // moon per draw
-constexpr std::int32_t kDrawableToys = 512;   // entries 0..511 can be drawn; 512 never is
-constexpr int kMaxCopies = 99;                // copies of one toy held at most
-constexpr int kPictureSize = 170;             // px, the toy picture's box
-constexpr std::int64_t kRarityPercent = 10;   // rarity shown times ten as a percentage
+constexpr std::int32_t kDrawPrice = 100;     // moon per draw
+constexpr std::int32_t kDrawableToys = 512;  // entries 0..511 can be drawn; 512 never is
+constexpr int kMaxCopies = 99;               // copies of one toy held at most
+constexpr int kPictureSize = 170;            // px, the toy picture's box
+constexpr std::int64_t kRarityPercent = 10;  // rarity shown times ten as a percentage
 
-std::string moneyText(std::int32_t money) { return std::to_string(money) + " moon円"; }
+std::string moneyText(std::int32_t money) {
+    return std::to_string(money) + " moon円";
+}
 
 }  // namespace
 
@@ -69,7 +71,8 @@ void TForm1::Button8Click() {
     }
     // A catalogue without a drawable toy would make the draw below choose for ever; nothing is sold then.
     const auto first = state.toyTable.begin();
-    if (std::all_of(first, first + kDrawableToys, [](const engine::titem& t) { return t.name.empty(); })) return;
+    if (std::all_of(first, first + kDrawableToys, [](const engine::titem& t) { return t.name.empty(); }))
+        return;
     engine_->playSound0("katan.wav");
     int k = 0;
     do k = services_.random.next(kDrawableToys);

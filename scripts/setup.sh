@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format
     qt6-base-dev libgl1-mesa-dev libsdl2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho

@@ -1,4 +1,5 @@
-// What the mixer needs of an audio output: queued blocks of 8-bit PCM, a done notice per block, reset, pause, position.
+// What the mixer needs of an audio output: queued blocks of 8-bit PCM, a done notice per block, reset, pause,
+// position.
 #pragma once
 
 #include <cstdint>
@@ -16,13 +17,13 @@ using PostFn = std::function<void(std::function<void()>)>;
 inline constexpr int kDefaultDevice = -1;  // device number of the system's default output
 
 struct AudioCaps {
-    std::string name;              // at most 31 bytes, like the original device record
-    std::uint16_t channels = 2;    // channels the device can play
-    bool synchronous = false;      // true: the device blocks the caller while playing
+    std::string name;            // at most 31 bytes, like the original device record
+    std::uint16_t channels = 2;  // channels the device can play
+    bool synchronous = false;    // true: the device blocks the caller while playing
 };
 
 class AudioOutput {
-public:
+  public:
     virtual ~AudioOutput() = default;
 
     virtual int deviceCount() const = 0;
@@ -31,8 +32,8 @@ public:
     // A format query: nothing is opened.
     virtual bool supportsFormat(int device, const WaveFormat& format) const = 0;
 
-    // Opens the device; blockDone runs on the UI thread once per finished block, after its header is marked done.
-    // Returns 0 or an error number.
+    // Opens the device; blockDone runs on the UI thread once per finished block, after its header is marked
+    // done. Returns 0 or an error number.
     virtual int open(int device, const WaveFormat& format, std::function<void()> blockDone) = 0;
     virtual int prepare(WaveHeader& header) {
         header.flags |= kHeaderPrepared;

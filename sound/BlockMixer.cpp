@@ -1,4 +1,5 @@
-// Writes one stretch of output: a single contributor is copied, several are summed around silence and clipped.
+// Writes one stretch of output: a single contributor is copied, several are summed around silence and
+// clipped.
 #include "sound/BlockMixer.h"
 
 #include <algorithm>
@@ -8,7 +9,8 @@ namespace sound {
 namespace {
 
 // Restrict-qualified so that the byte pointers are known not to alias the sums and the loops vectorise.
-void start(std::int16_t* __restrict acc, const std::uint8_t* __restrict s, std::int16_t bias, std::size_t len) {
+void start(std::int16_t* __restrict acc, const std::uint8_t* __restrict s, std::int16_t bias,
+           std::size_t len) {
     for (std::size_t i = 0; i < len; ++i) acc[i] = static_cast<std::int16_t>(s[i] - bias);
 }
 

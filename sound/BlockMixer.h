@@ -1,4 +1,5 @@
-// Writes one stretch of output: a single contributor is copied, several are summed around silence and clipped.
+// Writes one stretch of output: a single contributor is copied, several are summed around silence and
+// clipped.
 #pragma once
 
 #include <cstddef>

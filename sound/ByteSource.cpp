@@ -21,7 +21,8 @@ std::unique_ptr<FileByteSource> FileByteSource::open(const std::string& path) {
         std::fclose(file);
         return nullptr;
     }
-    return std::unique_ptr<FileByteSource>(new FileByteSource(file, static_cast<std::uint64_t>(info.st_size)));
+    return std::unique_ptr<FileByteSource>(
+        new FileByteSource(file, static_cast<std::uint64_t>(info.st_size)));
 }
 
 bool FileByteSource::read(std::uint64_t offset, void* out, std::size_t n) const {

@@ -11,7 +11,7 @@
 namespace sound {
 
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     virtual std::uint64_t size() const = 0;
     // Reads exactly n bytes at offset; false when they are not all there.
@@ -19,23 +19,23 @@ public:
 };
 
 class MemoryByteSource : public ByteSource {
-public:
+  public:
     explicit MemoryByteSource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
     std::uint64_t size() const override { return bytes_.size(); }
     bool read(std::uint64_t offset, void* out, std::size_t n) const override;
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
 };
 
 class FileByteSource : public ByteSource {
-public:
+  public:
     // A regular file opened for reading, or null.
     static std::unique_ptr<FileByteSource> open(const std::string& path);
     std::uint64_t size() const override { return size_; }
     bool read(std::uint64_t offset, void* out, std::size_t n) const override;
 
-private:
+  private:
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };

@@ -1,4 +1,5 @@
-// The game windows' two sound channels: playSound0/playSound1 load a file from dat/ and play it once, silently failing.
+// The game windows' two sound channels: playSound0/playSound1 load a file from dat/ and play it once,
+// silently failing.
 #include "sound/ChannelSounds.h"
 
 #include <algorithm>
@@ -7,7 +8,8 @@
 
 namespace sound {
 
-ChannelSounds::ChannelSounds(TSoundMixer& mixer, std::string datDir) : mixer_(mixer), datDir_(std::move(datDir)) {
+ChannelSounds::ChannelSounds(TSoundMixer& mixer, std::string datDir)
+    : mixer_(mixer), datDir_(std::move(datDir)) {
     if (!datDir_.empty() && datDir_.back() != '/') datDir_ += '/';
     try {
         load(kPreloadName, channelWave0_);
@@ -30,9 +32,13 @@ ChannelSounds::~ChannelSounds() {
     }
 }
 
-void ChannelSounds::playSound0(std::string_view name) { playOn(0, name, channelWave0_); }
+void ChannelSounds::playSound0(std::string_view name) {
+    playOn(0, name, channelWave0_);
+}
 
-void ChannelSounds::playSound1(std::string_view name) { playOn(1, name, channelWave1_); }
+void ChannelSounds::playSound1(std::string_view name) {
+    playOn(1, name, channelWave1_);
+}
 
 void ChannelSounds::play(std::string_view fileName, int channel) {
     if (channel == 0)

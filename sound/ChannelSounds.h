@@ -1,4 +1,5 @@
-// The game windows' two sound channels: playSound0/playSound1 load a file from dat/ and play it once, silently failing.
+// The game windows' two sound channels: playSound0/playSound1 load a file from dat/ and play it once,
+// silently failing.
 #pragma once
 
 #include <string>
@@ -10,7 +11,7 @@
 namespace sound {
 
 class ChannelSounds {
-public:
+  public:
     static constexpr const char* kPreloadName = "1.wav";
 
     // Pre-loads dat/1.wav into channelWave0, then again into channelWave1; failures are ignored.
@@ -30,17 +31,17 @@ public:
     MixWave* channelWave1() const { return channelWave1_; }
     std::size_t keptBack() const { return kept_.size(); }
 
-private:
+  private:
     void playOn(int channel, std::string_view name, MixWave*& slot);
     void load(std::string_view name, MixWave*& slot);
     // Releases the kept-back waves that can no longer sound.
     void sweep();
 
     TSoundMixer& mixer_;
-    std::string datDir_;                // with a trailing '/'
+    std::string datDir_;  // with a trailing '/'
     MixWave* channelWave0_ = nullptr;
     MixWave* channelWave1_ = nullptr;
-    std::vector<MixWave*> kept_;        // replaced waves, kept until their plays are over
+    std::vector<MixWave*> kept_;  // replaced waves, kept until their plays are over
 };
 
 }  // namespace sound

@@ -4,18 +4,18 @@
 #include <algorithm>
 #include <new>
 
-#include "ui/core/IniFile.h"
 #include "sound/MixerError.h"
 #include "sound/MixerMessages.h"
+#include "ui/core/IniFile.h"
 
 namespace sound {
 namespace {
 
-constexpr std::int32_t kMinBlockLength = 512;    // bytes
+constexpr std::int32_t kMinBlockLength = 512;  // bytes
 constexpr std::int32_t kMaxBlockLength = static_cast<std::int32_t>(kBlockDataBytes);
 constexpr std::int32_t kBaseBlockLength = 2048;  // bytes per block at 11,025 samples per second
 constexpr std::int32_t kMinBlocks = 2;
-constexpr std::size_t kDeviceNameBytes = 31;     // the original device record holds 32 bytes with the terminator
+constexpr std::size_t kDeviceNameBytes = 31;  // the original device record holds 32 bytes with the terminator
 constexpr std::uint32_t kRate11 = 11025, kRate22 = 22050, kRate44 = 44100;  // samples per second
 constexpr const char* kUnknownDevice = "Unknown Device";
 
@@ -27,7 +27,8 @@ std::uint32_t rateOfCode(std::int32_t code) {
 
 }  // namespace
 
-MixEngine::MixEngine(AudioOutput& output, std::string iniPath) : output_(output), iniPath_(std::move(iniPath)) {
+MixEngine::MixEngine(AudioOutput& output, std::string iniPath)
+    : output_(output), iniPath_(std::move(iniPath)) {
     // Link the entry pool.
     for (int i = kPlayEntryPool - 1; i >= 0; --i) {
         pool_[i].next = freeEntries_;
@@ -46,7 +47,8 @@ MixEngine::~MixEngine() {
 }
 
 MixSession& MixEngine::checked(MixSession* session) {
-    if (session == nullptr || session != session_.get() || session->tag1 != kSessionTag || session->tag2 != kSessionTag)
+    if (session == nullptr || session != session_.get() || session->tag1 != kSessionTag ||
+        session->tag2 != kSessionTag)
         throw EMixerError(msg::kInvalidSession);
     current_ = session;
     return *session;
@@ -122,7 +124,8 @@ MixSession* MixEngine::InitMixSession(const MixInitConfig* config) {
     s.blockCount = std::clamp(ini.getInt(section, "WaveBlocks", waveBlocks), kMinBlocks, kBlockRingSize);
 
     std::uint16_t channels = 1;
-    if (config != nullptr && (config->flags & kConfigChannels) != 0 && config->channels > 1 && caps.channels > 1)
+    if (config != nullptr && (config->flags & kConfigChannels) != 0 && config->channels > 1 &&
+        caps.channels > 1)
         channels = 2;
     std::int32_t rateCode = ini.getInt(section, "SamplesPerSec", samplesPerSec);
     if (config != nullptr && (config->flags & kConfigRate) != 0 &&
@@ -136,8 +139,8 @@ MixSession* MixEngine::InitMixSession(const MixInitConfig* config) {
     else if (waveBlockLen != 0)
         s.blockLength = std::clamp(waveBlockLen, kMinBlockLength, kMaxBlockLength);
     else
-        s.blockLength = std::min<std::int32_t>(kBaseBlockLength * static_cast<std::int32_t>(s.format.samplesPerSec / kRate11),
-                                               kMaxBlockLength);
+        s.blockLength = std::min<std::int32_t>(
+            kBaseBlockLength * static_cast<std::int32_t>(s.format.samplesPerSec / kRate11), kMaxBlockLength);
     // Whole frames only, so that a stereo play never starts on a right-hand sample.
     s.blockLength -= s.blockLength % s.format.blockAlign;
 
@@ -221,7 +224,8 @@ void MixEngine::closeDevice(MixSession& s) {
 }
 
 void MixEngine::onBlockDone() {
-    // A notice from the output runs on the UI thread with nobody to report to: a sound that fails is not heard.
+    // A notice from the output runs on the UI thread with nobody to report to: a sound that fails is not
+    // heard.
     try {
         ServiceMixDevice();
     } catch (const EMixerError&) {

@@ -24,9 +24,9 @@ class WaveModule;
 // Optional argument of InitMixSession; a record whose size is not 10 is ignored.
 struct MixInitConfig {
     std::uint16_t size = 10;
-    std::uint32_t flags = 0;        // kConfigChannels, kConfigRate
-    std::uint16_t channels = 0;     // wanted output channels
-    std::uint16_t rateCode = 0;     // 11, 22 or 44 (kHz)
+    std::uint32_t flags = 0;     // kConfigChannels, kConfigRate
+    std::uint16_t channels = 0;  // wanted output channels
+    std::uint16_t rateCode = 0;  // 11, 22 or 44 (kHz)
 };
 inline constexpr std::uint16_t kMixInitConfigSize = 10;
 inline constexpr std::uint32_t kConfigChannels = 1;
@@ -49,7 +49,7 @@ inline constexpr int kWaveFromMemory = 4;
 inline constexpr int kPlayEntryPool = 100;  // plays that can be queued at once over all channels
 
 class MixEngine {
-public:
+  public:
     // The output must outlive the engine. iniPath names SOUNDMIX.INI (a missing file gives every default).
     MixEngine(AudioOutput& output, std::string iniPath);
     ~MixEngine();
@@ -62,20 +62,22 @@ public:
     void OpenMixChannel(MixSession* session, int channel, int mode);
     void CloseMixChannel(MixSession* session, int channel, std::uint32_t flags);
     void FlushMixChannel(MixSession* session, int channel, std::uint32_t flags);
-    // source kWaveFromFile: name is a path; kWaveFromResource: a resource of module named name ("#n" for number n);
-    // kWaveFromMemory: memoryFile holds the RIFF image and name only names the wave.
+    // source kWaveFromFile: name is a path; kWaveFromResource: a resource of module named name ("#n" for
+    // number n); kWaveFromMemory: memoryFile holds the RIFF image and name only names the wave.
     MixWave* LoadMixWave(MixSession* session, std::string_view name, const WaveModule* module, int source,
                          std::span<const std::uint8_t> memoryFile = {});
     void ReleaseMixWave(MixSession* session, MixWave* wave);
     void PlayMixWave(PlayParams* params);
     void EndMixSession(MixSession* session);
-    // Runs for every block the output reports done: reclaims blocks, retires finished plays, renders new blocks.
+    // Runs for every block the output reports done: reclaims blocks, retires finished plays, renders new
+    // blocks.
     void ServiceMixDevice();
 
     // Inspection, for the component and for tests.
     MixSession* currentSession() const { return current_; }
     MixSession* deviceOwner() const { return owner_; }
-    // True while any queued or waiting play still uses the wave (after that it can be released without a gap).
+    // True while any queued or waiting play still uses the wave (after that it can be released without a
+    // gap).
     bool isWaveInUse(const MixWave* wave) const;
     int freeEntries() const;
     std::size_t loadedWaves() const { return waves_.size(); }
@@ -88,7 +90,7 @@ public:
     // Times the output ran out of blocks in the middle of a sound because a block came too late (a gap).
     std::uint32_t underruns() const { return underruns_; }
 
-private:
+  private:
     MixSession& checked(MixSession* session);
     bool isLoaded(const MixWave* wave) const;
     PlayEntry* takeEntry();
@@ -110,7 +112,8 @@ private:
 
     MixBlock* renderBlock(MixSession& s);
     bool renderAndSubmit(MixSession& s);
-    void fillBlock(MixSession& s, std::uint8_t* out, std::array<PlayEntry*, kMixChannels>& sounding, int count);
+    void fillBlock(MixSession& s, std::uint8_t* out, std::array<PlayEntry*, kMixChannels>& sounding,
+                   int count);
     void remix(MixSession& s, PlayEntry* entry, std::uint32_t start);
     void placeWaiting(MixSession& s);
     int chooseLruChannel(const MixSession& s) const;
@@ -121,15 +124,15 @@ private:
     std::string iniPath_;
     std::unique_ptr<MixSession> session_;  // the one session of the process
     MixSession* current_ = nullptr;
-    MixSession* owner_ = nullptr;          // the session that owns the device
+    MixSession* owner_ = nullptr;  // the session that owns the device
     std::array<PlayEntry, kPlayEntryPool> pool_{};
     PlayEntry* freeEntries_ = nullptr;
     std::unique_ptr<std::array<MixBlock, kBlockRingSize>> blocks_;  // allocated at activation
-    MixBlock* deviceHead_ = nullptr;       // blocks written to the device, oldest first
+    MixBlock* deviceHead_ = nullptr;  // blocks written to the device, oldest first
     MixBlock* deviceTail_ = nullptr;
     std::vector<std::unique_ptr<MixWave>> waves_;  // every loaded wave until it is released
     MasterVolume volume_;
-    std::uint32_t underruns_ = 0;                  // counted by ServiceMixDevice
+    std::uint32_t underruns_ = 0;  // counted by ServiceMixDevice
 
     struct Notice {
         MixNotifyTarget* target;

@@ -157,7 +157,8 @@ MixBlock* MixEngine::renderBlock(MixSession& s) {
     return block;
 }
 
-void MixEngine::fillBlock(MixSession& s, std::uint8_t* out, std::array<PlayEntry*, kMixChannels>& sounding, int count) {
+void MixEngine::fillBlock(MixSession& s, std::uint8_t* out, std::array<PlayEntry*, kMixChannels>& sounding,
+                          int count) {
     const std::uint64_t blockStart = s.mixPosition;
     const std::uint64_t blockEnd = blockStart + static_cast<std::uint64_t>(s.blockLength);
     std::uint64_t p = blockStart;
@@ -170,7 +171,8 @@ void MixEngine::fillBlock(MixSession& s, std::uint8_t* out, std::array<PlayEntry
             p = stop;
             continue;
         }
-        // One stretch: every started entry is contiguous up to its end, its repetition's end or another's start.
+        // One stretch: every started entry is contiguous up to its end, its repetition's end or another's
+        // start.
         std::uint64_t stretchEnd = blockEnd;
         int contributors = 0;
         for (int i = 0; i < count; ++i) {
@@ -187,7 +189,8 @@ void MixEngine::fillBlock(MixSession& s, std::uint8_t* out, std::array<PlayEntry
             stretchEnd = std::min<std::uint64_t>(stretchEnd, e->end);
             sources[contributors++] = e->data + offset;
         }
-        mixStretch(out + (p - blockStart), sources.data(), contributors, static_cast<std::size_t>(stretchEnd - p));
+        mixStretch(out + (p - blockStart), sources.data(), contributors,
+                   static_cast<std::size_t>(stretchEnd - p));
         p = stretchEnd;
         // Entries that have ended give way to the next entry of their channel.
         for (int i = 0; i < count;) {
@@ -266,7 +269,8 @@ void MixEngine::ServiceMixDevice() {
         while (s.queues[c] != nullptr && s.queues[c]->end <= heard) {
             PlayEntry* e = s.queues[c];
             s.queues[c] = e->next;
-            if (e->params.notify != nullptr && notices < kPlayEntryPool) notices_[notices++] = {e->params.notify, c, e->wave};
+            if (e->params.notify != nullptr && notices < kPlayEntryPool)
+                notices_[notices++] = {e->params.notify, c, e->wave};
             giveBack(e);
         }
     }

@@ -24,7 +24,8 @@ RiffWave readResource(std::string_view name, const WaveModule* module) {
     const auto image = module != nullptr ? module->find(name) : std::nullopt;
     if (!image) throw EMixerError(std::string(msg::kOpenResource) + std::string(name));
     if (image->data() == nullptr || image->empty())
-        throw EMixerError(msg::kOpenResourceFile1 + std::to_string(kMmioCannotOpen) + msg::kOpenResourceFile2);
+        throw EMixerError(msg::kOpenResourceFile1 + std::to_string(kMmioCannotOpen) +
+                          msg::kOpenResourceFile2);
     return RiffWaveReader::read(MemoryByteSource(*image));
 }
 
@@ -42,8 +43,8 @@ RiffWave readFile(std::string_view path) {
 
 }  // namespace
 
-MixWave* MixEngine::LoadMixWave(MixSession* session, std::string_view name, const WaveModule* module, int source,
-                                std::span<const std::uint8_t> memoryFile) {
+MixWave* MixEngine::LoadMixWave(MixSession* session, std::string_view name, const WaveModule* module,
+                                int source, std::span<const std::uint8_t> memoryFile) {
     MixSession& s = checked(session);
     if (!output_.supportsFormat(s.deviceNumber, s.format)) throw EMixerError(msg::kCantPlayFormat);
     std::unique_ptr<MixWave> wave;

@@ -7,7 +7,7 @@
 namespace sound {
 
 class EMixerError : public std::runtime_error {
-public:
+  public:
     explicit EMixerError(const std::string& message) : std::runtime_error(message) {}
 };
 

@@ -7,9 +7,11 @@ inline constexpr const char* kInvalidSession = "Invalid Session handle";
 inline constexpr const char* kSessionExists = "Session already initialized";
 inline constexpr const char* kNoDevices = "No wave output devices available";
 inline constexpr const char* kNoMemory =
-    "Unable to allocate memory for waveform data.  Try making more memory available by closing other applications.";
+    "Unable to allocate memory for waveform data.  Try making more memory available by closing other "
+    "applications.";
 inline constexpr const char* kSynchronous1 = " is a syncronous (blocking) ";
-inline constexpr const char* kSynchronous2 = "wave output device.  This will not permit audio to play while other ";
+inline constexpr const char* kSynchronous2 =
+    "wave output device.  This will not permit audio to play while other ";
 inline constexpr const char* kSynchronous3 = "applications are running";
 inline constexpr const char* kNotCompatible1 = " is not compatible with ";
 inline constexpr const char* kNotCompatible2 = "the realtime sound mixer";
@@ -27,12 +29,14 @@ inline constexpr const char* kChannelAlreadyOpen = "The channel has already been
 inline constexpr const char* kChannelNotOpen = "The specified channel was not open";
 inline constexpr const char* kNilParams = "nil parameters pointer passed to PlayMixWave";
 inline constexpr const char* kNilWave = "nil wave pointer passed to PlayMixWave!";
-inline constexpr const char* kNotActive = "Wave device not allocated, call ActivateMixSession(hMixSession,TRUE)";
+inline constexpr const char* kNotActive =
+    "Wave device not allocated, call ActivateMixSession(hMixSession,TRUE)";
 inline constexpr const char* kNoChannelOpen = "You must open a channel before you can play a wave";
 inline constexpr const char* kPoolEmpty = "Not enough memory";
 inline constexpr const char* kWriteBlock = "Failed to write block to device";
 
-// Loading and releasing waves. The character after "can" is the half-width katakana that is byte 0xB4 in code page 932.
+// Loading and releasing waves. The character after "can" is the half-width katakana that is byte 0xB4 in code
+// page 932.
 inline constexpr const char* kCantPlayFormat = "The waveform device canｴt play this format";
 inline constexpr const char* kOpenResource = "Failed to open \"WAVE\" resource ";
 inline constexpr const char* kLockResource = "Failed to lock \"WAVE\" resource";

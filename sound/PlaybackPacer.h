@@ -1,4 +1,5 @@
-// Turns elapsed time into bytes played at a fixed byte rate, carrying the remainder so that no byte is lost to rounding.
+// Turns elapsed time into bytes played at a fixed byte rate, carrying the remainder so that no byte is lost
+// to rounding.
 #pragma once
 
 #include <cstddef>
@@ -7,7 +8,7 @@
 namespace sound {
 
 class PlaybackPacer {
-public:
+  public:
     static constexpr std::uint64_t kMicrosPerSecond = 1'000'000;
 
     void setRate(std::uint32_t bytesPerSecond) { rate_ = bytesPerSecond; }
@@ -37,7 +38,7 @@ public:
         return lastUs_ + (rest + rate_ - 1) / rate_;
     }
 
-private:
+  private:
     std::uint32_t rate_ = 0;    // bytes per second
     std::uint64_t lastUs_ = 0;  // time of the last call
     std::uint64_t carry_ = 0;   // byte-microseconds not yet a whole byte

@@ -9,7 +9,7 @@
 namespace sound {
 
 class PlayedSink {
-public:
+  public:
     virtual ~PlayedSink() = default;
     virtual bool open(const WaveFormat& format) = 0;
     // Called on the output's own thread with bytes in the order they were played.

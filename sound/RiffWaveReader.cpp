@@ -24,12 +24,16 @@ struct Chunk {
 };
 
 std::uint32_t le32(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
+    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+           std::uint32_t{p[3]} << 24;
 }
-std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+std::uint16_t le16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
 
 // The first chunk named id in [from, limit), walking chunk by chunk; none when a header does not fit.
-std::optional<Chunk> findChunk(const ByteSource& src, const char* id, std::uint64_t from, std::uint64_t limit) {
+std::optional<Chunk> findChunk(const ByteSource& src, const char* id, std::uint64_t from,
+                               std::uint64_t limit) {
     std::uint64_t pos = from;
     std::array<std::uint8_t, kChunkHeaderBytes> header{};
     while (pos + kChunkHeaderBytes <= limit && src.read(pos, header.data(), header.size())) {
@@ -40,7 +44,9 @@ std::optional<Chunk> findChunk(const ByteSource& src, const char* id, std::uint6
     return std::nullopt;
 }
 
-[[noreturn]] void fail(const char* message) { throw EMixerError(message); }
+[[noreturn]] void fail(const char* message) {
+    throw EMixerError(message);
+}
 
 }  // namespace
 
@@ -64,7 +70,8 @@ RiffWave RiffWaveReader::read(const ByteSource& src) {
     const std::optional<Chunk> fmt = findChunk(src, "fmt ", firstSubchunk, riffEnd);
     if (!fmt) fail(msg::kCorrupted);
     std::array<std::uint8_t, kFormatBytes> raw{};
-    if (fmt->size < kFormatBytes || !src.read(fmt->contents(), raw.data(), raw.size())) fail(msg::kReadFormat);
+    if (fmt->size < kFormatBytes || !src.read(fmt->contents(), raw.data(), raw.size()))
+        fail(msg::kReadFormat);
     RiffWave wave;
     wave.format.formatTag = le16(raw.data());
     wave.format.channels = le16(raw.data() + 2);

@@ -15,7 +15,7 @@ struct RiffWave {
 };
 
 class RiffWaveReader {
-public:
+  public:
     // A data chunk above this is refused with the memory message rather than read.
     static constexpr std::uint64_t kMaxDataBytes = 64ull * 1024 * 1024;
 

@@ -1,4 +1,5 @@
-// The mixer component of a game window: creates the session with the window and offers load, release and play.
+// The mixer component of a game window: creates the session with the window and offers load, release and
+// play.
 #include "sound/TSoundMixer.h"
 
 #include "sound/MixerError.h"
@@ -44,7 +45,8 @@ void TSoundMixer::SetChannels(std::uint8_t mask) {
     } else if (mask == 0) {
         engine_.CloseMixChannel(session_, 0, kMixAllChannels);
     } else {
-        // Written with the changed bits as a mask: gcc 12 -O2 miscompiles the comparison of the two bits as bools.
+        // Written with the changed bits as a mask: gcc 12 -O2 miscompiles the comparison of the two bits as
+        // bools.
         const unsigned changed = static_cast<unsigned>(mask ^ channels_);
         for (int c = 0; c < kMixChannels; ++c) {
             if ((changed >> c & 1u) == 0) continue;
@@ -61,7 +63,9 @@ MixWave* TSoundMixer::LoadWave(std::string_view fileName) {
     return engine_.LoadMixWave(session_, fileName, nullptr, kWaveFromFile);
 }
 
-void TSoundMixer::ReleaseWave(MixWave* wave) { engine_.ReleaseMixWave(session_, wave); }
+void TSoundMixer::ReleaseWave(MixWave* wave) {
+    engine_.ReleaseMixWave(session_, wave);
+}
 
 void TSoundMixer::PlayWave(int channel, MixWave* wave, MixNotifyTarget* notifyControl, std::uint32_t flags,
                            std::uint16_t loops) {

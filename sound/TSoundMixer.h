@@ -1,4 +1,5 @@
-// The mixer component of a game window: creates the session with the window and offers load, release and play.
+// The mixer component of a game window: creates the session with the window and offers load, release and
+// play.
 #pragma once
 
 #include <cstdint>
@@ -9,9 +10,10 @@
 namespace sound {
 
 class TSoundMixer {
-public:
-    // Creates the session, letting SOUNDMIX.INI decide everything; raises "Initialization failed (InitMixSession)"
-    // when no session can be made. designing: placed in a form designer, where the device is never opened.
+  public:
+    // Creates the session, letting SOUNDMIX.INI decide everything; raises "Initialization failed
+    // (InitMixSession)" when no session can be made. designing: placed in a form designer, where the device
+    // is never opened.
     explicit TSoundMixer(MixEngine& engine, bool designing = false);
     // Channels := 0, Activated := false, then the session ends; errors are dropped here.
     ~TSoundMixer();
@@ -26,17 +28,18 @@ public:
 
     MixWave* LoadWave(std::string_view fileName);
     void ReleaseWave(MixWave* wave);
-    void PlayWave(int channel, MixWave* wave, MixNotifyTarget* notifyControl, std::uint32_t flags, std::uint16_t loops);
+    void PlayWave(int channel, MixWave* wave, MixNotifyTarget* notifyControl, std::uint32_t flags,
+                  std::uint16_t loops);
 
     // True while a play of the wave is queued or sounding: releasing it then would cut it short.
     bool WaveInUse(const MixWave* wave) const { return engine_.isWaveInUse(wave); }
     MixSession* session() const { return session_; }
     MixEngine& engine() const { return engine_; }
 
-private:
+  private:
     MixEngine& engine_;
     bool designing_;
-    PlayParams params_;           // size 24 and the session, filled in at creation
+    PlayParams params_;  // size 24 and the session, filled in at creation
     MixSession* session_ = nullptr;
     bool activated_ = false;
     std::uint8_t channels_ = 0;

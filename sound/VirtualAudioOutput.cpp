@@ -14,8 +14,8 @@ bool VirtualAudioOutput::capabilities(int, AudioCaps& out) const {
 }
 
 bool VirtualAudioOutput::supportsFormat(int, const WaveFormat& format) const {
-    return formatSupported && format.formatTag == kFormatPcm && format.bitsPerSample == 8 && format.channels >= 1 &&
-           format.channels <= caps.channels;
+    return formatSupported && format.formatTag == kFormatPcm && format.bitsPerSample == 8 &&
+           format.channels >= 1 && format.channels <= caps.channels;
 }
 
 int VirtualAudioOutput::open(int, const WaveFormat& format, std::function<void()> blockDone) {

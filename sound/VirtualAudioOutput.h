@@ -12,7 +12,7 @@
 namespace sound {
 
 class VirtualAudioOutput : public AudioOutput {
-public:
+  public:
     // post defaults to running the notice at once.
     explicit VirtualAudioOutput(PostFn post = {});
 
@@ -21,13 +21,14 @@ public:
     AudioCaps caps{"Virtual Output", 2, false};
     bool capsFail = false;
     bool formatSupported = true;
-    int openError = 0;        // non-zero: open fails with it
-    int prepareError = 0;     // non-zero: the prepareFailAt-th prepare (counting from 0) fails with it
+    int openError = 0;     // non-zero: open fails with it
+    int prepareError = 0;  // non-zero: the prepareFailAt-th prepare (counting from 0) fails with it
     int prepareFailAt = 0;
-    int writeError = 0;       // non-zero: every write fails with it
-    bool capture = true;      // false: played and written bytes are not kept (long benchmark runs)
+    int writeError = 0;   // non-zero: every write fails with it
+    bool capture = true;  // false: played and written bytes are not kept (long benchmark runs)
 
-    // Moves the clock on by ms, playing what is queued; a finished block is announced before time goes further.
+    // Moves the clock on by ms, playing what is queued; a finished block is announced before time goes
+    // further.
     void advanceMs(std::uint32_t ms);
     // Plays exactly `bytes` bytes (or until the queue runs dry), moving the clock by their duration.
     void playBytes(std::size_t bytes);
@@ -35,8 +36,10 @@ public:
 
     // Keeps room so that capturing does not allocate while a test counts allocations.
     void reserveCapture(std::size_t bytes);
-    const std::vector<std::uint8_t>& played() const { return played_; }   // every byte heard, in order
-    const std::vector<std::uint8_t>& written() const { return written_; } // every block written, back to back
+    const std::vector<std::uint8_t>& played() const { return played_; }  // every byte heard, in order
+    const std::vector<std::uint8_t>& written() const {
+        return written_;
+    }  // every block written, back to back
     std::size_t writeCount() const { return writeCount_; }
     std::size_t pendingBytes() const { return queue_.pendingBytes(); }
     std::size_t resetCount() const { return resetCount_; }
@@ -60,7 +63,7 @@ public:
     void close() override;
     std::uint32_t clockMs() const override { return static_cast<std::uint32_t>(nowUs_ / 1000); }
 
-private:
+  private:
     void playUntil(std::uint64_t endUs, std::size_t byteLimit);
     void deliver();
     std::size_t take(std::size_t n);  // plays n bytes (or fewer when the queue runs dry)

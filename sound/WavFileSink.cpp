@@ -1,4 +1,5 @@
-// Writes played audio to a WAV file whose RIFF header is rewritten after every write, so it is valid at any moment.
+// Writes played audio to a WAV file whose RIFF header is rewritten after every write, so it is valid at any
+// moment.
 #include "sound/WavFileSink.h"
 
 #include <array>
@@ -36,9 +37,11 @@ void WavFileSink::write(const std::uint8_t* bytes, std::size_t n) {
 void WavFileSink::writeSizes() {
     std::array<std::uint8_t, 4> size{};
     putLe32(size.data(), static_cast<std::uint32_t>(dataBytes_ + kWavHeaderBytes - 8));
-    if (std::fseek(file_.get(), kWavRiffSizeAt, SEEK_SET) == 0) std::fwrite(size.data(), 1, size.size(), file_.get());
+    if (std::fseek(file_.get(), kWavRiffSizeAt, SEEK_SET) == 0)
+        std::fwrite(size.data(), 1, size.size(), file_.get());
     putLe32(size.data(), dataBytes_);
-    if (std::fseek(file_.get(), kWavDataSizeAt, SEEK_SET) == 0) std::fwrite(size.data(), 1, size.size(), file_.get());
+    if (std::fseek(file_.get(), kWavDataSizeAt, SEEK_SET) == 0)
+        std::fwrite(size.data(), 1, size.size(), file_.get());
     std::fflush(file_.get());
 }
 

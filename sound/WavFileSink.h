@@ -1,4 +1,5 @@
-// Writes played audio to a WAV file whose RIFF header is rewritten after every write, so it is valid at any moment.
+// Writes played audio to a WAV file whose RIFF header is rewritten after every write, so it is valid at any
+// moment.
 #pragma once
 
 #include <cstdio>
@@ -10,7 +11,7 @@
 namespace sound {
 
 class WavFileSink : public PlayedSink {
-public:
+  public:
     explicit WavFileSink(std::string path) : path_(std::move(path)) {}
     // Starts the file afresh with an empty data chunk; false when it cannot be written.
     bool open(const WaveFormat& format) override;
@@ -19,7 +20,7 @@ public:
 
     std::uint32_t dataBytes() const { return dataBytes_; }
 
-private:
+  private:
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };

@@ -18,7 +18,8 @@ void putLe32(std::uint8_t* at, std::uint32_t value) {
 std::array<std::uint8_t, kWavHeaderBytes> makeWavHeader(const WaveFormat& format, std::uint32_t dataBytes) {
     std::array<std::uint8_t, kWavHeaderBytes> h{};
     std::memcpy(&h[0], "RIFF", 4);
-    putLe32(&h[kWavRiffSizeAt], static_cast<std::uint32_t>(kWavHeaderBytes - 8 + dataBytes + (dataBytes & 1)));
+    putLe32(&h[kWavRiffSizeAt],
+            static_cast<std::uint32_t>(kWavHeaderBytes - 8 + dataBytes + (dataBytes & 1)));
     std::memcpy(&h[8], "WAVEfmt ", 8);
     putLe32(&h[16], 16);
     putLe16(&h[20], format.formatTag);

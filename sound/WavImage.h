@@ -10,9 +10,9 @@
 
 namespace sound {
 
-inline constexpr std::size_t kWavHeaderBytes = 44;       // RIFF, fmt and data chunk headers
-inline constexpr std::size_t kWavRiffSizeAt = 4;         // offset of the RIFF chunk's size
-inline constexpr std::size_t kWavDataSizeAt = 40;        // offset of the data chunk's size
+inline constexpr std::size_t kWavHeaderBytes = 44;  // RIFF, fmt and data chunk headers
+inline constexpr std::size_t kWavRiffSizeAt = 4;    // offset of the RIFF chunk's size
+inline constexpr std::size_t kWavDataSizeAt = 40;   // offset of the data chunk's size
 
 void putLe16(std::uint8_t* at, std::uint16_t value);
 void putLe32(std::uint8_t* at, std::uint32_t value);

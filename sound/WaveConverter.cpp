@@ -29,8 +29,12 @@ void storeSample(std::uint8_t* p, int bits, int value) {
 }
 
 // The level a sample stands for (silence is 0), and back.
-int level(int sample, int bits) { return bits == 8 ? sample - kSilence8 : sample; }
-int fromLevel(int value, int bits) { return bits == 8 ? value + kSilence8 : value; }
+int level(int sample, int bits) {
+    return bits == 8 ? sample - kSilence8 : sample;
+}
+int fromLevel(int value, int bits) {
+    return bits == 8 ? value + kSilence8 : value;
+}
 
 std::vector<std::uint8_t> allocate(std::uint64_t bytes) {
     if (bytes > WaveConverter::kMaxOutputBytes) throw EMixerError(msg::kNoMemory);
@@ -53,8 +57,10 @@ std::vector<std::uint8_t> WaveConverter::convert(std::vector<std::uint8_t> data,
     if (!readable(from)) throw EMixerError(msg::kFormatNotSupported);
     if (from.channels != to.channels || from.samplesPerSec != to.samplesPerSec ||
         from.bitsPerSample != to.bitsPerSample) {
-        if (from.bitsPerSample != to.bitsPerSample) data = convertBits(data, from.channels, from.bitsPerSample, to.bitsPerSample);
-        if (from.channels != to.channels) data = convertChannels(data, to.bitsPerSample, from.channels, to.channels);
+        if (from.bitsPerSample != to.bitsPerSample)
+            data = convertBits(data, from.channels, from.bitsPerSample, to.bitsPerSample);
+        if (from.channels != to.channels)
+            data = convertChannels(data, to.bitsPerSample, from.channels, to.channels);
         if (from.samplesPerSec != to.samplesPerSec)
             data = convertRate(data, to.bitsPerSample, to.channels, from.samplesPerSec, to.samplesPerSec);
     }
@@ -62,17 +68,22 @@ std::vector<std::uint8_t> WaveConverter::convert(std::vector<std::uint8_t> data,
     return data;
 }
 
-std::vector<std::uint8_t> WaveConverter::convertBits(const std::vector<std::uint8_t>& data, int channels, int fromBits,
-                                                     int toBits) {
-    if ((fromBits != 8 && fromBits != 16) || (toBits != 8 && toBits != 16)) throw EMixerError(msg::kFormatNotSupported);
-    const std::size_t inWidth = static_cast<std::size_t>(fromBits / 8), outWidth = static_cast<std::size_t>(toBits / 8);
+std::vector<std::uint8_t> WaveConverter::convertBits(const std::vector<std::uint8_t>& data, int channels,
+                                                     int fromBits, int toBits) {
+    if ((fromBits != 8 && fromBits != 16) || (toBits != 8 && toBits != 16))
+        throw EMixerError(msg::kFormatNotSupported);
+    const std::size_t inWidth = static_cast<std::size_t>(fromBits / 8),
+                      outWidth = static_cast<std::size_t>(toBits / 8);
     const std::size_t frames = data.size() / (inWidth * channels);
     const std::size_t samples = frames * channels;
     std::vector<std::uint8_t> out = allocate(std::uint64_t{samples} * outWidth);
     for (std::size_t i = 0; i < samples; ++i) {
         const int s = sampleAt(data.data() + i * inWidth, fromBits);
-        // 16 to 8 keeps the high byte with its top bit turned over: floor(s / 256) + 128. 8 to 16 is (u - 128) * 256.
-        const int converted = fromBits == toBits ? s : fromBits == 16 ? (s >> 8) + kSilence8 : (s - kSilence8) * 256;
+        // 16 to 8 keeps the high byte with its top bit turned over: floor(s / 256) + 128. 8 to 16 is (u -
+        // 128) * 256.
+        const int converted = fromBits == toBits ? s
+                              : fromBits == 16   ? (s >> 8) + kSilence8
+                                                 : (s - kSilence8) * 256;
         storeSample(out.data() + i * outWidth, toBits, converted);
     }
     return out;
@@ -97,15 +108,19 @@ std::vector<std::uint8_t> WaveConverter::convertChannels(const std::vector<std::
     return out;
 }
 
-std::vector<std::uint8_t> WaveConverter::convertRate(const std::vector<std::uint8_t>& data, int bits, int channels,
-                                                     std::uint32_t fromRate, std::uint32_t toRate) {
+std::vector<std::uint8_t> WaveConverter::convertRate(const std::vector<std::uint8_t>& data, int bits,
+                                                     int channels, std::uint32_t fromRate,
+                                                     std::uint32_t toRate) {
     const std::size_t width = static_cast<std::size_t>(bits / 8);
     const std::size_t frameBytes = width * channels;
     const std::size_t frames = data.size() / frameBytes;
-    const auto at = [&](std::size_t frame, int c) { return sampleAt(data.data() + frame * frameBytes + c * width, bits); };
+    const auto at = [&](std::size_t frame, int c) {
+        return sampleAt(data.data() + frame * frameBytes + c * width, bits);
+    };
 
     if (fromRate < toRate) {
-        // Each frame is followed by n - 1 frames stepping linearly towards the next; the last frame is held n times.
+        // Each frame is followed by n - 1 frames stepping linearly towards the next; the last frame is held n
+        // times.
         const std::size_t n = toRate / fromRate;
         std::vector<std::uint8_t> out = allocate(std::uint64_t{frames} * n * frameBytes);
         for (std::size_t f = 0; f < frames; ++f) {
@@ -114,7 +129,8 @@ std::vector<std::uint8_t> WaveConverter::convertRate(const std::vector<std::uint
                 const int here = at(f, c);
                 const int step = (at(nextFrame, c) - here) / static_cast<int>(n);
                 for (std::size_t k = 0; k < n; ++k)
-                    storeSample(out.data() + (f * n + k) * frameBytes + c * width, bits, here + step * static_cast<int>(k));
+                    storeSample(out.data() + (f * n + k) * frameBytes + c * width, bits,
+                                here + step * static_cast<int>(k));
             }
         }
         return out;

@@ -9,10 +9,10 @@ inline constexpr std::uint16_t kFormatPcm = 1;  // format tag of plain PCM
 
 struct WaveFormat {
     std::uint16_t formatTag = kFormatPcm;
-    std::uint16_t channels = 1;           // 1 mono, 2 stereo (interleaved)
-    std::uint32_t samplesPerSec = 11025;  // sample frames per second
-    std::uint32_t avgBytesPerSec = 11025; // samplesPerSec * blockAlign
-    std::uint16_t blockAlign = 1;         // bytes per sample frame
+    std::uint16_t channels = 1;            // 1 mono, 2 stereo (interleaved)
+    std::uint32_t samplesPerSec = 11025;   // sample frames per second
+    std::uint32_t avgBytesPerSec = 11025;  // samplesPerSec * blockAlign
+    std::uint16_t blockAlign = 1;          // bytes per sample frame
     std::uint16_t bitsPerSample = 8;
 
     // Unsigned 8-bit PCM at the given rate and channel count, with the derived fields filled in.

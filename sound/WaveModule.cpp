@@ -14,9 +14,13 @@ std::string upper(std::string_view s) {
 
 }  // namespace
 
-void WaveModule::add(std::string name, std::vector<std::uint8_t> image) { byName_[upper(name)] = std::move(image); }
+void WaveModule::add(std::string name, std::vector<std::uint8_t> image) {
+    byName_[upper(name)] = std::move(image);
+}
 
-void WaveModule::add(std::uint16_t number, std::vector<std::uint8_t> image) { byNumber_[number] = std::move(image); }
+void WaveModule::add(std::uint16_t number, std::vector<std::uint8_t> image) {
+    byNumber_[number] = std::move(image);
+}
 
 std::optional<std::uint16_t> WaveModule::number(std::string_view name) {
     if (name.size() < 2 || name.size() > 6 || name[0] != '#') return std::nullopt;

@@ -12,7 +12,7 @@
 namespace sound {
 
 class WaveModule {
-public:
+  public:
     void add(std::string name, std::vector<std::uint8_t> image);
     void add(std::uint16_t number, std::vector<std::uint8_t> image);
 
@@ -21,7 +21,7 @@ public:
     // The number that "#123" stands for, if name is such a reference.
     static std::optional<std::uint16_t> number(std::string_view name);
 
-private:
+  private:
     std::map<std::string, std::vector<std::uint8_t>> byName_;  // upper-case names
     std::map<std::uint16_t, std::vector<std::uint8_t>> byNumber_;
 };

@@ -61,8 +61,12 @@ void ballTicks(benchmark::State& st, bool drawing) {
     }
     st.SetItemsProcessed(st.iterations());
 }
-void BM_BallTickDrawn(benchmark::State& st) { ballTicks(st, true); }
-void BM_BallTickHeadless(benchmark::State& st) { ballTicks(st, false); }
+void BM_BallTickDrawn(benchmark::State& st) {
+    ballTicks(st, true);
+}
+void BM_BallTickHeadless(benchmark::State& st) {
+    ballTicks(st, false);
+}
 BENCHMARK(BM_BallTickDrawn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BallTickHeadless)->Unit(benchmark::kNanosecond);
 
@@ -82,8 +86,12 @@ void statusTicks(benchmark::State& st, bool changing) {
         b.play.engine.Timer2Timer();
     }
 }
-void BM_StatusTickSteady(benchmark::State& st) { statusTicks(st, false); }
-void BM_StatusTickChanging(benchmark::State& st) { statusTicks(st, true); }
+void BM_StatusTickSteady(benchmark::State& st) {
+    statusTicks(st, false);
+}
+void BM_StatusTickChanging(benchmark::State& st) {
+    statusTicks(st, true);
+}
 BENCHMARK(BM_StatusTickSteady)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StatusTickChanging)->Unit(benchmark::kMicrosecond);
 

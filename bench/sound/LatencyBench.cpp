@@ -1,6 +1,6 @@
-// Onset latency on the virtual output: from a play request to its first sample at the output, from silence and while
-// another channel keeps the blocks full, at the default settings and with the shipped SOUNDMIX.INI. The counters
-// are milliseconds of output time; the device's own buffer (about 6 ms with SDL) comes on top.
+// Onset latency on the virtual output: from a play request to its first sample at the output, from silence
+// and while another channel keeps the blocks full, at the default settings and with the shipped SOUNDMIX.INI.
+// The counters are milliseconds of output time; the device's own buffer (about 6 ms with SDL) comes on top.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -29,8 +29,8 @@ std::vector<std::uint8_t> image(std::uint32_t rate, std::size_t n, std::uint8_t 
     return sound::makeWavImage(sound::WaveFormat::pcm8(rate, 1), std::vector<std::uint8_t>(n, value));
 }
 
-// Output milliseconds from the request to the first byte of the new sound; busy: channel 0 plays throughout and the
-// request comes `phase` bytes into its audio.
+// Output milliseconds from the request to the first byte of the new sound; busy: channel 0 plays throughout
+// and the request comes `phase` bytes into its audio.
 double onsetMs(const std::string& settings, bool busy, std::size_t phase) {
     const std::filesystem::path ini =
         std::filesystem::temp_directory_path() / ("zorban-latency-" + std::to_string(getpid()) + ".ini");
@@ -59,7 +59,8 @@ double onsetMs(const std::string& settings, bool busy, std::size_t phase) {
     const auto& heard = out.played();
     const auto first = std::find(heard.begin() + static_cast<std::ptrdiff_t>(requested), heard.end(), 255);
     std::filesystem::remove(ini);
-    return 1000.0 * static_cast<double>(first - heard.begin() - static_cast<std::ptrdiff_t>(requested)) / rate;
+    return 1000.0 * static_cast<double>(first - heard.begin() - static_cast<std::ptrdiff_t>(requested)) /
+           rate;
 }
 
 void onset(benchmark::State& state, const std::string& settings) {
@@ -67,14 +68,19 @@ void onset(benchmark::State& state, const std::string& settings) {
     for (auto _ : state) {
         silence = onsetMs(settings, false, 0);
         worst = 0;
-        for (std::size_t phase = 0; phase < 20000; phase += 97) worst = std::max(worst, onsetMs(settings, true, phase));
+        for (std::size_t phase = 0; phase < 20000; phase += 97)
+            worst = std::max(worst, onsetMs(settings, true, phase));
     }
     state.counters["onset_from_silence_ms"] = silence;
     state.counters["onset_worst_while_busy_ms"] = worst;
 }
 
-void BM_OnsetLatencyDefaults(benchmark::State& state) { onset(state, ""); }
-void BM_OnsetLatencyShipped(benchmark::State& state) { onset(state, shippedSettings()); }
+void BM_OnsetLatencyDefaults(benchmark::State& state) {
+    onset(state, "");
+}
+void BM_OnsetLatencyShipped(benchmark::State& state) {
+    onset(state, shippedSettings());
+}
 
 }  // namespace
 

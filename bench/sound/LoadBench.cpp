@@ -1,5 +1,5 @@
-// Speed of loading and converting a 10-second 16-bit stereo 22,050 Hz file, beside sox doing the same conversion
-// as a whole process.
+// Speed of loading and converting a 10-second 16-bit stereo 22,050 Hz file, beside sox doing the same
+// conversion as a whole process.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -18,15 +18,16 @@
 
 namespace {
 
-constexpr std::uint32_t kRate = 22050;     // samples per second of the file
+constexpr std::uint32_t kRate = 22050;  // samples per second of the file
 constexpr std::uint32_t kSeconds = 10;
-constexpr std::uint32_t kFrameBytes = 4;   // 16-bit stereo
+constexpr std::uint32_t kFrameBytes = 4;  // 16-bit stereo
 
 // The test file, written once per run into the temporary folder.
 const std::string& testFile() {
     static const std::string path = [] {
         const std::string p =
-            (std::filesystem::temp_directory_path() / ("zorban-bench-" + std::to_string(getpid()) + ".wav")).string();
+            (std::filesystem::temp_directory_path() / ("zorban-bench-" + std::to_string(getpid()) + ".wav"))
+                .string();
         std::ofstream f(p, std::ios::binary);
         sound::WaveFormat format = sound::WaveFormat::pcm8(kRate, 2);
         format.bitsPerSample = 16;
@@ -37,8 +38,10 @@ const std::string& testFile() {
         std::array<std::uint8_t, kFrameBytes> frame{};
         for (std::uint32_t i = 0; i < kRate * kSeconds; ++i) {
             const double t = static_cast<double>(i) / kRate;
-            sound::putLe16(&frame[0], static_cast<std::uint16_t>(static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * 440 * t))));
-            sound::putLe16(&frame[2], static_cast<std::uint16_t>(static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * 660 * t))));
+            sound::putLe16(&frame[0], static_cast<std::uint16_t>(
+                                          static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * 440 * t))));
+            sound::putLe16(&frame[2], static_cast<std::uint16_t>(
+                                          static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * 660 * t))));
             f.write(reinterpret_cast<const char*>(frame.data()), kFrameBytes);
         }
         std::atexit([] { std::filesystem::remove(testFile()); });

@@ -1,5 +1,5 @@
-// Speed of mixing: eight contributors and one contributor into 2,048-byte blocks, memcpy of the same size, and the
-// full render path of eight sounding channels.
+// Speed of mixing: eight contributors and one contributor into 2,048-byte blocks, memcpy of the same size,
+// and the full render path of eight sounding channels.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -20,7 +20,8 @@ constexpr std::size_t kBlock = 2048;  // bytes of output per block
 std::vector<std::vector<std::uint8_t>> sources(int count) {
     std::vector<std::vector<std::uint8_t>> s(count, std::vector<std::uint8_t>(kBlock));
     for (int j = 0; j < count; ++j)
-        for (std::size_t i = 0; i < kBlock; ++i) s[j][i] = static_cast<std::uint8_t>((i * (j + 3)) ^ (j * 29));
+        for (std::size_t i = 0; i < kBlock; ++i)
+            s[j][i] = static_cast<std::uint8_t>((i * (j + 3)) ^ (j * 29));
     return s;
 }
 
@@ -37,9 +38,15 @@ void mixBlocks(benchmark::State& state, int count) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kBlock));
 }
 
-void BM_MixEightContributors(benchmark::State& state) { mixBlocks(state, 8); }
-void BM_MixTwoContributors(benchmark::State& state) { mixBlocks(state, 2); }
-void BM_MixOneContributor(benchmark::State& state) { mixBlocks(state, 1); }
+void BM_MixEightContributors(benchmark::State& state) {
+    mixBlocks(state, 8);
+}
+void BM_MixTwoContributors(benchmark::State& state) {
+    mixBlocks(state, 2);
+}
+void BM_MixOneContributor(benchmark::State& state) {
+    mixBlocks(state, 1);
+}
 
 void BM_Memcpy(benchmark::State& state) {
     const auto src = sources(1);

@@ -42,8 +42,8 @@ TEST(BallTick, SideBarCellFillsItsSlotWithoutTurningAndTheDiagonalStillHits) {
     p.set(7, 16, Bar);
     p.set(7, 17, Hard1);
     p.eng.Timer1Timer();
-    EXPECT_EQ(p.my.combo, 2);           // the bar cell was hit
-    EXPECT_EQ(p.at(7, 17), White);      // and the diagonal block too
+    EXPECT_EQ(p.my.combo, 2);       // the bar cell was hit
+    EXPECT_EQ(p.at(7, 17), White);  // and the diagonal block too
     EXPECT_EQ(p.s.ballDY, -1);
     EXPECT_TRUE(p.played("at1.wav@0"));
 }

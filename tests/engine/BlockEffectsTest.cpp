@@ -34,21 +34,24 @@ TEST_P(EffectRows, PointsNotesMoneyAndSound) {
     EXPECT_EQ(p.sounds(), (std::vector<std::string>{h.sound}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    GameTable, EffectRows,
-    ::testing::Values(Hit{White, 3, " +150", 150, 3, 1, "2.wav@0"}, Hit{Hard8, 2, " +10", 10, 0, 0, "12.wav@0"},
-                      Hit{Blue, 1, " +150", 150, 1, 1, "14.wav@0"}, Hit{Pink, 1, " +100", 100, 2, 1, "13.wav@0"},
-                      Hit{PaleRed, 1, " +250", 250, 1, 1, "15.wav@0"}, Hit{Invisible, 1, " +300", 300, 3, 1, "13.wav@0"},
-                      Hit{TimeMinus, 1, " +500 【Time -10】", 500, 0, 0, "1.wav@0"},
-                      Hit{Heal, 1, " +200 【HP +1】", 200, 0, 0, "1.wav@0"},
-                      Hit{Poison, 1, " +500 【HP-1damege!!】", 500, 0, 0, "1.wav@0"},
-                      Hit{Shrink, 1, " +100 【SMALL!!】", 100, 0, 0, "1.wav@0"},
-                      Hit{Grow, 1, " +260 【LONG!!】", 260, 0, 0, "1.wav@0"},
-                      Hit{TimePlus, 1, " +200 【Time +10】", 200, 0, 0, "1.wav@0"},
-                      Hit{Multiply, 1, " 【増殖!】 +150", 150, 0, 0, "3.wav@0"},
-                      Hit{Ex, 2, " 【EX point!】→ +2000", 2000, 10, 0, "8.wav@0"},
-                      Hit{ExPlus, 1, " 【EX+ point!】→ +5000", 5000, 25, 0, "8.wav@0"},
-                      Hit{Slow, 1, "", 0, 0, 0, "1.wav@0"}, Hit{Wall, 1, "", 0, 0, 0, "11.wav@0"}));
+INSTANTIATE_TEST_SUITE_P(GameTable, EffectRows,
+                         ::testing::Values(Hit{White, 3, " +150", 150, 3, 1, "2.wav@0"},
+                                           Hit{Hard8, 2, " +10", 10, 0, 0, "12.wav@0"},
+                                           Hit{Blue, 1, " +150", 150, 1, 1, "14.wav@0"},
+                                           Hit{Pink, 1, " +100", 100, 2, 1, "13.wav@0"},
+                                           Hit{PaleRed, 1, " +250", 250, 1, 1, "15.wav@0"},
+                                           Hit{Invisible, 1, " +300", 300, 3, 1, "13.wav@0"},
+                                           Hit{TimeMinus, 1, " +500 【Time -10】", 500, 0, 0, "1.wav@0"},
+                                           Hit{Heal, 1, " +200 【HP +1】", 200, 0, 0, "1.wav@0"},
+                                           Hit{Poison, 1, " +500 【HP-1damege!!】", 500, 0, 0, "1.wav@0"},
+                                           Hit{Shrink, 1, " +100 【SMALL!!】", 100, 0, 0, "1.wav@0"},
+                                           Hit{Grow, 1, " +260 【LONG!!】", 260, 0, 0, "1.wav@0"},
+                                           Hit{TimePlus, 1, " +200 【Time +10】", 200, 0, 0, "1.wav@0"},
+                                           Hit{Multiply, 1, " 【増殖!】 +150", 150, 0, 0, "3.wav@0"},
+                                           Hit{Ex, 2, " 【EX point!】→ +2000", 2000, 10, 0, "8.wav@0"},
+                                           Hit{ExPlus, 1, " 【EX+ point!】→ +5000", 5000, 25, 0, "8.wav@0"},
+                                           Hit{Slow, 1, "", 0, 0, 0, "1.wav@0"},
+                                           Hit{Wall, 1, "", 0, 0, 0, "11.wav@0"}));
 
 TEST(BlockEffects, HardNineNeedsNineHits) {
     Play p;
@@ -156,9 +159,9 @@ TEST(BlockEffects, AllClearEndsTheTickBeforeTheWalls) {
     p.eng.placeBar();
     p.ballAt(5, 3, 1, -1);  // moves to (6, 2); the top wall would act
     p.set(7, 2, AllClear);
-    p.set(6, 1, White);     // the vertical probe's block: cleared with the rest, no points
-    p.set(15, 30, Wall);    // in the margin, inside the cleared area
-    p.set(21, 5, Wall);     // outside it
+    p.set(6, 1, White);   // the vertical probe's block: cleared with the rest, no points
+    p.set(15, 30, Wall);  // in the margin, inside the cleared area
+    p.set(21, 5, Wall);   // outside it
     p.eng.Timer1Timer();
     EXPECT_EQ(p.my.ballX, 6);
     EXPECT_EQ(p.my.ballY, 2);

@@ -15,16 +15,23 @@ struct Field {
     std::int32_t phase = 0;
     Field() { engine::clearField(image); }
     // A pixel inside cell (c, r), away from its outline and label.
-    Colour centre(int c, int r) const { return image.picture().colourAt(engine::cellLeft(c) + 36, engine::cellTop(r) + 18); }
-    Colour outline(int c, int r) const { return image.picture().colourAt(engine::cellLeft(c), engine::cellTop(r)); }
+    Colour centre(int c, int r) const {
+        return image.picture().colourAt(engine::cellLeft(c) + 36, engine::cellTop(r) + 18);
+    }
+    Colour outline(int c, int r) const {
+        return image.picture().colourAt(engine::cellLeft(c), engine::cellTop(r));
+    }
     // The ink of the ball glyph drawn for cell (c, r).
-    Colour ball(int c, int r) const { return image.picture().colourAt(engine::ballGlyphX(c) + 8, engine::ballGlyphY(r) + 8); }
+    Colour ball(int c, int r) const {
+        return image.picture().colourAt(engine::ballGlyphX(c) + 8, engine::ballGlyphY(r) + 8);
+    }
 };
 
 TEST(FieldPainter, AllClearCyclesThroughSixColours) {
     Field f;
     f.grid.set(3, 4, engine::AllClear);
-    const Colour expected[] = {{255, 0, 0}, {255, 0, 255}, {0, 0, 255}, {0, 255, 255}, {0, 255, 0}, {255, 255, 0}, {255, 0, 0}};
+    const Colour expected[] = {{255, 0, 0}, {255, 0, 255}, {0, 0, 255}, {0, 255, 255},
+                               {0, 255, 0}, {255, 255, 0}, {255, 0, 0}};
     for (const Colour& c : expected) {
         engine::drawBlocks(f.image, f.grid, f.phase);
         EXPECT_EQ(f.centre(3, 4), c) << "phase " << f.phase;
@@ -35,7 +42,10 @@ TEST(FieldPainter, AllClearCyclesThroughSixColours) {
 
 TEST(FieldPainter, FixedFills) {
     Field f;
-    const struct { std::int32_t code; Colour fill; } rows[] = {
+    const struct {
+        std::int32_t code;
+        Colour fill;
+    } rows[] = {
         {engine::White, {255, 255, 255}}, {engine::Hard1, {255, 255, 210}}, {engine::Hard8, {23, 247, 128}},
         {engine::Wall, {128, 128, 128}},  {engine::Blue, {128, 255, 255}},  {engine::Pink, {255, 128, 192}},
         {engine::Bar, {255, 255, 255}},   {engine::Invisible, {0, 0, 0}},   {engine::Empty, {0, 0, 0}},
@@ -50,7 +60,7 @@ TEST(FieldPainter, FixedFills) {
 TEST(FieldPainter, KeptOutlineAfterDeadlyAndBarCells) {
     Field f;
     f.grid.set(1, 5, engine::Deadly);
-    f.grid.set(1, 6, engine::Blue);     // right below the deadly cell: dark red outline
+    f.grid.set(1, 6, engine::Blue);  // right below the deadly cell: dark red outline
     f.grid.set(1, 20, engine::Bar);
     f.grid.set(2, 1, engine::PaleRed);  // first cell of the next column: white outline
     f.grid.set(3, 2, engine::Ex);       // after a plain cell: black again
@@ -71,7 +81,7 @@ TEST(FieldPainter, TallCellsShowUnderUndrawnCodes) {
     f.grid.set(4, 8, 30);
     f.grid.set(5, 7, engine::Hard3);
     f.grid.set(5, 8, -1);
-    f.grid.set(6, 20, engine::Bomb);    // its lower half falls outside the image
+    f.grid.set(6, 20, engine::Bomb);  // its lower half falls outside the image
     engine::drawBlocks(f.image, f.grid, f.phase);
     EXPECT_EQ(f.centre(4, 8), (Colour{255, 0, 255}));  // the lower half of the tall block
     EXPECT_EQ(f.centre(5, 8), (Colour{1, 2, 3}));      // one cell tall: untouched below
@@ -86,7 +96,7 @@ TEST(FieldPainter, TallCellOverADrawnCell) {
     engine::drawBlocks(f.image, f.grid, f.phase);
     const int x = engine::cellLeft(4) + 20, y = engine::cellTop(8);
     EXPECT_EQ(f.image.picture().colourAt(x, y - 1), (Colour{255, 0, 255}));  // fill, no bottom outline
-    EXPECT_EQ(f.image.picture().colourAt(x, y), ui::colours::Black);      // the white block's outline
+    EXPECT_EQ(f.image.picture().colourAt(x, y), ui::colours::Black);         // the white block's outline
     EXPECT_EQ(f.image.picture().colourAt(x, y + 10), ui::colours::White);
     EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(4), y - 1), ui::colours::Black);  // left outline
 }
@@ -111,7 +121,8 @@ TEST(FieldPainter, BallBlueForTwentyTicksThenGrey) {
     s.ballFlashTicks = engine::kBallFlashTicks;
     for (int tick = 1; tick <= 21; ++tick) {
         engine::drawBall(f.image, s);
-        const Colour expected = tick <= 20 ? Colour{34, 85, 255} : Colour{119, 119, 119};  // trail 0 drawn last
+        const Colour expected =
+            tick <= 20 ? Colour{34, 85, 255} : Colour{119, 119, 119};  // trail 0 drawn last
         EXPECT_EQ(f.ball(5, 10), expected) << "tick " << tick;
     }
     EXPECT_EQ(s.ballFlashTicks, 0);
@@ -150,7 +161,8 @@ TEST(EditorGrid, FixedColoursNoPhase) {
     EXPECT_EQ(f.centre(1, 5), (Colour{255, 128, 0}));
     EXPECT_EQ(f.centre(1, 7), (Colour{255, 128, 0}));
     // No EX label: the label's ink spot shows the fill.
-    EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(1) + 8, engine::cellTop(7) + 10), (Colour{255, 128, 0}));
+    EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(1) + 8, engine::cellTop(7) + 10),
+              (Colour{255, 128, 0}));
     EXPECT_EQ(f.centre(1, 9), (Colour{102, 51, 85}));
     EXPECT_EQ(f.centre(1, 10), (Colour{102, 51, 85}));  // two cells tall over the undrawn code
 }

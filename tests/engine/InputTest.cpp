@@ -26,8 +26,9 @@ TEST_P(BarPlacement, FitsTheBarIntoTheField) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Edges, BarPlacement,
-                         ::testing::Values(BarCase{1, 0, 2, 1, 3}, BarCase{1, 399, 9, 8, 10}, BarCase{1, 200, 6, 5, 7},
-                                           BarCase{2, 0, 3, 1, 5}, BarCase{2, 399, 8, 6, 10}, BarCase{0, 0, 1, 1, 1},
+                         ::testing::Values(BarCase{1, 0, 2, 1, 3}, BarCase{1, 399, 9, 8, 10},
+                                           BarCase{1, 200, 6, 5, 7}, BarCase{2, 0, 3, 1, 5},
+                                           BarCase{2, 399, 8, 6, 10}, BarCase{0, 0, 1, 1, 1},
                                            BarCase{0, 399, 10, 10, 10}, BarCase{1, -39, 2, 1, 3},
                                            BarCase{1, 5000, 9, 8, 10}));
 

@@ -21,8 +21,11 @@ struct Play {
     engine::tmy& my;
 
     explicit Play(engine::Rules rules = engine::Rules::game(), std::string programDir = "/nonexistent/")
-        : platform(std::move(programDir)), play(platform.services(), sound, std::move(rules)), eng(play.engine),
-          s(play.state), my(play.state.my) {}
+        : platform(std::move(programDir)),
+          play(platform.services(), sound, std::move(rules)),
+          eng(play.engine),
+          s(play.state),
+          my(play.state.my) {}
 
     // The ball in play at (x, y) with steps (dx, dy), over an otherwise empty field unless cells are set.
     void ballAt(int x, int y, int dx, int dy) {
@@ -38,7 +41,8 @@ struct Play {
     std::string log() const { return play.moji_l.caption(); }
     std::vector<std::string> sounds() const {
         std::vector<std::string> names;
-        for (const auto& [name, channel] : sound.played) names.push_back(name + "@" + std::to_string(channel));
+        for (const auto& [name, channel] : sound.played)
+            names.push_back(name + "@" + std::to_string(channel));
         return names;
     }
     bool played(const std::string& nameAtChannel) const {

@@ -64,9 +64,12 @@ TEST(RunnerRules, NegativeBasesAndOtherMoney) {
         std::int32_t code;
         const char* log;
         std::int32_t score, money;
-    } rows[] = {{TimeMinus, " -60 【Time -10】", -60, 0}, {Poison, " -30 【HP-1damege!!】", -30, 0},
-                {Shrink, " -30 【SMALL!!】", -30, 0},    {White, " +150", 150, 5},
-                {Blue, " +450", 450, 2},                {Pink, " +300", 300, 3},
+    } rows[] = {{TimeMinus, " -60 【Time -10】", -60, 0},
+                {Poison, " -30 【HP-1damege!!】", -30, 0},
+                {Shrink, " -30 【SMALL!!】", -30, 0},
+                {White, " +150", 150, 5},
+                {Blue, " +450", 450, 2},
+                {Pink, " +300", 300, 3},
                 {ExPlus, " 【EX+ point!】→ +15000", 15000, 30}};
     for (const auto& r : rows) {
         Runner p;
@@ -197,8 +200,9 @@ TEST(RunnerRules, NoBannerColouring) {
 // A stage of every kind whose grid effect both rules share, played by a perfect bar.
 BlockGrid sharedStage() {
     BlockGrid g;
-    const std::int32_t kinds[] = {White, Hard3, Hard8, Bomb,  Slow,  AllClear, Wall,  RowBomb, TimeMinus, Heal,
-                                  Blue,  Multiply, Poison, Pink, Grow, TimePlus, PaleRed, Ex, ExPlus, Invisible, 31};
+    const std::int32_t kinds[] = {White,   Hard3,     Hard8,   Bomb, Slow,     AllClear,  Wall,
+                                  RowBomb, TimeMinus, Heal,    Blue, Multiply, Poison,    Pink,
+                                  Grow,    TimePlus,  PaleRed, Ex,   ExPlus,   Invisible, 31};
     int i = 0;
     for (int r = 2; r <= 9; ++r)
         for (int c = 1; c <= 10; ++c) g.set(c, r, kinds[(i++ * 7) % std::size(kinds)]);

@@ -1,4 +1,5 @@
-// Random play on random stages under both rule sets, checking the status tick's bounds after every status tick.
+// Random play on random stages under both rule sets, checking the status tick's bounds after every status
+// tick.
 //
 // The ctest run plays a CI-sized number of ball ticks. The long run:
 //   ZORBAN_SOAK_TICKS=1000000 build/tests/engine_tests --gtest_filter='Soak.*'
@@ -25,12 +26,13 @@ long soakTicks() {
 }
 
 class Soak : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path dir = std::filesystem::temp_directory_path() / "zorban_engine_soak";
     void SetUp() override {
         std::filesystem::create_directories(dir / "cg");
         for (const char* name : {"usu1.bmp", "usu2.bmp"})
-            std::ofstream(dir / "cg" / name, std::ios::binary) << ui::encodeBmp(ui::Bitmap(45, 45, ui::colours::Teal));
+            std::ofstream(dir / "cg" / name, std::ios::binary)
+                << ui::encodeBmp(ui::Bitmap(45, 45, ui::colours::Teal));
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 };
@@ -103,7 +105,8 @@ int soak(Play& p, bool game, long ticks, std::mt19937& rng) {
         if (roll % 9 == 0) p.eng.Timer6Timer();
         if (roll % 4 == 0) p.eng.Timer7Timer();
 
-        const bool stageOver = game ? (p.play.ok_b.visible() || p.play.end_b.visible()) : !p.play.Timer2.enabled();
+        const bool stageOver =
+            game ? (p.play.ok_b.visible() || p.play.end_b.visible()) : !p.play.Timer2.enabled();
         if (stageOver || (percent(rng) == 0 && percent(rng) < 5)) {
             if (game && p.play.ok_b.visible()) ++p.my.stageNo;
             if (game && p.play.end_b.visible()) p.play.resetRun();

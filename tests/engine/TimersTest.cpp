@@ -1,4 +1,5 @@
-// The real-time timers: countdown and time out, effect time, banner age, log scrolling, blinking, beat and banner colours.
+// The real-time timers: countdown and time out, effect time, banner age, log scrolling, blinking, beat and
+// banner colours.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -82,7 +83,7 @@ TEST(EventLog, DropsWholeCharactersAndCutsAtEightyBytes) {
     EXPECT_EQ(scrollLog("ab全角").text, "全角");
     EXPECT_EQ(scrollLog("a全角").text, "角");  // the full-width 全 is not split
     EXPECT_EQ(scrollLog("全角x").text, "角x");
-    EXPECT_EQ(scrollLog("ｱｲｳ").text, "ｳ");   // half-width katakana are one byte each
+    EXPECT_EQ(scrollLog("ｱｲｳ").text, "ｳ");  // half-width katakana are one byte each
     const std::string ascii79(79, 'a');
     const auto cut = scrollLog("xx" + ascii79 + "全");
     EXPECT_EQ(cut.text, ascii79);
@@ -99,17 +100,17 @@ TEST(EventLog, PaceFollowsTheLength) {
         intervals.push_back(p.play.Timer3.interval());
     }
     // 43, 41 bytes: 10 ms; 39 .. 31: 100 ms; 29 and fewer: 500 ms.
-    EXPECT_EQ(intervals, (std::vector<int>{10, 10, 100, 100, 100, 100, 100, 500, 500, 500, 500, 500, 500, 500, 500,
-                                           500, 500, 500, 500, 500, 500, 500, 500}));
+    EXPECT_EQ(intervals, (std::vector<int>{10,  10,  100, 100, 100, 100, 100, 500, 500, 500, 500, 500,
+                                           500, 500, 500, 500, 500, 500, 500, 500, 500, 500, 500}));
     p.eng.Timer3Timer();
     EXPECT_EQ(p.play.Timer3.interval(), 500);
 
     Play r{Rules::runner()};
     r.play.moji_l.setCaption(std::string(44, 'z'));
     r.eng.Timer3Timer();
-    EXPECT_EQ(r.play.Timer3.interval(), 50);   // 42 bytes
+    EXPECT_EQ(r.play.Timer3.interval(), 50);  // 42 bytes
     r.eng.Timer3Timer();
-    EXPECT_EQ(r.play.Timer3.interval(), 50);   // 40
+    EXPECT_EQ(r.play.Timer3.interval(), 50);  // 40
     r.eng.Timer3Timer();
     EXPECT_EQ(r.play.Timer3.interval(), 100);  // 38
     r.play.moji_l.setCaption(std::string(21, 'z'));
@@ -143,11 +144,12 @@ TEST(ComboBlink, BlinksOnlyWhileTheBallRuns) {
 }
 
 class Beat : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path dir = std::filesystem::temp_directory_path() / "zorban_engine_beat";
     void SetUp() override {
         std::filesystem::create_directories(dir / "cg");
-        for (auto [name, colour] : {std::pair{"usu1.bmp", ui::colours::Red}, std::pair{"usu2.bmp", ui::colours::Blue}}) {
+        for (auto [name, colour] :
+             {std::pair{"usu1.bmp", ui::colours::Red}, std::pair{"usu2.bmp", ui::colours::Blue}}) {
             std::ofstream(dir / "cg" / name, std::ios::binary) << ui::encodeBmp(ui::Bitmap(45, 45, colour));
         }
     }

@@ -8,7 +8,7 @@ namespace {
 using Played = std::vector<std::pair<std::string, int>>;
 
 class CoursesTest : public WindowFixture {
-protected:
+  protected:
     void SetUp() override {
         folder.install();
         open();
@@ -114,7 +114,8 @@ TEST_F(CoursesTest, ReadyStartsTheFirstStage) {
     EXPECT_EQ(w.moji_l2.caption(), "『はじまり』");
     EXPECT_EQ(w.moji_l2a.caption(), "by 作者");
     // The bar replaces row 18 from column 0 to 11: three cells round column 2.
-    for (int c = 0; c <= 11; ++c) EXPECT_EQ(w.state.blockGrid.at(c, 18), c >= 1 && c <= 3 ? engine::Bar : 0) << c;
+    for (int c = 0; c <= 11; ++c)
+        EXPECT_EQ(w.state.blockGrid.at(c, 18), c >= 1 && c <= 3 ? engine::Bar : 0) << c;
     EXPECT_EQ(my().ballX, 9);
     EXPECT_EQ(my().ballY, 17);
     EXPECT_EQ(my().trailX[3], 9);

@@ -66,8 +66,9 @@ void GameFolder::writeLines(const std::string& relative, const std::vector<std::
 
 void GameFolder::writeStage(int course, int stage, const engine::BlockGrid& grid, const std::string& title,
                             const std::string& author) const {
-    engine::saveStageFile(path("dat/map" + std::to_string(course) + "-" + std::to_string(stage) + ".dat").string(),
-                          grid, title, author);
+    engine::saveStageFile(
+        path("dat/map" + std::to_string(course) + "-" + std::to_string(stage) + ".dat").string(), grid, title,
+        author);
 }
 
 void GameFolder::writeStage(int course, int stage) const {
@@ -93,20 +94,24 @@ void GameFolder::writeCatalogue(const std::vector<std::string>& names) const {
 
 void GameFolder::writeCommon(std::int32_t clearCount, std::int32_t course3Cleared, std::int32_t money,
                              const std::vector<std::int32_t>& toys) const {
-    std::vector<std::string> lines{std::to_string(clearCount), std::to_string(course3Cleared), std::to_string(money)};
-    for (int k = 0; k < 513; ++k) lines.push_back(std::to_string(k < static_cast<int>(toys.size()) ? toys[k] : 0));
+    std::vector<std::string> lines{std::to_string(clearCount), std::to_string(course3Cleared),
+                                   std::to_string(money)};
+    for (int k = 0; k < 513; ++k)
+        lines.push_back(std::to_string(k < static_cast<int>(toys.size()) ? toys[k] : 0));
     writeLines("dat/my.dat", lines);
 }
 
 void GameFolder::writeCourse(int course, std::int32_t hiScore, std::int32_t hiMaxCombo) const {
     writeLines("dat/my" + std::to_string(course) + ".dat",
-               {"", "0", std::to_string(hiScore), "99", "50", "10", "0", "-1", "0", "0", "0", std::to_string(hiMaxCombo)});
+               {"", "0", std::to_string(hiScore), "99", "50", "10", "0", "-1", "0", "0", "0",
+                std::to_string(hiMaxCombo)});
 }
 
 void GameFolder::writePictures(const std::vector<int>& toySlots) const {
     write("cg/usu1.bmp", ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Blue)));
     write("cg/usu2.bmp", ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Red)));
-    for (int k : toySlots) write("cg/unit" + std::to_string(k) + ".bmp", ui::encodeBmp(ui::Bitmap(4, 4, ui::colours::Lime)));
+    for (int k : toySlots)
+        write("cg/unit" + std::to_string(k) + ".bmp", ui::encodeBmp(ui::Bitmap(4, 4, ui::colours::Lime)));
 }
 
 void GameFolder::install() const {

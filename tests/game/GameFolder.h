@@ -1,4 +1,5 @@
-// A temporary game folder for window tests: dat/ with stages, a toy catalogue and save files, cg/ with pictures.
+// A temporary game folder for window tests: dat/ with stages, a toy catalogue and save files, cg/ with
+// pictures.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 namespace gametest {
 
 class GameFolder {
-public:
+  public:
     GameFolder();
     ~GameFolder();
     GameFolder(const GameFolder&) = delete;
@@ -47,7 +48,7 @@ public:
     // An installation without stages: catalogue of 20 toys, pictures, fresh save files.
     void install() const;
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

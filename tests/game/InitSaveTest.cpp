@@ -9,7 +9,8 @@ namespace gametest {
 namespace {
 
 int runInitSave(const GameFolder& folder) {
-    const std::string command = std::string("'") + ZORBAN_INITSAVE + "' '" + folder.path("dat").string() + "' >/dev/null";
+    const std::string command =
+        std::string("'") + ZORBAN_INITSAVE + "' '" + folder.path("dat").string() + "' >/dev/null";
     return std::system(command.c_str());
 }
 
@@ -29,7 +30,8 @@ TEST(InitSaveTest, WritesWhatResetWritesOnlyWhereMissing) {
     ASSERT_EQ(runInitSave(folder), 0);
     EXPECT_EQ(folder.read("dat/my.dat"), common);
     int entries = 0;
-    for (const auto& e : std::filesystem::directory_iterator(folder.path("dat"))) entries += e.is_regular_file();
+    for (const auto& e : std::filesystem::directory_iterator(folder.path("dat")))
+        entries += e.is_regular_file();
     EXPECT_EQ(entries, 7);  // no staged copies left behind
 }
 

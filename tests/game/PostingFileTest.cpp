@@ -7,12 +7,13 @@ namespace {
 
 std::string fromHex(const std::string& hex) {
     std::string out;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) out.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        out.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
     return out;
 }
 
 class PostingFileTest : public WindowFixture {
-protected:
+  protected:
     void SetUp() override {
         folder.install();
         open();
@@ -31,11 +32,14 @@ TEST_F(PostingFileTest, VocalCourseExampleByteForByte) {
     ASSERT_EQ(window->high_l.caption(), "12万3456");
     run([&] { window->saveCourseData(); });
     EXPECT_TRUE(errors().empty());
-    // ■ゾルバンブロックデータ / 【ＶＯＣＡＬ ＣＯＲＳＥ】 / 最高得点：12万3456点 / MAXCOMBO：57 / アイテム：3コ
-    EXPECT_EQ(folder.read("投稿用2.txt"),
-              fromHex("81a1835d838b836f83938375838d8362834e8366815b835e0d0a81798275826e82628260826b208262826e82718272"
-                      "8264817a0d0a8dc58d8293be935f81463132969c33343536935f0d0a4d4158434f4d424f814635370d0a83418343"
-                      "8365838081463383520d0a"));
+    // ■ゾルバンブロックデータ / 【ＶＯＣＡＬ ＣＯＲＳＥ】 / 最高得点：12万3456点 / MAXCOMBO：57 /
+    // アイテム：3コ
+    EXPECT_EQ(
+        folder.read("投稿用2.txt"),
+        fromHex(
+            "81a1835d838b836f83938375838d8362834e8366815b835e0d0a81798275826e82628260826b208262826e82718272"
+            "8264817a0d0a8dc58d8293be935f81463132969c33343536935f0d0a4d4158434f4d424f814635370d0a83418343"
+            "8365838081463383520d0a"));
 }
 
 struct TitleRow {
@@ -51,8 +55,10 @@ TEST_P(PostingTitleTest, NamesTheCourseOnceItHasAScore) {
     EXPECT_EQ(game::postingLines(GetParam().course, my, "x")[1], GetParam().title);
 }
 INSTANTIATE_TEST_SUITE_P(Courses, PostingTitleTest,
-                         ::testing::Values(TitleRow{1, 1, "【ＳＴＲＥＥＴ ＣＯＲＳＥ】"}, TitleRow{3, 5, "【ＴＯＭＢＬＥ ＣＯＲＳＥ】"},
-                                           TitleRow{4, 5, "【ＢＯＮＵＳ ＣＯＲＳＥ】"}, TitleRow{6, 5, "【ＶＥＬＯＲＩＳ ＣＯＲＳＥ】"},
+                         ::testing::Values(TitleRow{1, 1, "【ＳＴＲＥＥＴ ＣＯＲＳＥ】"},
+                                           TitleRow{3, 5, "【ＴＯＭＢＬＥ ＣＯＲＳＥ】"},
+                                           TitleRow{4, 5, "【ＢＯＮＵＳ ＣＯＲＳＥ】"},
+                                           TitleRow{6, 5, "【ＶＥＬＯＲＩＳ ＣＯＲＳＥ】"},
                                            TitleRow{3, 0, "【？？？？】"}, TitleRow{5, -7, "【？？？？】"}));
 
 TEST(PostingLinesTest, QuoteTheHighScoreLabelAndCountToysHeldOnce) {

@@ -1,4 +1,5 @@
-// Whole runs in the window: pick a course, start stages, serve, clear, lose, end panel, save, back to the start.
+// Whole runs in the window: pick a course, start stages, serve, clear, lose, end panel, save, back to the
+// start.
 #include <malloc.h>
 
 #include <functional>
@@ -11,7 +12,7 @@ namespace {
 constexpr int kServeColumn = 5;  // the stages' one block stands in column 5, so a ball served there clears it
 
 class WindowPlayTest : public WindowFixture {
-protected:
+  protected:
     void SetUp() override { folder.install(); }
 
     void writeCourse(int course, int stages) {
@@ -22,7 +23,9 @@ protected:
         run([&] { window->main_box.onMouseMove({ui::MouseButton::Left, x, 300}); });
         leftClick();
     }
-    void leftClick() { run([&] { window->main_box.onMouseDown({ui::MouseButton::Left, 200, 300}); }); }
+    void leftClick() {
+        run([&] { window->main_box.onMouseDown({ui::MouseButton::Left, 200, 300}); });
+    }
     // Advances virtual time until done() holds, at most limitMs.
     bool playUntil(const std::function<bool()>& done, int limitMs = 20000) {
         for (int t = 0; t < limitMs; t += 50) {
@@ -40,8 +43,8 @@ protected:
     std::vector<std::string> expectedCourseFile() {
         const engine::tmy& m = my();
         std::vector<std::string> lines{m.courseMemo};
-        for (std::int32_t v : {m.stagesCleared, m.hiScore, m.maxHp, m.mhpQuota, m.hp, m.mhp, m.stageNo, m.badgeCombo,
-                               m.badgeTime, m.badgeHp, m.hiMaxCombo})
+        for (std::int32_t v : {m.stagesCleared, m.hiScore, m.maxHp, m.mhpQuota, m.hp, m.mhp, m.stageNo,
+                               m.badgeCombo, m.badgeTime, m.badgeHp, m.hiMaxCombo})
             lines.push_back(std::to_string(v));
         return lines;
     }

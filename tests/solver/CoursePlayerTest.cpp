@@ -24,7 +24,9 @@ void writeCourse(const testutil::TempDir& dir, Make make) {
     const int stages = solver::courseStageCount(kCourse);
     for (int s = 0; s < stages; ++s) {
         const std::vector<std::string> rows = make(s);
-        if (!rows.empty()) writeStage(solver::stagePath(dir.path().string(), kCourse, s), stage(rows, "s" + std::to_string(s)));
+        if (!rows.empty())
+            writeStage(solver::stagePath(dir.path().string(), kCourse, s),
+                       stage(rows, "s" + std::to_string(s)));
     }
 }
 
@@ -39,7 +41,8 @@ TEST(CoursePlayerTest, CarriesTimeLivesAndScoreThroughTheRun) {
     testutil::TempDir dir;
     // Stage 2 holds a poison block; every stage has a few blocks.
     writeCourse(dir, [](int s) {
-        return s == 2 ? std::vector<std::string>{"..........", "..o.p.o..."} : std::vector<std::string>{"..o...o...", "....b....."};
+        return s == 2 ? std::vector<std::string>{"..........", "..o.p.o..."}
+                      : std::vector<std::string>{"..o...o...", "....b....."};
     });
     solver::SearchLimits narrow;
     narrow.beamWidth = 4;
@@ -89,17 +92,21 @@ TEST(CoursePlayerTest, ABrokenRunGoesOnFromFreshStarts) {
 TEST(CoursePlayerTest, TheRunBreaksWhenTheStagesTakeMoreThanTheGift) {
     testutil::TempDir dir;
     // Eight time-minus blocks take 80 units a stage, and a hard block keeps the ball busy some seconds.
-    writeCourse(dir, [](int) { return std::vector<std::string>{"..........", ".--------.", "..........", "....4....."}; });
+    writeCourse(dir, [](int) {
+        return std::vector<std::string>{"..........", ".--------.", "..........", "....4....."};
+    });
     solver::SearchLimits quick;
     quick.simTickBudget = 30'000;
     quick.beamWidth = 4;
     const CourseResult run = CoursePlayer(quick).playCourse(kCourse, dir.path().string());
     EXPECT_FALSE(run.completed());
-    const auto broke = std::find_if(run.stages.begin(), run.stages.end(), [](const StageResult& s) { return !s.cleared(); });
+    const auto broke =
+        std::find_if(run.stages.begin(), run.stages.end(), [](const StageResult& s) { return !s.cleared(); });
     ASSERT_NE(broke, run.stages.end());
     ASSERT_GT(broke->stage, 0);
     // It broke for want of time: each stage began with less than the one before.
-    for (int s = 0; s < broke->stage; ++s) EXPECT_GT(run.stages[s].play.timeUsed, solver::kLeastTimeGift) << "stage " << s;
+    for (int s = 0; s < broke->stage; ++s)
+        EXPECT_GT(run.stages[s].play.timeUsed, solver::kLeastTimeGift) << "stage " << s;
     EXPECT_LT(broke->timeLeft, 10);
 }
 

@@ -57,7 +57,7 @@ TEST(ChannelSounds, PlaysOnItsChannelAndLoadsAfreshEachTime) {
     sounds.playSound1("7.wav");
     EXPECT_NE(sounds.channelWave1(), first);
     EXPECT_EQ(sounds.keptBack(), 1u);  // the first is still sounding: it is kept
-    sounds.play("7.wav", 5);             // no such game channel: not heard
+    sounds.play("7.wav", 5);           // no such game channel: not heard
     w.out.advanceMs(3000);
     // The second play waits behind the two blocks rendered for the first: 0..3000, then 4096..7096.
     EXPECT_EQ(w.out.played().size(), 4u * 2048);

@@ -8,8 +8,8 @@
 #include "sound/MixerMessages.h"
 
 using namespace sound;
-using soundtest::filled;
 using soundtest::errorOf;
+using soundtest::filled;
 using soundtest::MixRig;
 
 TEST(MixChannels, PlayChecksComeInOrder) {
@@ -52,7 +52,8 @@ TEST_P(OpenErrors, HaveTheirMessages) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, OpenErrors,
                          testing::Values(OpenRow{0, 3, msg::kInvalidFlags}, OpenRow{0, -1, msg::kInvalidFlag},
-                                         OpenRow{8, 0, msg::kInvalidChannel}, OpenRow{-1, 0, msg::kInvalidChannel},
+                                         OpenRow{8, 0, msg::kInvalidChannel},
+                                         OpenRow{-1, 0, msg::kInvalidChannel},
                                          OpenRow{9, 2, msg::kInvalidChannelCount},
                                          OpenRow{0, 2, msg::kInvalidChannelCount},
                                          OpenRow{3, 0, msg::kChannelAlreadyOpen}, OpenRow{8, 2, "(no error)"},
@@ -157,7 +158,8 @@ TEST(MixChannels, InitFailuresHaveTheirMessages) {
     VirtualAudioOutput blocking;
     blocking.caps.synchronous = true;
     EXPECT_EQ(initError(blocking, ""),
-              "Virtual Output is a syncronous (blocking) wave output device.  This will not permit audio to play while "
+              "Virtual Output is a syncronous (blocking) wave output device.  This will not permit audio to "
+              "play while "
               "other applications are running");
     VirtualAudioOutput listed;
     EXPECT_EQ(initError(listed, "[not compatible]\nVirtual Output=1\n"),

@@ -1,4 +1,5 @@
-// Loading waves through the engine from a file, a resource or memory, and the component that game windows use.
+// Loading waves through the engine from a file, a resource or memory, and the component that game windows
+// use.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,8 +12,8 @@
 
 using namespace sound;
 using soundtest::Bytes;
-using soundtest::makeWav;
 using soundtest::errorOf;
+using soundtest::makeWav;
 using soundtest::MixRig;
 
 TEST(MixLoad, FromAFileConvertedToTheSessionFormat) {
@@ -36,7 +37,8 @@ TEST(MixLoad, SourcesFailWithTheirMessages) {
               std::string(msg::kOpenResource) + "BOOM");
     EXPECT_EQ(errorOf([&] { rig.engine->LoadMixWave(rig.session, "m", nullptr, kWaveFromMemory); }),
               "Failed to open memory file, mmioOpen error=259.#13May need to make sure memory is read-write");
-    EXPECT_EQ(errorOf([&] { rig.engine->LoadMixWave(nullptr, "m", nullptr, kWaveFromFile); }), msg::kInvalidSession);
+    EXPECT_EQ(errorOf([&] { rig.engine->LoadMixWave(nullptr, "m", nullptr, kWaveFromFile); }),
+              msg::kInvalidSession);
     EXPECT_EQ(rig.engine->loadedWaves(), 0u);
 }
 

@@ -86,7 +86,8 @@ TEST(MixPlay, TwoPlaysOnOneChannelFollowEachOther) {
     rig.play(0, rig.wave(a));
     rig.play(0, rig.wave(b));  // after the end of a, and never before the end of the two blocks rendered
     rig.out.advanceMs(2000);
-    EXPECT_EQ(rig.heard(0, 2 * kBlock + 600), concat({a, filled(2 * kBlock - 3000, 128), b, filled(100, 128)}));
+    EXPECT_EQ(rig.heard(0, 2 * kBlock + 600),
+              concat({a, filled(2 * kBlock - 3000, 128), b, filled(100, 128)}));
 }
 
 TEST(MixPlay, ASecondPlayOfAShortSoundWaitsForTheRenderedBlock) {
@@ -216,7 +217,7 @@ TEST(MixPlay, LeastRecentlyUsedChannelIsChosenAndWrittenBack) {
 }
 
 class RecordingTarget : public MixNotifyTarget {
-public:
+  public:
     void mixWaveDone(int channel, MixWave* wave) override { done.emplace_back(channel, wave); }
     std::vector<std::pair<int, MixWave*>> done;
 };

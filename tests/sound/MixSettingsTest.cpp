@@ -31,19 +31,20 @@ TEST_P(Settings, ComeFromTheFileWithinTheirLimits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Settings,
-    testing::Values(SettingsRow{"", 2048, 3, 11025}, SettingsRow{"[default]\nWaveBlocks=10\n", 2048, 6, 11025},
-                    SettingsRow{"[default]\nWaveBlocks=1\n", 2048, 2, 11025},
-                    SettingsRow{"[default]\nWaveBlockLen=100\n", 512, 3, 11025},
-                    SettingsRow{"[default]\nWaveBlockLen=9999\n", 4096, 3, 11025},
-                    SettingsRow{"[default]\nWaveBlockLen=1003\n", 1000, 3, 11025},  // two low bits cleared
-                    SettingsRow{"[default]\nSamplesPerSec=44\n", 4096, 3, 44100},
-                    SettingsRow{"[default]\nSamplesPerSec=22\n", 4096, 3, 22050},
-                    SettingsRow{"[default]\nSamplesPerSec=48\n", 2048, 3, 11025},
-                    SettingsRow{"[default]\nSamplesPerSec=44\nWaveBlockLen=512\n", 512, 3, 44100},
-                    // The device's own section overrides; its block length keeps its low bits.
-                    SettingsRow{"[default]\nWaveBlocks=5\n[Virtual Output]\nWaveBlocks=2\nWaveBlockLen=1003\n", 1003,
-                                2, 11025},
-                    SettingsRow{"[default]\nSamplesPerSec=44\n[virtual output]\nSamplesPerSec=22\n", 4096, 3, 22050}));
+    testing::Values(
+        SettingsRow{"", 2048, 3, 11025}, SettingsRow{"[default]\nWaveBlocks=10\n", 2048, 6, 11025},
+        SettingsRow{"[default]\nWaveBlocks=1\n", 2048, 2, 11025},
+        SettingsRow{"[default]\nWaveBlockLen=100\n", 512, 3, 11025},
+        SettingsRow{"[default]\nWaveBlockLen=9999\n", 4096, 3, 11025},
+        SettingsRow{"[default]\nWaveBlockLen=1003\n", 1000, 3, 11025},  // two low bits cleared
+        SettingsRow{"[default]\nSamplesPerSec=44\n", 4096, 3, 44100},
+        SettingsRow{"[default]\nSamplesPerSec=22\n", 4096, 3, 22050},
+        SettingsRow{"[default]\nSamplesPerSec=48\n", 2048, 3, 11025},
+        SettingsRow{"[default]\nSamplesPerSec=44\nWaveBlockLen=512\n", 512, 3, 44100},
+        // The device's own section overrides; its block length keeps its low bits.
+        SettingsRow{"[default]\nWaveBlocks=5\n[Virtual Output]\nWaveBlocks=2\nWaveBlockLen=1003\n", 1003, 2,
+                    11025},
+        SettingsRow{"[default]\nSamplesPerSec=44\n[virtual output]\nSamplesPerSec=22\n", 4096, 3, 22050}));
 
 TEST(MixSettings, InitRecordAsksForStereoAndARate) {
     MixInitConfig config;
@@ -99,7 +100,8 @@ TEST(MixSettings, ShippedFileKeepsOnsetUnderFiftyMilliseconds) {
     text << in.rdbuf();
     MixRig rig(text.str());
     EXPECT_EQ(rig.session->deviceNumber, kDefaultDevice);
-    const double aheadMs = 1000.0 * rig.session->blockCount * rig.session->blockLength / rig.session->format.avgBytesPerSec;
+    const double aheadMs =
+        1000.0 * rig.session->blockCount * rig.session->blockLength / rig.session->format.avgBytesPerSec;
     EXPECT_LE(aheadMs, 50.0);
     EXPECT_GE(rig.session->blockCount, 3);  // two blocks stay queued while the next is rendered
 }

@@ -54,33 +54,83 @@ TEST(RiffWaveReader, SkipsOtherChunksWithTheirPadding) {
     EXPECT_EQ(RiffWaveReader::read(MemoryByteSource(b)).data, Bytes(10, 100));
 }
 
-TEST_P(MalformedImages, FailWithTheirMessage) { EXPECT_EQ(readError(GetParam().make()), GetParam().message); }
+TEST_P(MalformedImages, FailWithTheirMessage) {
+    EXPECT_EQ(readError(GetParam().make()), GetParam().message);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, MalformedImages,
     testing::Values(
         ImageRow{"Empty", [] { return Bytes{}; }, msg::kNotWave},
         ImageRow{"Text", [] { return Bytes(100, 'x'); }, msg::kNotWave},
-        ImageRow{"RiffOfAnotherForm", [] { Bytes b = kGood; b[8] = 'A'; return b; }, msg::kNotWave},
-        ImageRow{"CutInTheRiffHeader", [] { return Bytes(kGood.begin(), kGood.begin() + 10); }, msg::kNotWave},
-        ImageRow{"NoFormatChunk", [] { Bytes b = kGood; b[12] = 'X'; return b; }, msg::kCorrupted},
-        ImageRow{"RiffSizeTooSmallForFormat", [] { Bytes b = kGood; set32(b, 4, 4); return b; }, msg::kCorrupted},
-        ImageRow{"FormatChunkTooShort", [] { Bytes b = kGood; set32(b, 16, 14); return b; }, msg::kReadFormat},
+        ImageRow{"RiffOfAnotherForm",
+                 [] {
+                     Bytes b = kGood;
+                     b[8] = 'A';
+                     return b;
+                 },
+                 msg::kNotWave},
+        ImageRow{"CutInTheRiffHeader", [] { return Bytes(kGood.begin(), kGood.begin() + 10); },
+                 msg::kNotWave},
+        ImageRow{"NoFormatChunk",
+                 [] {
+                     Bytes b = kGood;
+                     b[12] = 'X';
+                     return b;
+                 },
+                 msg::kCorrupted},
+        ImageRow{"RiffSizeTooSmallForFormat",
+                 [] {
+                     Bytes b = kGood;
+                     set32(b, 4, 4);
+                     return b;
+                 },
+                 msg::kCorrupted},
+        ImageRow{"FormatChunkTooShort",
+                 [] {
+                     Bytes b = kGood;
+                     set32(b, 16, 14);
+                     return b;
+                 },
+                 msg::kReadFormat},
         ImageRow{"CutInTheFormat", [] { return Bytes(kGood.begin(), kGood.begin() + 30); }, msg::kReadFormat},
         ImageRow{"NotPcm", [] { return makeWav(1, 11025, 8, Bytes(10, 1), 3); }, msg::kNotPcm},
-        ImageRow{"NoDataChunk", [] { Bytes b = kGood; b[36] = 'D'; return b; }, msg::kNoDataChunk},
+        ImageRow{"NoDataChunk",
+                 [] {
+                     Bytes b = kGood;
+                     b[36] = 'D';
+                     return b;
+                 },
+                 msg::kNoDataChunk},
         ImageRow{"CutBeforeData", [] { return Bytes(kGood.begin(), kGood.begin() + 40); }, msg::kNoDataChunk},
-        ImageRow{"FormatSizePastTheEnd", [] { Bytes b = kGood; set32(b, 16, 0xFFFFFFF0u); return b; },
+        ImageRow{"FormatSizePastTheEnd",
+                 [] {
+                     Bytes b = kGood;
+                     set32(b, 16, 0xFFFFFFF0u);
+                     return b;
+                 },
                  msg::kNoDataChunk},
         ImageRow{"EmptyData", [] { return makeWav(1, 11025, 8, Bytes{}); }, msg::kEmptyData},
-        ImageRow{"DataSizePastTheEnd", [] { Bytes b = kGood; set32(b, 40, 11); return b; }, msg::kReadData},
+        ImageRow{"DataSizePastTheEnd",
+                 [] {
+                     Bytes b = kGood;
+                     set32(b, 40, 11);
+                     return b;
+                 },
+                 msg::kReadData},
         ImageRow{"DataCut", [] { return Bytes(kGood.begin(), kGood.end() - 1); }, msg::kReadData},
-        ImageRow{"AbsurdDataSize", [] { Bytes b = kGood; set32(b, 40, 0xFFFFFFFFu); return b; }, msg::kNoMemory}),
+        ImageRow{"AbsurdDataSize",
+                 [] {
+                     Bytes b = kGood;
+                     set32(b, 40, 0xFFFFFFFFu);
+                     return b;
+                 },
+                 msg::kNoMemory}),
     [](const testing::TestParamInfo<ImageRow>& info) { return std::string(info.param.name); });
 
 TEST(RiffWaveReader, DataBeforeTheFormatChunkIsNotFound) {
     Bytes b(kGood.begin(), kGood.begin() + 12);
-    b.insert(b.end(), kGood.begin() + 36, kGood.end());       // data first
+    b.insert(b.end(), kGood.begin() + 36, kGood.end());         // data first
     b.insert(b.end(), kGood.begin() + 12, kGood.begin() + 36);  // then fmt
     EXPECT_EQ(readError(b), msg::kNoDataChunk);
 }

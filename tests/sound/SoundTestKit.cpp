@@ -11,7 +11,8 @@
 #include "sound/WavImage.h"
 
 namespace soundtest {
-Bytes makeWav(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, const Bytes& data, std::uint16_t formatTag) {
+Bytes makeWav(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, const Bytes& data,
+              std::uint16_t formatTag) {
     sound::WaveFormat format;
     format.formatTag = formatTag;
     format.channels = channels;
@@ -24,7 +25,8 @@ Bytes makeWav(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, co
 
 Bytes pcm16(const std::vector<std::int16_t>& samples) {
     Bytes b(samples.size() * 2);
-    for (std::size_t i = 0; i < samples.size(); ++i) sound::putLe16(&b[2 * i], static_cast<std::uint16_t>(samples[i]));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        sound::putLe16(&b[2 * i], static_cast<std::uint16_t>(samples[i]));
     return b;
 }
 
@@ -37,7 +39,9 @@ std::string errorOf(const std::function<void()>& f) {
     return "(no error)";
 }
 
-Bytes filled(std::size_t n, std::uint8_t value) { return Bytes(n, value); }
+Bytes filled(std::size_t n, std::uint8_t value) {
+    return Bytes(n, value);
+}
 
 std::string readText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -27,7 +27,7 @@ std::string readText(const std::string& path);
 std::string errorOf(const std::function<void()>& f);
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -37,11 +37,12 @@ public:
     void write(const std::string& name, const Bytes& bytes) const;
     void write(const std::string& name, const std::string& text) const;
 
-private:
+  private:
     std::filesystem::path dir_;
 };
 
-// An engine on a virtual output, with SOUNDMIX.INI holding iniText; the session is created, not yet activated.
+// An engine on a virtual output, with SOUNDMIX.INI holding iniText; the session is created, not yet
+// activated.
 struct MixRig {
     // post delivers the output's notices (default: at once).
     explicit MixRig(const std::string& iniText = "", const sound::MixInitConfig* config = nullptr,

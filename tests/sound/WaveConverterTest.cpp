@@ -21,13 +21,16 @@ TEST(WaveConverter, EightToSixteen) {
 
 TEST(WaveConverter, ChannelsRepeatOrAverage) {
     EXPECT_EQ(WaveConverter::convertChannels(Bytes{10, 200}, 8, 1, 2), (Bytes{10, 10, 200, 200}));
-    EXPECT_EQ(WaveConverter::convertChannels(Bytes{10, 201, 0, 255, 7}, 8, 2, 1), (Bytes{105, 127}));  // odd byte cut
-    EXPECT_EQ(WaveConverter::convertChannels(pcm16({-3, 0, 5, 2}), 16, 2, 1), pcm16({-1, 3}));  // div truncates to 0
+    EXPECT_EQ(WaveConverter::convertChannels(Bytes{10, 201, 0, 255, 7}, 8, 2, 1),
+              (Bytes{105, 127}));  // odd byte cut
+    EXPECT_EQ(WaveConverter::convertChannels(pcm16({-3, 0, 5, 2}), 16, 2, 1),
+              pcm16({-1, 3}));  // div truncates to 0
 }
 
 TEST(WaveConverter, UpsamplingStepsTowardsTheNextFrame) {
     // 5,512 into 11,025: n = 2; 11,025 into 44,100: n = 4; the last frame is held.
-    EXPECT_EQ(WaveConverter::convertRate(Bytes{100, 110, 50}, 8, 1, 5512, 11025), (Bytes{100, 105, 110, 80, 50, 50}));
+    EXPECT_EQ(WaveConverter::convertRate(Bytes{100, 110, 50}, 8, 1, 5512, 11025),
+              (Bytes{100, 105, 110, 80, 50, 50}));
     EXPECT_EQ(WaveConverter::convertRate(Bytes{100, 90}, 8, 1, 11025, 44100),
               (Bytes{100, 98, 96, 94, 90, 90, 90, 90}));  // (90 - 100) div 4 = -2
     EXPECT_EQ(WaveConverter::convertRate(Bytes{10, 20, 30, 40}, 8, 2, 11025, 22050),
@@ -41,13 +44,15 @@ TEST(WaveConverter, NearRatesPlayUnchanged) {
 }
 
 TEST(WaveConverter, DownsamplingAveragesGroupsButCopiesTheLastFrame) {
-    // m = 2: 128 + (-28 + -17) div 2 = 106, 128 + (-8 + 3) div 2 = 126; the last output frame is input frame 4.
+    // m = 2: 128 + (-28 + -17) div 2 = 106, 128 + (-8 + 3) div 2 = 126; the last output frame is input
+    // frame 4.
     EXPECT_EQ(WaveConverter::convertRate(Bytes{100, 111, 120, 131, 140, 150, 9}, 8, 1, 22050, 11025),
               (Bytes{106, 126, 140}));
     // Average below silence truncates towards silence: 128 + (-3 + -2) div 2 = 126.
     EXPECT_EQ(WaveConverter::convertRate(Bytes{125, 126, 0, 0}, 8, 1, 22050, 11025), (Bytes{126, 0}));
     // 44,100 into 11,025: m = 4.
-    EXPECT_EQ(WaveConverter::convertRate(Bytes{0, 4, 8, 12, 50, 60, 70, 80}, 8, 1, 44100, 11025), (Bytes{6, 50}));
+    EXPECT_EQ(WaveConverter::convertRate(Bytes{0, 4, 8, 12, 50, 60, 70, 80}, 8, 1, 44100, 11025),
+              (Bytes{6, 50}));
 }
 
 TEST(WaveConverter, SixteenBitStereo22kBecomesAnEighthOfItsLength) {
@@ -62,7 +67,8 @@ TEST(WaveConverter, SixteenBitStereo22kBecomesAnEighthOfItsLength) {
     from.avgBytesPerSec = 88200;
     const Bytes out = WaveConverter::convert(in, from, WaveFormat::pcm8(11025, 1));
     EXPECT_EQ(out.size(), in.size() / 8);
-    // Frame 0 is (-32000, -31984): high bytes 5 and 5 (after turning the top bit) average to 5; frame 1 likewise.
+    // Frame 0 is (-32000, -31984): high bytes 5 and 5 (after turning the top bit) average to 5; frame 1
+    // likewise.
     EXPECT_EQ(out[0], ((-32000 >> 8) + 128 + (-31984 >> 8) + 128) / 2);
 }
 
@@ -104,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadFormatRow{3, 8, 3, 11025, 30, msg::kFormatNotSupported},
                     BadFormatRow{1, 8, 1, 0, 30, msg::kFormatNotSupported},
                     BadFormatRow{1, 8, 0, 11025, 30, msg::kFormatNotSupported},
-                    BadFormatRow{2, 16, 4, 11025, 3, msg::kConvertFailed},        // less than one frame
-                    BadFormatRow{1, 8, 1, 4000000000u, 30, msg::kConvertFailed},  // fewer frames than one group
-                    BadFormatRow{1, 8, 1, 1, 30000, msg::kNoMemory}));            // would grow 11,025-fold
+                    BadFormatRow{2, 16, 4, 11025, 3, msg::kConvertFailed},  // less than one frame
+                    BadFormatRow{1, 8, 1, 4000000000u, 30,
+                                 msg::kConvertFailed},                  // fewer frames than one group
+                    BadFormatRow{1, 8, 1, 1, 30000, msg::kNoMemory}));  // would grow 11,025-fold

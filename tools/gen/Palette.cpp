@@ -65,7 +65,8 @@ ui::Colour resolveColour(const std::string& colourName, const Palette& palette) 
     if (colourName.size() == 7 && colourName[0] == '#') {
         int v[6];
         for (int i = 0; i < 6; ++i)
-            if ((v[i] = hexDigit(colourName[i + 1])) < 0) throw std::runtime_error("bad colour '" + colourName + "'");
+            if ((v[i] = hexDigit(colourName[i + 1])) < 0)
+                throw std::runtime_error("bad colour '" + colourName + "'");
         return {static_cast<std::uint8_t>(v[0] * 16 + v[1]), static_cast<std::uint8_t>(v[2] * 16 + v[3]),
                 static_cast<std::uint8_t>(v[4] * 16 + v[5])};
     }

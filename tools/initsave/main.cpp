@@ -19,7 +19,7 @@ namespace {
 
 // A scratch program folder with an empty dat/, removed at the end.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         std::string pattern = (fs::temp_directory_path() / "zorban-initsave-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) throw std::system_error(errno, std::generic_category(), "mkdtemp");
@@ -34,7 +34,7 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     const fs::path& root() const { return root_; }
 
-private:
+  private:
     fs::path root_;
 };
 

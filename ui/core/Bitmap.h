@@ -9,7 +9,7 @@
 namespace ui {
 
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     Bitmap(int width, int height, Colour fill = colours::White)
         : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill.argb()) {}
@@ -25,7 +25,8 @@ public:
     }
     Colour colourAt(int x, int y) const {
         const std::uint32_t p = pixel(x, y);
-        return {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)};
+        return {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                static_cast<std::uint8_t>(p)};
     }
     void setPixel(int x, int y, Colour c) {
         if (contains(x, y)) pixels_[static_cast<std::size_t>(y) * width_ + x] = c.argb();
@@ -35,7 +36,7 @@ public:
     // Fills [x1, x2) x [y1, y2), clipped to the bitmap.
     void fill(int x1, int y1, int x2, int y2, Colour c);
 
-private:
+  private:
     int width_ = 0, height_ = 0;
     std::vector<std::uint32_t> pixels_;
 };

@@ -10,7 +10,7 @@ namespace ui {
 
 // A character that code page 932 cannot hold.
 class EncodingError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -1,4 +1,5 @@
-// Runs every handler and timer tick: an error that escapes is shown in the error box, and the program goes on.
+// Runs every handler and timer tick: an error that escapes is shown in the error box, and the program goes
+// on.
 #pragma once
 
 #include <functional>
@@ -8,12 +9,12 @@
 namespace ui {
 
 class Dispatcher {
-public:
+  public:
     explicit Dispatcher(Dialogs& dialogs) : dialogs_(dialogs) {}
     // Runs handler to its end; an exception ends it there and is reported as "<message>.".
     void run(const std::function<void()>& handler) noexcept;
 
-private:
+  private:
     Dialogs& dialogs_;
 };
 

@@ -17,7 +17,7 @@ enum class IoCode : int {
 
 // An input/output error; what() is the message shown in the error box (without the final full stop).
 class IoError : public std::runtime_error {
-public:
+  public:
     explicit IoError(int code);
     explicit IoError(IoCode code) : IoError(static_cast<int>(code)) {}
     int code() const { return code_; }
@@ -27,7 +27,7 @@ public:
     // The runtime error code for a C library errno value met while opening or writing path.
     static int codeFromErrno(int err, const std::string& path);
 
-private:
+  private:
     int code_;
 };
 

@@ -6,8 +6,8 @@
 namespace ui {
 
 void BoxTextRenderer::draw(Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) {
-    const int height = style.pointSize * 4 / 3;          // 96 dpi
-    const int halfWidth = height / 2;                    // a single-byte character
+    const int height = style.pointSize * 4 / 3;  // 96 dpi
+    const int halfWidth = height / 2;            // a single-byte character
     const int width = static_cast<int>(cp932Length(utf8)) * halfWidth;
     target.fill(x, y, x + width, y + height, style.background);
     // The glyph ink: a bar through the middle of the box.
@@ -25,7 +25,11 @@ TextRenderer*& current() {
 }
 }  // namespace
 
-TextRenderer& textRenderer() { return current() ? *current() : boxRenderer(); }
-void setTextRenderer(TextRenderer* renderer) { current() = renderer; }
+TextRenderer& textRenderer() {
+    return current() ? *current() : boxRenderer();
+}
+void setTextRenderer(TextRenderer* renderer) {
+    current() = renderer;
+}
 
 }  // namespace ui

@@ -16,7 +16,7 @@ struct TextStyle {
 };
 
 class TextRenderer {
-public:
+  public:
     virtual ~TextRenderer() = default;
     // Draws utf8 with its top-left corner at (x, y) on an opaque background box; clipped to the bitmap.
     virtual void draw(Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) = 0;
@@ -25,7 +25,7 @@ public:
 // Headless stand-in: paints the background box of the estimated text size and a solid bar for the
 // glyphs, so tests see where text went and in which colours, without a font engine.
 class BoxTextRenderer : public TextRenderer {
-public:
+  public:
     void draw(Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) override;
 };
 

@@ -10,7 +10,7 @@ class Timer;
 
 // The scheduler that runs timers (the Qt event loop, or a virtual clock in tests).
 class TimerObserver {
-public:
+  public:
     virtual ~TimerObserver() = default;
     virtual void timerChanged(Timer& timer) = 0;
     // The timer is being destroyed; forget it.
@@ -18,8 +18,9 @@ public:
 };
 
 class Timer {
-public:
-    Timer(std::string name, int intervalMs, bool enabled) : name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {}
+  public:
+    Timer(std::string name, int intervalMs, bool enabled)
+        : name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {}
     ~Timer() {
         if (observer_) observer_->timerGone(*this);
     }
@@ -48,7 +49,7 @@ public:
     std::function<void()> onTimer;
     void setObserver(TimerObserver* o) { observer_ = o; }
 
-private:
+  private:
     void notify() {
         if (observer_) observer_->timerChanged(*this);
     }

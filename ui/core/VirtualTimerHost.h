@@ -11,7 +11,7 @@
 namespace ui {
 
 class VirtualTimerHost : public TimerObserver {
-public:
+  public:
     VirtualTimerHost(VirtualClock& clock, Dispatcher& dispatcher) : clock_(clock), dispatcher_(dispatcher) {}
     ~VirtualTimerHost() override;
 
@@ -21,7 +21,7 @@ public:
     void timerChanged(Timer& timer) override;
     void timerGone(Timer& timer) override;
 
-private:
+  private:
     struct Entry {
         Timer* timer;
         std::int64_t due;  // clock time of the next tick

@@ -1,7 +1,7 @@
 // Scrolling the event log by code page 932 bytes.
 #include "engine/EventLog.h"
 
-#include "ui/core/Cp932.h"
+#include "base/Cp932.h"
 
 namespace engine {
 namespace {
@@ -25,14 +25,14 @@ ScrolledLog scrollLog(std::string_view utf8) {
     };
     while (pos < utf8.size() && dropped < kLogScrollBytes) {
         const std::string_view ch = charAt(pos);
-        dropped += ui::cp932Length(ch);
+        dropped += base::cp932Length(ch);
         pos += ch.size();
     }
     const std::size_t start = pos;
     std::size_t kept = 0;
     while (pos < utf8.size()) {
         const std::string_view ch = charAt(pos);
-        const std::size_t b = ui::cp932Length(ch);
+        const std::size_t b = base::cp932Length(ch);
         if (kept + b > kLogKeepBytes) break;
         kept += b;
         pos += ch.size();

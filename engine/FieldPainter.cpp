@@ -7,7 +7,7 @@
 namespace engine {
 namespace {
 
-using ui::Colour;
+using base::Colour;
 using Cycle = std::array<Colour, kColourPhases>;
 
 constexpr Cycle kBombCycle{
@@ -32,10 +32,10 @@ constexpr Colour kEditorInvisible{102, 51, 85};
 
 // How one cell is painted. A missing pen keeps the outline the previous cell left.
 struct CellLook {
-    std::optional<Colour> pen = ui::colours::Black;
-    Colour brush = ui::colours::Black;
+    std::optional<Colour> pen = base::colours::Black;
+    Colour brush = base::colours::Black;
     const char* label = nullptr;
-    Colour labelColour = ui::colours::Black;
+    Colour labelColour = base::colours::Black;
     bool tall = false;  // two cells high
 };
 
@@ -56,7 +56,7 @@ CellLook lookOf(std::int32_t code, int phase, View view) {
             }
             break;
         case White:
-            k.brush = ui::colours::White;
+            k.brush = base::colours::White;
             break;
         case Hard1:
         case Hard2:
@@ -80,7 +80,7 @@ CellLook lookOf(std::int32_t code, int phase, View view) {
             k.brush = editor ? Colour{128, 128, 255} : kRainbowCycle[phase];
             break;
         case Wall:
-            k.brush = ui::colours::Grey;
+            k.brush = base::colours::Grey;
             break;
         case Deadly:
             k.pen = kDeadlyOutline;
@@ -133,8 +133,8 @@ CellLook lookOf(std::int32_t code, int phase, View view) {
             k.brush = {255, 128, 128};
             break;
         case Bar:
-            k.pen = ui::colours::White;
-            k.brush = ui::colours::White;
+            k.pen = base::colours::White;
+            k.brush = base::colours::White;
             break;
         case Ex:
         case ExPlus:
@@ -159,7 +159,7 @@ constexpr bool drawn(std::int32_t code) {
 // The upper half of a two-cell rectangle, pixel for pixel as Image::rectangle paints it: its lower half,
 // bottom outline included, is what the next cell of the column paints over at once.
 void upperHalfOfTall(ui::Image& image, int x, int y) {
-    ui::Bitmap& s = image.surface();
+    base::Bitmap& s = image.surface();
     const int right = x + kCellWidth, bottom = y + kCellHeight;
     s.fill(x, y, right, y + 1, image.penColour);
     s.fill(x, y + 1, x + 1, bottom, image.penColour);
@@ -168,7 +168,7 @@ void upperHalfOfTall(ui::Image& image, int x, int y) {
 }
 
 void paintCells(ui::Image& image, const BlockGrid& grid, int phase, View view) {
-    image.penColour = ui::colours::Black;
+    image.penColour = base::colours::Black;
     image.fontSize = kFieldFontSize;
     for (int c = 1; c <= kFieldCols; ++c) {
         for (int r = 1; r <= kFieldRows; ++r) {
@@ -241,19 +241,19 @@ void drawBall(ui::Image& image, GameState& state) {
     tmy& my = state.my;
     const BallShades* shades = takeBallFlash(state.ballFlashTicks) ? &kBlueBall : &kGreyBall;
     image.fontSize = kFieldFontSize;
-    image.brushColour = ui::colours::Black;
+    image.brushColour = base::colours::Black;
     glyph(image, my.ballX, my.ballY, shades->ball);
     for (int place = 3; place >= 0; --place)
         glyph(image, my.trailX[place], my.trailY[place], shades->trail[static_cast<std::size_t>(place)]);
-    image.fontColour = ui::colours::Black;
+    image.fontColour = base::colours::Black;
     shiftTrail(my);
     image.invalidate();
 }
 
 void drawBallAt(ui::Image& image, int col, int row) {
     image.fontSize = kFieldFontSize;
-    image.brushColour = ui::colours::Black;
-    glyph(image, col, row, ui::colours::White);
+    image.brushColour = base::colours::Black;
+    glyph(image, col, row, base::colours::White);
     image.invalidate();
 }
 
@@ -265,8 +265,8 @@ void resetTrail(tmy& my) {
 }
 
 void clearField(ui::Image& image) {
-    image.penColour = ui::colours::Black;
-    image.brushColour = ui::colours::Black;
+    image.penColour = base::colours::Black;
+    image.brushColour = base::colours::Black;
     const ui::Rect b = image.bounds();
     image.rectangle(0, 0, b.width, b.height);
     image.fontSize = kFieldFontSize;

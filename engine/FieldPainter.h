@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
+#include "base/Colour.h"
 #include "engine/BlockGrid.h"
 #include "engine/GameState.h"
-#include "ui/core/Colour.h"
 #include "ui/core/Image.h"
 
 namespace engine {

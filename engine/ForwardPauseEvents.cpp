@@ -12,7 +12,7 @@ void forwardPauseEvents(PlayEngine& e, ui::Form& form) {
     PauseControl& p = e.pauseControl();
     form.addKeyHandler([&p](const ui::KeyEvent& k) { return p.keyDown(k); });
     form.addActivationHandler([&e, &p](bool active) {
-        const ui::Settings* settings = e.services().settings;
+        const base::Settings* settings = e.services().settings;
         p.activationChanged(active, !settings || settings->get(kPauseOnFocusLoss, 1) != 0);
     });
     form.onCloseQuery = [&e, &p] { return p.closeQuery(e.services().dialogs); };

@@ -14,13 +14,13 @@ constexpr const char* kPauseText = "PAUSE";
 constexpr const char* kGoOnText = "P キーで再開 / クリックで再開";
 constexpr const char* kCloseQuestion = "プレイ中です。終了しますか?";
 constexpr int kPauseKey = 'P';
-constexpr int kLabelPx = 35;                   // the banner's size
-constexpr int kLinePx = 16;                    // the line under it
-constexpr ui::Colour kLabelBack{128, 0, 255};  // the banner's purple
+constexpr int kLabelPx = 35;                     // the banner's size
+constexpr int kLinePx = 16;                      // the line under it
+constexpr base::Colour kLabelBack{128, 0, 255};  // the banner's purple
 
 }  // namespace
 
-PauseControl::PauseControl(PlayControls& controls, const ui::Clock& clock)
+PauseControl::PauseControl(PlayControls& controls, const base::Clock& clock)
     : c_(controls), clock_(clock), countdownStartMs_(clock.nowMs()) {}
 
 std::vector<ui::Timer*> PauseControl::timers() const {
@@ -119,9 +119,9 @@ bool PauseControl::closeQuery(ui::Dialogs& dialogs) {
 }
 
 void PauseControl::dressLabels(ui::Label& label, ui::Label& line) {
-    ui::dress(label, kPauseText, ui::font(kLabelPx, ui::colours::White, true, ui::kGothicP, true),
+    ui::dress(label, kPauseText, ui::font(kLabelPx, base::colours::White, true, ui::kGothicP, true),
               {.back = kLabelBack, .align = ui::Align::Center});
-    ui::dress(line, kGoOnText, ui::font(kLinePx, ui::colours::White, true, ui::kGothicP),
+    ui::dress(line, kGoOnText, ui::font(kLinePx, base::colours::White, true, ui::kGothicP),
               {.back = kLabelBack, .align = ui::Align::Center});
 }
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/Clock.h"
 #include "engine/PlayControls.h"
-#include "ui/core/Clock.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Key.h"
 #include "ui/core/Timer.h"
@@ -25,7 +25,7 @@ namespace engine {
 // Only play pauses: a ball in play or a ball waiting for its serve, with no start panel over the field.
 class PauseControl {
   public:
-    PauseControl(PlayControls& controls, const ui::Clock& clock);
+    PauseControl(PlayControls& controls, const base::Clock& clock);
 
     bool paused() const { return paused_; }
     bool playGoingOn() const;
@@ -73,7 +73,7 @@ class PauseControl {
     std::vector<ui::Timer*> timers() const;
 
     PlayControls& c_;
-    const ui::Clock& clock_;
+    const base::Clock& clock_;
     bool paused_ = false;
     std::vector<ui::Timer*> stopped_;   // the timers the pause stopped, to start again
     std::int64_t countdownStartMs_;     // when the countdown's current second began

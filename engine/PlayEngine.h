@@ -8,13 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/Bitmap.h"
 #include "engine/CachedCaption.h"
 #include "engine/GameState.h"
 #include "engine/PauseControl.h"
 #include "engine/PlayControls.h"
 #include "engine/Rules.h"
 #include "engine/SoundSink.h"
-#include "ui/core/Bitmap.h"
 #include "ui/core/Control.h"
 #include "ui/core/Services.h"
 
@@ -110,7 +110,7 @@ class PlayEngine {
     bool stageCleared();
     void showBracketAndBadges();
     // Beat pictures, read once.
-    const ui::Bitmap& beatPicture(int frame);
+    const base::Bitmap& beatPicture(int frame);
 
     GameState& s_;
     PlayControls& c_;
@@ -120,7 +120,7 @@ class PlayEngine {
     bool drawing_ = true;
     PauseControl pause_;
 
-    std::optional<ui::Bitmap> beatPictures_[2];
+    std::optional<base::Bitmap> beatPictures_[2];
     CachedCaption<std::int32_t, int, int> diagnostics_;
     CachedCaption<std::int32_t> gold_, combo_, point_, high_, time_, bracket_;
     // hp, maxHp, mhp, the two stage numbers, Timer1's interval, effectTicks, money, maxCombo, hiMaxCombo.

@@ -169,27 +169,27 @@ void PlayEngine::burst(int frames, int stepX, int stepY, int redStep) {
     ui::Image& image = *c_.main_box;
     const int cx = kCellWidth * (s_.my.ballX - 1) + kCellWidth / 2;
     const int cy = kCellHeight * (s_.my.ballY - 1) + kCellHeight / 2;
-    image.penColour = ui::colours::Black;
+    image.penColour = base::colours::Black;
     for (int k = 0; k < frames; ++k) {
-        image.brushColour = ui::Colour{static_cast<std::uint8_t>(255 - redStep * k), 0, 0};
+        image.brushColour = base::Colour{static_cast<std::uint8_t>(255 - redStep * k), 0, 0};
         image.rectangle(cx - stepX * k, cy - stepY * k, cx + stepX * k, cy + stepY * k);
         repaintField();
     }
-    image.brushColour = ui::colours::Black;
+    image.brushColour = base::colours::Black;
 }
 
 void PlayEngine::rowFlash() {
     if (!drawing_ || !c_.main_box) return;
     ui::Image& image = *c_.main_box;
     const int left = kCellWidth * (s_.my.ballX - 1), top = kCellHeight * (s_.my.ballY - 1);
-    image.brushColour = ui::colours::Red;
+    image.brushColour = base::colours::Red;
     image.rectangle(left - 40, top + 2, left + 60, top + 8);
     repaintField();
     pause(kRowFlashPauseMs);
     image.rectangle(left - 350, top, left + 350, top + kCellHeight);
     repaintField();
     pause(kRowFlashPauseMs);
-    image.brushColour = ui::colours::Black;
+    image.brushColour = base::colours::Black;
 }
 
 }  // namespace engine

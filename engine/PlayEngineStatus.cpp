@@ -18,8 +18,9 @@ constexpr std::array<std::int32_t, 7> kLastStageTable{8, 10, 10, 23, 10, 12, 9};
 constexpr std::array<const char*, 7> kCourseNames{
     "", "STREET CORSE", "VOCAL CORSE", "PELTRA!!! CORSE", "BONUS CORSE", "SORELI CORSE", "VELORIS CORSE"};
 
-constexpr std::array<ui::Colour, 6> kComboCycle{ui::colours::Yellow, ui::colours::White, ui::colours::Fuchsia,
-                                                ui::colours::Blue,   ui::colours::Aqua,  ui::colours::Lime};
+constexpr std::array<base::Colour, 6> kComboCycle{base::colours::Yellow,  base::colours::White,
+                                                  base::colours::Fuchsia, base::colours::Blue,
+                                                  base::colours::Aqua,    base::colours::Lime};
 
 struct Bracket {
     std::int32_t from;  // lowest score of the bracket
@@ -48,7 +49,7 @@ constexpr int kStoreAfterStages = 5;             // the toy shop opens once more
 constexpr int kGiftBase = 60, kGiftSpread = 15;  // time present 60..74
 constexpr std::int32_t kBonusFromTime = 100;     // a CLEAR with this much time left pays a bonus
 
-void setFontColour(ui::Label* l, ui::Colour c) {
+void setFontColour(ui::Label* l, base::Colour c) {
     if (l && l->font().colour != c) l->setFontColour(c);
 }
 
@@ -211,9 +212,9 @@ void PlayEngine::showComboColour() {
     const std::int32_t combo = s_.my.combo;
     const std::size_t phase = static_cast<std::size_t>(s_.colourPhase >= 0 ? s_.colourPhase % 6 : 0);
     if (combo < 50)
-        setFontColour(c_.combo_l, ui::colours::Yellow);
+        setFontColour(c_.combo_l, base::colours::Yellow);
     else if (combo < 100)
-        setFontColour(c_.combo_l, phase % 2 == 0 ? ui::colours::Yellow : ui::colours::Lime);
+        setFontColour(c_.combo_l, phase % 2 == 0 ? base::colours::Yellow : base::colours::Lime);
     else if (combo < 100'000)
         setFontColour(c_.combo_l, kComboCycle[phase]);
 }

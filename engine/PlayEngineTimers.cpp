@@ -2,11 +2,11 @@
 // banner colours.
 #include <array>
 
+#include "base/BmpFile.h"
 #include "engine/ControlAccess.h"
 #include "engine/EventLog.h"
 #include "engine/PlayEngine.h"
 #include "engine/Saturating.h"
-#include "ui/core/BmpFile.h"
 
 namespace engine {
 namespace {
@@ -17,13 +17,13 @@ constexpr int kBeatFloorMs = 10, kBeatFastestMs = 11;
 constexpr int kBeatMoveChance = 5;  // one beat in five moves the picture
 constexpr std::array<int, 4> kBeatLefts{404, 449, 494, 539};
 constexpr std::array<const char*, 2> kBeatPictures{"cg/usu1.bmp", "cg/usu2.bmp"};
-constexpr ui::Colour kBannerBackground{128, 0, 255};
+constexpr base::Colour kBannerBackground{128, 0, 255};
 
 void colourBanner(ui::Label* l, bool inPlay) {
     if (!l) return;
     l->setTransparent(inPlay);
     if (!inPlay) l->setBackground(kBannerBackground);
-    const ui::Colour text = inPlay ? ui::colours::Fuchsia : ui::colours::White;
+    const base::Colour text = inPlay ? base::colours::Fuchsia : base::colours::White;
     if (l->font().colour != text) l->setFontColour(text);
 }
 
@@ -72,9 +72,10 @@ void PlayEngine::Timer5Timer() {
     }
 }
 
-const ui::Bitmap& PlayEngine::beatPicture(int frame) {
+const base::Bitmap& PlayEngine::beatPicture(int frame) {
     auto& cached = beatPictures_[frame];
-    if (!cached) cached = ui::loadBmp(services_.programDir + kBeatPictures[static_cast<std::size_t>(frame)]);
+    if (!cached)
+        cached = base::loadBmp(services_.programDir + kBeatPictures[static_cast<std::size_t>(frame)]);
     return *cached;
 }
 

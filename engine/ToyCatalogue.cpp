@@ -1,13 +1,13 @@
 // The toy catalogue reader shared by the game and the user-stage player.
 #include "engine/ToyCatalogue.h"
 
-#include "ui/core/TextReader.h"
+#include "base/TextReader.h"
 
 namespace engine {
 
 namespace {
 
-void readCatalogue(ui::TextReader& in, std::array<titem, kToyCount>& table) {
+void readCatalogue(base::TextReader& in, std::array<titem, kToyCount>& table) {
     for (titem& toy : table) {
         toy.name = in.readLine();
         toy.rarity = in.readInt();
@@ -18,12 +18,12 @@ void readCatalogue(ui::TextReader& in, std::array<titem, kToyCount>& table) {
 }  // namespace
 
 void loadToyCatalogue(const std::string& path, std::array<titem, kToyCount>& table) {
-    ui::TextReader in(path);
+    base::TextReader in(path);
     readCatalogue(in, table);
 }
 
 void loadToyCatalogueBytes(std::string bytes, std::array<titem, kToyCount>& table) {
-    auto in = ui::TextReader::fromBytes(std::move(bytes));
+    auto in = base::TextReader::fromBytes(std::move(bytes));
     readCatalogue(in, table);
 }
 

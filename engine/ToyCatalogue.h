@@ -8,7 +8,7 @@
 
 namespace engine {
 
-// Fills table in place, slot by slot; throws ui::IoError as the text reader does, leaving the slots read
+// Fills table in place, slot by slot; throws base::IoError as the text reader does, leaving the slots read
 // so far filled and the rest as they were.
 void loadToyCatalogue(const std::string& path, std::array<titem, kToyCount>& table);
 // The same from bytes already in memory (fuzzing, tests).

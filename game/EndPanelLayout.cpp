@@ -7,39 +7,40 @@
 namespace game {
 namespace {
 
-constexpr ui::Colour kCourseNameBack{128, 0, 255};
+constexpr base::Colour kCourseNameBack{128, 0, 255};
 
 }  // namespace
 
 void TForm1::layoutEndPanel() {
-    using namespace ui::colours;
+    using namespace base::colours;
     end_box.setFramed(true);  // a group box without caption
     // The texts lie on the white results box; transparent, a long caption is not cut by its neighbour.
     const ui::Look onWhite{.back = White, .transparent = true};
-    dress(Label7, "YOUR DATA in This CORSE", font(13, White), {.back = Grey, .align = ui::Align::Center});
+    dress(Label7, "YOUR DATA in This CORSE", ui::font(13, White), {.back = Grey, .align = ui::Align::Center});
     dress(Label20, "", form.defaultFont, {.back = White});
-    dress(end_corse_l, "", font(37, Aqua, true, ui::kMinchoP),
+    dress(end_corse_l, "", ui::font(37, Aqua, true, ui::kMinchoP),
           {.back = kCourseNameBack, .align = ui::Align::Center});
-    dress(clear_l, "", font(24, Red, true, ui::kGothicP, true), onWhite);
+    dress(clear_l, "", ui::font(24, Red, true, ui::kGothicP, true), onWhite);
     clear_l.setBounds({188, 144, 260, 30});  // room for "This Corse All Clear!!"
-    dress(Label3, "YOUR SCORE", font(13, Grey), onWhite);
-    dress(end_point_l, "", font(37, Fuchsia),
+    dress(Label3, "YOUR SCORE", ui::font(13, Grey), onWhite);
+    dress(end_point_l, "", ui::font(37, Fuchsia),
           {.back = White, .transparent = true, .align = ui::Align::Right});
-    dress(Label19, "YEN", font(13, Black), onWhite);
-    dress(Label18, "YOUR HI-SCORE", font(13, Silver), onWhite);
-    dress(end_hipoint_l, "", font(29, Grey), {.back = White, .transparent = true, .align = ui::Align::Right});
-    dress(Label23, "YEN", font(13, Grey), onWhite);
-    dress(Label21, "CLEAR STAGE", font(13, Grey), onWhite);
-    dress(end_stage_l, "", font(27, Black), onWhite);
+    dress(Label19, "YEN", ui::font(13, Black), onWhite);
+    dress(Label18, "YOUR HI-SCORE", ui::font(13, Silver), onWhite);
+    dress(end_hipoint_l, "", ui::font(29, Grey),
+          {.back = White, .transparent = true, .align = ui::Align::Right});
+    dress(Label23, "YEN", ui::font(13, Grey), onWhite);
+    dress(Label21, "CLEAR STAGE", ui::font(13, Grey), onWhite);
+    dress(end_stage_l, "", ui::font(27, Black), onWhite);
     end_stage_l.setBounds({156, 292, 120, 33});
-    dress(Label24, "MAX COMBO", font(13, Grey), onWhite);
-    dress(end_combo_l, "", font(27, Black), onWhite);
-    dress(Label25, "HI-MAX COMBO", font(13, Silver), onWhite);
-    dress(end_hi_combo_l, "", font(27, Grey), onWhite);
-    dress(Label6, "ANY CORSE ALL CLEAR 回数", font(13, Grey), {.transparent = true});
-    dress(end_all_l, "", font(27, Grey), {.transparent = true});
+    dress(Label24, "MAX COMBO", ui::font(13, Grey), onWhite);
+    dress(end_combo_l, "", ui::font(27, Black), onWhite);
+    dress(Label25, "HI-MAX COMBO", ui::font(13, Silver), onWhite);
+    dress(end_hi_combo_l, "", ui::font(27, Grey), onWhite);
+    dress(Label6, "ANY CORSE ALL CLEAR 回数", ui::font(13, Grey), {.transparent = true});
+    dress(end_all_l, "", ui::font(27, Grey), {.transparent = true});
     end_all_l.setBounds({252, 420, 60, 33});
-    dress(Button10, "ＳＡＶＥ ＡＮＤ GAME END....", font(12, Black));
+    dress(Button10, "ＳＡＶＥ ＡＮＤ GAME END....", ui::font(12, Black));
 
     for (ui::Control* c : std::initializer_list<ui::Control*>{
              &Label7, &Label20, &end_corse_l, &clear_l, &Label3, &end_point_l, &Label19, &Label18,

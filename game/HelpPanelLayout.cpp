@@ -8,7 +8,7 @@
 namespace game {
 namespace {
 
-constexpr ui::Colour kRankBack{128, 128, 192};
+constexpr base::Colour kRankBack{128, 128, 192};
 constexpr int kSpeedMin = 45, kSpeedMax = 50;  // range of the hidden track bar
 
 // Where the posting files are written: the program's folder, or the per-user data folder when the program's
@@ -28,10 +28,10 @@ std::string postingFolderNote(const std::string& programDir, const std::string& 
 }  // namespace
 
 void TForm1::layoutHelpPanel() {
-    using namespace ui::colours;
-    const ui::Font heading = font(13, Grey);
+    using namespace base::colours;
+    const ui::Font heading = ui::font(13, Grey);
     const ui::Look onWhite{.back = White};
-    const ui::Font text = font(16, White);
+    const ui::Font text = ui::font(16, White);
     const ui::Look textLook{.back = Grey, .wrap = true};
     dress(Label8, "ゾルバンブロックストーリー", heading, onWhite);
     dress(Label9,
@@ -63,8 +63,8 @@ void TForm1::layoutHelpPanel() {
     main_sp_l.setRange(kSpeedMin, kSpeedMax);
 
     rank_box.setBackground(kRankBack);
-    const ui::Font rankHeading = font(16, Grey);
-    const ui::Font rankText = font(13, Navy);
+    const ui::Font rankHeading = ui::font(16, Grey);
+    const ui::Font rankText = ui::font(13, Navy);
     const ui::Look rankLook{.back = kRankBack, .wrap = true};
     dress(Label34, "INFOMATION", rankHeading, onWhite);
     dress(Label35, "ゾルバン開発チームのホームページで、スコアアタックランキングを開催しています！", rankText,

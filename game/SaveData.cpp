@@ -1,12 +1,12 @@
 // The common and course save files, the posting file, and "初期化" that rewrites them all.
 #include <filesystem>
 
+#include "base/TextReader.h"
+#include "base/TextWriter.h"
 #include "engine/FieldPainter.h"
 #include "engine/ToyCatalogue.h"
 #include "game/PostingFile.h"
 #include "game/TForm1.h"
-#include "ui/core/TextReader.h"
-#include "ui/core/TextWriter.h"
 
 namespace game {
 namespace {
@@ -33,7 +33,7 @@ bool TForm1::mayReplaceSave(const std::string& path, bool wasRead) {
 
 void TForm1::loadCommonData() {
     engine::tmy& my = state.my;
-    ui::TextReader in(savePath("my.dat"));
+    base::TextReader in(savePath("my.dat"));
     my.clearCount = in.readInt();
     my.course3Cleared = in.readInt();
     my.money = in.readInt();
@@ -46,7 +46,7 @@ void TForm1::saveCommonData() {
     const std::string path = savePath("my.dat");
     if (!mayReplaceSave(path, commonDataRead_)) return;
     const engine::tmy& my = state.my;
-    ui::TextWriter out(path);
+    base::TextWriter out(path);
     out.writeInt(my.clearCount);
     out.writeInt(my.course3Cleared);
     out.writeInt(my.money);
@@ -63,7 +63,7 @@ void TForm1::loadCourseData() {
     for (std::int32_t* field : {&my.hiScore, &my.badgeCombo, &my.badgeTime, &my.badgeHp}) *field = 0;
     my.hiMaxCombo = kFreshHiMaxCombo;
     {
-        ui::TextReader in(coursePath());
+        base::TextReader in(coursePath());
         my.courseMemo = in.readLine();
         for (std::int32_t* field : {&my.stagesCleared, &my.hiScore, &my.maxHp, &my.mhpQuota, &my.hp, &my.mhp,
                                     &my.stageNo, &my.badgeCombo, &my.badgeTime, &my.badgeHp, &my.hiMaxCombo})
@@ -82,7 +82,7 @@ void TForm1::saveCourseData() {
     const engine::tmy& my = state.my;
     const std::string path = coursePath();
     if (mayReplaceSave(path, courseDataRead_)) {
-        ui::TextWriter out(path);
+        base::TextWriter out(path);
         out.writeLine(my.courseMemo);
         for (std::int32_t value : {my.stagesCleared, my.hiScore, my.maxHp, my.mhpQuota, my.hp, my.mhp,
                                    my.stageNo, my.badgeCombo, my.badgeTime, my.badgeHp, my.hiMaxCombo})
@@ -93,7 +93,7 @@ void TForm1::saveCourseData() {
 }
 
 void TForm1::writePostingFile() {
-    ui::TextWriter out(postingPath());
+    base::TextWriter out(postingPath());
     for (const std::string& line : postingLines(state.courseNo, state.my, high_l.caption()))
         out.writeLine(line);
     out.commit();

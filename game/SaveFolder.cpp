@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "ui/core/SafeFile.h"
+#include "base/SafeFile.h"
 
 namespace fs = std::filesystem;
 
@@ -31,7 +31,7 @@ bool copyIfMissing(const std::string& from, const std::string& to) {
     const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) fail("open", errno);
     std::string staged;
-    const int out = ui::createTempBeside(to, staged);
+    const int out = base::createTempBeside(to, staged);
     if (out < 0) {
         const int err = errno;
         ::close(in);
@@ -69,7 +69,7 @@ bool copyIfMissing(const std::string& from, const std::string& to) {
     cleanup.out = -1;
     if (closed != 0) fail("close", errno);
     if (::link(staged.c_str(), target.c_str()) == 0) {
-        ui::syncFolderOf(to);
+        base::syncFolderOf(to);
         return true;
     }
     if (errno == EEXIST) return false;  // made in the meantime, by another copy of the program

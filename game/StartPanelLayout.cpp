@@ -8,35 +8,36 @@
 namespace game {
 namespace {
 
-constexpr ui::Colour kTitleBar{166, 202, 240};  // light blue
-constexpr int kZeroCount = 51;                  // characters of each line of zeros
+constexpr base::Colour kTitleBar{166, 202, 240};  // light blue
+constexpr int kZeroCount = 51;                    // characters of each line of zeros
 
 }  // namespace
 
 void TForm1::layoutStartPanel() {
-    using namespace ui::colours;
+    using namespace base::colours;
     start_box.setBackground(Black);
     const ui::Look onBlack{.back = Black};
     const std::string zeros(kZeroCount, '0');
-    dress(Label26, zeros, font(19, White, true, ui::kMinchoP), onBlack);
-    dress(Label27, zeros, font(19, White, true, ui::kMinchoP), onBlack);
-    dress(Label28, "SELECT CORSE", font(48, White), onBlack);
+    dress(Label26, zeros, ui::font(19, White, true, ui::kMinchoP), onBlack);
+    dress(Label27, zeros, ui::font(19, White, true, ui::kMinchoP), onBlack);
+    dress(Label28, "SELECT CORSE", ui::font(48, White), onBlack);
     dress(Label29, "", form.defaultFont, {.back = White});
 
     ui::Button* buttons[] = {&c_b1, &Button6, &c_b3, &c_b4, &c_b5, &c_b6};
     for (std::uint8_t n = 1; n <= kCourseCount; ++n)
-        dress(*buttons[n - 1], course(n).caption, font(13, Black));
+        dress(*buttons[n - 1], course(n).caption, ui::font(13, Black));
     c_b3.setKind(ui::Button::Kind::Picture);
 
-    dress(star_l, "★", font(16, Fuchsia), onBlack);
-    dress(star_l3, "難易度＞", font(13, Teal), onBlack);
-    dress(star_l2, "☆☆☆☆☆☆☆☆", font(27, Yellow), onBlack);
-    dress(hint_l, "", font(13, Aqua, true, ui::kMinchoP), {.back = Black, .wrap = true});
-    dress(Label30, "ZORBAN BLOCK 5TH MIX", font(24, Navy), {.back = kTitleBar, .align = ui::Align::Center});
+    dress(star_l, "★", ui::font(16, Fuchsia), onBlack);
+    dress(star_l3, "難易度＞", ui::font(13, Teal), onBlack);
+    dress(star_l2, "☆☆☆☆☆☆☆☆", ui::font(27, Yellow), onBlack);
+    dress(hint_l, "", ui::font(13, Aqua, true, ui::kMinchoP), {.back = Black, .wrap = true});
+    dress(Label30, "ZORBAN BLOCK 5TH MIX", ui::font(24, Navy),
+          {.back = kTitleBar, .align = ui::Align::Center});
     dress(Label31, "制作：ゾルバン開発チーム　ステージ協力：ペルトラ！！！、ヴェロリスほか",
-          font(16, Silver, false), onBlack);
-    dress(Label32, "https://zorban.example.org/", font(16, Silver, false), onBlack);
-    dress(Label33, "zorban@example.org", font(16, Silver, false), onBlack);
+          ui::font(16, Silver, false), onBlack);
+    dress(Label32, "https://zorban.example.org/", ui::font(16, Silver, false), onBlack);
+    dress(Label33, "zorban@example.org", ui::font(16, Silver, false), onBlack);
     Label31.setBounds({40, 382, 525, 16});
     Label32.setBounds({40, 398, 270, 16});
     Label33.setBounds({320, 398, 270, 16});  // beside the home page: three stacked lines would overlap

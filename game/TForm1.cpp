@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "base/IoError.h"
 #include "engine/BindPlayControls.h"
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/PlayEngine.h"
-#include "ui/core/IoError.h"
 
 namespace game {
 namespace {
@@ -119,7 +119,7 @@ void TForm1::drawBadges() {
         {&TForm1::e1, 52, "999COMBO"}, {&TForm1::e2, 60, " 999TIME"}, {&TForm1::e3, 69, "  99HP"}};
     for (const Badge& b : kBadges) {
         ui::Image& image = this->*b.image;
-        image.fontColour = ui::colours::Grey;
+        image.fontColour = base::colours::Grey;
         image.fontBold = true;
         image.rectangle(0, 0, b.width, kBadgeHeight);
         image.textOut(2, 2, b.text);
@@ -131,7 +131,7 @@ bool TForm1::FormClose() {
         try {
             saveCommonData();
             return true;
-        } catch (const ui::IoError& e) {
+        } catch (const base::IoError& e) {
             if (form.endingSession) {
                 std::fprintf(stderr, "zorban: my.dat: %s.\n", e.what());
                 return true;
@@ -175,7 +175,7 @@ std::string TForm1::postingPath() const {
 }
 
 const std::string& TForm1::writableDir() const {
-    if (services_.dataDir.empty()) throw ui::IoError(ui::IoCode::AccessDenied);
+    if (services_.dataDir.empty()) throw base::IoError(base::IoCode::AccessDenied);
     return services_.dataDir;
 }
 

@@ -8,13 +8,13 @@
 namespace game {
 namespace {
 
-constexpr ui::Colour kLogBack{246, 246, 246};
-constexpr ui::Colour kStateBack{255, 0, 128};
-constexpr ui::Colour kTimeBack{255, 176, 255};
-constexpr ui::Colour kActionBack{128, 128, 192};
-constexpr ui::Colour kBannerBack{128, 0, 255};
-constexpr ui::Colour kMpFore{255, 128, 255};
-constexpr ui::Colour kHpFore{214, 172, 255};
+constexpr base::Colour kLogBack{246, 246, 246};
+constexpr base::Colour kStateBack{255, 0, 128};
+constexpr base::Colour kTimeBack{255, 176, 255};
+constexpr base::Colour kActionBack{128, 128, 192};
+constexpr base::Colour kBannerBack{128, 0, 255};
+constexpr base::Colour kMpFore{255, 128, 255};
+constexpr base::Colour kHpFore{214, 172, 255};
 constexpr int kGaugeMax = 99;
 
 constexpr const char* kCaption = "ゾルバンブロック5th　ver1.0　Linux版 ゾルバン開発チーム";
@@ -23,41 +23,41 @@ constexpr const char* kAppTitle = "ゾルバン５ｔｈ";
 }  // namespace
 
 void TForm1::layoutPlayScreen() {
-    using namespace ui::colours;
+    using namespace base::colours;
     form.caption = kCaption;
     form.appTitle = kAppTitle;
     form.background = Silver;
-    form.defaultFont = font(12, Black, false);
+    form.defaultFont = ui::font(12, Black, false);
     form.dialogFrame = true;
     form.noteArea = main_box.bounds();  // volume and size notes show over the field
 
     const ui::Look shadow{.transparent = true, .align = ui::Align::Center, .wrap = true};
     const ui::Look banner{.back = kBannerBack, .align = ui::Align::Center, .wrap = true};
-    dress(moji_l3, "", font(35, Black, true, ui::kGothicP, true), shadow);
-    dress(moji_l3a, "", font(29, Black, true, ui::kGothicP, true), shadow);
-    dress(moji_l2, "", font(35, Aqua, true, ui::kGothicP, true), banner);
-    dress(moji_l2a, "", font(29, Aqua, true, ui::kGothicP, true), banner);
+    dress(moji_l3, "", ui::font(35, Black, true, ui::kGothicP, true), shadow);
+    dress(moji_l3a, "", ui::font(29, Black, true, ui::kGothicP, true), shadow);
+    dress(moji_l2, "", ui::font(35, Aqua, true, ui::kGothicP, true), banner);
+    dress(moji_l2a, "", ui::font(29, Aqua, true, ui::kGothicP, true), banner);
     engine::PauseControl::dressLabels(pause_l, pause_la);
-    dress(moji_l, "", font(24, Grey), {.back = kLogBack, .wrap = true});
-    dress(Label5, "", font(12, Black), {.back = White});
-    dress(lv_l, "tttt", font(12, Navy), {.back = kActionBack});
+    dress(moji_l, "", ui::font(24, Grey), {.back = kLogBack, .wrap = true});
+    dress(Label5, "", ui::font(12, Black), {.back = White});
+    dress(lv_l, "tttt", ui::font(12, Navy), {.back = kActionBack});
 
-    dress(Label1, "Your score in This CORSE", font(15, White), {.back = Grey});
-    dress(point_l, "99億9999万9999", font(24, White, true, ui::kMinchoP),
+    dress(Label1, "Your score in This CORSE", ui::font(15, White), {.back = Grey});
+    dress(point_l, "99億9999万9999", ui::font(24, White, true, ui::kMinchoP),
           {.transparent = true, .align = ui::Align::Right});
-    dress(Label2, "points", font(15, White), {.transparent = true});
-    dress(Label22, "HI:", font(13, Grey), {.back = White});
-    dress(high_l, "", font(12, Grey), {.back = White, .align = ui::Align::Right});
-    dress(state_l, "ステータス", font(13, White), {.back = kStateBack, .wrap = true});
+    dress(Label2, "points", ui::font(15, White), {.transparent = true});
+    dress(Label22, "HI:", ui::font(13, Grey), {.back = White});
+    dress(high_l, "", ui::font(12, Grey), {.back = White, .align = ui::Align::Right});
+    dress(state_l, "ステータス", ui::font(13, White), {.back = kStateBack, .wrap = true});
     mp_l.setRange(0, kGaugeMax);
     mp_l.setColours(kMpFore, Purple);
     hp_l.setRange(0, kGaugeMax);
     hp_l.setColours(kHpFore, kBannerBack);
-    dress(combo_l, "99 combo", font(24, Yellow), {.transparent = true});
-    dress(time_l, "残り時間", font(24, Fuchsia), {.back = kTimeBack});
-    dress(play_l, "beat goes on*", font(27, Teal), {.transparent = true, .align = ui::Align::Center});
-    dress(ok_b, "ARE YOU READY !?", font(19, Black));
-    dress(try_b, "★ﾏｳｽｶｰｿﾙを左画面内に移動させ、好きな位置で左ｸﾘｯｸを押してスタートだよ☆", font(15, White),
+    dress(combo_l, "99 combo", ui::font(24, Yellow), {.transparent = true});
+    dress(time_l, "残り時間", ui::font(24, Fuchsia), {.back = kTimeBack});
+    dress(play_l, "beat goes on*", ui::font(27, Teal), {.transparent = true, .align = ui::Align::Center});
+    dress(ok_b, "ARE YOU READY !?", ui::font(19, Black));
+    dress(try_b, "★ﾏｳｽｶｰｿﾙを左画面内に移動させ、好きな位置で左ｸﾘｯｸを押してスタートだよ☆", ui::font(15, White),
           {.back = Black, .wrap = true});
     cg.setStretch(true);
     cg.setTransparent(true);
@@ -67,9 +67,9 @@ void TForm1::layoutPlayScreen() {
           "Play action way >>>>>>>>１、左ｸﾘｯｸ：爆発（Hp "
           "-1）　２、右ｸﾘｯｸ：軌道変更(Time　　　　　　　　　　　　　　　-５）"
           "３、Comboを貯めて高得点。",
-          font(15, Navy), {.back = kActionBack, .wrap = true});
-    dress(end_b, "game over!!", font(35, Black));
-    dress(stage_l, "STAGE NAME", font(15, Black), {.back = Grey, .align = ui::Align::Center});
+          ui::font(15, Navy), {.back = kActionBack, .wrap = true});
+    dress(end_b, "game over!!", ui::font(35, Black));
+    dress(stage_l, "STAGE NAME", ui::font(15, Black), {.back = Grey, .align = ui::Align::Center});
 
     // The badge frame: a one-pixel white outline on the window's colour.
     Shape1.penColour = White;

@@ -7,16 +7,16 @@
 namespace game {
 namespace {
 
-constexpr ui::Colour kGoldBack{0, 128, 255};
+constexpr base::Colour kGoldBack{0, 128, 255};
 constexpr int kListItemHeight = 13;  // px
 
 }  // namespace
 
 void TForm1::layoutToyPanel() {
-    using namespace ui::colours;
+    using namespace base::colours;
     toy_box.setCaption("TOY");
     toy_box.setFramed(true);
-    toy_box.setFont(font(13, Black));
+    toy_box.setFont(ui::font(13, Black));
     Image2.setStretch(true);
     Image2.setTransparent(true);
     try {
@@ -25,18 +25,18 @@ void TForm1::layoutToyPanel() {
         // Only a decoration: the panel works without it.
     }
     const ui::Look onWhite{.back = White};
-    dress(gold_l, "", font(24, Navy, true, ui::kMinchoP), {.back = kGoldBack, .align = ui::Align::Right});
-    dress(Button8, "ガチャガチャをする", font(13, Black));
-    dress(item_name_l, "", font(24, Black, true, ui::kMinchoP), onWhite);
-    dress(item_about_l, "", font(21, Grey, true, ui::kMinchoP), {.back = White, .wrap = true});
+    dress(gold_l, "", ui::font(24, Navy, true, ui::kMinchoP), {.back = kGoldBack, .align = ui::Align::Right});
+    dress(Button8, "ガチャガチャをする", ui::font(13, Black));
+    dress(item_name_l, "", ui::font(24, Black, true, ui::kMinchoP), onWhite);
+    dress(item_about_l, "", ui::font(21, Grey, true, ui::kMinchoP), {.back = White, .wrap = true});
     item_cg.setStretch(true);
     item_cg.setTransparent(true);
-    dress(toy_n_l, "", font(16, Grey), {.back = Silver});
-    dress(item_value_l, "", font(24, Black, true, ui::kMinchoP), onWhite);
-    item_list.setFont(font(13, White));
+    dress(toy_n_l, "", ui::font(16, Grey), {.back = Silver});
+    dress(item_value_l, "", ui::font(24, Black, true, ui::kMinchoP), onWhite);
+    item_list.setFont(ui::font(13, White));
     item_list.setBackground(Grey);
     item_list.setItemHeight(kListItemHeight);
-    dress(Button7, "GO HOME", font(13, Black));
+    dress(Button7, "GO HOME", ui::font(13, Black));
 
     for (ui::Control* c :
          std::initializer_list<ui::Control*>{&Image2, &gold_l, &Button8, &item_name_l, &item_about_l,

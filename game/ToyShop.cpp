@@ -33,8 +33,8 @@ void TForm1::refreshToyList() {
     item_list.setItems(std::move(held));
     item_list.setItemIndex(-1);
     for (ui::Label* l : {&item_name_l, &item_about_l, &item_value_l, &toy_n_l}) l->setCaption("");
-    item_cg.penColour = ui::colours::White;
-    item_cg.brushColour = ui::colours::White;
+    item_cg.penColour = base::colours::White;
+    item_cg.brushColour = base::colours::White;
     item_cg.rectangle(0, 0, kPictureSize, kPictureSize);
 }
 

@@ -1,14 +1,14 @@
 // zorban: the game program.
 #include <iostream>
 
+#include "app/GameAudio.h"
+#include "base/ProgramOptions.h"
 #include "game/SaveFolder.h"
 #include "game/TForm1.h"
-#include "ui/core/ProgramOptions.h"
 #include "ui/qt/QtPlatform.h"
-#include "ui/sdl/GameAudio.h"
 
 int main(int argc, char** argv) {
-    ui::ProgramOptions options("zorban", "The Zorban block-breaking game.");
+    base::ProgramOptions options("zorban", "The Zorban block-breaking game.");
     if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
     int platformArgc = 1;  // the command line is ours: the toolkit reads its settings from the environment
     ui::qt::QtPlatform platform(platformArgc, argv);
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     if (!platform.claimSingleInstance("zorban")) return 0;
     game::prepareSaveFolder(platform.services());
     // Made before the window and destroyed after it: it pre-loads and finally releases the channel waves.
-    ui::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
+    app::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     game::TForm1 window(platform.services(), &sound);
     sound.bindKeys(window.form, *platform.services().settings);
     return platform.run(window.form);

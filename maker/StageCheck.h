@@ -8,9 +8,9 @@
 #include <string>
 #include <thread>
 
-#include "tools/solver/NarrowFirst.h"
-#include "tools/solver/StageSim.h"
-#include "tools/solver/StageSolver.h"
+#include "solver/NarrowFirst.h"
+#include "solver/StageSim.h"
+#include "solver/StageSolver.h"
 
 namespace maker {
 

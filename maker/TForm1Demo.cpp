@@ -11,7 +11,7 @@ constexpr const char* kDemoHint = "解き方を見る (F6)";
 }  // namespace
 
 void TForm1::wireDemo() {
-    ui::dress(demo_b, "解", ui::font(11, ui::colours::Black));
+    ui::dress(demo_b, "解", ui::font(11, base::colours::Black));
     demo_b.setHint(kDemoHint);
     demo_b.setTooltip(kDemoHint);
     demo_b.onClick = [this] { demo_bClick(); };

@@ -8,10 +8,10 @@
 namespace maker {
 namespace {
 
-constexpr ui::Colour kFormBack{255, 128, 192};
-constexpr ui::Colour kNoteBack{128, 0, 255};
-constexpr ui::Colour kFileNameBack{255, 0, 128};
-constexpr ui::Colour kMailNoteBack{0, 128, 255};
+constexpr base::Colour kFormBack{255, 128, 192};
+constexpr base::Colour kNoteBack{128, 0, 255};
+constexpr base::Colour kFileNameBack{255, 0, 128};
+constexpr base::Colour kMailNoteBack{0, 128, 255};
 constexpr int kListItemHeight = 12;  // pixels
 constexpr int kStripFontPx = 11;     // the small buttons below the three big ones
 
@@ -31,7 +31,7 @@ void hint(ui::Button& b, const std::string& text) {
 }
 
 // Labels without a background of their own show the window's colour through.
-void style(ui::Label& l, const ui::Font& f, const std::string& caption, bool transparent, ui::Colour back,
+void style(ui::Label& l, const ui::Font& f, const std::string& caption, bool transparent, base::Colour back,
            bool wrap) {
     ui::dress(l, caption, f, {back, transparent, ui::Align::Left, wrap});
 }
@@ -39,11 +39,11 @@ void style(ui::Label& l, const ui::Font& f, const std::string& caption, bool tra
 }  // namespace
 
 void TForm1::layout() {
-    using namespace ui::colours;
+    using namespace base::colours;
     form.caption = "ゾルバンブロックつくーる　ver2.0　〜 Zorban Project 〜";
     form.appTitle = "ゾルバンブロックツール";
     form.background = kFormBack;
-    form.defaultFont = font(12, Black, false);
+    form.defaultFont = ui::font(12, Black, false);
     form.dialogFrame = true;
     form.noteArea = main_box.bounds();  // volume and size notes show over the field
 
@@ -51,36 +51,36 @@ void TForm1::layout() {
     List_box.setItemHeight(kListItemHeight);
     List_box.setFont(form.defaultFont);
 
-    style(Label4, font(24, White), "タイトル＞", true, kFormBack, false);
-    name_l.setFont(font(19, Black));
+    style(Label4, ui::font(24, White), "タイトル＞", true, kFormBack, false);
+    name_l.setFont(ui::font(19, Black));
     name_l.setMaxBytes(kTitleMaxBytes);
-    style(Label3, font(19, White), "YOUR NAME", true, kFormBack, false);
+    style(Label3, ui::font(19, White), "YOUR NAME", true, kFormBack, false);
     // The author field lies over the label's right part: the words are fitted into what stays in view.
     Label3.setVisibleWidth(name_l2.bounds().left - Label3.bounds().left);
-    name_l2.setFont(font(16, Black));
+    name_l2.setFont(ui::font(16, Black));
     name_l2.setMaxBytes(kAuthorMaxBytes);
 
     BitBtn3.setCaption("load");
     BitBtn4.setCaption("save");
     BitBtn2.setCaption("デザイン初期化");
-    for (ui::Button* b : {&BitBtn3, &BitBtn4, &BitBtn2}) b->setFont(font(19, Black));
+    for (ui::Button* b : {&BitBtn3, &BitBtn4, &BitBtn2}) b->setFont(ui::font(19, Black));
 
-    style(L1, font(13, White),
+    style(L1, ui::font(13, White),
           "セーブする時はファイルネームの最後に　「．ｕｓｒ」という拡張子を、半角でつけて、例えば「ｓａｍｐｌ"
           "ｅ．ｕｓｒ」"
           "みたい感じにしてね☆",
           false, kNoteBack, true);
-    style(stage_n_l, font(13, White), "", false, kFileNameBack, true);
-    style(Label1, font(13, White),
+    style(stage_n_l, ui::font(13, White), "", false, kFileNameBack, true);
+    style(Label1, ui::font(13, White),
           "あなたの作ったデータをメールにてお送り下さい。送られてきたデータの中からいくつかを、次回作のステー"
           "ジに収録する予定"
           "ですので、面白いステージをつくってね。現在の予定では送られてきた全データを収録するつもりですので、"
           "ふるってお送り下"
           "さい。御待ちしております★",
           false, kMailNoteBack, true);
-    style(Label2, font(13, Black), "←メール★ＨＰ→", true, kFormBack, false);
+    style(Label2, ui::font(13, Black), "←メール★ＨＰ→", true, kFormBack, false);
     for (ui::Edit* e : {&Edit2, &Edit1}) {
-        e->setFont(font(13, Black));
+        e->setFont(ui::font(13, Black));
         e->setFlat(true);
     }
     Edit2.setText(kMakerMail);
@@ -105,7 +105,7 @@ void TForm1::layout() {
           StripButton{&check_b, "判定", "クリアできるか調べる (Ctrl+T)"},
           StripButton{&testPlay_b, "▶", "テストプレイ (F5)"}}) {
         s.button->setCaption(s.caption);
-        s.button->setFont(font(kStripFontPx, Black));
+        s.button->setFont(ui::font(kStripFontPx, Black));
         hint(*s.button, s.hint);
     }
 

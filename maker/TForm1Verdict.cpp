@@ -7,7 +7,7 @@
 namespace maker {
 
 void TForm1::wireVerdict() {
-    ui::dress(verdict_l, "", ui::font(12, ui::colours::Black),
+    ui::dress(verdict_l, "", ui::font(12, base::colours::Black),
               {{255, 128, 192}, true, ui::Align::Left, false});
     form.add(verdict_l);
     verdictTimer.onTimer = [this] { verdictTimerTimer(); };

@@ -1,12 +1,12 @@
 // zorban_maker: the stage editor program.
 #include <iostream>
 
+#include "base/ProgramOptions.h"
 #include "maker/TForm1.h"
-#include "ui/core/ProgramOptions.h"
 #include "ui/qt/QtPlatform.h"
 
 int main(int argc, char** argv) {
-    ui::ProgramOptions options("zorban_maker", "The Zorban stage editor.");
+    base::ProgramOptions options("zorban_maker", "The Zorban stage editor.");
     options.addFiles("FILE", 1, "a stage file to open for editing");
     if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
 

@@ -3,8 +3,8 @@
 
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
-#include "tools/solver/RunnerPlay.h"
-#include "tools/solver/StageSim.h"
+#include "solver/RunnerPlay.h"
+#include "solver/StageSim.h"
 
 namespace runner {
 

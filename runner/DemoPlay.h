@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "runner/TForm1.h"
-#include "tools/solver/Move.h"
+#include "solver/Move.h"
 #include "ui/core/Services.h"
 #include "ui/core/Timer.h"
 

@@ -7,14 +7,14 @@
 namespace runner {
 namespace {
 
-constexpr ui::Colour kLogBack{246, 246, 246};
-constexpr ui::Colour kStateBack{255, 0, 128};
-constexpr ui::Colour kTimeBack{255, 176, 255};
-constexpr ui::Colour kHelpBack{128, 128, 192};
-constexpr ui::Colour kPushBack{128, 255, 128};
+constexpr base::Colour kLogBack{246, 246, 246};
+constexpr base::Colour kStateBack{255, 0, 128};
+constexpr base::Colour kTimeBack{255, 176, 255};
+constexpr base::Colour kHelpBack{128, 128, 192};
+constexpr base::Colour kPushBack{128, 255, 128};
 
 // Font and look; the caption follows where the label has one.
-void style(ui::Label& l, const ui::Font& f, bool transparent, ui::Colour back = ui::colours::Silver,
+void style(ui::Label& l, const ui::Font& f, bool transparent, base::Colour back = base::colours::Silver,
            ui::Align align = ui::Align::Left, bool wrap = false) {
     ui::dress(l, l.caption(), f, {back, transparent, align, wrap});
 }
@@ -22,7 +22,7 @@ void style(ui::Label& l, const ui::Font& f, bool transparent, ui::Colour back = 
 }  // namespace
 
 void TForm1::layout() {
-    using namespace ui::colours;
+    using namespace base::colours;
     form.caption = "ゾルバンブロックuserPLAY　ver2.0　〜 ぬもろソフト 〜";
     form.appTitle = "ユーザープレー";
     form.background = Silver;

@@ -3,15 +3,15 @@
 #include <memory>
 #include <vector>
 
+#include "app/GameAudio.h"
+#include "base/ProgramOptions.h"
 #include "runner/DemoPlay.h"
 #include "runner/TForm1.h"
-#include "tools/solver/MovesFile.h"
-#include "ui/core/ProgramOptions.h"
+#include "solver/MovesFile.h"
 #include "ui/qt/QtPlatform.h"
-#include "ui/sdl/GameAudio.h"
 
 int main(int argc, char** argv) {
-    ui::ProgramOptions options("zorban_runner", "Plays one Zorban stage file at a time.");
+    base::ProgramOptions options("zorban_runner", "Plays one Zorban stage file at a time.");
     options.addFiles("FILE", 1, "a stage file to play at once");
     options.addOption("--demo", {"FILE"}, "plays the stage by itself with the solver's moves, to CLEAR");
     options.addOption("--replay", {"MOVES", "FILE"},
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     if ((demo && replay) || ((demo || replay) && !options.files().empty())) {
         std::cerr << "zorban_runner: --demo, --replay and a FILE to play go one at a time\n"
                   << options.usage();
-        return ui::ProgramOptions::kExitUsage;
+        return base::ProgramOptions::kExitUsage;
     }
     std::vector<solver::Move> moves;
     std::string stageFile;
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
 
     int platformArgc = 1;  // the command line is ours: the toolkit reads its settings from the environment
     ui::qt::QtPlatform platform(platformArgc, argv);
-    ui::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
+    app::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     runner::TForm1 window(platform.services(), sound);
     sound.bindKeys(window.form, *platform.services().settings);
     std::unique_ptr<runner::DemoPlay> demoPlay;

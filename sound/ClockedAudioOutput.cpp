@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint16_t kMaxChannels = 2;
 }
 
-ClockedAudioOutput::ClockedAudioOutput(ui::Doorbell& bell, std::string deviceName,
+ClockedAudioOutput::ClockedAudioOutput(base::Doorbell& bell, std::string deviceName,
                                        std::unique_ptr<PlayedSink> sink)
     : bell_(bell), name_(std::move(deviceName)), sink_(std::move(sink)), worker_([this] { run(); }) {}
 
@@ -27,11 +27,12 @@ ClockedAudioOutput::~ClockedAudioOutput() {
     if (sink_) sink_->close();
 }
 
-std::unique_ptr<ClockedAudioOutput> ClockedAudioOutput::silent(ui::Doorbell& bell) {
+std::unique_ptr<ClockedAudioOutput> ClockedAudioOutput::silent(base::Doorbell& bell) {
     return std::make_unique<ClockedAudioOutput>(bell, "Silent Output", nullptr);
 }
 
-std::unique_ptr<ClockedAudioOutput> ClockedAudioOutput::wavFile(ui::Doorbell& bell, const std::string& path) {
+std::unique_ptr<ClockedAudioOutput> ClockedAudioOutput::wavFile(base::Doorbell& bell,
+                                                                const std::string& path) {
     return std::make_unique<ClockedAudioOutput>(bell, "WAV File Output", std::make_unique<WavFileSink>(path));
 }
 

@@ -23,15 +23,15 @@ class ClockedAudioOutput : public AudioOutput {
 
     // sink may be null: the played bytes go nowhere. Finished blocks ring bell; its answer is this output's
     // while it is open.
-    ClockedAudioOutput(ui::Doorbell& bell, std::string deviceName, std::unique_ptr<PlayedSink> sink);
+    ClockedAudioOutput(base::Doorbell& bell, std::string deviceName, std::unique_ptr<PlayedSink> sink);
     ~ClockedAudioOutput() override;
     ClockedAudioOutput(const ClockedAudioOutput&) = delete;
     ClockedAudioOutput& operator=(const ClockedAudioOutput&) = delete;
 
     // Used when no sound device can be opened: the game runs and hears nothing.
-    static std::unique_ptr<ClockedAudioOutput> silent(ui::Doorbell& bell);
+    static std::unique_ptr<ClockedAudioOutput> silent(base::Doorbell& bell);
     // Writes the mixed output into the WAV file at path.
-    static std::unique_ptr<ClockedAudioOutput> wavFile(ui::Doorbell& bell, const std::string& path);
+    static std::unique_ptr<ClockedAudioOutput> wavFile(base::Doorbell& bell, const std::string& path);
 
     int deviceCount() const override { return 1; }
     bool capabilities(int device, AudioCaps& caps) const override;
@@ -50,7 +50,7 @@ class ClockedAudioOutput : public AudioOutput {
     void run();
     void playDue(std::uint64_t now);  // with mutex_ held
 
-    ui::Doorbell& bell_;
+    base::Doorbell& bell_;
     std::string name_;
     std::unique_ptr<PlayedSink> sink_;
     DeviceFeed blocks_{&bell_};

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <functional>
 
+#include "base/Doorbell.h"
 #include "sound/DeviceQueue.h"
-#include "ui/core/Doorbell.h"
 
 namespace sound {
 
@@ -19,7 +19,7 @@ class DeviceFeed {
     static constexpr std::uint8_t kSilence = 128;
 
     // bell may be null: finished blocks are then only collected when deliver() is called.
-    explicit DeviceFeed(ui::Doorbell* bell) : bell_(bell) {}
+    explicit DeviceFeed(base::Doorbell* bell) : bell_(bell) {}
 
     DeviceQueue& queue() { return queue_; }
     const DeviceQueue& queue() const { return queue_; }
@@ -48,7 +48,7 @@ class DeviceFeed {
 
   private:
     DeviceQueue queue_;
-    ui::Doorbell* bell_;
+    base::Doorbell* bell_;
     std::atomic<bool> paused_{false};
     std::function<void()> blockDone_;  // UI thread only
 };

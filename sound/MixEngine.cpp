@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <new>
 
+#include "base/IniFile.h"
 #include "sound/MixerError.h"
 #include "sound/MixerMessages.h"
-#include "ui/core/IniFile.h"
 
 namespace sound {
 namespace {
@@ -98,7 +98,7 @@ MixSession* MixEngine::InitMixSession(const MixInitConfig* config) {
     s.closed.fill(true);
     s.format = WaveFormat::pcm8(kRate11, 1);
 
-    const ui::IniFile ini = ui::IniFile::load(iniPath_);
+    const base::IniFile ini = base::IniFile::load(iniPath_);
     const std::int32_t remix = ini.getInt("default", "Remix", 1);
     const std::int32_t goodWavePos = ini.getInt("default", "GoodWavePos", 0);
     const std::int32_t waveBlocks = ini.getInt("default", "WaveBlocks", 3);

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "ui/core/Bitmap.h"
+#include "base/Bitmap.h"
 #include "ui/core/Image.h"
 #include "ui/qt/ImageView.h"
 
@@ -18,10 +18,10 @@ constexpr int kFieldPx = 400;  // the play image is 400 × 400 model px
 void BM_PaintField(benchmark::State& state) {
     const int scale = static_cast<int>(state.range(0));
     ui::Image image("main_box", {0, 0, kFieldPx, kFieldPx});
-    ui::Bitmap pic(kFieldPx, kFieldPx, ui::colours::Black);
+    base::Bitmap pic(kFieldPx, kFieldPx, base::colours::Black);
     for (int y = 0; y < kFieldPx; ++y)
         for (int x = 0; x < kFieldPx; ++x)
-            if ((x / 40 + y / 20) % 2) pic.setPixel(x, y, ui::colours::Yellow);
+            if ((x / 40 + y / 20) % 2) pic.setPixel(x, y, base::colours::Yellow);
     image.setPicture(pic);
     image.setTransparent(state.range(1) != 0);
     QWidget window;  // a parent, so the view takes its box from the control

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "ui/core/Doorbell.h"
+#include "base/Doorbell.h"
 
 namespace soundbench {
 
@@ -13,7 +13,7 @@ class UiLoop {
   public:
     using Clock = std::chrono::steady_clock;
 
-    ui::Doorbell& bell() { return bell_; }
+    base::Doorbell& bell() { return bell_; }
 
     // Answers the doorbell as it rings until the time `until`.
     void runUntil(Clock::time_point until) {
@@ -26,7 +26,7 @@ class UiLoop {
     }
 
   private:
-    ui::Doorbell bell_;
+    base::Doorbell bell_;
 };
 
 }  // namespace soundbench

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Cp932.h"
+#include "base/IoError.h"
 #include "engine/StageFile.h"
 #include "fuzz/TempFile.h"
-#include "ui/core/Cp932.h"
-#include "ui/core/IoError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const fuzzfile::TempFile file("stage");
@@ -16,13 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string title = "old", author = "old";
     try {
         engine::loadStageBytes(std::string(reinterpret_cast<const char*>(data), size), grid, title, author);
-    } catch (const ui::IoError& e) {
+    } catch (const base::IoError& e) {
         // The only failure a stage file may cause: a token that is not a 32-bit number.
-        if (e.code() != static_cast<int>(ui::IoCode::InvalidNumber)) __builtin_trap();
+        if (e.code() != static_cast<int>(base::IoCode::InvalidNumber)) __builtin_trap();
         return 0;
     }
     // The editor saves what it loaded: the title and author must be writable in code page 932 again.
-    if (!ui::isCp932(title) || !ui::isCp932(author)) __builtin_trap();
+    if (!base::isCp932(title) || !base::isCp932(author)) __builtin_trap();
     engine::saveStageFile(file.path(), grid, title, author);
     const std::string written = file.read();
 

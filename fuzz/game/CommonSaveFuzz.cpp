@@ -6,7 +6,7 @@
 #include <string>
 
 #include "SaveFolderFixture.h"
-#include "ui/core/IoError.h"
+#include "base/IoError.h"
 
 namespace {
 
@@ -31,14 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         try {
             w->loadCommonData();
             __builtin_trap();
-        } catch (const ui::IoError&) {
+        } catch (const base::IoError&) {
         }
         // A folder where the file belongs is no file: reading fails and saving leaves it be.
         std::filesystem::create_directory(folder.path("dat/my.dat"));
         try {
             w->loadCommonData();
             __builtin_trap();
-        } catch (const ui::IoError&) {
+        } catch (const base::IoError&) {
         }
         w->saveCommonData();
         folder.remove("dat/my.dat");
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto first = folder.window();
     try {
         first->loadCommonData();
-    } catch (const ui::IoError&) {
+    } catch (const base::IoError&) {
         // A file that does not read as numbers is reported and left alone: saving does not replace it.
         first->saveCommonData();
         if (folder.read("dat/my.dat") != std::string(reinterpret_cast<const char*>(data), size))

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "SaveFolderFixture.h"
-#include "ui/core/IoError.h"
+#include "base/IoError.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto first = courseWindow(folder, 3);
     try {
         first->loadCourseData();
-    } catch (const ui::IoError&) {
+    } catch (const base::IoError&) {
         // A file that does not read as numbers is reported and left alone: saving does not replace it.
         first->saveCourseData();
         if (folder.read(path) != std::string(reinterpret_cast<const char*>(data), size)) __builtin_trap();

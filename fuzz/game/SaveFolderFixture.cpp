@@ -8,8 +8,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "ui/core/Bitmap.h"
-#include "ui/core/BmpFile.h"
+#include "base/Bitmap.h"
+#include "base/BmpFile.h"
 
 namespace fuzzgame {
 
@@ -21,7 +21,7 @@ SaveFolderFixture::SaveFolderFixture() {
     write("dat/item.dat", "");
     // The toy panel's picture, so that making a window throws nothing.
     std::filesystem::create_directories(root_ + "cg");
-    write("cg/toy_panel.bmp", ui::encodeBmp(ui::Bitmap(4, 4, ui::colours::Black)));
+    write("cg/toy_panel.bmp", base::encodeBmp(base::Bitmap(4, 4, base::colours::Black)));
     platform_ = std::make_unique<ui::HeadlessPlatform>(root_);
 }
 

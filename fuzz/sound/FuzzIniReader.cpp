@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/core/IniFile.h"
+#include "base/IniFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ui::IniFile ini = ui::IniFile::parse(std::string_view(reinterpret_cast<const char*>(data), size));
+    const base::IniFile ini =
+        base::IniFile::parse(std::string_view(reinterpret_cast<const char*>(data), size));
     static const char* const kKeys[] = {"Remix",         "GoodWavePos",   "WaveBlocks",     "WaveBlockLen",
                                         "SamplesPerSec", "WaveOutDevice", "Virtual Output", ""};
     static const char* const kSections[] = {"default", "general", "not compatible", "Virtual Output", ""};

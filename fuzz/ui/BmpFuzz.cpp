@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/BmpFile.h"
 #include "fuzz/TempFile.h"
-#include "ui/core/BmpFile.h"
 
 namespace {
 
-bool samePicture(const ui::Bitmap& a, const ui::Bitmap& b) {
+bool samePicture(const base::Bitmap& a, const base::Bitmap& b) {
     if (a.width() != b.width() || a.height() != b.height()) return false;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
@@ -20,11 +20,11 @@ bool samePicture(const ui::Bitmap& a, const ui::Bitmap& b) {
 }
 
 // loadBmp on the bytes written to a file: the picture decodeBmp gives, or the error when it gives none.
-void checkFile(std::string_view bytes, bool decoded, const ui::Bitmap& picture) {
+void checkFile(std::string_view bytes, bool decoded, const base::Bitmap& picture) {
     static const fuzzfile::TempFile file("bmp");
     file.write(std::string(bytes));
     try {
-        const ui::Bitmap loaded = ui::loadBmp(file.path());
+        const base::Bitmap loaded = base::loadBmp(file.path());
         if (!decoded || !samePicture(loaded, picture)) __builtin_trap();
     } catch (const std::runtime_error& e) {
         if (decoded || std::string(e.what()) != "ﾌｧｲﾙ " + file.path() + " は開けません") __builtin_trap();
@@ -36,7 +36,7 @@ void checkFile(std::string_view bytes, bool decoded, const ui::Bitmap& picture) 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool missingRefused = [] {
         try {
-            ui::loadBmp("/dev/shm/zorban-fuzz-no-such-picture.bmp");
+            base::loadBmp("/dev/shm/zorban-fuzz-no-such-picture.bmp");
         } catch (const std::runtime_error&) {
             return true;
         }
@@ -44,11 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     if (!missingRefused) __builtin_trap();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    ui::Bitmap picture;
-    const bool decoded = ui::decodeBmp(bytes, picture);
+    base::Bitmap picture;
+    const bool decoded = base::decodeBmp(bytes, picture);
     if (size % 16 == 0) checkFile(bytes, decoded, picture);
     if (!decoded) return 0;
-    ui::Bitmap again;
-    if (!ui::decodeBmp(ui::encodeBmp(picture), again) || !samePicture(again, picture)) __builtin_trap();
+    base::Bitmap again;
+    if (!base::decodeBmp(base::encodeBmp(picture), again) || !samePicture(again, picture)) __builtin_trap();
     return 0;
 }

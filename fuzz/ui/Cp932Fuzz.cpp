@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/core/Cp932.h"
+#include "base/Cp932.h"
 
 namespace {
 
@@ -22,20 +22,20 @@ bool mayHoldDoubleCodedCharacters(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::string text = ui::fromCp932(bytes);
-    if (!ui::isCp932(text)) __builtin_trap();
-    const std::string back = ui::toCp932(text);
-    if (back.size() != ui::cp932Length(text)) __builtin_trap();
+    const std::string text = base::fromCp932(bytes);
+    if (!base::isCp932(text)) __builtin_trap();
+    const std::string back = base::toCp932(text);
+    if (back.size() != base::cp932Length(text)) __builtin_trap();
     if (!mayHoldDoubleCodedCharacters(bytes) && back != bytes) __builtin_trap();
-    if (ui::fromCp932(back) != text) __builtin_trap();
+    if (base::fromCp932(back) != text) __builtin_trap();
 
-    if (ui::isCp932(bytes)) {
-        if (ui::toCp932(bytes).size() != ui::cp932Length(bytes)) __builtin_trap();
+    if (base::isCp932(bytes)) {
+        if (base::toCp932(bytes).size() != base::cp932Length(bytes)) __builtin_trap();
     } else {
         try {
-            ui::toCp932(bytes);
+            base::toCp932(bytes);
             __builtin_trap();
-        } catch (const ui::EncodingError&) {
+        } catch (const base::EncodingError&) {
         }
     }
     return 0;

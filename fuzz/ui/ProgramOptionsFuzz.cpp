@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/ProgramOptions.h"
+#include "base/ProgramOptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> words{"prog"};
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<const char*> argv;
     for (const std::string& w : words) argv.push_back(w.c_str());
 
-    ui::ProgramOptions o("prog", "Fuzzed.");
+    base::ProgramOptions o("prog", "Fuzzed.");
     o.addFiles("FILE", 1, "a file");
     o.addOption("--demo", {"FILE"}, "one value");
     o.addOption("--replay", {"MOVES", "FILE"}, "two values");
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (o.has("--replay") && o.values("--replay").size() != 2) std::abort();
     } else if (*code == 0) {
         if (out.str().empty() || !err.str().empty()) std::abort();
-    } else if (*code == ui::ProgramOptions::kExitUsage) {
+    } else if (*code == base::ProgramOptions::kExitUsage) {
         if (!out.str().empty() || err.str().find("Usage: prog") == std::string::npos) std::abort();
     } else {
         std::abort();

@@ -13,9 +13,9 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "base/IniFile.h"
+#include "base/Settings.h"
 #include "fuzz/TempFile.h"
-#include "ui/core/IniFile.h"
-#include "ui/core/Settings.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes = in.ConsumeRemainingBytesAsString();
     if (place == 15) {
         // A folder that does not exist: the value is kept for this run only.
-        ui::Settings lost("/dev/shm/zorban-fuzz-no-such-folder/zorban.ini", section);
+        base::Settings lost("/dev/shm/zorban-fuzz-no-such-folder/zorban.ini", section);
         lost.set(key, value);
         if (lost.saved() || lost.get(key, ~value) != value) __builtin_trap();
         return 0;
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ~Folder() { ::rmdir(path.c_str()); }
             std::string path = "/dev/shm/zorban-fuzz-ini-folder-XXXXXX";
         } inPlace;
-        ui::Settings folder(inPlace.path, section);
+        base::Settings folder(inPlace.path, section);
         if (folder.get(key, ~value) != ~value) __builtin_trap();
         folder.set(key, value);
         if (folder.saved() || folder.get(key, ~value) != value) __builtin_trap();
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (place == 13) {
         // Kept in memory only: nothing is read or written.
-        ui::Settings memory;
+        base::Settings memory;
         memory.set(key, value);
         if (!memory.saved() || memory.get(key, ~value) != value || !memory.path().empty()) __builtin_trap();
         return 0;
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (place == 14) {
         // No file yet: it is made with the one value.
         std::remove(file.path().c_str());
-        ui::Settings fresh(file.path(), section);
+        base::Settings fresh(file.path(), section);
         fresh.set(key, value);
         if (!fresh.saved() ||
             file.read() != "[" + lower(section) + "]\r\n" + lower(key) + "=" + std::to_string(value) + "\r\n")
@@ -77,13 +77,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     file.write(bytes);
 
-    const ui::IniFile before = ui::IniFile::parse(bytes);
+    const base::IniFile before = base::IniFile::parse(bytes);
     const bool unchanged =
         before.getInt(section, key, value) == value && before.getInt(section, key, value ^ 1) == value;
-    ui::IniFile expected = before;
+    base::IniFile expected = before;
     expected.set(section, key, std::to_string(value));
 
-    ui::Settings settings(file.path(), section);
+    base::Settings settings(file.path(), section);
     settings.set(key, value);
     if (!settings.saved() || settings.get(key, ~value) != value) __builtin_trap();
     const std::string written = file.read();
@@ -91,8 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (written != bytes) __builtin_trap();
         return 0;
     }
-    const ui::IniFile after = ui::IniFile::load(file.path());
+    const base::IniFile after = base::IniFile::load(file.path());
     if (after.text() != expected.text() || after.text() != written) __builtin_trap();
-    if (ui::Settings(file.path(), section).get(key, ~value) != value) __builtin_trap();
+    if (base::Settings(file.path(), section).get(key, ~value) != value) __builtin_trap();
     return 0;
 }

@@ -2,21 +2,21 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/core/IoError.h"
-#include "ui/core/TextReader.h"
+#include "base/IoError.h"
+#include "base/TextReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     // The first byte chooses the order of integer and line reads, as the file layouts mix them.
     const std::uint8_t pattern = data[0];
-    auto reader = ui::TextReader::fromBytes(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+    auto reader = base::TextReader::fromBytes(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
     for (int i = 0; !reader.atEnd(); ++i) {
         if (pattern >> (i % 8) & 1) {
             reader.readLine();
         } else {
             try {
                 reader.readInt();
-            } catch (const ui::IoError& e) {
+            } catch (const base::IoError& e) {
                 if (e.code() != 106) __builtin_trap();
                 reader.readLine();  // move past the bad value
             }

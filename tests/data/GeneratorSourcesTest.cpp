@@ -130,7 +130,7 @@ TEST(Palette, ResolvesRolesNamesAndHexAndRefusesTheRest) {
     const auto pink = gen::paletteNamed("pink");
     EXPECT_EQ(gen::resolveColour("main", pink), pink.main);
     EXPECT_EQ(gen::resolveColour("accent", pink), pink.accent);
-    EXPECT_EQ(gen::resolveColour("#ff8001", pink), (ui::Colour{255, 128, 1}));
+    EXPECT_EQ(gen::resolveColour("#ff8001", pink), (base::Colour{255, 128, 1}));
     EXPECT_EQ(gen::resolveColour("red.dark", pink), gen::paletteNamed("red").dark);
     EXPECT_THROW(gen::resolveColour("#ff80", pink), std::runtime_error);
     EXPECT_THROW(gen::resolveColour("teal", pink), std::runtime_error);

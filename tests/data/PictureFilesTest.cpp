@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <set>
 
+#include "base/Bitmap.h"
+#include "base/BmpFile.h"
 #include "tests/data/GameFolder.h"
-#include "ui/core/Bitmap.h"
-#include "ui/core/BmpFile.h"
 
 namespace {
 
@@ -18,10 +18,10 @@ std::uint32_t u32(const std::string& b, std::size_t at) {
 }
 
 // Checks the file header and decodes the picture; returns it empty on failure.
-ui::Bitmap checkedPicture(const std::string& path, int width, int height) {
+base::Bitmap checkedPicture(const std::string& path, int width, int height) {
     SCOPED_TRACE(path);
     const std::string b = datatest::readBytes(path);
-    ui::Bitmap bmp;
+    base::Bitmap bmp;
     EXPECT_GE(b.size(), 54u);
     if (b.size() < 54) return bmp;
     EXPECT_EQ(b.substr(0, 2), "BM");
@@ -32,7 +32,7 @@ ui::Bitmap checkedPicture(const std::string& path, int width, int height) {
     EXPECT_EQ(static_cast<int>(u32(b, 22)), height);
     EXPECT_EQ(b[28], 24) << "bits per pixel";
     EXPECT_EQ(u32(b, 30), 0u) << "no compression";
-    EXPECT_TRUE(ui::decodeBmp(b, bmp));
+    EXPECT_TRUE(base::decodeBmp(b, bmp));
     return bmp;
 }
 

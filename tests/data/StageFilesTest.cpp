@@ -5,10 +5,10 @@
 #include <map>
 #include <set>
 
+#include "base/Cp932.h"
 #include "engine/BlockGrid.h"
 #include "engine/StageFile.h"
 #include "tests/data/GameFolder.h"
-#include "ui/core/Cp932.h"
 
 namespace {
 
@@ -106,9 +106,9 @@ TEST(StageFiles, TitlesAndAuthorsFitTheEditorAndCodePage932) {
         SCOPED_TRACE(stagePath(s.course, s.index));
         EXPECT_FALSE(s.title.empty());
         EXPECT_FALSE(s.author.empty());
-        EXPECT_TRUE(ui::isCp932(s.title));
-        EXPECT_LE(ui::cp932Length(s.title), kTitleLimit);
-        EXPECT_LE(ui::cp932Length(s.author), kAuthorLimit);
+        EXPECT_TRUE(base::isCp932(s.title));
+        EXPECT_LE(base::cp932Length(s.title), kTitleLimit);
+        EXPECT_LE(base::cp932Length(s.author), kAuthorLimit);
     }
 }
 

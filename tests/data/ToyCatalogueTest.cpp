@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <set>
 
+#include "base/Cp932.h"
+#include "base/TextReader.h"
 #include "tests/data/GameFolder.h"
-#include "ui/core/Cp932.h"
-#include "ui/core/TextReader.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ struct Entry {
 };
 
 std::vector<Entry> readCatalogue() {
-    ui::TextReader in(kItemPath);
+    base::TextReader in(kItemPath);
     std::vector<Entry> entries(kSlots);
     for (auto& e : entries) {
         e.name = in.readLine();
@@ -36,7 +36,7 @@ TEST(ToyCatalogue, Has1539CrLfLinesInCodePage932) {
     EXPECT_TRUE(ok);
     EXPECT_EQ(lines.size(), 1539u);
     // Every line decodes as code page 932 and encodes back to the same bytes.
-    for (const auto& line : lines) EXPECT_EQ(ui::toCp932(ui::fromCp932(line)), line);
+    for (const auto& line : lines) EXPECT_EQ(base::toCp932(base::fromCp932(line)), line);
 }
 
 TEST(ToyCatalogue, SlotsZeroToSixAreTheToysWithButtons) {

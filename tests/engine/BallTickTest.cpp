@@ -69,7 +69,8 @@ TEST(BallTick, BombAsOwnCellClearsOnlyItselfButBursts) {
     EXPECT_EQ(p.at(5, 9), White);
     EXPECT_TRUE(p.played("7.wav@1"));
     // The last burst frame, (195, 0, 0), is centred on the ball's cell.
-    EXPECT_EQ(p.play.main_box.picture().colourAt(cellLeft(6) + 20, cellTop(9) + 10), (ui::Colour{195, 0, 0}));
+    EXPECT_EQ(p.play.main_box.picture().colourAt(cellLeft(6) + 20, cellTop(9) + 10),
+              (base::Colour{195, 0, 0}));
 }
 
 TEST(BallTick, BombThroughTheSideProbeClearsItsNeighbours) {

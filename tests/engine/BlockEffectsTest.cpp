@@ -143,7 +143,7 @@ TEST(BlockEffects, RowBlastClearsTwentyColumnsAndFlashes) {
     EXPECT_EQ(p.my.score, 200);
     EXPECT_EQ(p.platform.clock.nowMs(), 200);  // two pauses of 100 ms
     // The wide flash covers the ball's row in red.
-    EXPECT_EQ(p.play.main_box.picture().colourAt(10, cellTop(12) + 10), ui::colours::Red);
+    EXPECT_EQ(p.play.main_box.picture().colourAt(10, cellTop(12) + 10), base::colours::Red);
 
     Play own;
     own.set(5, 11, RowBomb);

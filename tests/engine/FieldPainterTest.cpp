@@ -5,9 +5,9 @@
 
 namespace {
 
+using base::Colour;
 using engine::BlockGrid;
 using engine::GameState;
-using ui::Colour;
 
 struct Field {
     ui::Image image{"main_box", {0, 0, 400, 400}};
@@ -35,7 +35,7 @@ TEST(FieldPainter, AllClearCyclesThroughSixColours) {
     for (const Colour& c : expected) {
         engine::drawBlocks(f.image, f.grid, f.phase);
         EXPECT_EQ(f.centre(3, 4), c) << "phase " << f.phase;
-        EXPECT_EQ(f.outline(3, 4), ui::colours::Black);
+        EXPECT_EQ(f.outline(3, 4), base::colours::Black);
     }
     EXPECT_EQ(f.phase, 1);
 }
@@ -66,11 +66,11 @@ TEST(FieldPainter, KeptOutlineAfterDeadlyAndBarCells) {
     f.grid.set(3, 2, engine::Ex);       // after a plain cell: black again
     engine::drawBlocks(f.image, f.grid, f.phase);
     EXPECT_EQ(f.outline(1, 5), (Colour{174, 0, 0}));
-    EXPECT_EQ(f.centre(1, 5), ui::colours::Black);
+    EXPECT_EQ(f.centre(1, 5), base::colours::Black);
     EXPECT_EQ(f.outline(1, 6), (Colour{174, 0, 0}));
     EXPECT_EQ(f.centre(1, 6), (Colour{128, 255, 255}));
-    EXPECT_EQ(f.outline(2, 1), ui::colours::White);
-    EXPECT_EQ(f.outline(3, 2), ui::colours::Black);
+    EXPECT_EQ(f.outline(2, 1), base::colours::White);
+    EXPECT_EQ(f.outline(3, 2), base::colours::Black);
 }
 
 TEST(FieldPainter, TallCellsShowUnderUndrawnCodes) {
@@ -96,9 +96,9 @@ TEST(FieldPainter, TallCellOverADrawnCell) {
     engine::drawBlocks(f.image, f.grid, f.phase);
     const int x = engine::cellLeft(4) + 20, y = engine::cellTop(8);
     EXPECT_EQ(f.image.picture().colourAt(x, y - 1), (Colour{255, 0, 255}));  // fill, no bottom outline
-    EXPECT_EQ(f.image.picture().colourAt(x, y), ui::colours::Black);         // the white block's outline
-    EXPECT_EQ(f.image.picture().colourAt(x, y + 10), ui::colours::White);
-    EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(4), y - 1), ui::colours::Black);  // left outline
+    EXPECT_EQ(f.image.picture().colourAt(x, y), base::colours::Black);       // the white block's outline
+    EXPECT_EQ(f.image.picture().colourAt(x, y + 10), base::colours::White);
+    EXPECT_EQ(f.image.picture().colourAt(engine::cellLeft(4), y - 1), base::colours::Black);  // left outline
 }
 
 TEST(FieldPainter, LabelsAtTheirInset) {
@@ -126,7 +126,7 @@ TEST(FieldPainter, BallBlueForTwentyTicksThenGrey) {
         EXPECT_EQ(f.ball(5, 10), expected) << "tick " << tick;
     }
     EXPECT_EQ(s.ballFlashTicks, 0);
-    EXPECT_EQ(f.image.fontColour, ui::colours::Black);
+    EXPECT_EQ(f.image.fontColour, base::colours::Black);
 }
 
 TEST(FieldPainter, TrailShowsTheFourEarlierCells) {

@@ -41,7 +41,8 @@ TEST(Input, WaitingBallRidesOverTheBar) {
     EXPECT_EQ(p.s.ballDX, 0);
     EXPECT_EQ(p.s.ballDY, -1);
     EXPECT_TRUE(p.play.moji_l2.transparent());
-    EXPECT_EQ(p.play.main_box.picture().colourAt(ballGlyphX(4) + 8, ballGlyphY(17) + 8), ui::colours::White);
+    EXPECT_EQ(p.play.main_box.picture().colourAt(ballGlyphX(4) + 8, ballGlyphY(17) + 8),
+              base::colours::White);
 }
 
 TEST(Input, ServeStartsTheBall) {

@@ -68,7 +68,7 @@ std::string standing(RunningPlay& p) {
     for (ui::Timer* t : p.timers())
         if (t != &p.play.Timer5) o << " " << t->interval();
     std::uint64_t hash = 0;
-    const ui::Bitmap& pic = p.play.main_box.picture();
+    const base::Bitmap& pic = p.play.main_box.picture();
     for (int i = 0; i < pic.width() * pic.height(); ++i) hash = hash * 1099511628211u + pic.data()[i];
     o << " | picture " << hash << " grid " << (p.s.blockGrid == BlockGrid{} ? "empty" : "set");
     for (int c = 1; c <= kFieldCols; ++c) o << " " << p.s.blockGrid.at(c, 3) << p.s.blockGrid.at(c, kBarRow);

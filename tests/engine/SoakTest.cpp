@@ -11,7 +11,7 @@
 #include <random>
 
 #include "PlayFixture.h"
-#include "ui/core/BmpFile.h"
+#include "base/BmpFile.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ class Soak : public ::testing::Test {
         std::filesystem::create_directories(dir / "cg");
         for (const char* name : {"usu1.bmp", "usu2.bmp"})
             std::ofstream(dir / "cg" / name, std::ios::binary)
-                << ui::encodeBmp(ui::Bitmap(45, 45, ui::colours::Teal));
+                << base::encodeBmp(base::Bitmap(45, 45, base::colours::Teal));
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 };

@@ -239,9 +239,10 @@ TEST(StatusTick, ScoreBrackets) {
 TEST(StatusTick, ComboColours) {
     const struct {
         std::int32_t combo, phase;
-        ui::Colour colour;
-    } rows[] = {{49, 1, ui::colours::Yellow}, {50, 1, ui::colours::Lime},   {99, 4, ui::colours::Yellow},
-                {100, 3, ui::colours::Blue},  {100, 1, ui::colours::White}, {99'999, 5, ui::colours::Lime}};
+        base::Colour colour;
+    } rows[] = {{49, 1, base::colours::Yellow}, {50, 1, base::colours::Lime},
+                {99, 4, base::colours::Yellow}, {100, 3, base::colours::Blue},
+                {100, 1, base::colours::White}, {99'999, 5, base::colours::Lime}};
     Running p;
     for (const auto& r : rows) {
         p.my.combo = r.combo;
@@ -252,7 +253,7 @@ TEST(StatusTick, ComboColours) {
     p.my.combo = 100'000;
     p.s.colourPhase = 2;
     p.eng.Timer2Timer();
-    EXPECT_EQ(p.play.combo_l.font().colour, ui::colours::Lime);  // kept
+    EXPECT_EQ(p.play.combo_l.font().colour, base::colours::Lime);  // kept
 }
 
 TEST(StatusTick, CourseButtonsAndKeptBadges) {

@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "PlayFixture.h"
+#include "base/BmpFile.h"
+#include "base/Cp932.h"
 #include "engine/EventLog.h"
-#include "ui/core/BmpFile.h"
-#include "ui/core/Cp932.h"
 
 namespace {
 
@@ -125,8 +125,8 @@ TEST(EventLog, LongJapaneseLogStaysWholeCharacters) {
     p.play.moji_l.setCaption(text);
     for (int t = 0; t < 70; ++t) {
         p.eng.Timer3Timer();
-        ASSERT_TRUE(ui::isCp932(p.log()));
-        ASSERT_LE(ui::cp932Length(p.log()), 80u);
+        ASSERT_TRUE(base::isCp932(p.log()));
+        ASSERT_LE(base::cp932Length(p.log()), 80u);
     }
     EXPECT_TRUE(p.log().empty());
 }
@@ -149,8 +149,9 @@ class Beat : public ::testing::Test {
     void SetUp() override {
         std::filesystem::create_directories(dir / "cg");
         for (auto [name, colour] :
-             {std::pair{"usu1.bmp", ui::colours::Red}, std::pair{"usu2.bmp", ui::colours::Blue}}) {
-            std::ofstream(dir / "cg" / name, std::ios::binary) << ui::encodeBmp(ui::Bitmap(45, 45, colour));
+             {std::pair{"usu1.bmp", base::colours::Red}, std::pair{"usu2.bmp", base::colours::Blue}}) {
+            std::ofstream(dir / "cg" / name, std::ios::binary)
+                << base::encodeBmp(base::Bitmap(45, 45, colour));
         }
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
@@ -166,12 +167,12 @@ TEST_F(Beat, AlternatesPicturesAndQuickensAsTimeRunsOut) {
     p.eng.Timer6Timer();
     EXPECT_TRUE(p.play.cg.visible());
     EXPECT_EQ(p.play.play_l.caption(), "beat goes on+");
-    EXPECT_EQ(p.play.cg.picture().colourAt(1, 1), ui::colours::Red);
+    EXPECT_EQ(p.play.cg.picture().colourAt(1, 1), base::colours::Red);
     EXPECT_EQ(p.play.Timer6.interval(), 700);
     p.my.timeLeft = 2;
     p.eng.Timer6Timer();
     EXPECT_EQ(p.play.play_l.caption(), "beat goes on*");
-    EXPECT_EQ(p.play.cg.picture().colourAt(1, 1), ui::colours::Blue);
+    EXPECT_EQ(p.play.cg.picture().colourAt(1, 1), base::colours::Blue);
     EXPECT_EQ(p.play.Timer6.interval(), 14);
     p.my.timeLeft = 0;
     p.eng.Timer6Timer();
@@ -205,12 +206,12 @@ TEST(BannerColours, FollowTheBall) {
     p.play.moji_l2.setCaption("CLEAR!!!");
     p.eng.Timer7Timer();
     EXPECT_FALSE(p.play.moji_l2a.transparent());
-    EXPECT_EQ(p.play.moji_l2.background(), (ui::Colour{128, 0, 255}));
-    EXPECT_EQ(p.play.moji_l2.font().colour, ui::colours::White);
+    EXPECT_EQ(p.play.moji_l2.background(), (base::Colour{128, 0, 255}));
+    EXPECT_EQ(p.play.moji_l2.font().colour, base::colours::White);
     p.play.Timer1.start();
     p.eng.Timer7Timer();
     EXPECT_TRUE(p.play.moji_l2.transparent());
-    EXPECT_EQ(p.play.moji_l2a.font().colour, ui::colours::Fuchsia);
+    EXPECT_EQ(p.play.moji_l2a.font().colour, base::colours::Fuchsia);
 }
 
 TEST(Timers, RunOnVirtualTimeThroughTheForm) {

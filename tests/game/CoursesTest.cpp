@@ -17,7 +17,7 @@ class CoursesTest : public WindowFixture {
     bool whiteNear(int x, int y, int w, int h) {
         for (int j = y; j < y + h; ++j)
             for (int i = x; i < x + w; ++i)
-                if (window->main_box.picture().colourAt(i, j) == ui::colours::White) return true;
+                if (window->main_box.picture().colourAt(i, j) == base::colours::White) return true;
         return false;
     }
 };
@@ -160,7 +160,7 @@ TEST_F(CoursesTest, HelpPanelAndRankingPage) {
     EXPECT_EQ(w.help_box.bounds(), (ui::Rect{0, 0, 601, 401}));
     EXPECT_EQ(w.main_sp_l.maximum(), 56);
     EXPECT_EQ(w.main_sp_l.position(), 56);
-    EXPECT_EQ(w.Image1.picture().colourAt(0, 0), ui::colours::Blue);  // cg/usu1.bmp
+    EXPECT_EQ(w.Image1.picture().colourAt(0, 0), base::colours::Blue);  // cg/usu1.bmp
     click(w.Button4);
     EXPECT_TRUE(w.rank_box.visible());
     EXPECT_EQ(w.rank_box.bounds().left, 32);
@@ -199,7 +199,7 @@ TEST_F(CoursesTest, TheWindowHasItsFixedLook) {
     EXPECT_EQ(w.form.appTitle, "ゾルバン５ｔｈ");
     EXPECT_EQ(w.form.defaultFont.face, "ＭＳ Ｐゴシック");
     EXPECT_EQ(w.form.defaultFont.px, 12);
-    EXPECT_EQ(w.form.background, ui::colours::Silver);
+    EXPECT_EQ(w.form.background, base::colours::Silver);
     EXPECT_EQ(w.c_b3.kind(), ui::Button::Kind::Picture);
     EXPECT_EQ(w.c_b4.caption(), "ＢＯＲＮＵＳ　ＣＯＲＳＥ");
     EXPECT_EQ(w.item7_b.caption(), "mint flower");

@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/Bitmap.h"
+#include "base/BmpFile.h"
+#include "base/Cp932.h"
 #include "engine/StageFile.h"
-#include "ui/core/Bitmap.h"
-#include "ui/core/BmpFile.h"
-#include "ui/core/Cp932.h"
 
 namespace gametest {
 
@@ -52,7 +52,7 @@ std::vector<std::string> GameFolder::lines(const std::string& relative) const {
         }
         const std::string line = bytes.substr(start, end - start);
         EXPECT_EQ(line.find('\n'), std::string::npos) << relative << ": bare LF";
-        out.push_back(ui::fromCp932(line));
+        out.push_back(base::fromCp932(line));
         start = end + 2;
     }
     return out;
@@ -60,7 +60,7 @@ std::vector<std::string> GameFolder::lines(const std::string& relative) const {
 
 void GameFolder::writeLines(const std::string& relative, const std::vector<std::string>& lines) const {
     std::string bytes;
-    for (const std::string& l : lines) bytes += ui::toCp932(l) + "\r\n";
+    for (const std::string& l : lines) bytes += base::toCp932(l) + "\r\n";
     write(relative, bytes);
 }
 
@@ -108,10 +108,11 @@ void GameFolder::writeCourse(int course, std::int32_t hiScore, std::int32_t hiMa
 }
 
 void GameFolder::writePictures(const std::vector<int>& toySlots) const {
-    write("cg/usu1.bmp", ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Blue)));
-    write("cg/usu2.bmp", ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Red)));
+    write("cg/usu1.bmp", base::encodeBmp(base::Bitmap(8, 8, base::colours::Blue)));
+    write("cg/usu2.bmp", base::encodeBmp(base::Bitmap(8, 8, base::colours::Red)));
     for (int k : toySlots)
-        write("cg/unit" + std::to_string(k) + ".bmp", ui::encodeBmp(ui::Bitmap(4, 4, ui::colours::Lime)));
+        write("cg/unit" + std::to_string(k) + ".bmp",
+              base::encodeBmp(base::Bitmap(4, 4, base::colours::Lime)));
 }
 
 void GameFolder::install() const {

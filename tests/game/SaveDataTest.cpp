@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "WindowFixture.h"
-#include "ui/core/TextWriter.h"
+#include "base/TextWriter.h"
 
 namespace gametest {
 namespace {
@@ -16,7 +16,7 @@ class SaveDataTest : public WindowFixture {
         folder.writePictures();
         folder.writeCatalogue({"gu-gu", "moon"});
     }
-    void TearDown() override { ui::TextWriter::setFaultHook(nullptr); }
+    void TearDown() override { base::TextWriter::setFaultHook(nullptr); }
 
     Lines zeros(int n) { return Lines(n, "0"); }
 };
@@ -40,8 +40,8 @@ TEST_F(SaveDataTest, StartUpReadsTheCommonFileAndSetsTheInitialValues) {
     EXPECT_EQ(w.end_box.bounds().left, 0);
     EXPECT_EQ(w.end_box.bounds().top, 0);
     EXPECT_EQ(w.load_box.initialDir, folder.programDir() + "dat");
-    EXPECT_EQ(w.main_box.picture().colourAt(200, 200), ui::colours::Black);
-    EXPECT_EQ(w.e1.picture().colourAt(30, 0), ui::colours::Black);  // the badge box's outline
+    EXPECT_EQ(w.main_box.picture().colourAt(200, 200), base::colours::Black);
+    EXPECT_EQ(w.e1.picture().colourAt(30, 0), base::colours::Black);  // the badge box's outline
 }
 
 struct ToyCount {
@@ -222,14 +222,14 @@ TEST_F(SaveDataTest, ResetRewritesEverySaveFile) {
 
 // A save that fails at any step leaves the previous file whole and readable, and reports the error.
 struct Fault {
-    ui::TextWriter::Step step;
+    base::TextWriter::Step step;
     int index;
 };
 class InterruptedSaveTest : public SaveDataTest, public ::testing::WithParamInterface<Fault> {
   protected:
     void failAt(const Fault& f) {
-        ui::TextWriter::setFaultHook(
-            [f](ui::TextWriter::Step s, int i) { return s == f.step && i == f.index ? ENOSPC : 0; });
+        base::TextWriter::setFaultHook(
+            [f](base::TextWriter::Step s, int i) { return s == f.step && i == f.index ? ENOSPC : 0; });
     }
     bool leftovers() const {
         for (const auto& e : std::filesystem::directory_iterator(folder.path("dat")))
@@ -252,7 +252,7 @@ TEST_P(InterruptedSaveTest, CommonFile) {
     EXPECT_TRUE(dialogs().choices[0].starts_with("ﾃﾞｨｽｸがいっぱいです.\r")) << dialogs().choices[0];
     EXPECT_EQ(folder.read("dat/my.dat"), before);
     EXPECT_FALSE(leftovers());
-    ui::TextWriter::setFaultHook(nullptr);
+    base::TextWriter::setFaultHook(nullptr);
     run([&] { w.loadCommonData(); });
     EXPECT_EQ(my().money, 300);
 }
@@ -274,38 +274,38 @@ TEST_P(InterruptedSaveTest, CourseFileAndThePostingFileAfterIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, InterruptedSaveTest,
-    ::testing::Values(Fault{ui::TextWriter::Step::Open, 0}, Fault{ui::TextWriter::Step::Write, 0},
-                      Fault{ui::TextWriter::Step::Write, 1}, Fault{ui::TextWriter::Step::Write, 2},
-                      Fault{ui::TextWriter::Step::Write, 11}, Fault{ui::TextWriter::Step::Close, 0}));
+    ::testing::Values(Fault{base::TextWriter::Step::Open, 0}, Fault{base::TextWriter::Step::Write, 0},
+                      Fault{base::TextWriter::Step::Write, 1}, Fault{base::TextWriter::Step::Write, 2},
+                      Fault{base::TextWriter::Step::Write, 11}, Fault{base::TextWriter::Step::Close, 0}));
 
 TEST_F(SaveDataTest, AFailedSaveOnCloseAsksToTryAgainCloseWithoutSavingOrGoBack) {
     folder.writeCommon(2, 0, 300);
     game::TForm1& w = open();
     my().money = 777;
     int failures = 2;  // the disk is full for the first two tries
-    ui::TextWriter::setFaultHook([&](ui::TextWriter::Step s, int) {
-        return s == ui::TextWriter::Step::Open && failures-- > 0 ? ENOSPC : 0;
+    base::TextWriter::setFaultHook([&](base::TextWriter::Step s, int) {
+        return s == base::TextWriter::Step::Open && failures-- > 0 ? ENOSPC : 0;
     });
     dialogs().chooseAnswers = {0, 0};  // try again, twice
     bool closes = false;
     run([&] { closes = w.FormClose(); });
-    ui::TextWriter::setFaultHook(nullptr);
+    base::TextWriter::setFaultHook(nullptr);
     EXPECT_TRUE(closes);
     EXPECT_EQ(dialogs().choices.size(), 2u);
     EXPECT_EQ(folder.lines("dat/my.dat").at(2), "777") << "the third try saved";
 
-    ui::TextWriter::setFaultHook([](ui::TextWriter::Step, int) { return ENOSPC; });
+    base::TextWriter::setFaultHook([](base::TextWriter::Step, int) { return ENOSPC; });
     dialogs().chooseAnswers = {1};  // close without saving
     my().money = 5;
     run([&] { closes = w.FormClose(); });
-    ui::TextWriter::setFaultHook(nullptr);
+    base::TextWriter::setFaultHook(nullptr);
     EXPECT_TRUE(closes);
     EXPECT_EQ(folder.lines("dat/my.dat").at(2), "777");
 
     w.form.endingSession = true;  // a signal or the session's end: nobody to ask
-    ui::TextWriter::setFaultHook([](ui::TextWriter::Step, int) { return ENOSPC; });
+    base::TextWriter::setFaultHook([](base::TextWriter::Step, int) { return ENOSPC; });
     run([&] { closes = w.FormClose(); });
-    ui::TextWriter::setFaultHook(nullptr);
+    base::TextWriter::setFaultHook(nullptr);
     EXPECT_TRUE(closes);
     EXPECT_EQ(dialogs().choices.size(), 3u);
     EXPECT_TRUE(errors().empty());

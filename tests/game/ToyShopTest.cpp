@@ -39,7 +39,7 @@ TEST_F(ToyShopTest, OpeningShowsThePanelOverTheWindowWithTheToysHeld) {
     EXPECT_EQ(w.item_list.items(), (std::vector<std::string>{"b", "c"}));
     EXPECT_EQ(w.item_list.itemIndex(), -1);
     EXPECT_EQ(sound.played, (Played{{"b.wav", 0}}));
-    EXPECT_EQ(w.item_cg.picture().colourAt(85, 85), ui::colours::White);
+    EXPECT_EQ(w.item_cg.picture().colourAt(85, 85), base::colours::White);
 }
 
 TEST_F(ToyShopTest, NinetyNineMoneyIsNotEnough) {
@@ -108,11 +108,11 @@ TEST_F(ToyShopTest, ShowsTheSelectedToy) {
     EXPECT_EQ(w.item_about_l.caption(), "about 7");
     EXPECT_EQ(w.item_value_l.caption(), "レア度：70%");
     EXPECT_EQ(w.toy_n_l.caption(), "Number 7/120");
-    EXPECT_EQ(w.item_cg.picture().colourAt(1, 1), ui::colours::Lime);
+    EXPECT_EQ(w.item_cg.picture().colourAt(1, 1), base::colours::Lime);
     selectRow(0);  // toy 5 has no picture: the last one stays
     EXPECT_EQ(w.item_name_l.caption(), "toy5 x1");
     EXPECT_EQ(w.item_value_l.caption(), "レア度：50%");
-    EXPECT_EQ(w.item_cg.picture().colourAt(1, 1), ui::colours::Lime);
+    EXPECT_EQ(w.item_cg.picture().colourAt(1, 1), base::colours::Lime);
 }
 
 // The window repaints what the model tells it changed: the blanked picture must say so, as a new one does.
@@ -121,11 +121,11 @@ TEST_F(ToyShopTest, DrawingAgainBlanksTheShownPictureAndMarksItChanged) {
     folder.writePictures({0});
     selectRow(0);
     game::TForm1& w = *window;
-    ASSERT_EQ(w.item_cg.picture().colourAt(1, 1), ui::colours::Lime);
+    ASSERT_EQ(w.item_cg.picture().colourAt(1, 1), base::colours::Lime);
     const std::uint64_t shown = w.item_cg.revision();
     click(w.Button8);
     EXPECT_EQ(w.item_name_l.caption(), "");
-    EXPECT_EQ(w.item_cg.picture().colourAt(1, 1), ui::colours::White);
+    EXPECT_EQ(w.item_cg.picture().colourAt(1, 1), base::colours::White);
     EXPECT_GT(w.item_cg.revision(), shown);
 }
 
@@ -181,8 +181,8 @@ namespace {
 TEST_F(ToyShopTest, ListAndCaptionHaveTheLayoutsLook) {
     folder.install();
     game::TForm1& w = open();
-    EXPECT_EQ(w.item_list.background(), ui::colours::Grey);
-    EXPECT_EQ(w.item_list.font().colour, ui::colours::White);
+    EXPECT_EQ(w.item_list.background(), base::colours::Grey);
+    EXPECT_EQ(w.item_list.font().colour, base::colours::White);
     EXPECT_TRUE(w.item_list.font().bold);
     EXPECT_EQ(w.item_list.font().px, 13);
     EXPECT_EQ(w.item_list.itemHeight(), 13);

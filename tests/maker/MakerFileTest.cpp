@@ -3,22 +3,22 @@
 #include <set>
 
 #include "MakerFixture.h"
-#include "ui/core/Cp932.h"
-#include "ui/core/TextWriter.h"
+#include "base/Cp932.h"
+#include "base/TextWriter.h"
 
 namespace makertest {
 namespace {
 
-constexpr ui::Colour kWhite{255, 255, 255};
-constexpr ui::Colour kBlack{0, 0, 0};
-constexpr ui::Colour kDeadlyOutline{174, 0, 0};
+constexpr base::Colour kWhite{255, 255, 255};
+constexpr base::Colour kBlack{0, 0, 0};
+constexpr base::Colour kDeadlyOutline{174, 0, 0};
 
 // A stage file's bytes: codes column by column, then title and author (UTF-8 here, code page 932 on disk).
 std::string stageBytes(const engine::BlockGrid& g, const std::string& title, const std::string& author) {
     std::string s;
     for (int c = 0; c < engine::kGridSize; ++c)
         for (int r = 0; r < engine::kGridSize; ++r) s += std::to_string(g.at(c, r)) + "\r\n";
-    return s + ui::toCp932(title) + "\r\n" + ui::toCp932(author) + "\r\n";
+    return s + base::toCp932(title) + "\r\n" + base::toCp932(author) + "\r\n";
 }
 
 // Cells that the list cannot paint and that the field never shows must survive a save unchanged.
@@ -216,7 +216,7 @@ class MakerFailedSaveTest : public MakerTest {
         w.blockGrid.set(1, 1, engine::Blue);
         w.name_l.userEdited("後");
     }
-    void TearDown() override { ui::TextWriter::setFaultHook({}); }
+    void TearDown() override { base::TextWriter::setFaultHook({}); }
     void expectOnly(const fs::path& folder, std::initializer_list<std::string> names) {
         std::set<std::string> found, wanted(names);
         for (const auto& e : fs::directory_iterator(folder)) found.insert(e.path().filename().string());
@@ -225,8 +225,8 @@ class MakerFailedSaveTest : public MakerTest {
 };
 
 TEST_F(MakerFailedSaveTest, DiskFullMidwayKeepsTheOldFile) {
-    ui::TextWriter::setFaultHook([](ui::TextWriter::Step step, int index) {
-        return step == ui::TextWriter::Step::Write && index == 5000 ? ENOSPC : 0;
+    base::TextWriter::setFaultHook([](base::TextWriter::Step step, int index) {
+        return step == base::TextWriter::Step::Write && index == 5000 ? ENOSPC : 0;
     });
     save(dat("stage.usr"));
     ASSERT_EQ(platform.dialogs.errors.size(), 1u);
@@ -247,8 +247,9 @@ TEST_F(MakerFailedSaveTest, MissingFolderReportsABadFileName) {
 TEST_F(MakerFailedSaveTest, ReadOnlyFolderKeepsTheOldFile) {
     // Folder permissions do not bind root: there the refusal the kernel would give is injected.
     if (::geteuid() == 0)
-        ui::TextWriter::setFaultHook(
-            [](ui::TextWriter::Step step, int) { return step == ui::TextWriter::Step::Open ? EACCES : 0; });
+        base::TextWriter::setFaultHook([](base::TextWriter::Step step, int) {
+            return step == base::TextWriter::Step::Open ? EACCES : 0;
+        });
     fs::permissions(dir.path / "dat", fs::perms::owner_write, fs::perm_options::remove);
     save(dat("stage.usr"));
     fs::permissions(dir.path / "dat", fs::perms::owner_write, fs::perm_options::add);

@@ -81,7 +81,7 @@ class MakerTest : public ::testing::Test {
         platform.dialogs.saveAnswers.push_back(p.string());
         click(w.BitBtn4);
     }
-    ui::Colour pixel(int x, int y) const { return w.main_box.picture().colourAt(x, y); }
+    base::Colour pixel(int x, int y) const { return w.main_box.picture().colourAt(x, y); }
 };
 
 }  // namespace makertest

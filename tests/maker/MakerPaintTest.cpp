@@ -7,9 +7,9 @@
 namespace makertest {
 namespace {
 
-constexpr ui::Colour kWhite{255, 255, 255};
-constexpr ui::Colour kBlack{0, 0, 0};
-constexpr ui::Colour kExFill{255, 128, 0};
+constexpr base::Colour kWhite{255, 255, 255};
+constexpr base::Colour kBlack{0, 0, 0};
+constexpr base::Colour kExFill{255, 128, 0};
 
 TEST_F(MakerTest, WindowStartsBlankWithDialogsInDat) {
     EXPECT_TRUE(w.main_box.picture().empty());  // the window background shows until the first redraw
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MakerTest, MarginCellsArePaintedButNeverDrawn) {
     w.List_box.userSelected(engine::White);
     paintAt(10, 10);
-    const ui::Bitmap shown = w.main_box.picture();
+    const base::Bitmap shown = w.main_box.picture();
     paintAt(405, 405);  // column 11, row 21
     EXPECT_EQ(w.blockGrid.at(11, 21), engine::White);
     EXPECT_EQ(

@@ -6,8 +6,8 @@
 namespace makertest {
 namespace {
 
-constexpr ui::Colour kWhite{255, 255, 255};
-constexpr ui::Colour kBlack{0, 0, 0};
+constexpr base::Colour kWhite{255, 255, 255};
+constexpr base::Colour kBlack{0, 0, 0};
 
 // Margins, undrawn codes and the extremes, so a restore that only looks at the field would show.
 engine::BlockGrid oddGrid() {

@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/BmpFile.h"
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
 #include "runner/DemoPlay.h"
 #include "runner/TForm1.h"
-#include "tools/solver/MovesFile.h"
-#include "ui/core/BmpFile.h"
+#include "solver/MovesFile.h"
 #include "ui/core/HeadlessPlatform.h"
 
 namespace fs = std::filesystem;
@@ -31,7 +31,7 @@ class RunnerDemo : public ::testing::Test {
         items.close();
         for (const char* name : {"usu1.bmp", "usu2.bmp"})
             std::ofstream(dir_ / "cg" / name, std::ios::binary)
-                << ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Red));
+                << base::encodeBmp(base::Bitmap(8, 8, base::colours::Red));
         platform_ = std::make_unique<ui::HeadlessPlatform>(dir_.string() + "/");
         window_ = std::make_unique<runner::TForm1>(platform_->services(), sound_);
     }

@@ -10,10 +10,10 @@
 #include <set>
 #include <tuple>
 
+#include "base/BmpFile.h"
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
 #include "runner/TForm1.h"
-#include "ui/core/BmpFile.h"
 #include "ui/core/HeadlessPlatform.h"
 
 namespace fs = std::filesystem;
@@ -34,7 +34,7 @@ class RunnerWindow : public ::testing::Test {
         items.close();
         for (const char* name : {"usu1.bmp", "usu2.bmp"}) {
             std::ofstream(dir_ / "cg" / name, std::ios::binary)
-                << ui::encodeBmp(ui::Bitmap(8, 8, ui::colours::Red));
+                << base::encodeBmp(base::Bitmap(8, 8, base::colours::Red));
         }
         platform_ = std::make_unique<ui::HeadlessPlatform>(dir_.string() + "/");
         window_ = std::make_unique<runner::TForm1>(platform_->services(), sound_);
@@ -86,7 +86,7 @@ TEST_F(RunnerWindow, StartsIdleWithTheRunStateReset) {
     EXPECT_EQ(my().hp, 10);
     EXPECT_EQ(window_->state.toyTable[3].name, "toy3");
     EXPECT_FALSE(window_->try_b.visible());
-    EXPECT_EQ(window_->main_box.picture().colourAt(200, 200), ui::colours::Black);
+    EXPECT_EQ(window_->main_box.picture().colourAt(200, 200), base::colours::Black);
 }
 
 TEST_F(RunnerWindow, EmptyTitleAndAuthorGetTheDefaults) {

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "tools/solver/CourseCheck.h"
-#include "tools/solver/ResultTable.h"
+#include "solver/CourseCheck.h"
+#include "solver/ResultTable.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "SolverFixture.h"
-#include "tests/ui/TempDir.h"
-#include "tools/solver/CoursePlayer.h"
+#include "solver/CoursePlayer.h"
+#include "tests/base/TempDir.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <fstream>
 
 #include "SolverFixture.h"
-#include "tools/solver/MoveReplay.h"
-#include "tools/solver/MovesFile.h"
-#include "tools/solver/RunnerPlay.h"
+#include "solver/MoveReplay.h"
+#include "solver/MovesFile.h"
+#include "solver/RunnerPlay.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "SolverFixture.h"
-#include "tests/ui/TempDir.h"
-#include "tools/solver/CoursePlayer.h"
-#include "tools/solver/MovesFile.h"
-#include "tools/solver/SolveCommand.h"
+#include "solver/CoursePlayer.h"
+#include "solver/MovesFile.h"
+#include "solver/SolveCommand.h"
+#include "tests/base/TempDir.h"
 
 namespace {
 

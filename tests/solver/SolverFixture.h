@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/BlockChars.h"
 #include "engine/BlockGrid.h"
 #include "engine/StageFile.h"
-#include "tools/gen/BlockChars.h"
-#include "tools/solver/StageSim.h"
+#include "solver/StageSim.h"
 
 namespace solvertest {
 
@@ -19,7 +19,7 @@ inline solver::StageData stage(const std::vector<std::string>& rows, std::string
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
             const char ch = rows[r][c];
-            const int code = ch == kCode30 ? 30 : gen::blockCodeOf(ch).value_or(0);
+            const int code = ch == kCode30 ? 30 : engine::blockCodeOf(ch).value_or(0);
             s.grid.set(static_cast<int>(c) + 1, static_cast<int>(r) + 1, code);
         }
     s.title = std::move(title);

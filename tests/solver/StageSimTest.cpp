@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "SolverFixture.h"
-#include "tools/solver/StageSim.h"
+#include "solver/StageSim.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "SolverFixture.h"
-#include "tools/solver/MoveReplay.h"
-#include "tools/solver/NarrowFirst.h"
-#include "tools/solver/StageSolver.h"
+#include "solver/MoveReplay.h"
+#include "solver/NarrowFirst.h"
+#include "solver/StageSolver.h"
 
 namespace {
 

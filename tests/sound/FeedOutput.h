@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <functional>
 
+#include "base/Doorbell.h"
 #include "sound/AudioOutput.h"
 #include "sound/DeviceFeed.h"
-#include "ui/core/Doorbell.h"
 
 namespace soundtest {
 
 class FeedOutput : public sound::AudioOutput {
   public:
-    explicit FeedOutput(ui::Doorbell& bell) : bell_(bell), feed_(&bell) {}
+    explicit FeedOutput(base::Doorbell& bell) : bell_(bell), feed_(&bell) {}
     ~FeedOutput() override { bell_.setAnswer(nullptr); }
 
     sound::DeviceFeed& feed() { return feed_; }
@@ -46,7 +46,7 @@ class FeedOutput : public sound::AudioOutput {
     }
 
   private:
-    ui::Doorbell& bell_;
+    base::Doorbell& bell_;
     sound::DeviceFeed feed_;
 };
 

@@ -6,13 +6,13 @@
 #include <chrono>
 #include <functional>
 
-#include "ui/core/Doorbell.h"
+#include "base/Doorbell.h"
 
 namespace soundtest {
 
 class UiThread {
   public:
-    ui::Doorbell& bell() { return bell_; }
+    base::Doorbell& bell() { return bell_; }
     // Answers the doorbell on the calling thread until ms have passed or done() holds.
     void runFor(
         int ms, const std::function<bool()>& done = [] { return false; }) {
@@ -27,7 +27,7 @@ class UiThread {
     }
 
   private:
-    ui::Doorbell bell_;
+    base::Doorbell bell_;
 };
 
 }  // namespace soundtest

@@ -7,11 +7,11 @@
 
 #include "SoundTestKit.h"
 #include "UiThread.h"
+#include "app/GameAudio.h"
+#include "app/VolumeKeys.h"
 #include "sound/RiffWaveReader.h"
 #include "ui/core/Form.h"
 #include "ui/sdl/AudioOutputFactory.h"
-#include "ui/sdl/GameAudio.h"
-#include "ui/sdl/VolumeKeys.h"
 
 using sound::MasterVolume;
 using ui::KeyEvent;
@@ -42,9 +42,9 @@ class VolumeKeySequence : public testing::TestWithParam<KeyRow> {};
 
 TEST_P(VolumeKeySequence, ChangesTheVolumeAndRemembersIt) {
     const KeyRow& row = GetParam();
-    ui::Settings settings;
+    base::Settings settings;
     MasterVolume volume;
-    ui::VolumeKeys keys(settings, &volume);
+    app::VolumeKeys keys(settings, &volume);
     bool taken = false;
     for (const KeyEvent& e : row.keys) taken = keys.key(e);
     EXPECT_EQ(taken, row.lastTaken);
@@ -69,16 +69,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<KeyRow>& info) { return std::string(info.param.name); });
 
 TEST(VolumeKeys, TheRememberedChoiceIsAppliedAtStartAndKeptWithoutSound) {
-    ui::Settings settings;
+    base::Settings settings;
     settings.set("Volume", 70);
     settings.set("Mute", 1);
     MasterVolume volume;
-    ui::VolumeKeys keys(settings, &volume);
+    app::VolumeKeys keys(settings, &volume);
     EXPECT_EQ(volume.percent(), 70);
     EXPECT_TRUE(volume.muted());
 
     settings.set("Volume", 250);  // a hand-edited file: held to the range
-    ui::VolumeKeys silent(settings, nullptr);
+    app::VolumeKeys silent(settings, nullptr);
     EXPECT_EQ(silent.percent(), 100);
     EXPECT_TRUE(silent.key(press('-')));
     EXPECT_TRUE(silent.key(press('M')));
@@ -87,8 +87,8 @@ TEST(VolumeKeys, TheRememberedChoiceIsAppliedAtStartAndKeptWithoutSound) {
 }
 
 TEST(VolumeKeys, TheNoteTellsTheVolumeOrTheMute) {
-    ui::Settings settings;
-    ui::VolumeKeys keys(settings, nullptr);
+    base::Settings settings;
+    app::VolumeKeys keys(settings, nullptr);
     EXPECT_EQ(keys.note(), "音量 100%");
     keys.key(press('-'));
     keys.key(press('-'));
@@ -108,10 +108,10 @@ TEST(VolumeKeys, TheGamesKeysReachItsRecordedOutput) {
     const std::string recording = dir.path("out.wav");
     ::setenv(ui::kWavOutVariable, recording.c_str(), 1);
     soundtest::UiThread uiThread;
-    ui::Settings settings;
+    base::Settings settings;
     settings.set("Volume", 50);
     {
-        ui::GameAudio audio(uiThread.bell(), dir.dir() + "/");
+        app::GameAudio audio(uiThread.bell(), dir.dir() + "/");
         ::unsetenv(ui::kWavOutVariable);
         ui::Form form("Form1", 100, 100);
         audio.bindKeys(form, settings);

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "QtFixture.h"
-#include "TempDir.h"
+#include "tests/base/TempDir.h"
 #include "ui/qt/DialogScript.h"
 #include "ui/qt/FileFilter.h"
 #include "ui/qt/QtDialogs.h"

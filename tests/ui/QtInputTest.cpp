@@ -7,7 +7,7 @@
 #include <QWindow>
 
 #include "QtFixture.h"
-#include "ui/core/IoError.h"
+#include "base/IoError.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST_F(QtTest, AnErrorInAHandlerBecomesTheErrorBoxAndTheProgramGoesOn) {
     int clicks = 0;
     w.button.onClick = [&] {
         ++clicks;
-        throw ui::IoError(ui::IoCode::FileNotFound);
+        throw base::IoError(base::IoCode::FileNotFound);
     };
     platform.build(w.form);
     auto& b = dynamic_cast<QAbstractButton&>(widget(w.button));
@@ -152,7 +152,7 @@ TEST_F(QtTest, RepaintNowPaintsInsideTheHandler) {
         }
     } counter;
     iw.installEventFilter(&counter);
-    w.image.surface().fill(0, 0, 40, 40, ui::colours::Red);
+    w.image.surface().fill(0, 0, 40, 40, base::colours::Red);
     w.image.repaintNow();
     EXPECT_EQ(counter.paints, 1);  // before the event loop has run again
     w.image.repaintNow();

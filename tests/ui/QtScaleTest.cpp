@@ -10,8 +10,8 @@
 #include <fstream>
 
 #include "QtFixture.h"
-#include "TempDir.h"
-#include "ui/core/Settings.h"
+#include "base/Settings.h"
+#include "tests/base/TempDir.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/ScaleChoice.h"
 
@@ -21,13 +21,13 @@ using Step = ui::qt::ScaleChoice::Step;
 using ui::qt::ScaleChoice;
 
 // 40 × 40 pixels, each unlike its neighbours: any blending of neighbours shows.
-ui::Bitmap testPicture() {
-    ui::Bitmap pic(40, 40, ui::colours::Black);
+base::Bitmap testPicture() {
+    base::Bitmap pic(40, 40, base::colours::Black);
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x)
             pic.setPixel(x, y,
-                         ui::Colour{static_cast<std::uint8_t>(x * 6), static_cast<std::uint8_t>(y * 6),
-                                    static_cast<std::uint8_t>((x + y) % 2 ? 255 : 0)});
+                         base::Colour{static_cast<std::uint8_t>(x * 6), static_cast<std::uint8_t>(y * 6),
+                                      static_cast<std::uint8_t>((x + y) % 2 ? 255 : 0)});
     return pic;
 }
 
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ScaleFit,
                                            ));
 
 TEST(ScaleChoice, StepsStayWithinTheScreenAndAreRemembered) {
-    ui::Settings settings;
+    base::Settings settings;
     ScaleChoice choice(&settings);
     EXPECT_EQ(choice.factor(3), 1);  // automatic
     EXPECT_EQ(settings.get(ScaleChoice::kKey, -1), -1);
@@ -115,7 +115,7 @@ struct StoredRow {
 class StoredScale : public ::testing::TestWithParam<StoredRow> {};
 
 TEST_P(StoredScale, HandEditedValues) {
-    ui::Settings settings;
+    base::Settings settings;
     settings.set(ScaleChoice::kKey, GetParam().stored);
     EXPECT_EQ(ScaleChoice(&settings).factor(4), GetParam().shown);
 }
@@ -127,14 +127,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, StoredScale,
 TEST(ScaleChoice, NothingIsWrittenUntilThePlayerChanges) {
     testutil::TempDir dir;
     const std::string path = dir.file("zorban.ini");
-    ui::Settings settings(path, "zorban");
+    base::Settings settings(path, "zorban");
     ScaleChoice choice(&settings);
     EXPECT_EQ(choice.factor(2), 1);
     EXPECT_EQ(choice.take(Step::Smaller, 1, 2), 1);
     EXPECT_EQ(choice.take(Step::Automatic, 1, 2), 1);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(choice.take(Step::Larger, 1, 2), 2);
-    EXPECT_EQ(ui::Settings(path, "zorban").get(ScaleChoice::kKey, 0), 2);
+    EXPECT_EQ(base::Settings(path, "zorban").get(ScaleChoice::kKey, 0), 2);
 }
 
 // ---- the window ----------------------------------------------------------------------------------
@@ -150,7 +150,7 @@ class QtScaleTest : public testutil::QtTest {
     ui::qt::FormWindow& window(QWidget* top) { return dynamic_cast<ui::qt::FormWindow&>(*top); }
     void fillPicture() { w.image.setPicture(testPicture()); }
 
-    ui::Settings settings;
+    base::Settings settings;
 };
 
 // Every pixel of big is the pixel of small at half its place: a sharp 2x2 copy, nothing blended.
@@ -182,7 +182,7 @@ TEST_F(QtScaleTest, TheRememberedScaleShowsEveryBoxFontAndPictureLarger) {
     EXPECT_EQ(w.image.bounds().width, 40);
     EXPECT_EQ(w.button.font().px, 12);
 
-    w.gauge.setColours(ui::colours::White, ui::colours::Black);
+    w.gauge.setColours(base::colours::White, base::colours::Black);
     w.gauge.setProgress(50);  // 25 of 50 px
     const QImage g = widget(w.gauge).grab().toImage();
     EXPECT_EQ(g.pixelColor(49, 5), QColor(Qt::white));
@@ -207,7 +207,7 @@ TEST_F(QtScaleTest, PicturesAreRepeatedPixelForPixel) {
 TEST_F(QtScaleTest, BackToOneTheWindowLooksAsItDidBefore) {
     QWidget* top = build(0);
     w.label.setCaption("■ラベル");
-    w.label.setBackground(ui::colours::White);
+    w.label.setBackground(base::colours::White);
     w.panel.setCaption("枠");
     w.panel.setFramed(true);
     w.gauge.setProgress(30);
@@ -374,7 +374,7 @@ TEST(QtHighDensity, FractionalRatiosAreRoundedAndPicturesStaySharp) {
         QWidget* top = platform.build(w.form);
         EXPECT_EQ(top->devicePixelRatioF(), 2.0);
         EXPECT_EQ(top->size(), QSize(320, 200));  // the window's own size, in the screen's logical pixels
-        const ui::Bitmap pic = testPicture();
+        const base::Bitmap pic = testPicture();
         w.image.setPicture(pic);
         auto* view = dynamic_cast<ui::qt::ControlView*>(platform.widgetOf(w.image));
         ASSERT_NE(view, nullptr);

@@ -90,7 +90,7 @@ TEST_F(QtTest, TheBlockingPauseAnswersTheDeviceBellAndNothingElse) {
     w.timer.setInterval(10);
     w.timer.start();
     platform.build(w.form);
-    ui::Doorbell& bell = *platform.services().deviceBell;
+    base::Doorbell& bell = *platform.services().deviceBell;
     bell.setAnswer([&] { ++answers; });
     // A handler pauses for 150 ms; meanwhile a device thread rings every 10 ms and something is posted.
     std::atomic<bool> stop{false};
@@ -119,7 +119,7 @@ TEST_F(QtTest, TheBlockingPauseAnswersTheDeviceBellAndNothingElse) {
 
 TEST_F(QtTest, TheEventLoopAnswersTheDeviceBell) {
     platform.build(w.form);
-    ui::Doorbell& bell = *platform.services().deviceBell;
+    base::Doorbell& bell = *platform.services().deviceBell;
     std::thread::id answeredOn;
     int answers = 0;
     bell.setAnswer([&] {

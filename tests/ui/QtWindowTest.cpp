@@ -45,11 +45,11 @@ TEST_F(QtTest, BuildsOneWidgetPerControlInsideItsParent) {
 TEST_F(QtTest, LabelChangesReachTheWidget) {
     platform.build(w.form);
     QWidget& lw = widget(w.label);
-    w.label.setBackground(ui::colours::White);
+    w.label.setBackground(base::colours::White);
     ui::Font f;
     f.px = 16;
     f.bold = true;
-    f.colour = ui::colours::Red;
+    f.colour = base::colours::Red;
     w.label.setFont(f);
     w.label.setCaption("■■");
     QImage img = lw.grab().toImage();
@@ -62,14 +62,14 @@ TEST_F(QtTest, LabelChangesReachTheWidget) {
     img = lw.grab().toImage();
     EXPECT_TRUE(hasColour(img, QColor(255, 0, 0), QRect(0, 20, 20, 18)));
 
-    w.label.setFontColour(ui::colours::Blue);
+    w.label.setFontColour(base::colours::Blue);
     img = lw.grab().toImage();
     EXPECT_TRUE(hasColour(img, QColor(0, 0, 255), img.rect()));
     EXPECT_FALSE(hasColour(img, QColor(255, 0, 0), img.rect()));
 
     // Transparent: the form's silver shows through, not the label's white.
     w.label.setTransparent(true);
-    w.form.background = ui::colours::Silver;
+    w.form.background = base::colours::Silver;
     img = lw.grab().toImage();
     EXPECT_FALSE(hasColour(img, Qt::white, img.rect()));
 }
@@ -99,14 +99,14 @@ TEST_F(QtTest, PanelsMoveShowAndHideWithTheirChildren) {
 
 TEST_F(QtTest, GaugeAndImagePaintTheirColours) {
     platform.build(w.form);
-    w.gauge.setColours({255, 128, 255}, ui::colours::Purple);
+    w.gauge.setColours({255, 128, 255}, base::colours::Purple);
     w.gauge.setProgress(50);
     QImage g = widget(w.gauge).grab().toImage();
     EXPECT_EQ(g.pixelColor(2, 5), QColor(255, 128, 255));
     EXPECT_EQ(g.pixelColor(45, 5), QColor(128, 0, 128));
 
-    ui::Bitmap pic(2, 2, ui::colours::Lime);
-    pic.setPixel(0, 0, ui::colours::Red);
+    base::Bitmap pic(2, 2, base::colours::Lime);
+    pic.setPixel(0, 0, base::colours::Red);
     w.image.setPicture(pic);
     w.image.setStretch(true);
     QImage i = widget(w.image).grab().toImage();
@@ -125,13 +125,13 @@ TEST_F(QtTest, DrawingOnAnImageShowsAtTheNextPaint) {
     platform.build(w.form);
     w.image.setStretch(true);
     w.image.setTransparent(true);
-    ui::Bitmap pic(4, 4, ui::colours::Lime);
-    pic.setPixel(1, 1, ui::colours::Red);
+    base::Bitmap pic(4, 4, base::colours::Lime);
+    pic.setPixel(1, 1, base::colours::Red);
     w.image.setPicture(pic);
     ASSERT_TRUE(hasColour(widget(w.image).grab().toImage(), QColor(255, 0, 0), QRect(0, 0, 40, 40)));
     const int applied = view(w.image).applyCount();
-    w.image.penColour = ui::colours::Blue;
-    w.image.brushColour = ui::colours::Blue;
+    w.image.penColour = base::colours::Blue;
+    w.image.brushColour = base::colours::Blue;
     w.image.rectangle(0, 0, 4, 3);  // the red pixel and the rows above the lime key colour
     EXPECT_GT(view(w.image).applyCount(), applied);
     const QImage after = widget(w.image).grab().toImage();
@@ -144,9 +144,9 @@ TEST_F(QtTest, ListBoxTakesItsOwnColoursOnlyWhenGiven) {
     platform.build(w.form);
     const QColor styleBase = widget(w.list).palette().color(QPalette::Base);
     ASSERT_NE(styleBase, QColor(128, 128, 128));
-    w.list.setFont({ui::kGothicP, 13, true, false, ui::colours::White});
+    w.list.setFont({ui::kGothicP, 13, true, false, base::colours::White});
     EXPECT_EQ(widget(w.list).palette().color(QPalette::Base), styleBase) << "a font alone keeps the style's";
-    w.list.setBackground(ui::colours::Grey);
+    w.list.setBackground(base::colours::Grey);
     EXPECT_EQ(widget(w.list).palette().color(QPalette::Base), QColor(128, 128, 128));
     EXPECT_EQ(widget(w.list).palette().color(QPalette::Text), QColor(255, 255, 255));
     const QImage shot = widget(w.list).grab().toImage();

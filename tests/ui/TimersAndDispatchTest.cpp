@@ -3,15 +3,15 @@
 
 #include <stdexcept>
 
+#include "base/IoError.h"
 #include "ui/core/Dispatcher.h"
-#include "ui/core/IoError.h"
 #include "ui/core/VirtualTimerHost.h"
 
 namespace {
 
 class VirtualTimers : public ::testing::Test {
   protected:
-    ui::VirtualClock clock;
+    base::VirtualClock clock;
     ui::ScriptedDialogs dialogs;
     ui::Dispatcher dispatcher{dialogs};
     ui::VirtualTimerHost host{clock, dispatcher};
@@ -66,7 +66,7 @@ TEST_F(VirtualTimers, AFailingTickIsReportedAndTheTimerKeepsFiring) {
     int ticks = 0;
     t.onTimer = [&] {
         ++ticks;
-        throw ui::IoError(ui::IoCode::FileNotFound);
+        throw base::IoError(base::IoCode::FileNotFound);
     };
     host.advance(30);
     EXPECT_EQ(ticks, 3);

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "tools/gen/BlockChars.h"
+#include "engine/BlockChars.h"
 
 namespace gen {
 namespace {
@@ -52,7 +52,7 @@ void readGrid(LineSource& src, engine::BlockGrid& grid) {
             src.fail("grid row " + std::to_string(row) + " must have exactly 10 characters");
         for (int col = 1; col <= engine::kFieldCols; ++col) {
             const char c = line[col - 1];
-            const auto code = blockCodeOf(c);
+            const auto code = engine::blockCodeOf(c);
             if (!code) src.fail(std::string("unknown block character '") + c + "'");
             if (row == engine::kBarRow && *code != engine::Empty) src.fail("the bar row (18) must be empty");
             grid.set(col, row, *code);

@@ -136,12 +136,12 @@ double shapeDistance(const Primitive& s, double x, double y) {
     return 1e9;
 }
 
-void Painter::blend(int x, int y, ui::Colour colour, double coverage) {
+void Painter::blend(int x, int y, base::Colour colour, double coverage) {
     if (coverage <= 0.0 || !target_.contains(x, y)) return;
     target_.setPixel(x, y, mixColour(target_.colourAt(x, y), colour, std::min(coverage, 1.0)));
 }
 
-void Painter::paint(const Primitive& shape, ui::Colour fill) {
+void Painter::paint(const Primitive& shape, base::Colour fill) {
     const double rim = shape.outlined ? kRimWidth : 0.0;
     const auto b = bounds(shape);
     const int x1 = static_cast<int>(std::floor((b[0] - rim - 1) * sx_));
@@ -149,7 +149,7 @@ void Painter::paint(const Primitive& shape, ui::Colour fill) {
     const int x2 = static_cast<int>(std::ceil((b[2] + rim + 1) * sx_));
     const int y2 = static_cast<int>(std::ceil((b[3] + rim + 1) * sy_));
     const double pixel = std::min(sx_, sy_);  // pixels per design unit, for edge softness
-    const ui::Colour rimColour = mixColour(fill, {0, 0, 0}, kRimDarken);
+    const base::Colour rimColour = mixColour(fill, {0, 0, 0}, kRimDarken);
     for (int y = std::max(0, y1); y <= std::min(target_.height() - 1, y2); ++y) {
         for (int x = std::max(0, x1); x <= std::min(target_.width() - 1, x2); ++x) {
             const double d = shapeDistance(shape, (x + 0.5) / sx_, (y + 0.5) / sy_) * pixel;  // pixels

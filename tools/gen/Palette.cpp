@@ -9,7 +9,7 @@ namespace gen {
 namespace {
 
 struct Base {
-    ui::Colour main, accent;
+    base::Colour main, accent;
 };
 
 const std::map<std::string, Base>& bases() {
@@ -26,8 +26,8 @@ const std::map<std::string, Base>& bases() {
     return table;
 }
 
-constexpr ui::Colour kBlack{0, 0, 0};
-constexpr ui::Colour kWhite{255, 255, 255};
+constexpr base::Colour kBlack{0, 0, 0};
+constexpr base::Colour kWhite{255, 255, 255};
 constexpr double kDarkShare = 0.45;   // how far "dark" goes towards black
 constexpr double kLightShare = 0.55;  // how far "light" goes towards white
 
@@ -44,7 +44,7 @@ int hexDigit(char c) {
 
 }  // namespace
 
-ui::Colour mixColour(ui::Colour a, ui::Colour b, double t) {
+base::Colour mixColour(base::Colour a, base::Colour b, double t) {
     auto m = [t](std::uint8_t x, std::uint8_t y) {
         return static_cast<std::uint8_t>(std::lround(x + (static_cast<double>(y) - x) * t));
     };
@@ -57,7 +57,7 @@ Palette paletteNamed(const std::string& name) {
     return fromBase(it->second);
 }
 
-ui::Colour resolveColour(const std::string& colourName, const Palette& palette) {
+base::Colour resolveColour(const std::string& colourName, const Palette& palette) {
     if (colourName == "main") return palette.main;
     if (colourName == "dark") return palette.dark;
     if (colourName == "light") return palette.light;

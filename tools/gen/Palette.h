@@ -3,15 +3,15 @@
 
 #include <string>
 
-#include "ui/core/Colour.h"
+#include "base/Colour.h"
 
 namespace gen {
 
 struct Palette {
-    ui::Colour main;    // the toy's own colour
-    ui::Colour dark;    // shading and rims
-    ui::Colour light;   // highlights
-    ui::Colour accent;  // a contrasting detail colour
+    base::Colour main;    // the toy's own colour
+    base::Colour dark;    // shading and rims
+    base::Colour light;   // highlights
+    base::Colour accent;  // a contrasting detail colour
 };
 
 // The palette of a colour name (red, pink, orange, yellow, green, mint, blue, navy, purple, white,
@@ -20,9 +20,9 @@ Palette paletteNamed(const std::string& name);
 
 // A script colour: a role of the palette (main, dark, light, accent), a palette name (its main
 // colour, or "<name>.dark" / "<name>.light"), or #rrggbb. Throws std::runtime_error otherwise.
-ui::Colour resolveColour(const std::string& colourName, const Palette& palette);
+base::Colour resolveColour(const std::string& colourName, const Palette& palette);
 
 // a + (b - a) * t per component, t in 0..1.
-ui::Colour mixColour(ui::Colour a, ui::Colour b, double t);
+base::Colour mixColour(base::Colour a, base::Colour b, double t);
 
 }  // namespace gen

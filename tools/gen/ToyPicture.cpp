@@ -15,7 +15,7 @@ constexpr int kFrame = 3;                 // pixels of the frame around a toy pi
 constexpr int kRareFrom = 7;              // rarity from which sparkles are added
 constexpr int kMinBackdropContrast = 90;  // summed RGB distance between backdrop and toy colour
 
-constexpr std::array<ui::Colour, 8> kBackdrops{{
+constexpr std::array<base::Colour, 8> kBackdrops{{
     {255, 240, 200},
     {215, 240, 255},
     {230, 255, 220},
@@ -26,7 +26,7 @@ constexpr std::array<ui::Colour, 8> kBackdrops{{
     {245, 235, 225},
 }};
 
-int distance(ui::Colour a, ui::Colour b) {
+int distance(base::Colour a, base::Colour b) {
     return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
 }
 
@@ -39,8 +39,8 @@ Primitive make(ShapeKind kind, std::vector<double> args, bool outlined) {
 }
 
 // Four backdrop patterns, chosen by the slot: dots, stripes, checks, little stars.
-void paintBackdrop(ui::Bitmap& bmp, int slot, ui::Colour ground) {
-    const ui::Colour ink = mixColour(ground, {0, 0, 0}, 0.08);
+void paintBackdrop(base::Bitmap& bmp, int slot, base::Colour ground) {
+    const base::Colour ink = mixColour(ground, {0, 0, 0}, 0.08);
     const int pattern = (slot / static_cast<int>(kBackdrops.size())) % 4;
     Painter painter(bmp, 1.0, 1.0);
     for (int y = 0; y < bmp.height(); ++y)
@@ -73,7 +73,7 @@ void paintBackdrop(ui::Bitmap& bmp, int slot, ui::Colour ground) {
         }
 }
 
-void paintFrame(ui::Bitmap& bmp, ui::Colour colour) {
+void paintFrame(base::Bitmap& bmp, base::Colour colour) {
     const int w = bmp.width(), h = bmp.height();
     bmp.fill(0, 0, w, kFrame, colour);
     bmp.fill(0, h - kFrame, w, h, colour);
@@ -83,15 +83,15 @@ void paintFrame(ui::Bitmap& bmp, ui::Colour colour) {
 
 }  // namespace
 
-ui::Bitmap toyPicture(int slot, const Toy& toy, const Drawing& shape) {
+base::Bitmap toyPicture(int slot, const Toy& toy, const Drawing& shape) {
     const Palette palette = paletteNamed(toy.colour);
-    ui::Colour ground = kBackdrops[static_cast<std::size_t>(slot) % kBackdrops.size()];
+    base::Colour ground = kBackdrops[static_cast<std::size_t>(slot) % kBackdrops.size()];
     for (std::size_t i = 1; distance(ground, palette.main) < kMinBackdropContrast && i < kBackdrops.size();
          ++i)
         ground = kBackdrops[(static_cast<std::size_t>(slot) + i) % kBackdrops.size()];
     if (distance(ground, palette.main) < kMinBackdropContrast) ground = {190, 200, 225};
 
-    ui::Bitmap bmp(kToyPictureSize, kToyPictureSize);
+    base::Bitmap bmp(kToyPictureSize, kToyPictureSize);
     paintBackdrop(bmp, slot, ground);
     const double scale = static_cast<double>(kToyPictureSize) / shape.width;
     Painter painter(bmp, scale, scale);
@@ -103,13 +103,13 @@ ui::Bitmap toyPicture(int slot, const Toy& toy, const Drawing& shape) {
         painter.paint(make(ShapeKind::Star,
                            {kCorners[i][0] / scale, kCorners[i][1] / scale, 9 / scale, 2.5 / scale, 4}, true),
                       {255, 240, 120});
-    paintFrame(bmp, toy.rarity >= 10 ? ui::Colour{230, 180, 30} : palette.dark);
+    paintFrame(bmp, toy.rarity >= 10 ? base::Colour{230, 180, 30} : palette.dark);
     return bmp;
 }
 
-ui::Bitmap fixedPicture(const Drawing& drawing, const std::string& paletteName) {
+base::Bitmap fixedPicture(const Drawing& drawing, const std::string& paletteName) {
     const Palette palette = paletteNamed(paletteName);
-    ui::Bitmap bmp(drawing.width, drawing.height, {255, 255, 255});
+    base::Bitmap bmp(drawing.width, drawing.height, {255, 255, 255});
     Painter painter(bmp, 1.0, 1.0);
     for (const auto& s : drawing.shapes) painter.paint(s, resolveColour(s.colour, palette));
     return bmp;

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "ui/core/TextReader.h"
+#include "base/TextReader.h"
 
 namespace gen {
 namespace {
@@ -23,7 +23,7 @@ std::vector<std::string> splitTabs(const std::string& line) {
 
 int number(const std::string& text, const std::string& where) {
     std::int32_t value = 0;
-    if (!ui::parseInt32(text, value)) throw std::runtime_error(where + "not a number: '" + text + "'");
+    if (!base::parseInt32(text, value)) throw std::runtime_error(where + "not a number: '" + text + "'");
     return value;
 }
 

@@ -1,9 +1,9 @@
 // gen_items: writes the toy catalogue item.dat (513 groups of name, rarity, description) from toys.tsv.
 #include <iostream>
 
+#include "base/TextWriter.h"
 #include "tools/gen/SourceFile.h"
 #include "tools/gen/ToyTable.h"
-#include "ui/core/TextWriter.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     }
     try {
         const auto toys = gen::parseToyTable(gen::readSourceFile(argv[1]), argv[1]);
-        ui::TextWriter out(argv[2]);
+        base::TextWriter out(argv[2]);
         for (const auto& toy : toys) {
             out.writeLine(toy.name);
             out.writeInt(toy.rarity);

@@ -3,11 +3,11 @@
 #include <iostream>
 #include <map>
 
+#include "base/BmpFile.h"
 #include "tools/gen/ShapeScript.h"
 #include "tools/gen/SourceFile.h"
 #include "tools/gen/ToyPicture.h"
 #include "tools/gen/ToyTable.h"
-#include "ui/core/BmpFile.h"
 
 namespace {
 
@@ -43,10 +43,10 @@ int main(int argc, char** argv) {
             const auto& toy = toys[slot];
             if (toy.name.empty()) continue;
             const auto bmp = gen::toyPicture(slot, toy, drawingOf(toy.kind));
-            writeFile(cg + "/unit" + std::to_string(slot) + ".bmp", ui::encodeBmp(bmp));
+            writeFile(cg + "/unit" + std::to_string(slot) + ".bmp", base::encodeBmp(bmp));
         }
         for (const auto& [name, palette] : kFixedPictures)
-            writeFile(cg + "/" + name + ".bmp", ui::encodeBmp(gen::fixedPicture(drawingOf(name), palette)));
+            writeFile(cg + "/" + name + ".bmp", base::encodeBmp(gen::fixedPicture(drawingOf(name), palette)));
     } catch (const std::exception& e) {
         std::cerr << "gen_pictures: " << e.what() << '\n';
         return 1;

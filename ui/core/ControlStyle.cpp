@@ -3,7 +3,7 @@
 
 namespace ui {
 
-Font font(int px, ui::Colour colour, bool bold, const char* face, bool italic) {
+Font font(int px, base::Colour colour, bool bold, const char* face, bool italic) {
     ui::Font f;
     f.face = face;
     f.px = px;

@@ -3,18 +3,19 @@
 
 #include <string>
 
-#include "ui/core/Colour.h"
+#include "base/Colour.h"
 #include "ui/core/Font.h"
 #include "ui/core/Widgets.h"
 
 namespace ui {
 
 // A font; bold unless told otherwise, since nearly every text of the window is bold.
-Font font(int px, ui::Colour colour, bool bold = true, const char* face = ui::kGothicP, bool italic = false);
+Font font(int px, base::Colour colour, bool bold = true, const char* face = ui::kGothicP,
+          bool italic = false);
 
 // How a label shows its text besides the font.
 struct Look {
-    ui::Colour back = ui::colours::Silver;  // fill when opaque
+    base::Colour back = base::colours::Silver;  // fill when opaque
     bool transparent = false;
     ui::Align align = ui::Align::Left;
     bool wrap = false;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/core/Colour.h"
+#include "base/Colour.h"
 
 namespace ui {
 
@@ -15,7 +15,7 @@ struct Font {
     int px = 12;  // height in pixels
     bool bold = false;
     bool italic = false;
-    Colour colour = colours::Black;
+    base::Colour colour = base::colours::Black;
     bool operator==(const Font&) const = default;
 };
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/Colour.h"
+#include "base/Colour.h"
 #include "ui/core/Control.h"
 #include "ui/core/Font.h"
 #include "ui/core/Key.h"
@@ -20,7 +20,7 @@ class Form : public Control {
 
     std::string caption;   // window caption
     std::string appTitle;  // task bar and message-box caption
-    Colour background = colours::Silver;
+    base::Colour background = base::colours::Silver;
     Font defaultFont;         // "ＭＳ Ｐゴシック" 12 px unless set
     bool dialogFrame = true;  // fixed size, close box only
 

@@ -5,12 +5,12 @@
 #include <functional>
 #include <string>
 
-#include "ui/core/Clock.h"
+#include "base/Clock.h"
+#include "base/Doorbell.h"
+#include "base/Random.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Dispatcher.h"
-#include "ui/core/Doorbell.h"
 #include "ui/core/Form.h"
-#include "ui/core/Random.h"
 #include "ui/core/Services.h"
 #include "ui/core/VirtualTimerHost.h"
 
@@ -21,12 +21,12 @@ class HeadlessPlatform {
     explicit HeadlessPlatform(std::string programDir, std::uint64_t seed = 1);
 
     Services& services() { return services_; }
-    VirtualClock clock;
+    base::VirtualClock clock;
     ScriptedDialogs dialogs;
-    Random random;
+    base::Random random;
     Dispatcher dispatcher{dialogs};
-    Settings settings;    // memory only unless a test replaces it
-    Doorbell deviceBell;  // answered by drainPosted()
+    base::Settings settings;    // memory only unless a test replaces it
+    base::Doorbell deviceBell;  // answered by drainPosted()
 
     // Attaches the form's timers and runs its creation handler.
     void start(Form& form);

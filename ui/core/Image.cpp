@@ -1,29 +1,29 @@
 // Drawing on an image control's picture.
 #include "ui/core/Image.h"
 
-#include "ui/core/BmpFile.h"
+#include "base/BmpFile.h"
 #include "ui/core/TextRenderer.h"
 
 namespace ui {
 
 Image::Image(std::string name, Rect bounds, bool visible) : Control(std::move(name), bounds, visible) {}
 
-Bitmap& Image::surface() {
-    if (picture_.empty()) picture_ = Bitmap(bounds().width, bounds().height, colours::White);
+base::Bitmap& Image::surface() {
+    if (picture_.empty()) picture_ = base::Bitmap(bounds().width, bounds().height, base::colours::White);
     return picture_;
 }
 
 void Image::loadPicture(const std::string& path) {
-    setPicture(loadBmp(path));
+    setPicture(base::loadBmp(path));
 }
 
-void Image::setPicture(Bitmap picture) {
+void Image::setPicture(base::Bitmap picture) {
     picture_ = std::move(picture);
     changed();
 }
 
 void Image::rectangle(int x1, int y1, int x2, int y2) {
-    Bitmap& s = surface();
+    base::Bitmap& s = surface();
     if (x2 <= x1 || y2 <= y1) return;
     // Outline edges, then the inside: every pixel written once.
     s.fill(x1, y1, x2, y1 + 1, penColour);

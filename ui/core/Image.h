@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "ui/core/Bitmap.h"
-#include "ui/core/Colour.h"
+#include "base/Bitmap.h"
+#include "base/Colour.h"
 #include "ui/core/Control.h"
 
 namespace ui {
@@ -15,20 +15,20 @@ class Image : public Control {
     Image(std::string name, Rect bounds, bool visible = true);
 
     // The picture; drawing makes one of the control's size if there is none.
-    const Bitmap& picture() const { return picture_; }
-    Bitmap& surface();
+    const base::Bitmap& picture() const { return picture_; }
+    base::Bitmap& surface();
     // Replaces the picture with a BMP file (throws as loadBmp does).
     void loadPicture(const std::string& path);
-    void setPicture(Bitmap picture);
+    void setPicture(base::Bitmap picture);
     bool stretch() const { return stretch_; }
     void setStretch(bool s) { assign(stretch_, s); }
     bool transparent() const { return transparent_; }
     void setTransparent(bool t) { assign(transparent_, t); }
 
     // Drawing state.
-    Colour penColour = colours::Black;
-    Colour brushColour = colours::White;
-    Colour fontColour = colours::Black;
+    base::Colour penColour = base::colours::Black;
+    base::Colour brushColour = base::colours::White;
+    base::Colour fontColour = base::colours::Black;
     int fontSize = 8;  // points
     bool fontBold = false;
 
@@ -48,7 +48,7 @@ class Image : public Control {
     }
 
   private:
-    Bitmap picture_;
+    base::Bitmap picture_;
     bool stretch_ = false;
     bool transparent_ = false;
 };

@@ -5,19 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/Clock.h"
+#include "base/Clock.h"
+#include "base/Doorbell.h"
+#include "base/Random.h"
+#include "base/Settings.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Dispatcher.h"
-#include "ui/core/Doorbell.h"
-#include "ui/core/Random.h"
-#include "ui/core/Settings.h"
 
 namespace ui {
 
 struct Services {
-    Clock& clock;
+    base::Clock& clock;
     Dialogs& dialogs;
-    Random& random;
+    base::Random& random;
     Dispatcher& dispatcher;
     std::string programDir;  // folder of the program file, with a trailing '/'
     // Queues a function to run on the UI thread (from any thread), e.g. for audio notifications.
@@ -27,13 +27,13 @@ struct Services {
     // folder, or one that another user owns or may write to): saves are then refused with the access error.
     std::string dataDir;
     // The player's remembered choices for this program; the platform always provides them.
-    Settings* settings = nullptr;
+    base::Settings* settings = nullptr;
     // Starts another program with the given arguments, not waiting for it; throws when it cannot be started.
     // Left empty where no program may be started (headless tests set their own).
     std::function<void(const std::string& program, const std::vector<std::string>& arguments)> startProgram;
     // Rung by the sound device's thread when blocks have been played; answered on the UI thread by the event
     // loop, in the blocking pause and between the frames of an animation. The platform always provides it.
-    Doorbell* deviceBell = nullptr;
+    base::Doorbell* deviceBell = nullptr;
 };
 
 }  // namespace ui

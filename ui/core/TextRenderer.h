@@ -3,30 +3,30 @@
 
 #include <string_view>
 
-#include "ui/core/Bitmap.h"
-#include "ui/core/Colour.h"
+#include "base/Bitmap.h"
+#include "base/Colour.h"
 
 namespace ui {
 
 struct TextStyle {
     int pointSize = 12;  // points at 96 dots per inch
     bool bold = false;
-    Colour colour = colours::Black;
-    Colour background = colours::White;  // text is drawn on an opaque box of this colour
+    base::Colour colour = base::colours::Black;
+    base::Colour background = base::colours::White;  // text is drawn on an opaque box of this colour
 };
 
 class TextRenderer {
   public:
     virtual ~TextRenderer() = default;
     // Draws utf8 with its top-left corner at (x, y) on an opaque background box; clipped to the bitmap.
-    virtual void draw(Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) = 0;
+    virtual void draw(base::Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) = 0;
 };
 
 // Headless stand-in: paints the background box of the estimated text size and a solid bar for the
 // glyphs, so tests see where text went and in which colours, without a font engine.
 class BoxTextRenderer : public TextRenderer {
   public:
-    void draw(Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) override;
+    void draw(base::Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) override;
 };
 
 // The renderer all canvases use; the window layer replaces the headless one at start-up.

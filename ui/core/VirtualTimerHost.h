@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/core/Clock.h"
+#include "base/Clock.h"
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Timer.h"
 
@@ -12,7 +12,8 @@ namespace ui {
 
 class VirtualTimerHost : public TimerObserver {
   public:
-    VirtualTimerHost(VirtualClock& clock, Dispatcher& dispatcher) : clock_(clock), dispatcher_(dispatcher) {}
+    VirtualTimerHost(base::VirtualClock& clock, Dispatcher& dispatcher)
+        : clock_(clock), dispatcher_(dispatcher) {}
     ~VirtualTimerHost() override;
 
     void attach(Timer& timer);
@@ -26,7 +27,7 @@ class VirtualTimerHost : public TimerObserver {
         Timer* timer;
         std::int64_t due;  // clock time of the next tick
     };
-    VirtualClock& clock_;
+    base::VirtualClock& clock_;
     Dispatcher& dispatcher_;
     std::vector<Entry> entries_;
 };

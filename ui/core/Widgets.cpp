@@ -1,7 +1,7 @@
 // Behaviour of the plain controls that is more than storing a value.
 #include "ui/core/Widgets.h"
 
-#include "ui/core/Cp932.h"
+#include "base/Cp932.h"
 
 namespace ui {
 
@@ -15,11 +15,11 @@ void Edit::userEntered() {
 }
 
 bool Edit::accepts(const std::string& proposed) const {
-    if (!isCp932(proposed)) return false;
+    if (!base::isCp932(proposed)) return false;
     if (maxBytes_ <= 0) return true;
-    const std::size_t bytes = cp932Length(proposed);
+    const std::size_t bytes = base::cp932Length(proposed);
     // Deleting is always allowed, even from a text set longer than the limit by the program.
-    return bytes <= static_cast<std::size_t>(maxBytes_) || bytes < cp932Length(text_);
+    return bytes <= static_cast<std::size_t>(maxBytes_) || bytes < base::cp932Length(text_);
 }
 
 void ListBox::userSelected(int i) {

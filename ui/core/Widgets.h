@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/Colour.h"
+#include "base/Colour.h"
 #include "ui/core/Control.h"
 #include "ui/core/Font.h"
 
@@ -20,15 +20,15 @@ class Label : public Control {
     void setCaption(const std::string& c) { assign(caption_, c); }
     const Font& font() const { return font_; }
     void setFont(const Font& f) { assign(font_, f); }
-    void setFontColour(Colour c) {
+    void setFontColour(base::Colour c) {
         Font f = font_;
         f.colour = c;
         setFont(f);
     }
     bool transparent() const { return transparent_; }
     void setTransparent(bool t) { assign(transparent_, t); }
-    Colour background() const { return background_; }
-    void setBackground(Colour c) { assign(background_, c); }
+    base::Colour background() const { return background_; }
+    void setBackground(base::Colour c) { assign(background_, c); }
     Align alignment() const { return alignment_; }
     void setAlignment(Align a) { assign(alignment_, a); }
     bool wordWrap() const { return wordWrap_; }
@@ -42,7 +42,7 @@ class Label : public Control {
     std::string caption_;  // UTF-8; a lone carriage return breaks the line
     Font font_;
     bool transparent_ = false;
-    Colour background_ = colours::Silver;
+    base::Colour background_ = base::colours::Silver;
     Align alignment_ = Align::Left;
     bool wordWrap_ = false;
     int visibleWidth_ = 0;
@@ -74,8 +74,8 @@ class Panel : public Control {
     using Control::Control;
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& c) { assign(caption_, c); }
-    Colour background() const { return background_; }
-    void setBackground(Colour c) { assign(background_, c); }
+    base::Colour background() const { return background_; }
+    void setBackground(base::Colour c) { assign(background_, c); }
     bool framed() const { return framed_; }
     void setFramed(bool f) { assign(framed_, f); }
     // The caption's font; none: the window's.
@@ -84,7 +84,7 @@ class Panel : public Control {
 
   private:
     std::string caption_;
-    Colour background_ = colours::Silver;
+    base::Colour background_ = base::colours::Silver;
     bool framed_ = false;  // group box frame with caption
     std::optional<Font> font_;
 };
@@ -132,15 +132,15 @@ class ListBox : public Control {
     const Font& font() const { return font_; }
     void setFont(const Font& f) { assign(font_, f); }
     // With a background the list is drawn in the font's colour on it; none: the window style's colours.
-    const std::optional<Colour>& background() const { return background_; }
-    void setBackground(Colour c) { assign(background_, std::optional<Colour>(c)); }
+    const std::optional<base::Colour>& background() const { return background_; }
+    void setBackground(base::Colour c) { assign(background_, std::optional<base::Colour>(c)); }
 
   private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;  // -1: no selection
     int itemHeight_ = 13;
     Font font_;
-    std::optional<Colour> background_;
+    std::optional<base::Colour> background_;
 };
 
 class Gauge : public Control {
@@ -154,16 +154,16 @@ class Gauge : public Control {
     }
     int progress() const { return progress_; }
     void setProgress(int p) { assign(progress_, p); }
-    Colour foreColour() const { return fore_; }
-    Colour backColour() const { return back_; }
-    void setColours(Colour fore, Colour back) {
+    base::Colour foreColour() const { return fore_; }
+    base::Colour backColour() const { return back_; }
+    void setColours(base::Colour fore, base::Colour back) {
         assign(fore_, fore);
         assign(back_, back);
     }
 
   private:
     int min_ = 0, max_ = 100, progress_ = 0;
-    Colour fore_ = colours::Navy, back_ = colours::White;
+    base::Colour fore_ = base::colours::Navy, back_ = base::colours::White;
 };
 
 class TrackBar : public Control {

@@ -119,7 +119,7 @@ int FormWindow::largestScale() const {
                                        area.width() - frame.width(), area.height() - frame.height());
 }
 
-void FormWindow::useScaleSetting(ui::Settings* settings) {
+void FormWindow::useScaleSetting(base::Settings* settings) {
     scaleChoice_ = ScaleChoice(settings);
     rescale(scaleChoice_.factor(largestScale()));
 }

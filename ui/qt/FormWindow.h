@@ -42,7 +42,7 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     int largestScale() const;
     // Takes the player's remembered scale from settings (nullptr: none) and shows it; Ctrl and + / - / 0
     // change it from then on and remember it there.
-    void useScaleSetting(ui::Settings* settings);
+    void useScaleSetting(base::Settings* settings);
     // Shows text small over the top-right corner of the form's note area for about a second.
     void showNote(const std::string& text);
     // The note's label while it is shown, else nullptr.

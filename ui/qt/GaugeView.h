@@ -22,7 +22,7 @@ class GaugeView : public QWidget, public ControlView {
   private:
     ui::Gauge& gauge_;
     int filled_ = -1;  // px, as last painted
-    ui::Colour fore_, back_;
+    base::Colour fore_, back_;
 };
 
 }  // namespace ui::qt

@@ -7,7 +7,7 @@ namespace ui::qt {
 namespace {
 
 // The picture's pixels seen as a Qt image; 0xFFRRGGBB is Qt's RGB32 layout.
-QImage view(const ui::Bitmap& b) {
+QImage view(const base::Bitmap& b) {
     return QImage(reinterpret_cast<const uchar*>(b.data()), b.width(), b.height(), b.width() * 4,
                   QImage::Format_RGB32);
 }
@@ -24,7 +24,7 @@ void ImageView::applyOwn() {
 
 const QImage& ImageView::masked() {
     if (!maskedStale_) return masked_;
-    const ui::Bitmap& b = image_.picture();
+    const base::Bitmap& b = image_.picture();
     masked_ = QImage(b.width(), b.height(), QImage::Format_ARGB32);
     const std::uint32_t key = b.pixel(0, b.height() - 1);
     for (int y = 0; y < b.height(); ++y) {
@@ -37,7 +37,7 @@ const QImage& ImageView::masked() {
 }
 
 void ImageView::paintEvent(QPaintEvent*) {
-    const ui::Bitmap& b = image_.picture();
+    const base::Bitmap& b = image_.picture();
     if (b.empty()) return;  // no picture yet: what lies behind shows
     QPainter p(this);
     const QImage img = image_.transparent() ? masked() : view(b);

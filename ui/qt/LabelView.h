@@ -28,7 +28,7 @@ class LabelView : public QWidget, public ControlView {
         std::string caption;
         ui::Font font;
         bool transparent = false;
-        ui::Colour background;
+        base::Colour background;
         ui::Align alignment = ui::Align::Left;
         bool wordWrap = false;
         int scale = 1;  // widget px per model px

@@ -21,7 +21,7 @@ class PanelView : public QWidget, public ControlView {
   private:
     ui::Panel& panel_;
     std::string caption_;
-    ui::Colour background_;
+    base::Colour background_;
     bool framed_ = false;
     bool painted_ = false;          // false until the first apply
     std::optional<ui::Font> font_;  // the caption's own font, as set

@@ -12,11 +12,11 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "ui/core/Clock.h"
-#include "ui/core/DataFolder.h"
+#include "base/Clock.h"
+#include "base/DataFolder.h"
+#include "base/Doorbell.h"
+#include "base/Random.h"
 #include "ui/core/Dispatcher.h"
-#include "ui/core/Doorbell.h"
-#include "ui/core/Random.h"
 #include "ui/core/TextRenderer.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtDialogs.h"
@@ -44,15 +44,15 @@ struct QtPlatform::Impl {
           services{clock, dialogs, random,  dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/",
                    {},    {},      nullptr, {},         nullptr} {
         random.randomize();
-        services.dataDir = ui::dataDirFromEnvironment(services.programDir);
+        services.dataDir = base::dataDirFromEnvironment(services.programDir);
         // A folder that another user owns or may write to is refused: nothing is read or written there.
-        if (!ui::dataDirTrusted(services.dataDir)) services.dataDir.clear();
+        if (!base::dataDirTrusted(services.dataDir)) services.dataDir.clear();
         if (!services.dataDir.empty() && services.dataDir != services.programDir) {
             std::error_code ec;  // a folder that cannot be made shows up as the save files' own errors
             std::filesystem::create_directories(services.dataDir + "dat", ec);
         }
-        settings = ui::Settings(services.dataDir.empty() ? std::string() : services.dataDir + "zorban.ini",
-                                utf8(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
+        settings = base::Settings(services.dataDir.empty() ? std::string() : services.dataDir + "zorban.ini",
+                                  utf8(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
         services.settings = &settings;
         // Lets the desktop match the window to the program's desktop entry and icon.
         QGuiApplication::setDesktopFileName(ZORBAN_APP_ID_PREFIX "." +
@@ -145,13 +145,13 @@ struct QtPlatform::Impl {
 
     ScreenRatioRounding rounding;  // before the application: it reads the policy when it starts
     QApplication app;
-    ui::Doorbell deviceBell;  // before the clock that answers it
-    ui::SystemClock clock;
+    base::Doorbell deviceBell;  // before the clock that answers it
+    base::SystemClock clock;
     QtDialogs dialogs;
-    ui::Random random;
+    base::Random random;
     ui::Dispatcher dispatcher{dialogs};
     ui::Services services;
-    ui::Settings settings;
+    base::Settings settings;
     QtTextRenderer textRenderer;
     std::unique_ptr<QSocketNotifier> bellNotifier;
     std::unique_ptr<FormWindow> window;

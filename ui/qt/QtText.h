@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/core/Colour.h"
+#include "base/Colour.h"
 
 namespace ui::qt {
 
@@ -16,7 +16,7 @@ inline QString qs(std::string_view utf8) {
 inline std::string utf8(const QString& s) {
     return s.toUtf8().toStdString();
 }
-inline QColor qcolour(ui::Colour c) {
+inline QColor qcolour(base::Colour c) {
     return QColor(c.r, c.g, c.b);
 }
 

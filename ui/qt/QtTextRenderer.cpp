@@ -44,7 +44,7 @@ QImage QtTextRenderer::render(const KeyView& key) {
     return img;
 }
 
-void QtTextRenderer::draw(ui::Bitmap& target, int x, int y, std::string_view utf8,
+void QtTextRenderer::draw(base::Bitmap& target, int x, int y, std::string_view utf8,
                           const ui::TextStyle& style) {
     if (utf8.empty()) return;
     const KeyView key{utf8, style.pointSize, style.bold, style.colour.argb(), style.background.argb()};

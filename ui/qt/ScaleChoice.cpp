@@ -31,7 +31,7 @@ int ScaleChoice::largestFitting(int width, int height, int roomWidth, int roomHe
     return std::clamp(std::min(roomWidth / width, roomHeight / height), 1, kMaxFactor);
 }
 
-ScaleChoice::ScaleChoice(ui::Settings* settings) : settings_(settings) {
+ScaleChoice::ScaleChoice(base::Settings* settings) : settings_(settings) {
     // A negative or absurd value in the file counts as automatic rather than as a broken window.
     const int stored = settings_ ? settings_->get(kKey, 0) : 0;
     chosen_ = stored > 0 && stored <= kMaxFactor ? stored : 0;

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
+#include "base/Settings.h"
 #include "ui/core/Key.h"
-#include "ui/core/Settings.h"
 
 namespace ui::qt {
 
@@ -23,7 +23,7 @@ class ScaleChoice {
     static int largestFitting(int width, int height, int roomWidth, int roomHeight);
 
     // settings may be nullptr: the choice then lasts as long as the window.
-    explicit ScaleChoice(ui::Settings* settings);
+    explicit ScaleChoice(base::Settings* settings);
 
     // The factor to show: the remembered choice, within 1..largest.
     int factor(int largest) const;
@@ -33,7 +33,7 @@ class ScaleChoice {
   private:
     void remember(int choice);
 
-    ui::Settings* settings_;
+    base::Settings* settings_;
     int chosen_ = 0;  // 0 automatic, else the factor asked for
 };
 

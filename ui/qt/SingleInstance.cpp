@@ -43,8 +43,8 @@ SingleInstance::SingleInstance(const std::string& saveFolder, const std::string&
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::claim() {
-    lock_ = std::make_unique<ui::InstanceLock>(lockPath_);
-    if (lock_->state() == ui::InstanceLock::State::Taken) {
+    lock_ = std::make_unique<base::InstanceLock>(lockPath_);
+    if (lock_->state() == base::InstanceLock::State::Taken) {
         for (int i = 0; i < kTries; ++i) {
             QLocalSocket socket;
             socket.connectToServer(qs(socketPath_));
@@ -58,7 +58,7 @@ bool SingleInstance::claim() {
         }
         return false;
     }
-    if (lock_->state() == ui::InstanceLock::State::Unusable) return true;
+    if (lock_->state() == base::InstanceLock::State::Unusable) return true;
     // Holding the lock makes any socket left at the path a crashed copy's.
     QLocalServer::removeServer(qs(socketPath_));
     server_ = std::make_unique<QLocalServer>();

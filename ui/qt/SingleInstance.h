@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/core/InstanceLock.h"
+#include "base/InstanceLock.h"
 
 class QLocalServer;
 
@@ -28,7 +28,7 @@ class SingleInstance : public QObject {
   private:
     std::string lockPath_;
     std::string socketPath_;
-    std::unique_ptr<ui::InstanceLock> lock_;
+    std::unique_ptr<base::InstanceLock> lock_;
     std::unique_ptr<QLocalServer> server_;
 };
 

@@ -9,7 +9,7 @@
 
 namespace ui {
 
-std::unique_ptr<sound::AudioOutput> makeAudioOutput(Doorbell& bell) {
+std::unique_ptr<sound::AudioOutput> makeAudioOutput(base::Doorbell& bell) {
     const char* wavOut = std::getenv(kWavOutVariable);
     if (wavOut != nullptr && *wavOut != '\0') return sound::ClockedAudioOutput::wavFile(bell, wavOut);
     if (auto device = SdlAudioOutput::create(bell)) return device;

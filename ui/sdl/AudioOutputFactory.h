@@ -4,14 +4,14 @@
 
 #include <memory>
 
+#include "base/Doorbell.h"
 #include "sound/AudioOutput.h"
-#include "ui/core/Doorbell.h"
 
 namespace ui {
 
 inline constexpr const char* kWavOutVariable = "ZORBAN_WAV_OUT";
 
 // The output rings bell from its own thread when blocks have been played; the UI thread answers it.
-std::unique_ptr<sound::AudioOutput> makeAudioOutput(Doorbell& bell);
+std::unique_ptr<sound::AudioOutput> makeAudioOutput(base::Doorbell& bell);
 
 }  // namespace ui

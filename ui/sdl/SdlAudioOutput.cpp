@@ -18,7 +18,7 @@ const char* deviceName(int device) {
 
 }  // namespace
 
-std::unique_ptr<SdlAudioOutput> SdlAudioOutput::create(Doorbell& bell) {
+std::unique_ptr<SdlAudioOutput> SdlAudioOutput::create(base::Doorbell& bell) {
     // SDL would otherwise catch SIGINT and SIGTERM for an event queue nobody reads here, and the program
     // could no longer be ended by them; the window layer handles them itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");

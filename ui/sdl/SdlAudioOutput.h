@@ -9,10 +9,10 @@
 #include <memory>
 #include <optional>
 
+#include "base/Doorbell.h"
 #include "sound/AudioOutput.h"
 #include "sound/DeviceFeed.h"
 #include "sound/PacedDrain.h"
-#include "ui/core/Doorbell.h"
 
 namespace ui {
 
@@ -26,7 +26,7 @@ class SdlAudioOutput : public sound::AudioOutput {
 
     // An output when SDL's audio starts and its default device can be opened; otherwise null. Finished blocks
     // ring bell, whose answer is this output's while it is open.
-    static std::unique_ptr<SdlAudioOutput> create(Doorbell& bell);
+    static std::unique_ptr<SdlAudioOutput> create(base::Doorbell& bell);
     ~SdlAudioOutput() override;
     SdlAudioOutput(const SdlAudioOutput&) = delete;
     SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
@@ -47,7 +47,7 @@ class SdlAudioOutput : public sound::AudioOutput {
     bool lost() const { return drain_.has_value(); }
 
   private:
-    explicit SdlAudioOutput(Doorbell& bell) : bell_(bell) {}
+    explicit SdlAudioOutput(base::Doorbell& bell) : bell_(bell) {}
     static void fill(void* self, Uint8* stream, int len);  // SDL's audio thread
     SDL_AudioDeviceID openDevice();                        // paused; 0 when SDL refuses
     void answer();                                         // the doorbell's answer
@@ -55,7 +55,7 @@ class SdlAudioOutput : public sound::AudioOutput {
     void lose();
     void tryAgain();
 
-    Doorbell& bell_;
+    base::Doorbell& bell_;
     sound::DeviceFeed feed_{&bell_};
     bool audioStarted_ = true;      // SDL's audio is initialised (create() started it)
     SDL_AudioDeviceID device_ = 0;  // 0: not open

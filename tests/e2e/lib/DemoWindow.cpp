@@ -3,15 +3,15 @@
 #include <fstream>
 #include <string>
 
+#include "base/IoError.h"
 #include "ui/core/Form.h"
 #include "ui/core/Image.h"
-#include "ui/core/IoError.h"
 #include "ui/core/Widgets.h"
 #include "ui/qt/QtPlatform.h"
 
 namespace {
 
-constexpr ui::Colour kGreen{0, 128, 0};
+constexpr base::Colour kGreen{0, 128, 0};
 constexpr int kPenPx = 4;  // side of the square a drag paints
 
 class DemoWindow {
@@ -20,7 +20,7 @@ class DemoWindow {
         form.caption = "e2e demo window";
         form.appTitle = "e2e demo";
         form.background = kGreen;
-        status_l.setBackground(ui::colours::Red);
+        status_l.setBackground(base::colours::Red);
         status_l.setCaption("ready");
         push_b.setCaption("push");
         open_b.setCaption("open");
@@ -30,7 +30,7 @@ class DemoWindow {
             form.add(*c);
         form.addTimer(Timer1);
 
-        form.onCreate = [this] { pad_box.surface().fill(0, 0, 100, 100, ui::colours::Black); };
+        form.onCreate = [this] { pad_box.surface().fill(0, 0, 100, 100, base::colours::Black); };
         form.onClose = [this] {
             log("close");
             return true;
@@ -39,8 +39,8 @@ class DemoWindow {
         Timer1.onTimer = [this] {
             if (ticks_++ == 0) log("tick");
         };
-        push_b.onClick = [this] { status_l.setBackground(ui::colours::Blue); };
-        fail_b.onClick = [] { throw ui::IoError(ui::IoCode::FileNotFound); };
+        push_b.onClick = [this] { status_l.setBackground(base::colours::Blue); };
+        fail_b.onClick = [] { throw base::IoError(base::IoCode::FileNotFound); };
         open_b.onClick = [this] {
             if (auto path = services_.dialogs.openFile({"demo|*.txt", services_.programDir, ""}))
                 log("opened " + *path);
@@ -68,7 +68,7 @@ class DemoWindow {
 
   private:
     void paint(const ui::MouseEvent& e) {
-        pad_box.surface().fill(e.x, e.y, e.x + kPenPx, e.y + kPenPx, ui::colours::White);
+        pad_box.surface().fill(e.x, e.y, e.x + kPenPx, e.y + kPenPx, base::colours::White);
         pad_box.invalidate();
         const ui::Rect r = pad_box.bounds();
         if (e.x < 0 || e.y < 0 || e.x >= r.width || e.y >= r.height)

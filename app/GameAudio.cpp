@@ -1,0 +1,44 @@
+// Building a play window's sound chain; a failure anywhere leaves it silent.
+#include "app/GameAudio.h"
+
+#include "ui/sdl/AudioOutputFactory.h"
+
+namespace app {
+namespace {
+constexpr std::uint8_t kGameChannels = 3;  // channels 0 and 1
+}
+
+GameAudio::GameAudio(base::Doorbell& bell, const std::string& programDir) {
+    try {
+        output_ = ui::makeAudioOutput(bell);
+        engine_.emplace(*output_, programDir + "dat/SOUNDMIX.INI");
+        SoundMixer1.emplace(*engine_);
+        SoundMixer1->SetActivated(true);
+        SoundMixer1->SetChannels(kGameChannels);
+        sounds_.emplace(*SoundMixer1, programDir + "dat/");
+    } catch (...) {
+        // Sound is fire-and-forget: without a mixer the game plays silently.
+    }
+}
+
+GameAudio::~GameAudio() {
+    keys_.reset();
+    sounds_.reset();
+    SoundMixer1.reset();
+    engine_.reset();
+}
+
+void GameAudio::bindKeys(ui::Form& form, base::Settings& settings) {
+    keys_.emplace(settings, engine_ ? &engine_->masterVolume() : nullptr);
+    form.addKeyHandler([this, &form](const ui::KeyEvent& e) {
+        if (!keys_->key(e)) return false;
+        form.showNote(keys_->note());
+        return true;
+    });
+}
+
+void GameAudio::play(std::string_view fileName, int channel) {
+    if (sounds_) sounds_->play(fileName, channel);
+}
+
+}  // namespace app

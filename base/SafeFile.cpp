@@ -1,0 +1,81 @@
+// Unique temporary files, link-following replacement targets and durable renames.
+#include "base/SafeFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+
+#include "base/IoError.h"
+
+namespace base {
+namespace {
+
+constexpr int kNameTries = 100;  // EEXIST retries before giving up on a folder full of our names
+
+std::function<std::string()>& nameHook() {
+    static std::function<std::string()> hook;
+    return hook;
+}
+
+std::string randomPart() {
+    if (nameHook()) return nameHook()();
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 gen{std::random_device{}()};
+    std::uniform_int_distribution<int> pick(0, sizeof kChars - 2);
+    std::string s(6, ' ');
+    for (char& c : s) c = kChars[pick(gen)];
+    return s;
+}
+
+}  // namespace
+
+void setTempNameHook(std::function<std::string()> hook) {
+    nameHook() = std::move(hook);
+}
+
+std::string replaceTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) throw IoError(IoCode::AccessDenied);
+    std::string target = resolved;
+    std::free(resolved);
+    return target;
+}
+
+int createTempBeside(const std::string& target, std::string& tmpPath) {
+    const std::filesystem::path t(target);
+    mode_t mode = 0644;
+    struct stat st {};
+    const bool keepMode = ::stat(target.c_str(), &st) == 0;
+    if (keepMode) mode = st.st_mode & 07777;
+    for (int i = 0; i < kNameTries; ++i) {
+        tmpPath = (t.parent_path() / ("." + t.filename().string() + "." + randomPart() + ".tmp")).string();
+        const int fd = ::open(tmpPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return -1;
+        }
+        if (keepMode) ::fchmod(fd, mode);  // the replacement keeps what the player set on the file
+        return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+void syncFolderOf(const std::string& path) {
+    std::string dir = std::filesystem::path(path).parent_path().string();
+    if (dir.empty()) dir = ".";
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace base

@@ -1,0 +1,29 @@
+// The pieces of an all-or-nothing file replacement: where the new file really goes, a private temporary
+// beside it, and making the rename itself durable.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace base {
+
+// The file a save to path replaces: path itself, or the file a symbolic link at path leads to (followed to
+// the end), so that a link is written through and never replaced by a plain file. Throws IoError (access
+// refused) for a link that leads nowhere or in a loop.
+std::string replaceTarget(const std::string& path);
+
+// A new file beside target named "." + target's name + "." + 6 random characters + ".tmp", made with
+// O_CREAT | O_EXCL | O_NOFOLLOW, so it can neither collide with another writer's temporary nor be a link
+// planted to redirect the write. It gets target's permission bits when target exists (else 0644 less the
+// umask). Returns the open descriptor and sets tmpPath; -1 with errno set when no file could be made.
+int createTempBeside(const std::string& target, std::string& tmpPath);
+
+// Makes a rename or link in the folder holding path survive a crash (fsync of the folder). Best effort:
+// a file system that cannot sync folders has already done what it can.
+void syncFolderOf(const std::string& path);
+
+// Test hook: supplies the 6 characters of the next temporary names (an empty function restores the random
+// ones), so a test can plant something at the very name a writer will try.
+void setTempNameHook(std::function<std::string()> hook);
+
+}  // namespace base

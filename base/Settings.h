@@ -1,0 +1,38 @@
+// The player's remembered choices (window scale, pause on focus loss, volume...): one small INI file in the
+// save folder, a section per program, written back whenever a value changes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "base/IniFile.h"
+
+namespace base {
+
+class Settings {
+  public:
+    // Kept in memory only (tests, tools): nothing is read or written.
+    Settings() = default;
+    // Reads path now (missing or unreadable: every value at its default); writes it on each change.
+    Settings(std::string path, std::string section);
+
+    std::int32_t get(std::string_view key, std::int32_t fallback) const {
+        return ini_.getInt(section_, key, fallback);
+    }
+    // Stores value and writes the file through a temporary beside it. A file that cannot be written only
+    // loses the choice for the next run: the running program goes on with the new value.
+    void set(std::string_view key, std::int32_t value);
+
+    const std::string& path() const { return path_; }
+    // Whether the last write reached the disk (true while nothing was written).
+    bool saved() const { return saved_; }
+
+  private:
+    std::string path_;  // empty: memory only
+    std::string section_ = "settings";
+    IniFile ini_;
+    bool saved_ = true;
+};
+
+}  // namespace base

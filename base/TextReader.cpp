@@ -1,0 +1,106 @@
+// Value-by-value reading of code page 932 text files.
+#include "base/TextReader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+
+#include "base/Cp932.h"
+#include "base/IoError.h"
+
+namespace base {
+namespace {
+
+constexpr std::size_t kMaxToken = 32;  // characters of one number token
+constexpr int kReadError = 100;        // the runtime's code for a failed read
+
+bool isBlank(unsigned char c) {
+    return c <= ' ';
+}
+
+}  // namespace
+
+bool parseInt32(std::string_view token, std::int32_t& out) {
+    if (token.empty()) return false;
+    std::size_t i = 0;
+    bool negative = false;
+    if (token[0] == '+' || token[0] == '-') {
+        negative = token[0] == '-';
+        i = 1;
+    }
+    if (i == token.size()) return false;
+    std::int64_t value = 0;
+    for (; i < token.size(); ++i) {
+        const char c = token[i];
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+        if (value > 2147483648LL) return false;
+    }
+    if (negative) value = -value;
+    if (value > INT32_MAX || value < INT32_MIN) return false;
+    out = static_cast<std::int32_t>(value);
+    return true;
+}
+
+TextReader::TextReader(const std::string& path, std::size_t maxBytes) {
+    // Non-blocking, so that opening a pipe returns at once; it is refused below as no regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) throw IoError(IoError::codeFromErrno(errno, path));
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+        throw IoError(kReadError);
+    char buf[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw IoError(kReadError);
+        }
+        data_.append(buf, static_cast<std::size_t>(n));
+        if (data_.size() > maxBytes) throw IoError(kReadError);  // grew while being read
+    }
+}
+
+TextReader TextReader::fromBytes(std::string bytes) {
+    TextReader r;
+    r.data_ = std::move(bytes);
+    return r;
+}
+
+void TextReader::skipLine() {
+    while (pos_ < data_.size()) {
+        if (data_[pos_++] == '\n') return;
+    }
+}
+
+std::int32_t TextReader::readInt() {
+    while (pos_ < data_.size() && isBlank(static_cast<unsigned char>(data_[pos_]))) ++pos_;
+    if (pos_ >= data_.size()) return 0;
+    const std::size_t start = pos_;
+    while (pos_ < data_.size() && pos_ - start < kMaxToken &&
+           !isBlank(static_cast<unsigned char>(data_[pos_])))
+        ++pos_;
+    std::int32_t value = 0;
+    if (!parseInt32(std::string_view(data_).substr(start, pos_ - start), value))
+        throw IoError(IoCode::InvalidNumber);
+    skipLine();
+    return value;
+}
+
+std::string TextReader::readLine() {
+    const std::size_t start = pos_;
+    while (pos_ < data_.size() && data_[pos_] != '\r' && data_[pos_] != '\n') ++pos_;
+    std::string line = fromCp932(std::string_view(data_).substr(start, pos_ - start));
+    skipLine();
+    return line;
+}
+
+}  // namespace base

@@ -1,0 +1,27 @@
+// The moves of a play as a small text file, to keep a play and watch it again: a header line, then one
+// move a line as describe() writes it ("serve 5 @0", "bar 7 @31", "turn @40", "explode @52"), first
+// move first; CR LF line ends. Blank lines and lines beginning with '#' are skipped when read.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "solver/Move.h"
+
+namespace solver {
+
+inline constexpr const char* kMovesHeader = "zorban moves 1";
+
+std::string movesText(const std::vector<Move>& moves);
+// The moves of text; nothing, with error naming the line and what is wrong with it, when it is not a
+// moves file (no header, an unknown move, a column outside 1..10, ticks going back).
+std::optional<std::vector<Move>> parseMoves(std::string_view text, std::string& error);
+
+// Writes a new file or replaces one whole: a failure leaves no partial file. Throws std::runtime_error.
+void writeMovesFile(const std::string& path, const std::vector<Move>& moves);
+// Throws std::runtime_error naming the file when it cannot be read or parsed.
+std::vector<Move> readMovesFile(const std::string& path);
+
+}  // namespace solver

@@ -1,0 +1,162 @@
+// The solver's display-less play window and its simulated clock.
+#include "solver/StageSim.h"
+
+#include <algorithm>
+
+namespace solver {
+
+StageSim::StageSim(std::uint64_t seed, engine::Rules rules)
+    : platform_("/nonexistent/", seed), play_(platform_.services(), sound_, std::move(rules)) {
+    play_.engine.setDrawing(false);
+}
+
+void StageSim::startCourse(int courseNo, std::int32_t startTime, std::int32_t lives) {
+    play_.resetRun();
+    engine::tmy& my = play_.state.my;
+    play_.state.courseNo = static_cast<std::uint8_t>(courseNo);
+    my.stageNo = -1;
+    my.stagesCleared = -1;
+    my.timeLeft = startTime;
+    my.hp = lives;
+    play_.state.timePresent = 0;
+    // As after a course pick: the ready button waits, and one status tick sets the course's last stage.
+    play_.ok_b.show();
+    play_.Timer2.start();
+    play_.engine.Timer2Timer();
+}
+
+void StageSim::startRunner() {
+    play_.resetRun();
+    play_.Timer2.start();
+}
+
+void StageSim::beginStage(const StageData& stage, std::int32_t timeGift) {
+    engine::tmy& my = play_.state.my;
+    if (play_.engine.rules().status == engine::StatusKind::Game) my.stageNo += 1;
+    play_.beginStage(stage.grid, stage.title, stage.author);
+    my.timeLeft += timeGift;
+    timeAtStart_ = my.timeLeft;
+    clockMs_ = 0;
+    nextCountdownMs_ = kMsPerCountdown;
+    ticks_ = 0;
+    livesLost_ = 0;
+    ballsLost_ = 0;
+    turns_ = 0;
+    explosions_ = 0;
+}
+
+void StageSim::moveBarTo(int col) {
+    play_.moveTo(columnPixel(col));
+}
+
+void StageSim::serveFrom(int col) {
+    play_.serveFrom(col);
+    statusTick();
+}
+
+void StageSim::turn() {
+    if (phase() != Phase::InPlay) return;
+    play_.rightClick();
+    ++turns_;
+    statusTick();
+}
+
+void StageSim::explode() {
+    if (phase() != Phase::InPlay) return;
+    const std::int32_t hpBefore = play_.state.my.hp;
+    play_.leftClick();
+    ++explosions_;
+    countLoss(hpBefore);
+    if (!play_.Timer1.enabled()) ++ballsLost_;
+    statusTick();
+}
+
+void StageSim::step() {
+    if (phase() != Phase::InPlay) return;
+    const std::int64_t due = clockMs_ + play_.Timer1.interval();
+    // Countdown seconds that fall before the tick; a time-out there ends the stage.
+    while (nextCountdownMs_ <= due) {
+        clockMs_ = nextCountdownMs_;
+        nextCountdownMs_ += kMsPerCountdown;
+        play_.engine.Timer5Timer();
+        statusTick();
+        if (phase() != Phase::InPlay) return;
+    }
+    clockMs_ = due;
+    const std::int32_t hpBefore = play_.state.my.hp;
+    play_.tick();
+    ++ticks_;
+    countLoss(hpBefore);
+    if (!play_.Timer1.enabled()) ++ballsLost_;  // the tick took a life and stopped the ball
+    statusTick();
+}
+
+Phase StageSim::phase() const {
+    if (!play_.Timer2.enabled() || play_.ok_b.visible()) return Phase::Cleared;  // ALL CLEAR stops Timer2
+    if (play_.end_b.visible()) return Phase::GameOver;
+    if (play_.Timer1.enabled()) return Phase::InPlay;
+    // The runner's GAME OVER shows no end button: the ball neither runs nor waits for a serve.
+    return play_.try_b.visible() ? Phase::Waiting : Phase::GameOver;
+}
+
+void StageSim::statusTick() {
+    if (play_.Timer2.enabled()) play_.engine.Timer2Timer();
+}
+
+void StageSim::countLoss(std::int32_t hpBefore) {
+    livesLost_ += std::max<std::int32_t>(0, hpBefore - play_.state.my.hp);
+}
+
+template <class Snap, class Sim, class Copy>
+void StageSim::eachKeptValue(Snap& snap, Sim& sim, Copy copy) {
+    auto& g = sim.play_.state;
+    copy(snap.my, g.my);
+    copy(snap.ballDX, g.ballDX);
+    copy(snap.ballDY, g.ballDY);
+    copy(snap.effectTicks, g.effectTicks);
+    copy(snap.ballFlashTicks, g.ballFlashTicks);
+    copy(snap.colourPhase, g.colourPhase);
+    copy(snap.bannerTicks, g.bannerTicks);
+    copy(snap.timePresent, g.timePresent);
+    copy(snap.lastStageNo, g.lastStageNo);
+    copy(snap.courseNo, g.courseNo);
+    copy(snap.random, sim.platform_.random);
+    copy(snap.clockMs, sim.clockMs_);
+    copy(snap.nextCountdownMs, sim.nextCountdownMs_);
+    copy(snap.ticks, sim.ticks_);
+    copy(snap.livesLost, sim.livesLost_);
+    copy(snap.ballsLost, sim.ballsLost_);
+    copy(snap.turns, sim.turns_);
+    copy(snap.explosions, sim.explosions_);
+    copy(snap.timeAtStart, sim.timeAtStart_);
+}
+
+StageSim::Snapshot StageSim::snapshot() const {
+    Snapshot snap;
+    eachKeptValue(snap, *this, [](auto& kept, const auto& live) { kept = live; });
+    const auto& grid = play_.state.blockGrid.cells;
+    for (int c = 0; c < kKeptCols; ++c)
+        std::copy_n(grid.begin() + c * engine::kGridSize, kKeptRows, snap.cells.begin() + c * kKeptRows);
+    snap.ballInPlay = play_.Timer1.enabled();
+    snap.waitingForServe = play_.try_b.visible();
+    snap.statusRunning = play_.Timer2.enabled();
+    snap.readyShown = play_.ok_b.visible();
+    snap.endShown = play_.end_b.visible();
+    snap.ballTickMs = play_.Timer1.interval();
+    return snap;
+}
+
+void StageSim::restore(const Snapshot& snap) {
+    eachKeptValue(snap, *this, [](const auto& kept, auto& live) { live = kept; });
+    auto& grid = play_.state.blockGrid.cells;
+    for (int c = 0; c < kKeptCols; ++c)
+        std::copy_n(snap.cells.begin() + c * kKeptRows, kKeptRows, grid.begin() + c * engine::kGridSize);
+    play_.Timer1.setEnabled(snap.ballInPlay);
+    play_.try_b.setVisible(snap.waitingForServe);
+    play_.Timer2.setEnabled(snap.statusRunning);
+    play_.ok_b.setVisible(snap.readyShown);
+    play_.end_b.setVisible(snap.endShown);
+    play_.Timer1.setInterval(snap.ballTickMs);
+}
+
+}  // namespace solver

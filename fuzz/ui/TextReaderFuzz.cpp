@@ -1,27 +1,72 @@
-// libFuzzer target: reading integers and lines from any file contents ends in values or the number error.
+// libFuzzer target: reading integers and lines from any file contents ends in values or the number error,
+// the same from a file as from memory; a file larger than the reader's limit is a read error. The number
+// parser beneath agrees with std::from_chars on the first line (a leading '+' aside).
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
 
+#include "fuzz/TempFile.h"
 #include "ui/core/IoError.h"
 #include "ui/core/TextReader.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
-    // The first byte chooses the order of integer and line reads, as the file layouts mix them.
-    const std::uint8_t pattern = data[0];
-    auto reader = ui::TextReader::fromBytes(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+namespace {
+
+// Every value read, in the order read; the first byte chooses the order of integer and line reads, as the
+// file layouts mix them.
+std::vector<std::variant<std::int32_t, std::string>> readAll(ui::TextReader& reader, std::uint8_t pattern) {
+    std::vector<std::variant<std::int32_t, std::string>> values;
     for (int i = 0; !reader.atEnd(); ++i) {
         if (pattern >> (i % 8) & 1) {
-            reader.readLine();
+            values.emplace_back(reader.readLine());
         } else {
             try {
-                reader.readInt();
+                values.emplace_back(reader.readInt());
             } catch (const ui::IoError& e) {
                 if (e.code() != 106) __builtin_trap();
-                reader.readLine();  // move past the bad value
+                values.emplace_back(reader.readLine());  // move past the bad value
             }
         }
     }
     if (reader.readInt() != 0 || !reader.readLine().empty()) __builtin_trap();
+    return values;
+}
+
+void checkParse(std::string_view text) {
+    const std::string_view token = text.substr(0, std::min(text.find_first_of("\r\n"), std::size_t{40}));
+    std::int32_t value = 0;
+    const bool parsed = ui::parseInt32(token, value);
+    std::string_view unsigned_ = token;
+    if (!token.empty() && token[0] == '+') unsigned_.remove_prefix(1);
+    std::int32_t expected = 0;
+    const auto [end, ec] = std::from_chars(unsigned_.data(), unsigned_.data() + unsigned_.size(), expected);
+    const bool valid = !token.empty() && !(token[0] == '+' && unsigned_.starts_with('-')) &&
+                       ec == std::errc() && end == unsigned_.data() + unsigned_.size();
+    if (parsed != valid || (parsed && value != expected)) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const fuzzfile::TempFile file("text");
+    if (size == 0) return 0;
+    const std::uint8_t pattern = data[0];
+    const std::string contents(reinterpret_cast<const char*>(data) + 1, size - 1);
+    checkParse(contents);
+    auto reader = ui::TextReader::fromBytes(contents);
+    const auto values = readAll(reader, pattern);
+
+    // From a file, with a limit of the file's size or one byte less.
+    file.write(contents);
+    const std::size_t limit = contents.size() - (pattern >> 7 & !contents.empty());
+    try {
+        ui::TextReader fromFile(file.path(), limit);
+        if (limit < contents.size() || readAll(fromFile, pattern) != values) __builtin_trap();
+    } catch (const ui::IoError& e) {
+        if (limit == contents.size() || e.code() != 100) __builtin_trap();
+    }
     return 0;
 }

@@ -1,17 +1,52 @@
 // libFuzzer target: reading integers and lines from any file contents ends in values or the number error,
-// the same from a file as from memory; a file larger than the reader's limit is a read error. The number
-// parser beneath agrees with std::from_chars on the first line (a leading '+' aside).
+// the same from a file as from memory, an interrupted read(2) retried; a file larger than the reader's limit,
+// a failing read and a file that grows past the limit while it is read are read errors. The number parser
+// beneath agrees with std::from_chars on the first line (a leading '+' aside).
+//
+// The target is linked with -Wl,--wrap=read: every read(2) goes through __wrap_read below.
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "fuzz/TempFile.h"
 #include "ui/core/IoError.h"
 #include "ui/core/TextReader.h"
+
+namespace {
+
+// The fault the next read(2) meets, once.
+enum class ReadFault { None, Interrupt, Fail, Grow };
+ReadFault nextRead = ReadFault::None;
+std::string growingFile;  // appended to by ReadFault::Grow
+
+}  // namespace
+
+extern "C" ssize_t __real_read(int fd, void* buf, std::size_t n);
+extern "C" ssize_t __wrap_read(int fd, void* buf, std::size_t n) {
+    switch (std::exchange(nextRead, ReadFault::None)) {
+        case ReadFault::Interrupt:
+            errno = EINTR;
+            return -1;
+        case ReadFault::Fail:
+            errno = EIO;
+            return -1;
+        case ReadFault::Grow:
+            std::ofstream(growingFile, std::ios::binary | std::ios::app) << 'x';
+            break;
+        case ReadFault::None:
+            break;
+    }
+    return __real_read(fd, buf, n);
+}
 
 namespace {
 
@@ -71,14 +106,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto reader = ui::TextReader::fromBytes(contents);
     const auto values = readAll(reader, pattern);
 
-    // From a file, with a limit of the file's size or one byte less.
+    // From a file, with a limit of the file's size or one byte less, its first read now and then interrupted,
+    // failing, or growing the file by a byte.
     file.write(contents);
     const std::size_t limit = contents.size() - (pattern >> 7 & !contents.empty());
+    const int faultPick = (pattern + contents.size()) % 8;
+    const ReadFault fault = faultPick < 3 ? static_cast<ReadFault>(faultPick + 1) : ReadFault::None;
+    const bool fails = limit < contents.size() || fault == ReadFault::Fail || fault == ReadFault::Grow;
+    growingFile = file.path();
+    nextRead = fault;
     try {
         ui::TextReader fromFile(file.path(), limit);
-        if (limit < contents.size() || readAll(fromFile, pattern) != values) __builtin_trap();
+        nextRead = ReadFault::None;
+        if (fails || readAll(fromFile, pattern) != values) __builtin_trap();
     } catch (const ui::IoError& e) {
-        if (limit == contents.size() || e.code() != 100) __builtin_trap();
+        nextRead = ReadFault::None;
+        if (!fails || e.code() != 100) __builtin_trap();
     }
     return 0;
 }

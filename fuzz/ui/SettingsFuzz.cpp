@@ -1,11 +1,13 @@
 // libFuzzer target: the player's settings file. The first bytes pick a program section, a key and a value;
 // the rest is the file as found on disk. Setting the value reads the file, writes it back with the value and
 // reads it again: every other entry must come back as it was, the value as set, and an unchanged value writes
-// nothing.
+// nothing. An interrupted read(2) is retried (the target is linked with -Wl,--wrap=read, every read goes
+// through __wrap_read below), and only the first kMaxFileBytes of a larger file are read.
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,6 +18,22 @@
 #include "fuzz/TempFile.h"
 #include "ui/core/IniFile.h"
 #include "ui/core/Settings.h"
+
+namespace {
+
+bool interruptNextRead = false;
+
+}  // namespace
+
+extern "C" ssize_t __real_read(int fd, void* buf, std::size_t n);
+extern "C" ssize_t __wrap_read(int fd, void* buf, std::size_t n) {
+    if (interruptNextRead) {
+        interruptNextRead = false;
+        errno = EINTR;
+        return -1;
+    }
+    return __real_read(fd, buf, n);
+}
 
 namespace {
 
@@ -36,6 +54,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto value = in.ConsumeIntegral<std::int32_t>();
     const int place = in.ConsumeIntegralInRange<int>(0, 15);
     const std::string bytes = in.ConsumeRemainingBytesAsString();
+    static const bool cutAtTheLimit = [&] {
+        // A file beyond the limit: what lies past it is not read.
+        std::string big = "[a]\r\nk=1\r\n";
+        big.resize(ui::IniFile::kMaxFileBytes, ';');
+        file.write(big + "\r\n[b]\r\nk=2\r\n");
+        const ui::IniFile ini = ui::IniFile::load(file.path());
+        return ini.getInt("a", "k", 0) == 1 && ini.getInt("b", "k", 0) == 0;
+    }();
+    if (!cutAtTheLimit) __builtin_trap();
     if (place == 15) {
         // A folder that does not exist: the value is kept for this run only.
         ui::Settings lost("/dev/shm/zorban-fuzz-no-such-folder/zorban.ini", section);
@@ -83,7 +110,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ui::IniFile expected = before;
     expected.set(section, key, std::to_string(value));
 
+    interruptNextRead = place % 2 == 1;
     ui::Settings settings(file.path(), section);
+    interruptNextRead = false;
     settings.set(key, value);
     if (!settings.saved() || settings.get(key, ~value) != value) __builtin_trap();
     const std::string written = file.read();

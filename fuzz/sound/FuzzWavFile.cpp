@@ -1,12 +1,16 @@
 // libFuzzer target: RIFF WAVE images built from the input (see StructuredWav.h), written to a file and loaded
 // as the game loads its sounds, by path through the mixer into a session whose output format the input picks.
 // The file must give exactly what the same image gives from memory: the same samples or the same message.
+// Now and then a seek fails (the target is linked with -Wl,--wrap=fseeko, every fseeko goes through
+// __wrap_fseeko below): the load fails and keeps nothing.
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "StructuredWav.h"
 #include "fuzz/TempFile.h"
@@ -16,6 +20,21 @@
 #include "sound/RiffWaveReader.h"
 #include "sound/VirtualAudioOutput.h"
 #include "sound/WaveConverter.h"
+
+namespace {
+
+bool failNextSeek = false;
+
+}  // namespace
+
+extern "C" int __real_fseeko(std::FILE* file, off_t offset, int whence);
+extern "C" int __wrap_fseeko(std::FILE* file, off_t offset, int whence) {
+    if (std::exchange(failNextSeek, false)) {
+        errno = EIO;
+        return -1;
+    }
+    return __real_fseeko(file, offset, whence);
+}
 
 namespace {
 
@@ -74,6 +93,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::vector<std::uint8_t> image = fuzzwav::buildImage(in);
     file.write(std::string(image.begin(), image.end()));
+    if (place == 29) {
+        failNextSeek = true;
+        try {
+            mixer.engine.LoadMixWave(mixer.session, file.path(), nullptr, kWaveFromFile);
+            __builtin_trap();
+        } catch (const EMixerError&) {
+        }
+        failNextSeek = false;
+        if (mixer.engine.loadedWaves() != 0) __builtin_trap();
+        return 0;
+    }
     const Outcome expected = fromMemory(image, mixer.session->format);
     try {
         MixWave* wave = mixer.engine.LoadMixWave(mixer.session, file.path(), nullptr, kWaveFromFile);

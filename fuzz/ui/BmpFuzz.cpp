@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "fuzz/TempFile.h"
+#include "ui/core/Bitmap.h"
 #include "ui/core/BmpFile.h"
 
 namespace {
@@ -43,6 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return false;
     }();
     if (!missingRefused) __builtin_trap();
+    static const bool pictureLoaded = [] {
+        // A picture the program wrote loads from its file as it was.
+        const ui::Bitmap picture(3, 2, ui::colours::White);
+        const std::string bytes = ui::encodeBmp(picture);
+        checkFile(bytes, true, picture);
+        return true;
+    }();
+    if (!pictureLoaded) __builtin_trap();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ui::Bitmap picture;
     const bool decoded = ui::decodeBmp(bytes, picture);

@@ -2,7 +2,9 @@
 // the rest is the file as found on disk. Setting the value reads the file, writes it back with the value and
 // reads it again: every other entry must come back as it was, the value as set, and an unchanged value writes
 // nothing. An interrupted read(2) is retried (the target is linked with -Wl,--wrap=read, every read goes
-// through __wrap_read below), and only the first kMaxFileBytes of a larger file are read.
+// through __wrap_read below); a file that fails to read when the settings are opened reads as empty, and
+// setting a value then reads it again before writing it whole. Only the first kMaxFileBytes of a larger file
+// are read.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -12,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -21,18 +24,18 @@
 
 namespace {
 
-bool interruptNextRead = false;
+// The fault the next read(2) meets, once.
+enum class ReadFault { None, Interrupt, Fail };
+ReadFault nextRead = ReadFault::None;
 
 }  // namespace
 
 extern "C" ssize_t __real_read(int fd, void* buf, std::size_t n);
 extern "C" ssize_t __wrap_read(int fd, void* buf, std::size_t n) {
-    if (interruptNextRead) {
-        interruptNextRead = false;
-        errno = EINTR;
-        return -1;
-    }
-    return __real_read(fd, buf, n);
+    const ReadFault fault = std::exchange(nextRead, ReadFault::None);
+    if (fault == ReadFault::None) return __real_read(fd, buf, n);
+    errno = fault == ReadFault::Interrupt ? EINTR : EIO;
+    return -1;
 }
 
 namespace {
@@ -110,13 +113,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ui::IniFile expected = before;
     expected.set(section, key, std::to_string(value));
 
-    interruptNextRead = place % 2 == 1;
+    const ReadFault fault = place % 4 == 1   ? ReadFault::Interrupt
+                            : place % 4 == 3 ? ReadFault::Fail
+                                             : ReadFault::None;
+    nextRead = fault;
     ui::Settings settings(file.path(), section);
-    interruptNextRead = false;
+    nextRead = ReadFault::None;
     settings.set(key, value);
     if (!settings.saved() || settings.get(key, ~value) != value) __builtin_trap();
     const std::string written = file.read();
-    if (unchanged) {
+    if (unchanged && fault != ReadFault::Fail) {
         if (written != bytes) __builtin_trap();
         return 0;
     }

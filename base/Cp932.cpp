@@ -16,9 +16,7 @@ constexpr char32_t kRawByteBase = 0xF700;  // private-use home of undecodable by
 class Converter {
   public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-    }
+    ~Converter() { iconv_close(cd_); }  // a descriptor that failed to open is refused (EBADF), nothing more
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
@@ -30,7 +28,8 @@ class Converter {
         char* src = const_cast<char*>(in);
         char* dst = out;
         std::size_t left = inLen, room = outCap;
-        if (iconv(cd_, &src, &left, &dst, &room) == static_cast<std::size_t>(-1) || left != 0) return -1;
+        // Whatever stops short of the whole input (no room, an incomplete or invalid sequence) fails.
+        if (iconv(cd_, &src, &left, &dst, &room) == static_cast<std::size_t>(-1)) return -1;
         return static_cast<int>(dst - out);
     }
 
@@ -57,11 +56,10 @@ std::size_t utf8SeqLen(unsigned char b) {
     return 0;
 }
 
+// The code point of a UTF-8 sequence of two to four bytes (one byte is ASCII and never gets here).
 char32_t decodeUtf8(std::string_view s) {
     auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     switch (s.size()) {
-        case 1:
-            return b(0);
         case 2:
             return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
         case 3:
@@ -71,22 +69,13 @@ char32_t decodeUtf8(std::string_view s) {
     }
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+// Appends the private-use character that stands for the undecodable byte b (0x80..0xFF): U+F780..U+F7FF,
+// three bytes in UTF-8.
+void appendRawByte(std::string& out, unsigned char b) {
+    const char32_t c = kRawByteBase + b;
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
 }
 
 // Walks utf8 one character at a time; calls emit(bytes, count) with its code page 932 form, or
@@ -173,11 +162,11 @@ std::string fromCp932(std::string_view bytes) {
             // is kept whole: keeping only its first byte would let that byte pair with whatever follows once
             // written back (a character written in its preferred code, say), and the text would read
             // otherwise.
-            appendUtf8(out, kRawByteBase + lead);
-            appendUtf8(out, kRawByteBase + static_cast<unsigned char>(bytes[i + 1]));
+            appendRawByte(out, lead);
+            appendRawByte(out, static_cast<unsigned char>(bytes[i + 1]));
             i += 2;
         } else {
-            appendUtf8(out, kRawByteBase + lead);
+            appendRawByte(out, lead);
             ++i;
         }
     }

@@ -35,9 +35,8 @@ bool sameName(std::string_view lowered, std::string_view name) {
 }
 
 std::int32_t parseInt(std::string_view text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    const bool negative = text.starts_with('-');
+    std::size_t i = negative || text.starts_with('+') ? 1 : 0;
     std::int64_t value = 0;
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
@@ -53,9 +52,10 @@ IniFile IniFile::load(const std::string& path) {
     // Only a regular file is read, and a pipe put in its place cannot make the open wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return {};
-    struct stat st {};
+    struct stat st {};  // left zero, no regular file, when fstat fails
+    ::fstat(fd, &st);
     std::string text;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    if (S_ISREG(st.st_mode)) {
         text.resize(kMaxFileBytes);
         std::size_t got = 0;
         while (got < text.size()) {

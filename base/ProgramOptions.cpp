@@ -49,7 +49,7 @@ std::optional<int> ProgramOptions::parse(int argc, const char* const* argv, std:
     };
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i] ? argv[i] : "";
+        const std::string word = argv[i];
         if (!optionsEnded && word == "--") {
             optionsEnded = true;
             continue;

@@ -39,8 +39,9 @@ bool parseInt32(std::string_view token, std::int32_t& out) {
         value = value * 10 + (c - '0');
         if (value > 2147483648LL) return false;
     }
+    // At most 2^31 by now: the one value that does not fit is +2^31.
     if (negative) value = -value;
-    if (value > INT32_MAX || value < INT32_MIN) return false;
+    if (value > INT32_MAX) return false;
     out = static_cast<std::int32_t>(value);
     return true;
 }
@@ -53,9 +54,9 @@ TextReader::TextReader(const std::string& path, std::size_t maxBytes) {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > maxBytes)
-        throw IoError(kReadError);
+    struct stat st {};  // left zero, no regular file, when fstat fails
+    ::fstat(fd, &st);
+    if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > maxBytes) throw IoError(kReadError);
     char buf[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);

@@ -3,21 +3,22 @@
 
 #include <sys/stat.h>
 
-#include <cstring>
+#include <algorithm>
 
 namespace sound {
 
 bool MemoryByteSource::read(std::uint64_t offset, void* out, std::size_t n) const {
     if (offset > bytes_.size() || n > bytes_.size() - offset) return false;
-    if (n > 0) std::memcpy(out, bytes_.data() + offset, n);
+    std::copy_n(bytes_.data() + offset, n, static_cast<std::uint8_t*>(out));
     return true;
 }
 
 std::unique_ptr<FileByteSource> FileByteSource::open(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return nullptr;
-    struct stat info {};
-    if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+    struct stat info {};  // left zero, no regular file, when fstat fails
+    fstat(fileno(file), &info);
+    if (!S_ISREG(info.st_mode)) {
         std::fclose(file);
         return nullptr;
     }

@@ -41,6 +41,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const base::IoError&) {
         }
         w->saveCommonData();
+        // At the end of the session saving leaves it be too, without a message: nobody is there to read one.
+        const auto ending = folder.window();
+        ending->form.endingSession = true;
+        try {
+            ending->loadCommonData();
+            __builtin_trap();
+        } catch (const base::IoError&) {
+        }
+        folder.dialogs().messages.clear();
+        ending->saveCommonData();
+        if (!folder.dialogs().messages.empty() || !std::filesystem::is_directory(folder.path("dat/my.dat")))
+            return false;
         folder.remove("dat/my.dat");
         w->state.my.money = 12;
         w->saveCommonData();

@@ -1,5 +1,6 @@
 // libFuzzer target: any bytes as a course save file myN.dat, read as when the course is picked. The records
 // read must be written back so that reading them again gives the same values, and the same bytes once more.
+// An unreadable file is left alone and reported once, however often the game saves.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,7 +28,25 @@ std::unique_ptr<game::TForm1> courseWindow(fuzzgame::SaveFolderFixture& folder, 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzzgame::SaveFolderFixture& folder = fuzzgame::SaveFolderFixture::instance();
+    static const bool resetMade = [&] {
+        // "初期化" writes every course file afresh, and the common file; each reads back as a course never
+        // played, with the memo of the course in memory.
+        const auto w = courseWindow(folder, 3);
+        w->state.my.courseMemo = "memo";
+        w->state.my.hiScore = 500;
+        w->BitBtn2Click();
+        for (std::uint8_t course = 1; course <= 6; ++course) {
+            const auto r = courseWindow(folder, course);
+            r->loadCourseData();
+            if (records(*r) != std::make_tuple(std::string("memo"), 0, 99, 0, 0, 0, 0, 1)) return false;
+        }
+        const auto c = folder.window();
+        c->loadCommonData();
+        return c->state.my.money == 0 && c->state.my.clearCount == 0;
+    }();
+    if (!resetMade) __builtin_trap();
     const std::string path = "dat/my3.dat";
+    folder.dialogs().messages.clear();
     folder.write(path, std::string(reinterpret_cast<const char*>(data), size));
     const auto first = courseWindow(folder, 3);
     try {
@@ -35,7 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const base::IoError&) {
         // A file that does not read as numbers is reported and left alone: saving does not replace it.
         first->saveCourseData();
+        first->saveCourseData();
         if (folder.read(path) != std::string(reinterpret_cast<const char*>(data), size)) __builtin_trap();
+        if (folder.dialogs().messages.size() != 1) __builtin_trap();
         return 0;
     }
     first->saveCourseData();

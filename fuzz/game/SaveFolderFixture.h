@@ -21,6 +21,9 @@ class SaveFolderFixture {
     // A fresh window, as after start-up but without its creation handler: nothing read yet.
     std::unique_ptr<game::TForm1> window() { return std::make_unique<game::TForm1>(platform_->services()); }
 
+    // The messages the windows showed, among others.
+    ui::ScriptedDialogs& dialogs() { return platform_->dialogs; }
+
     void write(const std::string& relative, const std::string& bytes) const;
     std::string read(const std::string& relative) const;
     void remove(const std::string& relative) const;

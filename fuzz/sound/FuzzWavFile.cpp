@@ -1,6 +1,9 @@
 // libFuzzer target: RIFF WAVE images built from the input (see StructuredWav.h), written to a file and loaded
 // as the game loads its sounds, by path through the mixer into a session whose output format the input picks.
 // The file must give exactly what the same image gives from memory: the same samples or the same message.
+// Now and then the last seek of the load fails (the target is linked with -Wl,--wrap=fseeko, every fseeko
+// goes through __wrap_fseeko below): the load fails and keeps nothing.
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,6 +19,22 @@
 #include "sound/RiffWaveReader.h"
 #include "sound/VirtualAudioOutput.h"
 #include "sound/WaveConverter.h"
+
+namespace {
+
+int seeks = 0;         // fseeko calls since the count was reset
+int failingSeek = -1;  // the one that fails, or none
+
+}  // namespace
+
+extern "C" int __real_fseeko(std::FILE* file, off_t offset, int whence);
+extern "C" int __wrap_fseeko(std::FILE* file, off_t offset, int whence) {
+    if (seeks++ == failingSeek) {
+        errno = EIO;
+        return -1;
+    }
+    return __real_fseeko(file, offset, whence);
+}
 
 namespace {
 
@@ -74,6 +93,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::vector<std::uint8_t> image = fuzzwav::buildImage(in);
     file.write(std::string(image.begin(), image.end()));
+    if (place == 29) {
+        // The seeks a load makes, then the same load with its last seek failing: that of the samples when the
+        // image is good.
+        seeks = 0;
+        try {
+            mixer.engine.ReleaseMixWave(
+                mixer.session, mixer.engine.LoadMixWave(mixer.session, file.path(), nullptr, kWaveFromFile));
+        } catch (const EMixerError&) {
+        }
+        failingSeek = seeks - 1;
+        seeks = 0;
+        try {
+            mixer.engine.LoadMixWave(mixer.session, file.path(), nullptr, kWaveFromFile);
+            __builtin_trap();
+        } catch (const EMixerError&) {
+        }
+        failingSeek = -1;
+        if (mixer.engine.loadedWaves() != 0) __builtin_trap();
+        return 0;
+    }
     const Outcome expected = fromMemory(image, mixer.session->format);
     try {
         MixWave* wave = mixer.engine.LoadMixWave(mixer.session, file.path(), nullptr, kWaveFromFile);

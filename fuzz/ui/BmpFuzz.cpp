@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "base/BmpFile.h"
 #include "fuzz/TempFile.h"
+#include "base/Bitmap.h"
+#include "base/BmpFile.h"
 
 namespace {
 
@@ -43,6 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return false;
     }();
     if (!missingRefused) __builtin_trap();
+    static const bool pictureLoaded = [] {
+        // A picture the program wrote loads from its file as it was.
+        const base::Bitmap picture(3, 2, base::colours::White);
+        const std::string bytes = base::encodeBmp(picture);
+        checkFile(bytes, true, picture);
+        return true;
+    }();
+    if (!pictureLoaded) __builtin_trap();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     base::Bitmap picture;
     const bool decoded = base::decodeBmp(bytes, picture);

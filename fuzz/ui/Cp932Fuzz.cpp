@@ -1,7 +1,8 @@
 // libFuzzer target: any bytes decode to text that encodes again, as long as cp932Length counts; bytes
 // come back unchanged unless they hold a character the code page has two codes for (rows 0x87, 0xED,
 // 0xEE and 0xFA), which is written back in its preferred code; either way the text written back reads as the
-// same text. UTF-8 input is either refused or encoded to as many bytes as cp932Length counts.
+// same text. UTF-8 input is either refused or encoded to as many bytes as cp932Length counts; any input,
+// representable or not, counts at most two bytes per input byte.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -29,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!mayHoldDoubleCodedCharacters(bytes) && back != bytes) __builtin_trap();
     if (base::fromCp932(back) != text) __builtin_trap();
 
+    if (base::cp932Length(bytes) > 2 * bytes.size()) __builtin_trap();
     if (base::isCp932(bytes)) {
         if (base::toCp932(bytes).size() != base::cp932Length(bytes)) __builtin_trap();
     } else {

@@ -1,6 +1,7 @@
 // libFuzzer target: any command line (the input split into words at NUL bytes) either goes on with at most
 // one file and every valued option holding all its values, or ends with 0 (help, version: text on standard
-// output only) or 2 (the usage on standard error only).
+// output only) or 2 (the usage on standard error only). The same line goes also to a program that takes no
+// file, which refuses every file word.
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -24,22 +25,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<const char*> argv;
     for (const std::string& w : words) argv.push_back(w.c_str());
 
-    base::ProgramOptions o("prog", "Fuzzed.");
-    o.addFiles("FILE", 1, "a file");
-    o.addOption("--demo", {"FILE"}, "one value");
-    o.addOption("--replay", {"MOVES", "FILE"}, "two values");
-    std::ostringstream out, err;
-    const auto code = o.parse(static_cast<int>(argv.size()), argv.data(), out, err);
-    if (!code) {
-        if (o.files().size() > 1 || !out.str().empty() || !err.str().empty()) std::abort();
-        if (o.has("--demo") && o.values("--demo").size() != 1) std::abort();
-        if (o.has("--replay") && o.values("--replay").size() != 2) std::abort();
-    } else if (*code == 0) {
-        if (out.str().empty() || !err.str().empty()) std::abort();
-    } else if (*code == base::ProgramOptions::kExitUsage) {
-        if (!out.str().empty() || err.str().find("Usage: prog") == std::string::npos) std::abort();
-    } else {
-        std::abort();
+    for (const int maxFiles : {1, 0}) {
+        base::ProgramOptions o("prog", "Fuzzed.");
+        if (maxFiles > 0) o.addFiles("FILE", maxFiles, "a file");
+        o.addOption("--demo", {"FILE"}, "one value");
+        o.addOption("--replay", {"MOVES", "FILE"}, "two values");
+        std::ostringstream out, err;
+        const auto code = o.parse(static_cast<int>(argv.size()), argv.data(), out, err);
+        if (!code) {
+            if (o.files().size() > static_cast<std::size_t>(maxFiles) || !out.str().empty() ||
+                !err.str().empty())
+                std::abort();
+            if (o.values("--demo").size() != (o.has("--demo") ? 1u : 0u)) std::abort();
+            if (o.values("--replay").size() != (o.has("--replay") ? 2u : 0u)) std::abort();
+        } else if (*code == 0) {
+            if (out.str().empty() || !err.str().empty()) std::abort();
+        } else if (*code == base::ProgramOptions::kExitUsage) {
+            if (!out.str().empty() || err.str().find("Usage: prog") == std::string::npos) std::abort();
+        } else {
+            std::abort();
+        }
     }
     return 0;
 }

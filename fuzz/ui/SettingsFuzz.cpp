@@ -1,21 +1,42 @@
 // libFuzzer target: the player's settings file. The first bytes pick a program section, a key and a value;
 // the rest is the file as found on disk. Setting the value reads the file, writes it back with the value and
 // reads it again: every other entry must come back as it was, the value as set, and an unchanged value writes
-// nothing.
+// nothing. An interrupted read(2) is retried (the target is linked with -Wl,--wrap=read, every read goes
+// through __wrap_read below); a file that fails to read when the settings are opened reads as empty, and
+// setting a value then reads it again before writing it whole. Only the first kMaxFileBytes of a larger file
+// are read.
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "fuzz/TempFile.h"
 #include "base/IniFile.h"
 #include "base/Settings.h"
-#include "fuzz/TempFile.h"
+
+namespace {
+
+// The fault the next read(2) meets, once.
+enum class ReadFault { None, Interrupt, Fail };
+ReadFault nextRead = ReadFault::None;
+
+}  // namespace
+
+extern "C" ssize_t __real_read(int fd, void* buf, std::size_t n);
+extern "C" ssize_t __wrap_read(int fd, void* buf, std::size_t n) {
+    const ReadFault fault = std::exchange(nextRead, ReadFault::None);
+    if (fault == ReadFault::None) return __real_read(fd, buf, n);
+    errno = fault == ReadFault::Interrupt ? EINTR : EIO;
+    return -1;
+}
 
 namespace {
 
@@ -36,6 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto value = in.ConsumeIntegral<std::int32_t>();
     const int place = in.ConsumeIntegralInRange<int>(0, 15);
     const std::string bytes = in.ConsumeRemainingBytesAsString();
+    static const bool cutAtTheLimit = [&] {
+        // A file beyond the limit: what lies past it is not read.
+        std::string big = "[a]\r\nk=1\r\n";
+        big.resize(base::IniFile::kMaxFileBytes, ';');
+        file.write(big + "\r\n[b]\r\nk=2\r\n");
+        const base::IniFile ini = base::IniFile::load(file.path());
+        return ini.getInt("a", "k", 0) == 1 && ini.getInt("b", "k", 0) == 0;
+    }();
+    if (!cutAtTheLimit) __builtin_trap();
     if (place == 15) {
         // A folder that does not exist: the value is kept for this run only.
         base::Settings lost("/dev/shm/zorban-fuzz-no-such-folder/zorban.ini", section);
@@ -83,11 +113,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     base::IniFile expected = before;
     expected.set(section, key, std::to_string(value));
 
+    const ReadFault fault = place % 4 == 1   ? ReadFault::Interrupt
+                            : place % 4 == 3 ? ReadFault::Fail
+                                             : ReadFault::None;
+    nextRead = fault;
     base::Settings settings(file.path(), section);
+    nextRead = ReadFault::None;
     settings.set(key, value);
     if (!settings.saved() || settings.get(key, ~value) != value) __builtin_trap();
     const std::string written = file.read();
-    if (unchanged) {
+    if (unchanged && fault != ReadFault::Fail) {
         if (written != bytes) __builtin_trap();
         return 0;
     }

@@ -144,3 +144,34 @@ TEST(WaveModule, FindsResourcesByNameOrNumber) {
     EXPECT_FALSE(module.find("#8"));
     EXPECT_FALSE(module.find("#99999"));
 }
+
+// Both byte sources give exactly the bytes asked for or nothing: an empty image, a read that reaches past the
+// end or starts beyond it, and for files a name that is missing or a folder.
+TEST(ByteSource, ReadsWholeRangesOnly) {
+    std::uint8_t out[4] = {9, 9, 9, 9};
+    const MemoryByteSource empty{std::span<const std::uint8_t>()};
+    EXPECT_TRUE(empty.read(0, out, 0));
+    EXPECT_FALSE(empty.read(0, out, 1));
+    EXPECT_FALSE(empty.read(1, out, 0));
+
+    const Bytes bytes{1, 2, 3};
+    const MemoryByteSource memory(bytes);
+    EXPECT_TRUE(memory.read(1, out, 2));
+    EXPECT_EQ(out[0], 2);
+    EXPECT_EQ(out[1], 3);
+    EXPECT_TRUE(memory.read(3, out, 0));
+    EXPECT_FALSE(memory.read(2, out, 2));
+    EXPECT_FALSE(memory.read(~std::uint64_t{0}, out, 1));
+
+    soundtest::TempDir dir;
+    dir.write("three.bin", bytes);
+    const auto file = FileByteSource::open(dir.path("three.bin"));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->size(), 3u);
+    EXPECT_TRUE(file->read(2, out, 1));
+    EXPECT_EQ(out[0], 3);
+    EXPECT_FALSE(file->read(2, out, 2));
+    EXPECT_FALSE(file->read(4, out, 0));
+    EXPECT_FALSE(FileByteSource::open(dir.path("missing.bin")));
+    EXPECT_FALSE(FileByteSource::open(dir.dir()));
+}

@@ -35,3 +35,48 @@ golden_end() {
     [ "$GOLDEN_FAILED" = 0 ] || { echo "FAIL: $1" >&2; exit 1; }
     echo "PASS: $1"
 }
+
+# golden_image REFDIR NAME ACTUAL   compares the picture ACTUAL with REFDIR/NAME: at most GOLDEN_PIXELS
+# (default 40) pixels may differ by more than GOLDEN_FUZZ (default 8 %) of the colour range, so anti-aliased
+# text may shift its grey a little, but a moved control, a changed caption or a different colour fails. On a
+# failure the difference picture is written beside ACTUAL. Recording stores ACTUAL in 256 colours (no
+# dithering; no pixel moves by more than 2 % that way), to keep the references small.
+# GOLDEN_MASK="X0,Y0 X1,Y1 RRGGBB" first paints that rectangle of ACTUAL in one colour (a text that holds
+# the scratch folder's path).
+golden_image() {
+    local ref="$1/$2" actual=$3 diff="${3%.png}-diff.png" ae
+    if [ -n "${GOLDEN_MASK:-}" ]; then
+        local corners=${GOLDEN_MASK% *} colour=${GOLDEN_MASK##* }
+        convert "$actual" -fill "#$colour" -stroke none -draw "rectangle $corners" "$actual"
+    fi
+    if [ "${ZORBAN_GOLDEN_RECORD:-0}" = 1 ]; then
+        mkdir -p "$(dirname "$ref")"
+        convert "$actual" -dither None -colors 256 -strip -define png:compression-level=9 "PNG8:$ref"
+        echo "recorded $ref"
+        return 0
+    fi
+    if [ ! -f "$ref" ]; then
+        echo "FAIL: no reference $ref (record with ZORBAN_GOLDEN_RECORD=1)" >&2
+        GOLDEN_FAILED=1
+        return 0
+    fi
+    if [ "$(identify -format '%wx%h' "$ref")" != "$(identify -format '%wx%h' "$actual")" ]; then
+        echo "FAIL: $2 is $(identify -format '%wx%h' "$actual"), its reference $(identify -format '%wx%h' "$ref")" >&2
+        echo "  reference: $ref" >&2
+        echo "  actual:    $actual" >&2
+        GOLDEN_FAILED=1
+        return 0
+    fi
+    ae=$(compare -metric AE -fuzz "${GOLDEN_FUZZ:-8}%" "$ref" "$actual" "$diff" 2>&1 >/dev/null || true)
+    ae=${ae%% *}
+    if ! [[ $ae =~ ^[0-9]+$ ]] || ((ae > ${GOLDEN_PIXELS:-40})); then
+        echo "FAIL: $2: $ae pixels differ from the reference (at most ${GOLDEN_PIXELS:-40})" >&2
+        echo "  reference:  $ref" >&2
+        echo "  actual:     $actual" >&2
+        echo "  difference: $diff" >&2
+        GOLDEN_FAILED=1
+    else
+        rm -f "$diff"
+        echo "$2: $ae pixels differ"
+    fi
+}

@@ -36,15 +36,16 @@ golden_end() {
     echo "PASS: $1"
 }
 
-# golden_image REFDIR NAME ACTUAL   compares the picture ACTUAL with REFDIR/NAME: at most GOLDEN_PIXELS
-# (default 40) pixels may differ by more than GOLDEN_FUZZ (default 8 %) of the colour range, so anti-aliased
-# text may shift its grey a little, but a moved control, a changed caption or a different colour fails. On a
-# failure the difference picture is written beside ACTUAL. Recording stores ACTUAL in 256 colours (no
-# dithering; no pixel moves by more than 2 % that way), to keep the references small.
-# GOLDEN_MASK="X0,Y0 X1,Y1 RRGGBB" first paints that rectangle of ACTUAL in one colour (a text that holds
-# the scratch folder's path).
+# golden_image REFDIR NAME ACTUAL   compares the picture ACTUAL with REFDIR/NAME in two ways: at most
+# GOLDEN_PIXELS (default 40) pixels may differ by more than GOLDEN_FUZZ (default 8 %) of the colour range,
+# so anti-aliased text may shift its grey a little but a moved control or a changed caption fails; and at
+# most one pixel in 200 may differ by more than 3 %, so a slightly changed colour of anything larger than
+# about 36 x 36 pixels fails too. On a failure the difference picture is written beside ACTUAL. Recording
+# stores ACTUAL in 256 colours (no dithering; that moves no pixel by more than 2 %), to keep the references
+# small. GOLDEN_MASK="X0,Y0 X1,Y1 RRGGBB" first paints that rectangle of ACTUAL in one colour (a text that
+# holds the scratch folder's path, a line that scrolls on a real-time timer).
 golden_image() {
-    local ref="$1/$2" actual=$3 diff="${3%.png}-diff.png" ae
+    local ref="$1/$2" actual=$3 diff="${3%.png}-diff.png" ae broad limit
     if [ -n "${GOLDEN_MASK:-}" ]; then
         local corners=${GOLDEN_MASK% *} colour=${GOLDEN_MASK##* }
         convert "$actual" -fill "#$colour" -stroke none -draw "rectangle $corners" "$actual"
@@ -69,14 +70,19 @@ golden_image() {
     fi
     ae=$(compare -metric AE -fuzz "${GOLDEN_FUZZ:-8}%" "$ref" "$actual" "$diff" 2>&1 >/dev/null || true)
     ae=${ae%% *}
-    if ! [[ $ae =~ ^[0-9]+$ ]] || ((ae > ${GOLDEN_PIXELS:-40})); then
-        echo "FAIL: $2: $ae pixels differ from the reference (at most ${GOLDEN_PIXELS:-40})" >&2
+    broad=$(compare -metric AE -fuzz 3% "$ref" "$actual" null: 2>&1 >/dev/null || true)
+    broad=${broad%% *}
+    limit=$(($(identify -format '%w * %h' "$ref") / 200))
+    if ! [[ $ae =~ ^[0-9]+$ && $broad =~ ^[0-9]+$ ]] || ((ae > ${GOLDEN_PIXELS:-40} || broad > limit)); then
+        [[ $broad =~ ^[0-9]+$ ]] && ((broad > limit)) && compare -fuzz 3% "$ref" "$actual" "$diff" 2>/dev/null
+        echo "FAIL: $2: $ae pixels differ by more than ${GOLDEN_FUZZ:-8} % (at most ${GOLDEN_PIXELS:-40})," \
+            "$broad by more than 3 % (at most $limit)" >&2
         echo "  reference:  $ref" >&2
         echo "  actual:     $actual" >&2
         echo "  difference: $diff" >&2
         GOLDEN_FAILED=1
     else
         rm -f "$diff"
-        echo "$2: $ae pixels differ"
+        echo "$2: $ae pixels differ by more than ${GOLDEN_FUZZ:-8} %, $broad by more than 3 %"
     fi
 }

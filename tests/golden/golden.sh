@@ -22,8 +22,9 @@ golden_check() {
         echo "FAIL: $2 differs from its reference" >&2
         echo "  reference: $ref" >&2
         echo "  actual:    $actual" >&2
-        if grep -qI . "$ref" 2>/dev/null; then
-            diff -u "$ref" "$actual" | head -n 60 >&2 || true
+        if grep -qI . "$ref" 2>/dev/null; then  # text files are code page 932
+            diff -u --label "$ref" --label "$actual" <(iconv -f CP932 -t UTF-8 "$ref" 2>/dev/null || cat "$ref") \
+                <(iconv -f CP932 -t UTF-8 "$actual" 2>/dev/null || cat "$actual") | head -n 60 >&2 || true
         else
             cmp "$ref" "$actual" >&2 || true
         fi
@@ -74,7 +75,9 @@ golden_image() {
     broad=${broad%% *}
     limit=$(($(identify -format '%w * %h' "$ref") / 200))
     if ! [[ $ae =~ ^[0-9]+$ && $broad =~ ^[0-9]+$ ]] || ((ae > ${GOLDEN_PIXELS:-40} || broad > limit)); then
-        [[ $broad =~ ^[0-9]+$ ]] && ((broad > limit)) && compare -fuzz 3% "$ref" "$actual" "$diff" 2>/dev/null
+        if [[ $broad =~ ^[0-9]+$ ]] && ((broad > limit)); then
+            compare -fuzz 3% "$ref" "$actual" "$diff" 2>/dev/null || true
+        fi
         echo "FAIL: $2: $ae pixels differ by more than ${GOLDEN_FUZZ:-8} % (at most ${GOLDEN_PIXELS:-40})," \
             "$broad by more than 3 % (at most $limit)" >&2
         echo "  reference:  $ref" >&2

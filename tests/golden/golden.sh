@@ -2,8 +2,18 @@
 # record it as the new reference when ZORBAN_GOLDEN_RECORD=1 is set.
 #   golden_check REFDIR NAME ACTUAL   compares ACTUAL with REFDIR/NAME byte for byte; on a difference prints
 #                                     both paths and a diff of text files, and remembers the failure
+#   golden_shot REFDIR WIN NAME [MASK]   the pointer away from the window, a moment to settle, then WIN's
+#                                     client area shot as $E2E_DIR/NAME and compared (golden_image below)
 #   golden_end WHAT                   exits 1 when any check failed, else prints PASS
 GOLDEN_FAILED=0
+
+# True when the reference exists; else reports it missing.
+golden__have() {
+    [ -f "$1" ] && return 0
+    echo "FAIL: no reference $1 (record with ZORBAN_GOLDEN_RECORD=1)" >&2
+    GOLDEN_FAILED=1
+    return 1
+}
 
 golden_check() {
     local ref="$1/$2" actual=$3
@@ -13,11 +23,7 @@ golden_check() {
         echo "recorded $ref"
         return 0
     fi
-    if [ ! -f "$ref" ]; then
-        echo "FAIL: no reference $ref (record with ZORBAN_GOLDEN_RECORD=1)" >&2
-        GOLDEN_FAILED=1
-        return 0
-    fi
+    golden__have "$ref" || return 0
     if ! cmp -s "$ref" "$actual"; then
         echo "FAIL: $2 differs from its reference" >&2
         echo "  reference: $ref" >&2
@@ -57,11 +63,7 @@ golden_image() {
         echo "recorded $ref"
         return 0
     fi
-    if [ ! -f "$ref" ]; then
-        echo "FAIL: no reference $ref (record with ZORBAN_GOLDEN_RECORD=1)" >&2
-        GOLDEN_FAILED=1
-        return 0
-    fi
+    golden__have "$ref" || return 0
     if [ "$(identify -format '%wx%h' "$ref")" != "$(identify -format '%wx%h' "$actual")" ]; then
         echo "FAIL: $2 is $(identify -format '%wx%h' "$actual"), its reference $(identify -format '%wx%h' "$ref")" >&2
         echo "  reference: $ref" >&2
@@ -88,4 +90,12 @@ golden_image() {
         rm -f "$diff"
         echo "$2: $ae pixels differ by more than ${GOLDEN_FUZZ:-8} %, $broad by more than 3 %"
     fi
+}
+
+golden_shot() {
+    local ref=$1 win=$2 name=$3
+    xdotool mousemove 0 0
+    sleep "${GOLDEN_SETTLE:-1}"
+    e2e_window_shot "$win" "$E2E_DIR/$name"
+    GOLDEN_MASK=${4:-} golden_image "$ref" "$name" "$E2E_DIR/$name"
 }

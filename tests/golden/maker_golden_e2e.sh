@@ -3,11 +3,13 @@
 # saved stage file and the window compared with the recorded ones: load a stage through the real open
 # dialog, paint row 5 white by dragging, type a title, save through the real save dialog. The stage file is
 # compared byte for byte; nothing in it is masked.
+# The steps are those of maker_e2e.sh (maker_round.sh).
 # Usage: maker_golden_e2e.sh <game folder> <scratch folder> <reference folder>
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/../e2e/lib/e2e.sh"
 source "$here/../e2e/maker/stage_file.sh"
+source "$here/../e2e/maker/maker_round.sh"
 source "$here/golden.sh"
 ref=$3
 
@@ -18,45 +20,12 @@ write_stage "$work/input.usr" "ﾃｽﾄ ステージ" "さくしゃ" "1 1 12 3 
 
 E2E_REAL_DIALOGS=1 e2e_launch zorban_maker
 win=$(e2e_wait_window "ゾルバンブロックつくーる")
-xdotool mousemove 0 0
-sleep 1
-e2e_window_shot "$win" "$work/maker-start.png"
-golden_image "$ref" maker-start.png "$work/maker-start.png"
+golden_shot "$ref" "$win" maker-start.png
 
-e2e_click "$win" 474 416
-dialog=$(e2e_wait_window "開く")
-e2e_type_replacing "$dialog" "$work/input.usr"
-xdotool key Return
-e2e_wait_window_gone "開く"
-e2e_wait_pixel "$win" 20 10 8080FF "loaded all-clear block (1, 1)"
-
-e2e_click "$win" 440 18
-sleep 0.3
-e2e_down "$win" 60 90
-sleep 0.15
-for x in 100 140 180 220 260 300 340 380 420; do
-    e2e_move "$win" "$x" 90
-    sleep 0.15
-done
-e2e_up
-sleep 0.2
-e2e_click "$win" 250 417
-e2e_type_replacing "$win" "E2E STAGE"
-sleep 0.2
-
-e2e_click "$win" 474 444
-dialog=$(e2e_wait_window "名前を付けて保存")
-e2e_type_replacing "$dialog" "$work/output.usr"
-xdotool key Return
-e2e_wait_window_gone "名前を付けて保存"
-e2e_wait_file "$work/output.usr"
-
-# The window once the verdict line has settled, the pointer away from every button. The line under the
-# author shows the saved file's path, which holds the scratch folder: its inside is masked.
-xdotool mousemove 0 0
-sleep 1.5
-e2e_window_shot "$win" "$work/maker-saved.png"
-GOLDEN_MASK="0,483 396,508 FF0080" golden_image "$ref" maker-saved.png "$work/maker-saved.png"
+maker_round "$win" "$work/input.usr" "$work/output.usr"
+# The window once the verdict line has settled. The line under the author shows the saved file's path,
+# which holds the scratch folder: its inside is masked.
+GOLDEN_SETTLE=1.5 golden_shot "$ref" "$win" maker-saved.png "0,483 396,508 FF0080"
 
 e2e_close "$win"
 code=0

@@ -8,6 +8,7 @@
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/../e2e/lib/e2e.sh"
+source "$here/../e2e/maker/stage_file.sh"
 source "$here/golden.sh"
 ref=$3
 log_mask="0,400 400,424 F5F5F5"  # the log line under the field, which scrolls on a real-time timer
@@ -19,31 +20,16 @@ export ZORBAN_WAV_OUT="$E2E_DIR/sound.wav"
 
 # One white block straight above the serve column (column 9, row 5) and a wall at (2, 2).
 stage="$E2E_GAME/dat/e2e.usr"
-{
-    for ((col = 0; col < 100; col++)); do
-        for ((row = 0; row < 100; row++)); do
-            if ((col == 9 && row == 5)); then echo -n $'1\r\n'
-            elif ((col == 2 && row == 2)); then echo -n $'13\r\n'
-            else echo -n $'0\r\n'; fi
-        done
-    done
-    printf 'E2E\r\ntester\r\n'
-} >"$stage"
+write_stage "$stage" E2E tester "9 5 1 2 2 13"
 
 e2e_answer "open $stage"
 e2e_launch zorban_runner
 win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
-xdotool mousemove 0 0
-sleep 1
-e2e_window_shot "$win" "$E2E_DIR/runner-start.png"
-golden_image "$ref" runner-start.png "$E2E_DIR/runner-start.png"
+golden_shot "$ref" "$win" runner-start.png
 
 e2e_click "$win" 500 280
 e2e_wait_pixel "$win" 340 90 FFFFFF "the white block drawn"
-xdotool mousemove 0 0
-sleep 0.3  # the title banner shows for five seconds
-e2e_window_shot "$win" "$E2E_DIR/runner-stage.png"
-GOLDEN_MASK="$log_mask" golden_image "$ref" runner-stage.png "$E2E_DIR/runner-stage.png"
+GOLDEN_SETTLE=0.3 golden_shot "$ref" "$win" runner-stage.png "$log_mask"  # the title banner shows for 5 s
 
 e2e_key "$win" minus
 e2e_wait_file "$E2E_GAME/zorban.ini"

@@ -4,7 +4,8 @@
 # serve, the end panel after every life is lost to explosions set off at once after each serve, then
 # my2.dat, 投稿用2.txt, my.dat on closing and zorban.ini after the volume key "-". The explosions come right
 # after each serve, before the ball reaches a block, so the run scores nothing and its files are the same
-# each time; nothing in them is masked.
+# each time; nothing in them is masked. Then, on saves with every course open: the start panel, a course's
+# hint, a course's panel and the toy panel, and my.dat written on closing.
 # Usage: game_golden_e2e.sh <game folder> <scratch folder> <reference folder>
 set -euo pipefail
 here=$(dirname "$0")
@@ -63,8 +64,37 @@ e2e_close "$win"
 code=0
 e2e_wait_exit || code=$?
 [ $code -eq 0 ] || e2e_fail "exit code $code"
+cp "$dat/my.dat" "$E2E_DIR/my.dat"
 
-golden_check "$ref" game-my.dat "$dat/my.dat"
+# Started again on saves with every course open, 12,345 moon円 and some toys: the start panel, course 4's
+# hint under the pointer, course 5's panel with its TOY button, and the toy panel with the first toy shown.
+{
+    printf '6\r\n1\r\n12345\r\n'
+    for ((k = 0; k < 513; k++)); do printf '%d\r\n' $((k % 7 == 1)); done
+} >"$E2E_DIR/my-all.dat"
+cp "$E2E_DIR/my-all.dat" "$dat/my.dat"
+e2e_launch zorban
+win=$(e2e_wait_window "ゾルバンブロック5th")
+e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
+golden_shot "$ref" "$win" game-start-all.png
+e2e_move "$win" 296 233
+sleep 0.5
+e2e_window_shot "$win" "$E2E_DIR/game-hint.png"
+golden_image "$ref" game-hint.png "$E2E_DIR/game-hint.png"
+e2e_click "$win" 296 201
+e2e_wait_pixel "$win" 200 300 000000 "play field"
+golden_shot "$ref" "$win" game-course.png "$log_mask"
+e2e_click "$win" 452 304
+e2e_wait_pixel "$win" 8 372 0080FF "money on the toy panel"
+e2e_click "$win" 490 19
+golden_shot "$ref" "$win" game-toy.png
+e2e_close "$win"
+code=0
+e2e_wait_exit || code=$?
+[ $code -eq 0 ] || e2e_fail "exit code $code with every course open"
+
+golden_check "$ref" game-my.dat "$E2E_DIR/my.dat"
+golden_check "$ref" game-my-all.dat "$dat/my.dat"
 golden_check "$ref" game-my2.dat "$dat/my2.dat"
 golden_check "$ref" game-posting2.txt "$E2E_GAME/投稿用2.txt"
 golden_check "$ref" game-zorban.ini "$E2E_GAME/zorban.ini"

@@ -13,6 +13,8 @@ work=$E2E_DIR
 
 # shellcheck source=stage_file.sh
 source "$(dirname "$0")/stage_file.sh"
+# shellcheck source=maker_round.sh
+source "$(dirname "$0")/maker_round.sh"
 
 # The loaded stage: an all-clear block at (1, 1), a deadly cell, a bar cell, an invisible block at the
 # field's last cell, a margin cell and a code no list entry paints.
@@ -26,39 +28,7 @@ write_stage "$work/expected.usr" "E2E STAGE" "さくしゃ" "$loaded_cells $pain
 E2E_REAL_DIALOGS=1 e2e_launch zorban_maker
 win=$(e2e_wait_window "ゾルバンブロックつくーる")
 
-# Load through the open dialog; the all-clear cell then shows in the editor's fixed blue.
-e2e_click "$win" 474 416
-dialog=$(e2e_wait_window "開く")
-e2e_type_replacing "$dialog" "$work/input.usr"
-xdotool key Return
-e2e_wait_window_gone "開く"
-e2e_wait_pixel "$win" 20 10 8080FF "loaded all-clear block (1, 1)"
-
-# Pick "白ブロック" (entry 1; entries are 12 pixels high) and paint row 5 by dragging rightwards one
-# cell per step, each step held longer than the 10 ms paint tick, ending over the block list.
-e2e_click "$win" 440 18
-sleep 0.3
-e2e_down "$win" 60 90
-sleep 0.15
-for x in 100 140 180 220 260 300 340 380 420; do
-    e2e_move "$win" "$x" 90
-    sleep 0.15
-done
-e2e_up
-sleep 0.2
-
-# The title field.
-e2e_click "$win" 250 417
-e2e_type_replacing "$win" "E2E STAGE"
-sleep 0.2
-
-# Save through the save dialog (it proposes "input.usr"), typing a new full path.
-e2e_click "$win" 474 444
-dialog=$(e2e_wait_window "名前を付けて保存")
-e2e_type_replacing "$dialog" "$work/output.usr"
-xdotool key Return
-e2e_wait_window_gone "名前を付けて保存"
-e2e_wait_file "$work/output.usr"
+maker_round "$win" "$work/input.usr" "$work/output.usr"
 cmp "$work/expected.usr" "$work/output.usr" || e2e_fail "saved file differs from $work/expected.usr"
 
 # Pixels of the window: painted cells, loaded kinds in the editor's colours, and the window background.

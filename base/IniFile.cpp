@@ -48,7 +48,8 @@ std::int32_t parseInt(std::string_view text) {
 
 }  // namespace
 
-IniFile IniFile::load(const std::string& path) {
+IniFile IniFile::load(const std::string& path, bool* readWhole) {
+    if (readWhole) *readWhole = true;
     // Only a regular file is read, and a pipe put in its place cannot make the open wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return {};
@@ -56,15 +57,19 @@ IniFile IniFile::load(const std::string& path) {
     ::fstat(fd, &st);
     std::string text;
     if (S_ISREG(st.st_mode)) {
-        text.resize(kMaxFileBytes);
+        // One byte more than is read tells a file beyond the limit.
+        text.resize(kMaxFileBytes + 1);
         std::size_t got = 0;
+        bool failed = false;
         while (got < text.size()) {
             const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
             if (n < 0 && errno == EINTR) continue;
+            failed = n < 0;
             if (n <= 0) break;
             got += static_cast<std::size_t>(n);
         }
-        text.resize(got);
+        if (readWhole && (failed || got > kMaxFileBytes)) *readWhole = false;
+        text.resize(std::min(got, kMaxFileBytes));
     }
     ::close(fd);
     return parse(text);

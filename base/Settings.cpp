@@ -12,13 +12,19 @@ Settings::Settings(std::string path, std::string section)
 
 void Settings::set(std::string_view key, std::int32_t value) {
     if (ini_.getInt(section_, key, value) == value && ini_.getInt(section_, key, value ^ 1) == value) return;
+    bool readWhole = true;
     if (!path_.empty()) {
         // Another of the programs may have changed its own section since: keep what is on disk.
-        IniFile onDisk = IniFile::load(path_);
+        IniFile onDisk = IniFile::load(path_, &readWhole);
         ini_ = std::move(onDisk);
     }
     ini_.set(section_, key, std::to_string(value));
+    // A file that could not be read whole is left as it is: the value holds for this run only.
     if (path_.empty()) return;
+    if (!readWhole) {
+        saved_ = false;
+        return;
+    }
     try {
         TextWriter out(path_);
         const std::string all = ini_.text();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstdio>
 
 #include "base/DataFolder.h"
 #include "base/IniFile.h"
@@ -42,6 +43,30 @@ TEST(Settings, AnUnwritableFileKeepsTheValueForThisRunOnly) {
     s.set("Scale", 2);
     EXPECT_FALSE(s.saved());
     EXPECT_EQ(s.get("Scale", 1), 2);
+}
+
+TEST(Settings, AFileTooLargeToReadWholeIsNeverCutShort) {
+    testutil::TempDir dir;
+    const std::string path = dir.file("zorban.ini");
+    std::string big = "[zorban_maker]\r\nscale=2\r\n";
+    big.resize(base::IniFile::kMaxFileBytes, ';');
+    big += "\r\n[zorban_runner]\r\nscale=3\r\n";
+    {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(big.data(), 1, big.size(), f);
+        std::fclose(f);
+    }
+    base::Settings game(path, "zorban");
+    game.set("Volume", 40);
+    EXPECT_FALSE(game.saved());
+    EXPECT_EQ(game.get("Volume", 0), 40);  // for this run
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::string after(big.size() + 1, '\0');
+    after.resize(std::fread(after.data(), 1, after.size(), f));
+    std::fclose(f);
+    EXPECT_EQ(after, big);  // the runner's section past the limit is still there
 }
 
 TEST(Settings, AnUnchangedValueWritesNothing) {

@@ -1,6 +1,8 @@
 // zorban_initsave: the first save files, and that a second run leaves the player's files alone.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 
 #include "GameFolder.h"
@@ -33,6 +35,17 @@ TEST(InitSaveTest, WritesWhatResetWritesOnlyWhereMissing) {
     for (const auto& e : std::filesystem::directory_iterator(folder.path("dat")))
         entries += e.is_regular_file();
     EXPECT_EQ(entries, 7);  // no staged copies left behind
+}
+
+TEST(InitSaveTest, AnOptionIsNeverTakenForTheFolder) {
+    GameFolder folder;
+    const std::string program = std::string("'") + ZORBAN_INITSAVE + "'";
+    const std::string inFolder = "cd '" + folder.path("").string() + "' && ";
+    EXPECT_EQ(WEXITSTATUS(std::system((inFolder + program + " --help >/dev/null").c_str())), 0);
+    EXPECT_EQ(WEXITSTATUS(std::system((inFolder + program + " --bogus 2>/dev/null").c_str())), 2);
+    EXPECT_EQ(WEXITSTATUS(std::system((inFolder + program + " 2>/dev/null").c_str())), 2);
+    EXPECT_FALSE(std::filesystem::exists(folder.path("--help")));
+    EXPECT_FALSE(std::filesystem::exists(folder.path("--bogus")));
 }
 
 }  // namespace

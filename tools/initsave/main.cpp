@@ -5,10 +5,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <system_error>
 
+#include "base/ProgramOptions.h"
 #include "game/SaveFolder.h"
 #include "game/TForm1.h"
 #include "ui/core/HeadlessPlatform.h"
@@ -52,12 +54,16 @@ std::vector<std::string> resetIn(const fs::path& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s DAT_FOLDER\n", argv[0]);
-        return 2;
+    // An option is never taken for the folder: "zorban_initsave --help" must not write into ./--help/.
+    base::ProgramOptions options("zorban_initsave", "Writes the save files a game folder's dat/ lacks.");
+    options.addFiles("DAT_FOLDER", 1, "the dat folder to complete");
+    if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
+    if (options.files().size() != 1) {
+        std::cerr << "zorban_initsave: a DAT_FOLDER is needed\n" << options.usage();
+        return base::ProgramOptions::kExitUsage;
     }
     try {
-        const fs::path datDir = argv[1];
+        const fs::path datDir = options.files().front();
         fs::create_directories(datDir);
         ScratchFolder scratch;
         for (const std::string& e : resetIn(scratch.root())) {

@@ -3,8 +3,8 @@
 // reads it again: every other entry must come back as it was, the value as set, and an unchanged value writes
 // nothing. An interrupted read(2) is retried (the target is linked with -Wl,--wrap=read, every read goes
 // through __wrap_read below); a file that fails to read when the settings are opened reads as empty, and
-// setting a value then reads it again before writing it whole. Only the first kMaxFileBytes of a larger file
-// are read.
+// setting a value then reads it again before writing it whole; when that read fails, nothing is written. Only
+// the first kMaxFileBytes of a larger file are read.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -18,9 +18,9 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "fuzz/TempFile.h"
 #include "base/IniFile.h"
 #include "base/Settings.h"
+#include "fuzz/TempFile.h"
 
 namespace {
 
@@ -119,6 +119,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     nextRead = fault;
     base::Settings settings(file.path(), section);
     nextRead = ReadFault::None;
+    if (place == 14) {
+        // The read before writing fails: the file is left as it was, the value holds for this run.
+        nextRead = ReadFault::Fail;
+        settings.set(key, value);
+        nextRead = ReadFault::None;
+        if (settings.get(key, ~value) != value || file.read() != bytes) __builtin_trap();
+        if (!unchanged && settings.saved()) __builtin_trap();
+        return 0;
+    }
     settings.set(key, value);
     if (!settings.saved() || settings.get(key, ~value) != value) __builtin_trap();
     const std::string written = file.read();

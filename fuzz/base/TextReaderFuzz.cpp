@@ -17,9 +17,9 @@
 #include <variant>
 #include <vector>
 
-#include "fuzz/TempFile.h"
 #include "base/IoError.h"
 #include "base/TextReader.h"
+#include "fuzz/TempFile.h"
 
 namespace {
 

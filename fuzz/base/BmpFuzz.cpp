@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/TempFile.h"
 #include "base/Bitmap.h"
 #include "base/BmpFile.h"
+#include "fuzz/TempFile.h"
 
 namespace {
 

@@ -16,21 +16,19 @@ void OffscreenControls::layoutOffscreenControls(const ui::Font& defaultFont) {
 
     GroupBox1.setCaption("GroupBox1");
     GroupBox1.setFramed(true);
-    dress(BitBtn2, "初期化", defaultFont);
-    dress(BitBtn3, "ｽﾃｰｼﾞﾛｰﾄﾞ", defaultFont);
-    dress(Button5, "clear", defaultFont);
-    dress(Button2, "ＳＴＲＥＥＴ　ＣＯＲＳＥ", defaultFont);
-    dress(Button1, "speed_down", defaultFont);
-    dress(BitBtn1, "start", defaultFont);
-    dress(BitBtn4, "save", defaultFont);
-    dress(try_bb, "GO!!", defaultFont);
-    dress(next_b, "GO!!", defaultFont);
-    dress(store_b2, "STORE", defaultFont);
+    struct Entry {
+        ui::Button* button;
+        const char* caption;
+    };
+    // The maintenance panel's buttons in the order they lie in it.
+    const Entry maintenance[] = {{&BitBtn2, "初期化"},     {&BitBtn3, "ｽﾃｰｼﾞﾛｰﾄﾞ"},
+                                 {&Button5, "clear"},      {&Button2, "ＳＴＲＥＥＴ　ＣＯＲＳＥ"},
+                                 {&Button1, "speed_down"}, {&BitBtn1, "start"},
+                                 {&BitBtn4, "save"},       {&try_bb, "GO!!"},
+                                 {&next_b, "GO!!"},        {&store_b2, "STORE"}};
+    for (const Entry& e : maintenance) dress(*e.button, e.caption, defaultFont);
     for (ui::Button* b : {&BitBtn2, &BitBtn3, &BitBtn1, &BitBtn4}) b->setKind(ui::Button::Kind::Picture);
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&BitBtn2, &BitBtn3, &Button5, &Button2, &Button1, &BitBtn1,
-                                             &BitBtn4, &try_bb, &next_b, &store_b2})
-        GroupBox1.add(*c);
+    for (const Entry& e : maintenance) GroupBox1.add(*e.button);
 }
 
 }  // namespace game

@@ -3,16 +3,12 @@
 #include "engine/FieldPainter.h"
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
-#include "game/CourseTable.h"
+#include "game/CourseFlow.h"
 #include "game/TForm1.h"
 
 namespace game {
 namespace {
 
-constexpr std::int32_t kCourseMaxHp = 99;
-constexpr std::int32_t kMhpQuota = 50;
-constexpr std::int32_t kStartBarX = 2;                 // column of the bar's centre at a course start
-constexpr std::int32_t kCourseTime = 160;              // time units at a course start
 constexpr std::int32_t kServeCol = 9, kServeRow = 17;  // the ball's cell at a stage start
 constexpr int kHelpTrackMax = 56;             // the hidden track bar's maximum and position once help opens
 constexpr int kRankLeft = 32, kRankTop = 24;  // the ranking page inside the help panel
@@ -21,46 +17,19 @@ constexpr const char* kLogIndent = "                  ";  // eighteen blanks bef
 }  // namespace
 
 void TForm1::selectCourse(std::uint8_t n) {
-    state.courseNo = n;
-    startCourse();
-    loadCourseData();
+    courses_->select(n);
 }
 
 void TForm1::startCourse() {
-    engine::tmy& my = state.my;
-    start_box.hide();
-    my.score = 0;
-    my.maxCombo = 1;
-    my.maxHp = kCourseMaxHp;
-    my.mhpQuota = kMhpQuota;
-    my.stageNo = -1;
-    my.stagesCleared = state.lastStageNo;
-    my.mhp = 0;
-    my.barHalfWidth = 1;
-    my.barX = kStartBarX;
-    my.barRow = engine::kBarRow;
-    my.combo = 1;
-    ok_b.show();
-    play_l.hide();
-    help_b.show();
-    if (my.clearCount >= 1) store_b.show();
-    moji_l2.setCaption(course(state.courseNo).banner);
-    moji_l2a.setCaption("LOVE THE BEAT!");
-    my.timeLeft = kCourseTime;
-    state.timePresent = 0;
-    engine_->playSound0("b.wav");
+    courses_->startRun();
 }
 
 void TForm1::showCourseHint(std::uint8_t n) {
-    hint_l.setCaption(course(n).hint);
-    star_l2.setCaption(course(n).rating);
-    star_l3.show();
+    courses_->showHint(n);
 }
 
 void TForm1::Label29MouseMove() {
-    hint_l.setCaption("");
-    star_l2.setCaption("");
-    star_l3.hide();
+    courses_->clearHint();
 }
 
 void TForm1::ok_bClick() {

@@ -1,4 +1,5 @@
-// The window's creation, wiring of its handlers, start-up, closing and the paths beside the program.
+// The window's creation, wiring of its handlers, start-up, closing, and the handlers that hand their work on
+// to the save files, the end of a run and the toy shop.
 #include "game/TForm1.h"
 
 #include <cstdio>
@@ -9,36 +10,51 @@
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/PlayEngine.h"
+#include "game/CourseFlow.h"
+#include "game/RunEnd.h"
+#include "game/SaveFiles.h"
+#include "game/ToyShop.h"
 
 namespace game {
-namespace {
-
-constexpr int kBadgeHeight = 13;  // px
-
-struct Badge {
-    ui::Image TForm1::*image;
-    int width;  // px of the drawn box; the images are 69, 60 and 52 wide, so the boxes do not match
-    const char* text;
-};
-
-}  // namespace
 
 TForm1::TForm1(ui::Services& services, engine::SoundSink* sound)
     : services_(services), sound_(sound ? *sound : silence_) {
-    layoutPlayScreen();
-    layoutHiddenControls();
-    layoutHelpPanel();
-    layoutToyPanel();
-    layoutEndPanel();
-    layoutStartPanel();
+    layoutControls();
     stackControls();
     fillPlayControls();
+    saves_ = std::make_unique<SaveFiles>(services_, state, form);
     engine_ = std::make_unique<engine::PlayEngine>(state, controls, services_, sound_);
+    courses_ = std::make_unique<CourseFlow>(state, *engine_, *saves_, *this, *this);
+    runEnd_ = std::make_unique<RunEnd>(state, *saves_, *this, *this);
+    toyShop_ = std::make_unique<ToyShop>(services_, state, *engine_, *this);
     wireHandlers();
     wireEngine();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::layoutControls() {
+    layoutPlayScreen(form);
+    layoutOffscreenControls(form.defaultFont);
+    layoutHelpPanel(form.defaultFont, services_.programDir, services_.dataDir);
+    layoutToyPanel(services_.programDir);
+    layoutEndPanel(form.defaultFont);
+    layoutStartPanel(form.defaultFont);
+}
+
+void TForm1::stackControls() {
+    // Creation order is stacking order: later controls lie on top. The panels come last, so that
+    // each covers the play screen when it is shown; the event log lies over the white strip below it.
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &main_box, &main_cg, &moji_l3,   &moji_l3a, &moji_l2, &moji_l2a, &pause_l,  &pause_la,
+             &Label5,   &moji_l,  &lv_l,      &Label1,   &point_l, &Label2,   &Label22,  &high_l,
+             &state_l,  &mp_l,    &hp_l,      &combo_l,  &time_l,  &play_l,   &ok_b,     &try_b,
+             &cg,       &store_b, &help_b,    &Label4,   &end_b,   &stage_l,  &Shape1,   &e1,
+             &e2,       &e3,      &l2,        &item1_b,  &item2_b, &item3_b,  &item4_b,  &item5_b,
+             &item6_b,  &item7_b, &GroupBox1, &help_box, &toy_box, &end_box,  &start_box})
+        form.add(*c);
+    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7}) form.addTimer(*t);
+}
 
 void TForm1::fillPlayControls() {
     engine::bindPlayControls(controls, *this);
@@ -49,7 +65,7 @@ void TForm1::wireHandlers() {
     form.onClose = [this] { return FormClose(); };
     form.onDestroy = [this] { FormDestroy(); };
 
-    ui::Button* courseButtons[] = {&c_b1, &Button6, &c_b3, &c_b4, &c_b5, &c_b6};
+    const auto courseButtons = this->courseButtons();
     for (std::uint8_t n = 1; n <= 6; ++n) {
         courseButtons[n - 1]->onClick = [this, n] { selectCourse(n); };
         courseButtons[n - 1]->onMouseMove = [this, n](const ui::MouseEvent&) { showCourseHint(n); };
@@ -114,18 +130,6 @@ void TForm1::FormCreate() {
     loadCommonData();
 }
 
-void TForm1::drawBadges() {
-    static constexpr Badge kBadges[] = {
-        {&TForm1::e1, 52, "999COMBO"}, {&TForm1::e2, 60, " 999TIME"}, {&TForm1::e3, 69, "  99HP"}};
-    for (const Badge& b : kBadges) {
-        ui::Image& image = this->*b.image;
-        image.fontColour = base::colours::Grey;
-        image.fontBold = true;
-        image.rectangle(0, 0, b.width, kBadgeHeight);
-        image.textOut(2, 2, b.text);
-    }
-}
-
 bool TForm1::FormClose() {
     for (;;) {
         try {
@@ -154,29 +158,78 @@ bool TForm1::FormClose() {
 // holds nothing to release.
 void TForm1::FormDestroy() {}
 
-std::string TForm1::datPath(const std::string& name) const {
-    return services_.programDir + "dat/" + name;
-}
-
-std::string TForm1::savePath(const std::string& name) const {
-    return writableDir() + "dat/" + name;
-}
-
-std::string TForm1::coursePath() const {
-    return savePath("my" + std::to_string(state.courseNo) + ".dat");
-}
-
 std::string TForm1::stagePath() const {
-    return datPath("map" + std::to_string(state.courseNo) + "-" + std::to_string(state.my.stageNo) + ".dat");
+    return saves_->stagePath();
 }
 
-std::string TForm1::postingPath() const {
-    return writableDir() + "投稿用" + std::to_string(state.courseNo) + ".txt";
+void TForm1::loadCommonData() {
+    saves_->loadCommon();
 }
 
-const std::string& TForm1::writableDir() const {
-    if (services_.dataDir.empty()) throw base::IoError(base::IoCode::AccessDenied);
-    return services_.dataDir;
+void TForm1::saveCommonData() {
+    saves_->saveCommon();
+}
+
+void TForm1::loadCourseData() {
+    saves_->loadCourse();
+}
+
+void TForm1::saveCourseData() {
+    saves_->saveCourse();
+    writePostingFile();
+}
+
+void TForm1::writePostingFile() {
+    runEnd_->writePostingFile();
+}
+
+void TForm1::BitBtn2Click() {
+    engine::clearField(main_box);
+    saves_->resetRecords();
+    for (std::uint8_t n : SaveFiles::kResetOrder) {
+        state.courseNo = n;
+        saveCourseData();
+    }
+    saveCommonData();
+}
+
+void TForm1::end_bClick() {
+    end_b.hide();
+    showEndBox();
+}
+
+void TForm1::showEndBox() {
+    runEnd_->showResults();
+}
+
+void TForm1::Button10Click() {
+    engine_->playSound0("b.wav");
+    end_box.hide();
+    start_box.show();
+    Timer2.start();
+    saveCourseData();
+}
+
+void TForm1::store_bClick() {
+    toyShop_->open();
+}
+
+void TForm1::refreshToyList() {
+    toyShop_->refreshList();
+}
+
+void TForm1::item_listMouseDown() {
+    toyShop_->showSelected();
+}
+
+void TForm1::Button8Click() {
+    toyShop_->draw();
+}
+
+void TForm1::Button7Click() {
+    engine_->playSound0("b2.wav");
+    toy_box.hide();
+    saveCommonData();
 }
 
 }  // namespace game

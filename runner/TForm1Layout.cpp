@@ -2,15 +2,15 @@
 #include "runner/TForm1.h"
 
 #include "engine/PauseControl.h"
+#include "engine/PlayScreenColours.h"
 #include "ui/core/ControlStyle.h"
 
 namespace runner {
 namespace {
 
-constexpr base::Colour kLogBack{246, 246, 246};
-constexpr base::Colour kStateBack{255, 0, 128};
-constexpr base::Colour kTimeBack{255, 176, 255};
-constexpr base::Colour kHelpBack{128, 128, 192};
+using engine::kLogBack;
+using engine::kStateBack;
+using engine::kTimeBack;
 constexpr base::Colour kPushBack{128, 255, 128};
 
 // Font and look; the caption follows where the label has one.
@@ -64,7 +64,7 @@ void TForm1::layout() {
     try_b.setCaption("★ﾏｳｽｶｰｿﾙを左画面内に移動させ、好きな位置で左ｸﾘｯｸを押してスタートだよ☆");
     cg.setStretch(true);
     cg.setTransparent(true);
-    style(Label4, ui::font(15, Navy), false, kHelpBack, ui::Align::Left, true);
+    style(Label4, ui::font(15, Navy), false, engine::kHowToPlayBack, ui::Align::Left, true);
     Label4.setCaption(
         "Play action way >>>>>>>>１、左ｸﾘｯｸ：爆発（Hp "
         "-1）　２、右ｸﾘｯｸ：軌道変更(Time　　　　　　　　　　　　　　　-５）３、"

@@ -1,7 +1,7 @@
 // The toy panel: the decorative picture, money, the draw button, the toy's details and the list.
 #include <initializer_list>
 
-#include "game/TForm1.h"
+#include "game/ToyPanel.h"
 #include "ui/core/ControlStyle.h"
 
 namespace game {
@@ -12,7 +12,7 @@ constexpr int kListItemHeight = 13;  // px
 
 }  // namespace
 
-void TForm1::layoutToyPanel() {
+void ToyPanel::layoutToyPanel(const std::string& programDir) {
     using namespace base::colours;
     toy_box.setCaption("TOY");
     toy_box.setFramed(true);
@@ -20,7 +20,7 @@ void TForm1::layoutToyPanel() {
     Image2.setStretch(true);
     Image2.setTransparent(true);
     try {
-        Image2.loadPicture(services_.programDir + "cg/toy_panel.bmp");
+        Image2.loadPicture(programDir + "cg/toy_panel.bmp");
     } catch (const std::exception&) {
         // Only a decoration: the panel works without it.
     }

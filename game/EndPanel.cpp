@@ -1,7 +1,7 @@
 // The end panel: the run's results and the course records.
 #include <initializer_list>
 
-#include "game/TForm1.h"
+#include "game/EndPanel.h"
 #include "ui/core/ControlStyle.h"
 
 namespace game {
@@ -11,13 +11,13 @@ constexpr base::Colour kCourseNameBack{128, 0, 255};
 
 }  // namespace
 
-void TForm1::layoutEndPanel() {
+void EndPanel::layoutEndPanel(const ui::Font& defaultFont) {
     using namespace base::colours;
     end_box.setFramed(true);  // a group box without caption
     // The texts lie on the white results box; transparent, a long caption is not cut by its neighbour.
     const ui::Look onWhite{.back = White, .transparent = true};
     dress(Label7, "YOUR DATA in This CORSE", ui::font(13, White), {.back = Grey, .align = ui::Align::Center});
-    dress(Label20, "", form.defaultFont, {.back = White});
+    dress(Label20, "", defaultFont, {.back = White});
     dress(end_corse_l, "", ui::font(37, Aqua, true, ui::kMinchoP),
           {.back = kCourseNameBack, .align = ui::Align::Center});
     dress(clear_l, "", ui::font(24, Red, true, ui::kGothicP, true), onWhite);

@@ -1,38 +1,40 @@
-// The common and course save files, the posting file, and "初期化" that rewrites them all.
+// The common and course save files and the paths beside the program.
+#include "game/SaveFiles.h"
+
 #include <filesystem>
 
+#include "base/IoError.h"
 #include "base/TextReader.h"
 #include "base/TextWriter.h"
-#include "engine/FieldPainter.h"
 #include "engine/ToyCatalogue.h"
-#include "game/PostingFile.h"
-#include "game/TForm1.h"
 
 namespace game {
 namespace {
 
-constexpr std::int32_t kFreshHp = 10;                       // lives at the start of a run
-constexpr std::int32_t kFreshMaxHp = 99;                    // cap of lives after "初期化"
-constexpr std::int32_t kFreshHiMaxCombo = 1;                // best MAXCOMBO of a course never played
-constexpr std::uint8_t kResetOrder[] = {1, 2, 4, 3, 5, 6};  // courses in the order "初期化" writes them
+constexpr std::int32_t kFreshHp = 10;         // lives at the start of a run
+constexpr std::int32_t kFreshMaxHp = 99;      // cap of lives after "初期化"
+constexpr std::int32_t kFreshHiMaxCombo = 1;  // best MAXCOMBO of a course never played
 
 }  // namespace
+
+SaveFiles::SaveFiles(ui::Services& services, engine::GameState& state, const ui::Form& form)
+    : services_(services), state_(state), form_(form) {}
 
 // A save file that exists but could not be read since start-up (or since the course was picked) is
 // not replaced: the values in memory are then not the player's, and writing them would wipe the
 // progress the file holds. A missing file is simply created.
-bool TForm1::mayReplaceSave(const std::string& path, bool wasRead) {
+bool SaveFiles::mayReplaceSave(const std::string& path, bool wasRead) {
     std::error_code ec;
     if (wasRead || !std::filesystem::exists(path, ec)) return true;
-    if (!form.endingSession && skipNoted_.insert(path).second)
+    if (!form_.endingSession && skipNoted_.insert(path).second)
         services_.dialogs.message(
             "セーブファイル " + path +
             " は読み込めなかったため、上書きせずに残しました。このセーブは行われていません。");
     return false;
 }
 
-void TForm1::loadCommonData() {
-    engine::tmy& my = state.my;
+void SaveFiles::loadCommon() {
+    engine::tmy& my = state_.my;
     base::TextReader in(savePath("my.dat"));
     my.clearCount = in.readInt();
     my.course3Cleared = in.readInt();
@@ -42,10 +44,10 @@ void TForm1::loadCommonData() {
     commonDataRead_ = true;
 }
 
-void TForm1::saveCommonData() {
+void SaveFiles::saveCommon() {
     const std::string path = savePath("my.dat");
     if (!mayReplaceSave(path, commonDataRead_)) return;
-    const engine::tmy& my = state.my;
+    const engine::tmy& my = state_.my;
     base::TextWriter out(path);
     out.writeInt(my.clearCount);
     out.writeInt(my.course3Cleared);
@@ -54,8 +56,8 @@ void TForm1::saveCommonData() {
     out.commit();
 }
 
-void TForm1::loadCourseData() {
-    engine::tmy& my = state.my;
+void SaveFiles::loadCourse() {
+    engine::tmy& my = state_.my;
     courseDataRead_ = false;
     // The records start as a fresh course file has them, so that a course whose file is missing or breaks
     // off never takes on the best score, combo or badges of the course played before it.
@@ -70,7 +72,7 @@ void TForm1::loadCourseData() {
             *field = in.readInt();
         courseDataRead_ = true;
     }
-    engine::loadToyCatalogue(datPath("item.dat"), state.toyTable);
+    engine::loadToyCatalogue(datPath("item.dat"), state_.toyTable);
     // A run keeps only the course's records; where it stands comes from the start of the run.
     my.stageNo = -1;
     my.stagesCleared = -1;
@@ -78,30 +80,20 @@ void TForm1::loadCourseData() {
     my.mhp = 0;
 }
 
-void TForm1::saveCourseData() {
-    const engine::tmy& my = state.my;
+void SaveFiles::saveCourse() {
+    const engine::tmy& my = state_.my;
     const std::string path = coursePath();
-    if (mayReplaceSave(path, courseDataRead_)) {
-        base::TextWriter out(path);
-        out.writeLine(my.courseMemo);
-        for (std::int32_t value : {my.stagesCleared, my.hiScore, my.maxHp, my.mhpQuota, my.hp, my.mhp,
-                                   my.stageNo, my.badgeCombo, my.badgeTime, my.badgeHp, my.hiMaxCombo})
-            out.writeInt(value);
-        out.commit();
-    }
-    writePostingFile();
-}
-
-void TForm1::writePostingFile() {
-    base::TextWriter out(postingPath());
-    for (const std::string& line : postingLines(state.courseNo, state.my, high_l.caption()))
-        out.writeLine(line);
+    if (!mayReplaceSave(path, courseDataRead_)) return;
+    base::TextWriter out(path);
+    out.writeLine(my.courseMemo);
+    for (std::int32_t value : {my.stagesCleared, my.hiScore, my.maxHp, my.mhpQuota, my.hp, my.mhp, my.stageNo,
+                               my.badgeCombo, my.badgeTime, my.badgeHp, my.hiMaxCombo})
+        out.writeInt(value);
     out.commit();
 }
 
-void TForm1::BitBtn2Click() {
-    engine::clearField(main_box);
-    engine::tmy& my = state.my;
+void SaveFiles::resetRecords() {
+    engine::tmy& my = state_.my;
     my.hp = kFreshHp;
     my.money = 0;
     my.stagesCleared = 0;
@@ -116,14 +108,34 @@ void TForm1::BitBtn2Click() {
     my.toyOwned.fill(0);
     my.clearCount = 0;
     my.course3Cleared = 0;
-    // A reset is meant to replace whatever the files held, readable or not.
     courseDataRead_ = true;
     commonDataRead_ = true;
-    for (std::uint8_t n : kResetOrder) {
-        state.courseNo = n;
-        saveCourseData();
-    }
-    saveCommonData();
+}
+
+std::string SaveFiles::datPath(const std::string& name) const {
+    return services_.programDir + "dat/" + name;
+}
+
+std::string SaveFiles::savePath(const std::string& name) const {
+    return writableDir() + "dat/" + name;
+}
+
+std::string SaveFiles::coursePath() const {
+    return savePath("my" + std::to_string(state_.courseNo) + ".dat");
+}
+
+std::string SaveFiles::stagePath() const {
+    return datPath("map" + std::to_string(state_.courseNo) + "-" + std::to_string(state_.my.stageNo) +
+                   ".dat");
+}
+
+std::string SaveFiles::postingPath() const {
+    return writableDir() + "投稿用" + std::to_string(state_.courseNo) + ".txt";
+}
+
+const std::string& SaveFiles::writableDir() const {
+    if (services_.dataDir.empty()) throw base::IoError(base::IoCode::AccessDenied);
+    return services_.dataDir;
 }
 
 }  // namespace game

@@ -2,7 +2,7 @@
 #include <initializer_list>
 
 #include "game/CourseTable.h"
-#include "game/TForm1.h"
+#include "game/StartPanel.h"
 #include "ui/core/ControlStyle.h"
 
 namespace game {
@@ -13,7 +13,7 @@ constexpr int kZeroCount = 51;                    // characters of each line of 
 
 }  // namespace
 
-void TForm1::layoutStartPanel() {
+void StartPanel::layoutStartPanel(const ui::Font& defaultFont) {
     using namespace base::colours;
     start_box.setBackground(Black);
     const ui::Look onBlack{.back = Black};
@@ -21,9 +21,9 @@ void TForm1::layoutStartPanel() {
     dress(Label26, zeros, ui::font(19, White, true, ui::kMinchoP), onBlack);
     dress(Label27, zeros, ui::font(19, White, true, ui::kMinchoP), onBlack);
     dress(Label28, "SELECT CORSE", ui::font(48, White), onBlack);
-    dress(Label29, "", form.defaultFont, {.back = White});
+    dress(Label29, "", defaultFont, {.back = White});
 
-    ui::Button* buttons[] = {&c_b1, &Button6, &c_b3, &c_b4, &c_b5, &c_b6};
+    const auto buttons = courseButtons();
     for (std::uint8_t n = 1; n <= kCourseCount; ++n)
         dress(*buttons[n - 1], course(n).caption, ui::font(13, Black));
     c_b3.setKind(ui::Button::Kind::Picture);

@@ -2,13 +2,14 @@
 #include <initializer_list>
 #include <string>
 
-#include "game/TForm1.h"
+#include "engine/PlayScreenColours.h"
+#include "game/HelpPanel.h"
 #include "ui/core/ControlStyle.h"
 
 namespace game {
 namespace {
 
-constexpr base::Colour kRankBack{128, 128, 192};
+constexpr base::Colour kRankBack = engine::kHowToPlayBack;
 constexpr int kSpeedMin = 45, kSpeedMax = 50;  // range of the hidden track bar
 
 // Where the posting files are written: the program's folder, or the per-user data folder when the program's
@@ -27,7 +28,8 @@ std::string postingFolderNote(const std::string& programDir, const std::string& 
 
 }  // namespace
 
-void TForm1::layoutHelpPanel() {
+void HelpPanel::layoutHelpPanel(const ui::Font& defaultFont, const std::string& programDir,
+                                const std::string& dataDir) {
     using namespace base::colours;
     const ui::Font heading = ui::font(13, Grey);
     const ui::Look onWhite{.back = White};
@@ -55,11 +57,11 @@ void TForm1::layoutHelpPanel() {
           text, textLook);
     dress(Label17, "がんばれー！", text, {.back = Grey});
     Image1.setStretch(true);
-    dress(Button4, "ｲﾝﾀｰﾈｯﾄﾗﾝｷﾝｸﾞ", form.defaultFont);
-    dress(Button3, "モドルモドル", form.defaultFont);
-    dress(speed_l, "スピード", form.defaultFont);
-    dress(slow_l, "遅", form.defaultFont);
-    dress(fast_l, "速", form.defaultFont);
+    dress(Button4, "ｲﾝﾀｰﾈｯﾄﾗﾝｷﾝｸﾞ", defaultFont);
+    dress(Button3, "モドルモドル", defaultFont);
+    dress(speed_l, "スピード", defaultFont);
+    dress(slow_l, "遅", defaultFont);
+    dress(fast_l, "速", defaultFont);
     main_sp_l.setRange(kSpeedMin, kSpeedMax);
 
     rank_box.setBackground(kRankBack);
@@ -72,13 +74,13 @@ void TForm1::layoutHelpPanel() {
     dress(Label36, "申し込み方法", rankHeading, onWhite);
     dress(Label37, "点数を、ホームページ掲示板にかメールにて、書きこみして下さい。", rankText, rankLook);
     dress(Label38, "備考", rankHeading, onWhite);
-    dress(Label39, postingFolderNote(services_.programDir, services_.dataDir), rankText, rankLook);
+    dress(Label39, postingFolderNote(programDir, dataDir), rankText, rankLook);
     dress(Label40, "期間", rankHeading, onWhite);
     dress(Label41, "ホームページを参照してね☆", rankText, rankLook);
     dress(Label42, "アドレス", rankHeading, onWhite);
     Edit1.setText("https://zorban.example.org/");
     Edit2.setText("zorban@example.org");
-    dress(Button48, "戻る", form.defaultFont);
+    dress(Button48, "戻る", defaultFont);
     for (ui::Control* c :
          std::initializer_list<ui::Control*>{&Label34, &Label35, &Label36, &Label37, &Label38, &Label39,
                                              &Label40, &Label41, &Label42, &Edit1, &Edit2, &Button48})

@@ -8,9 +8,6 @@
 
 namespace ui::qt {
 
-GaugeView::GaugeView(ui::Gauge& gauge, QWidget* parent)
-    : QWidget(parent), ControlView(gauge), gauge_(gauge) {}
-
 int GaugeView::filledWidth(int width, int minimum, int maximum, int progress) {
     if (maximum <= minimum || width <= 0) return 0;
     const long long span = static_cast<long long>(maximum) - minimum;
@@ -20,11 +17,11 @@ int GaugeView::filledWidth(int width, int minimum, int maximum, int progress) {
 
 void GaugeView::applyOwn() {
     const int filled =
-        filledWidth(gauge_.bounds().width, gauge_.minimum(), gauge_.maximum(), gauge_.progress());
-    if (filled == filled_ && fore_ == gauge_.foreColour() && back_ == gauge_.backColour()) return;
+        filledWidth(model().bounds().width, model().minimum(), model().maximum(), model().progress());
+    if (filled == filled_ && fore_ == model().foreColour() && back_ == model().backColour()) return;
     filled_ = filled;
-    fore_ = gauge_.foreColour();
-    back_ = gauge_.backColour();
+    fore_ = model().foreColour();
+    back_ = model().backColour();
     update();
 }
 

@@ -6,15 +6,13 @@
 
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Widgets.h"
-#include "ui/qt/ControlView.h"
+#include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
 
-class ListBoxView : public QListWidget, public ControlView {
+class ListBoxView : public ViewOf<QListWidget, ui::ListBox, true> {
   public:
     ListBoxView(ui::ListBox& list, ui::Dispatcher& dispatcher, QWidget* parent);
-    QWidget& widget() override { return *this; }
-    bool nativeMouse() const override { return true; }
 
   protected:
     void applyOwn() override;
@@ -22,7 +20,6 @@ class ListBoxView : public QListWidget, public ControlView {
   private:
     int selectedRow() const;
 
-    ui::ListBox& list_;
     std::vector<std::string> items_;  // as shown
     int itemHeight_ = -1;             // widget px, as shown
     ui::Font font_;

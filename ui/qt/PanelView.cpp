@@ -20,24 +20,21 @@ void outline(QPainter& p, const QRect& box, int thickness, const QColor& colour)
 
 }  // namespace
 
-PanelView::PanelView(ui::Panel& panel, QWidget* parent)
-    : QWidget(parent), ControlView(panel), panel_(panel) {}
-
 void PanelView::applyOwn() {
-    if (panel_.font() && (panel_.font() != font_ || scale() != fontScale_)) {
-        font_ = panel_.font();
+    if (model().font() && (model().font() != font_ || scale() != fontScale_)) {
+        font_ = model().font();
         fontScale_ = scale();
         // Only the caption's: the children keep the fonts they inherit.
         captionFont_ = toQFont(*font_, fontScale_);
         painted_ = false;
     }
-    if (painted_ && caption_ == panel_.caption() && background_ == panel_.background() &&
-        framed_ == panel_.framed())
+    if (painted_ && caption_ == model().caption() && background_ == model().background() &&
+        framed_ == model().framed())
         return;
     painted_ = true;
-    caption_ = panel_.caption();
-    background_ = panel_.background();
-    framed_ = panel_.framed();
+    caption_ = model().caption();
+    background_ = model().background();
+    framed_ = model().framed();
     update();
 }
 

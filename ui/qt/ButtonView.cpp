@@ -21,14 +21,7 @@ ButtonView::ButtonView(ui::Button& button, ui::Dispatcher& dispatcher, QWidget* 
 void ButtonView::applyOwn() {
     const QString caption = displayText(model().caption());
     if (text() != caption) setText(caption);
-    if (fontScale_ != scale() || !(shownFont_ == model().font())) {
-        shownFont_ = model().font();
-        fontScale_ = scale();
-        setFont(toQFont(shownFont_, fontScale_));
-        QPalette pal = palette();
-        pal.setColor(QPalette::ButtonText, qcolour(shownFont_.colour));
-        setPalette(pal);
-    }
+    showFont(model().font(), QPalette::ButtonText);
     refit();
     // A button's own tooltip text wins; otherwise the control's hint (e.g. its keyboard shortcut).
     const QString tip = qs(model().tooltip().empty() ? model().hint() : model().tooltip());

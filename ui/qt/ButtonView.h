@@ -26,8 +26,6 @@ class ButtonView : public ViewOf<QPushButton, ui::Button, true> {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    ui::Font shownFont_;
-    int fontScale_ = 0;  // scale shownFont_ was set at; 0 before the first apply
     FittedText fitted_;
     QString fittedText_;
     QSize fittedBox_;

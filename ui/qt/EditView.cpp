@@ -22,14 +22,7 @@ EditView::EditView(ui::Edit& edit, ui::Dispatcher& dispatcher, QWidget* parent)
 void EditView::applyOwn() {
     const QString text = qs(model().text());
     if (this->text() != text) setText(text);  // bypasses the validator: shown whole
-    if (fontScale_ != scale() || font_ != model().font()) {
-        font_ = model().font();
-        fontScale_ = scale();
-        setFont(toQFont(font_, fontScale_));
-        QPalette pal = palette();
-        pal.setColor(QPalette::Text, qcolour(font_.colour));
-        setPalette(pal);
-    }
+    showFont(model().font(), QPalette::Text);
     if (hasFrame() == model().flat()) setFrame(!model().flat());
 }
 

@@ -32,8 +32,6 @@ class EditView : public ViewOf<QLineEdit, ui::Edit, true> {
   private:
     ui::Dispatcher& dispatcher_;
     EditValidator validator_;
-    ui::Font font_;
-    int fontScale_ = 0;  // scale font_ was set at; 0 before the first apply
 };
 
 }  // namespace ui::qt

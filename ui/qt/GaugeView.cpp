@@ -16,20 +16,19 @@ int GaugeView::filledWidth(int width, int minimum, int maximum, int progress) {
 }
 
 void GaugeView::applyOwn() {
-    const int filled =
-        filledWidth(model().bounds().width, model().minimum(), model().maximum(), model().progress());
-    if (filled == filled_ && fore_ == model().foreColour() && back_ == model().backColour()) return;
-    filled_ = filled;
-    fore_ = model().foreColour();
-    back_ = model().backColour();
+    const Look look{
+        filledWidth(model().bounds().width, model().minimum(), model().maximum(), model().progress()),
+        model().foreColour(), model().backColour()};
+    if (look == shown_) return;
+    shown_ = look;
     update();
 }
 
 void GaugeView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), qcolour(back_));
+    p.fillRect(rect(), qcolour(shown_.back));
     // Whole model pixels, so the edge of the filled part steps as it does at the window's own size.
-    if (filled_ > 0) p.fillRect(QRect(0, 0, filled_ * scale(), height()), qcolour(fore_));
+    if (shown_.filled > 0) p.fillRect(QRect(0, 0, shown_.filled * scale(), height()), qcolour(shown_.fore));
 }
 
 }  // namespace ui::qt

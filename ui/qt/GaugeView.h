@@ -19,8 +19,14 @@ class GaugeView : public ViewOf<QWidget, ui::Gauge> {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    int filled_ = -1;  // px, as last painted
-    base::Colour fore_, back_;
+    // What decides the gauge's pixels, as last painted.
+    struct Look {
+        int filled = -1;  // px
+        base::Colour fore, back;
+        bool operator==(const Look&) const = default;
+    };
+
+    Look shown_;
 };
 
 }  // namespace ui::qt

@@ -32,11 +32,7 @@ int ListBoxView::selectedRow() const {
 void ListBoxView::applyOwn() {
     applying_ = true;
     const int itemHeight = model().itemHeight() * scale();
-    if (fontScale_ != scale() || font_ != model().font()) {
-        font_ = model().font();
-        fontScale_ = scale();
-        setFont(toQFont(font_, fontScale_));
-    }
+    showFont(model().font());
     if (background_ != model().background() ||
         (model().background() && textColour_ != model().font().colour)) {
         background_ = model().background();

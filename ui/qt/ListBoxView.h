@@ -20,10 +20,8 @@ class ListBoxView : public ViewOf<QListWidget, ui::ListBox, true> {
   private:
     int selectedRow() const;
 
-    std::vector<std::string> items_;  // as shown
-    int itemHeight_ = -1;             // widget px, as shown
-    ui::Font font_;
-    int fontScale_ = 0;                       // scale font_ was set at; 0 before the first apply
+    std::vector<std::string> items_;          // as shown
+    int itemHeight_ = -1;                     // widget px, as shown
     std::optional<base::Colour> background_;  // as shown
     base::Colour textColour_;                 // as shown, with a background
     bool applying_ = false;  // true while the program's values are put in, so no user pick is reported

@@ -28,23 +28,20 @@ void PanelView::applyOwn() {
         captionFont_ = toQFont(*font_, fontScale_);
         painted_ = false;
     }
-    if (painted_ && caption_ == model().caption() && background_ == model().background() &&
-        framed_ == model().framed())
-        return;
+    const Look look{model().caption(), model().background(), model().framed()};
+    if (painted_ && look == shown_) return;
     painted_ = true;
-    caption_ = model().caption();
-    background_ = model().background();
-    framed_ = model().framed();
+    shown_ = look;
     update();
 }
 
 void PanelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), qcolour(background_));
-    const QString caption = displayText(caption_);
+    p.fillRect(rect(), qcolour(shown_.background));
+    const QString caption = displayText(shown_.caption);
     const QFont captionFont = font_ ? captionFont_ : font();
     p.setFont(captionFont);
-    if (!framed_) {
+    if (!shown_.framed) {
         if (!caption.isEmpty()) p.drawText(rect(), Qt::AlignCenter, caption);
         return;
     }
@@ -57,7 +54,7 @@ void PanelView::paintEvent(QPaintEvent*) {
     outline(p, frame.adjusted(s, s, 0, 0), s, palette().color(QPalette::Light));
     if (caption.isEmpty()) return;
     const QRect textBox(kCaptionInset * s, 0, fm.horizontalAdvance(caption) + 2 * s, fm.height());
-    p.fillRect(textBox, qcolour(background_));
+    p.fillRect(textBox, qcolour(shown_.background));
     p.setPen(font_ ? qcolour(font_->colour) : palette().color(QPalette::WindowText));
     p.drawText(textBox, Qt::AlignCenter, caption);
 }

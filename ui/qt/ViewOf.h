@@ -1,10 +1,14 @@
 // The shell every view shares: a Qt widget of kind W that is the view of a control of kind M.
 #pragma once
 
+#include <QPalette>
 #include <QWidget>
 #include <utility>
 
+#include "ui/core/Font.h"
 #include "ui/qt/ControlView.h"
+#include "ui/qt/QtFonts.h"
+#include "ui/qt/QtText.h"
 
 namespace ui::qt {
 
@@ -22,8 +26,26 @@ class ViewOf : public W, public ControlView {
   protected:
     M& model() const { return model_; }
 
+    // Gives the widget font at the view's scale when either changed since the last call; true when it did.
+    bool showFont(const ui::Font& font) {
+        if (fontScale_ == scale() && shownFont_ == font) return false;
+        shownFont_ = font;
+        fontScale_ = scale();
+        this->setFont(toQFont(shownFont_, fontScale_));
+        return true;
+    }
+    // The same, with the font's colour as the widget's colour of textRole.
+    void showFont(const ui::Font& font, QPalette::ColorRole textRole) {
+        if (!showFont(font)) return;
+        QPalette pal = this->palette();
+        pal.setColor(textRole, qcolour(font.colour));
+        this->setPalette(pal);
+    }
+
   private:
     M& model_;
+    ui::Font shownFont_;
+    int fontScale_ = 0;  // scale shownFont_ was set at; 0 before the first showFont
 };
 
 }  // namespace ui::qt

@@ -2,6 +2,7 @@
 #include "ui/qt/PanelView.h"
 
 #include <QPainter>
+#include <tuple>
 
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
@@ -28,20 +29,20 @@ void PanelView::applyOwn() {
         captionFont_ = toQFont(*font_, fontScale_);
         painted_ = false;
     }
-    const Look look{model().caption(), model().background(), model().framed()};
-    if (painted_ && look == shown_) return;
+    const auto look = std::make_tuple(model().caption(), model().background(), model().framed());
+    if (painted_ && look == std::tie(caption_, background_, framed_)) return;
     painted_ = true;
-    shown_ = look;
+    std::tie(caption_, background_, framed_) = look;
     update();
 }
 
 void PanelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), qcolour(shown_.background));
-    const QString caption = displayText(shown_.caption);
+    p.fillRect(rect(), qcolour(background_));
+    const QString caption = displayText(caption_);
     const QFont captionFont = font_ ? captionFont_ : font();
     p.setFont(captionFont);
-    if (!shown_.framed) {
+    if (!framed_) {
         if (!caption.isEmpty()) p.drawText(rect(), Qt::AlignCenter, caption);
         return;
     }
@@ -54,7 +55,7 @@ void PanelView::paintEvent(QPaintEvent*) {
     outline(p, frame.adjusted(s, s, 0, 0), s, palette().color(QPalette::Light));
     if (caption.isEmpty()) return;
     const QRect textBox(kCaptionInset * s, 0, fm.horizontalAdvance(caption) + 2 * s, fm.height());
-    p.fillRect(textBox, qcolour(shown_.background));
+    p.fillRect(textBox, qcolour(background_));
     p.setPen(font_ ? qcolour(font_->colour) : palette().color(QPalette::WindowText));
     p.drawText(textBox, Qt::AlignCenter, caption);
 }

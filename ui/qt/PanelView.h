@@ -18,15 +18,10 @@ class PanelView : public ViewOf<QWidget, ui::Panel> {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    // What decides the panel's pixels, as last shown.
-    struct Look {
-        std::string caption;
-        base::Colour background;
-        bool framed = false;
-        bool operator==(const Look&) const = default;
-    };
-
-    Look shown_;
+    // As last shown.
+    std::string caption_;
+    base::Colour background_;
+    bool framed_ = false;
     bool painted_ = false;          // false until the first apply
     std::optional<ui::Font> font_;  // the caption's own font, as set
     int fontScale_ = 0;             // scale font_ was set at

@@ -48,7 +48,7 @@ void BM_PaintFullField(benchmark::State& st) {
 BENCHMARK(BM_PaintFullField)->Unit(benchmark::kMicrosecond);
 
 // The ball bounces between the blocks and a bar kept under it; drawing on or off.
-void ballTicks(benchmark::State& st, bool drawing) {
+void BM_BallTick(benchmark::State& st, bool drawing) {
     Bench b;
     b.play.engine.setDrawing(drawing);
     b.play.beginStage(steadyField());
@@ -61,17 +61,11 @@ void ballTicks(benchmark::State& st, bool drawing) {
     }
     st.SetItemsProcessed(st.iterations());
 }
-void BM_BallTickDrawn(benchmark::State& st) {
-    ballTicks(st, true);
-}
-void BM_BallTickHeadless(benchmark::State& st) {
-    ballTicks(st, false);
-}
-BENCHMARK(BM_BallTickDrawn)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BallTickHeadless)->Unit(benchmark::kNanosecond);
+BENCHMARK_CAPTURE(BM_BallTick, Drawn, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BallTick, Headless, false)->Unit(benchmark::kNanosecond);
 
 // The status tick with nothing changed, and with the score, combo and time changing every tick.
-void statusTicks(benchmark::State& st, bool changing) {
+void BM_StatusTick(benchmark::State& st, bool changing) {
     Bench b;
     b.play.beginStage(fullField(), "ベンチ", "bench");
     b.play.serveFrom(5);
@@ -86,13 +80,7 @@ void statusTicks(benchmark::State& st, bool changing) {
         b.play.engine.Timer2Timer();
     }
 }
-void BM_StatusTickSteady(benchmark::State& st) {
-    statusTicks(st, false);
-}
-void BM_StatusTickChanging(benchmark::State& st) {
-    statusTicks(st, true);
-}
-BENCHMARK(BM_StatusTickSteady)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_StatusTickChanging)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StatusTick, Steady, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StatusTick, Changing, true)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -9,7 +9,6 @@
 # Exit status 1 when any dropout was heard.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../tests/e2e/lib/e2e.sh"
 source "$here/../../tests/e2e/lib/pulse.sh"
 
 build=$1
@@ -17,22 +16,14 @@ minutes=${2:-10}
 e2e_init "${3:-/tmp/zorban-real-play}"
 e2e_game_copy "$build" zorban_runner
 dat="$E2E_GAME/dat"
-"$build/tools/zorban_wavconv" "$dat/SOUNDMIX.INI" "$dat/7.wav" "$E2E_DIR/7.raw" >/dev/null
+e2e_wavconv "$build" 7.wav "$E2E_DIR/7.raw"
 e2e_quiet_sounds "$dat" 7.wav
 
 # Row bombs in rows 4..8, bombs in rows 9 and 10 (every other column), the all-clear block at the top.
 stage="$dat/play.usr"
-{
-    for ((col = 0; col < 100; col++)); do
-        for ((row = 0; row < 100; row++)); do
-            if ((col >= 1 && col <= 10 && row >= 4 && row <= 8)); then echo -n $'15\r\n'
-            elif ((col >= 1 && col <= 10 && row >= 9 && row <= 10 && (col + row) % 2 == 0)); then echo -n $'10\r\n'
-            elif ((col == 9 && row == 2)); then echo -n $'12\r\n'
-            else echo -n $'0\r\n'; fi
-        done
-    done
-    printf 'PLAY\r\ntester\r\n'
-} >"$stage"
+cells="1-10 4-8 15 9 2 12"
+for ((col = 1; col <= 10; col++)); do cells+=" $col $((9 + (col + 1) % 2)) 10"; done
+write_stage "$stage" PLAY tester "$cells"
 for ((i = 0; i < 60 * minutes; i++)); do e2e_answer "open $stage"; done
 
 e2e_pulse_start

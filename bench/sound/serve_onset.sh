@@ -5,7 +5,6 @@
 #     bench/sound/serve_onset.sh build [SERVES (default 30)] [SCRATCH (default /tmp/zorban-serve-onset)]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../tests/e2e/lib/e2e.sh"
 source "$here/../../tests/e2e/lib/pulse.sh"
 
 build=$1
@@ -16,14 +15,7 @@ e2e_quiet_sounds "$E2E_GAME/dat" at1.wav
 
 # One hard block in the far corner: the stage lasts, and the ball meets nothing while it is timed.
 stage="$E2E_GAME/dat/onset.usr"
-{
-    for ((col = 0; col < 100; col++)); do
-        for ((row = 0; row < 100; row++)); do
-            if ((col == 1 && row == 2)); then echo -n $'9\r\n'; else echo -n $'0\r\n'; fi
-        done
-    done
-    printf 'ONSET\r\ntester\r\n'
-} >"$stage"
+write_stage "$stage" ONSET tester "1 2 9"
 for ((i = 0; i < serves; i++)); do e2e_answer "open $stage"; done
 
 e2e_pulse_start

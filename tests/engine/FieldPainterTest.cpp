@@ -27,6 +27,15 @@ struct Field {
     }
 };
 
+// A run whose ball has just been put at cell (c, r), its trail all there.
+GameState ballAt(int c, int r) {
+    GameState s;
+    s.my.ballX = c;
+    s.my.ballY = r;
+    engine::resetTrail(s.my);
+    return s;
+}
+
 TEST(FieldPainter, AllClearCyclesThroughSixColours) {
     Field f;
     f.grid.set(3, 4, engine::AllClear);
@@ -114,10 +123,7 @@ TEST(FieldPainter, LabelsAtTheirInset) {
 
 TEST(FieldPainter, BallBlueForTwentyTicksThenGrey) {
     Field f;
-    GameState s;
-    s.my.ballX = 5;
-    s.my.ballY = 10;
-    engine::resetTrail(s.my);
+    GameState s = ballAt(5, 10);
     s.ballFlashTicks = engine::kBallFlashTicks;
     for (int tick = 1; tick <= 21; ++tick) {
         engine::drawBall(f.image, s);
@@ -131,10 +137,7 @@ TEST(FieldPainter, BallBlueForTwentyTicksThenGrey) {
 
 TEST(FieldPainter, TrailShowsTheFourEarlierCells) {
     Field f;
-    GameState s;
-    s.my.ballX = 1;
-    s.my.ballY = 1;
-    engine::resetTrail(s.my);
+    GameState s = ballAt(1, 1);
     for (int step = 1; step <= 6; ++step) {
         s.my.ballX = step;
         s.my.ballY = step;

@@ -2,7 +2,6 @@
 #include "GameFolder.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -16,16 +15,8 @@
 namespace gametest {
 
 GameFolder::GameFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zorban-game-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    root_ = pattern;
     std::filesystem::create_directories(root_ / "dat");
     std::filesystem::create_directories(root_ / "cg");
-}
-
-GameFolder::~GameFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
 }
 
 void GameFolder::write(const std::string& relative, const std::string& bytes) const {

@@ -8,15 +8,13 @@
 #include <vector>
 
 #include "engine/BlockGrid.h"
+#include "tests/base/TempDir.h"
 
 namespace gametest {
 
 class GameFolder {
   public:
     GameFolder();
-    ~GameFolder();
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
 
     // The program folder with its trailing '/', as ui::Services::programDir holds it.
     std::string programDir() const { return root_.string() + "/"; }
@@ -49,7 +47,8 @@ class GameFolder {
     void install() const;
 
   private:
-    std::filesystem::path root_;
+    testutil::TempDir temp_;
+    std::filesystem::path root_ = temp_.path();
 };
 
 // The last stage index of each course 0..6.

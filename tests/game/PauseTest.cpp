@@ -11,7 +11,6 @@
 namespace gametest {
 namespace {
 
-constexpr int kServeColumn = 5;  // the stages' one block stands in column 5
 constexpr int kAlignedMs = 280;  // a common multiple of the ball tick (56 ms) and the status tick (10 ms)
 constexpr const char* kCloseQuestion = "プレイ中です。終了しますか?";
 
@@ -20,28 +19,12 @@ class PauseWindowTest : public WindowFixture {
     void SetUp() override {
         folder.install();
         for (int s = 0; s < 2; ++s) folder.writeStage(2, s);
+        playStepMs = 10;
     }
     bool press(int key, bool ctrl = false) {
         return platform.key(window->form, {key, ctrl, false, false, false});
     }
     bool paused() { return window->engine().pauseControl().paused(); }
-    void moveTo(int x) {
-        run([&] { window->main_box.onMouseMove({ui::MouseButton::Left, x, 300}); });
-    }
-    void leftClick() {
-        run([&] { window->main_box.onMouseDown({ui::MouseButton::Left, 200, 300}); });
-    }
-    void serve() {
-        moveTo(40 * (kServeColumn - 1) + 20);
-        leftClick();
-    }
-    bool playUntil(const std::function<bool()>& done, int limitMs = 20000) {
-        for (int t = 0; t < limitMs; t += 10) {
-            platform.advance(10);
-            if (done()) return true;
-        }
-        return false;
-    }
     // The close box as the window layer runs it: the question, then the closing handler when it may close.
     bool closeBox() {
         bool close = false;

@@ -9,30 +9,12 @@
 namespace gametest {
 namespace {
 
-constexpr int kServeColumn = 5;  // the stages' one block stands in column 5, so a ball served there clears it
-
 class WindowPlayTest : public WindowFixture {
   protected:
     void SetUp() override { folder.install(); }
 
     void writeCourse(int course, int stages) {
         for (int s = 0; s < stages; ++s) folder.writeStage(course, s);
-    }
-    void serve() {
-        const int x = 40 * (kServeColumn - 1) + 20;
-        run([&] { window->main_box.onMouseMove({ui::MouseButton::Left, x, 300}); });
-        leftClick();
-    }
-    void leftClick() {
-        run([&] { window->main_box.onMouseDown({ui::MouseButton::Left, 200, 300}); });
-    }
-    // Advances virtual time until done() holds, at most limitMs.
-    bool playUntil(const std::function<bool()>& done, int limitMs = 20000) {
-        for (int t = 0; t < limitMs; t += 50) {
-            platform.advance(50);
-            if (done()) return true;
-        }
-        return false;
     }
     // Ready, serve, and play until the stage ends; true when it was cleared.
     bool playStage() {

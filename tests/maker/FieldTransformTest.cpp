@@ -1,6 +1,9 @@
 // Mirroring and shifting the shown field: where cells go, the wrap at the edges, and the margins left alone.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
+
 #include "maker/FieldTransform.h"
 
 namespace {
@@ -25,21 +28,19 @@ bool marginsAsNumbered(const BlockGrid& g) {
     return true;
 }
 
-TEST(FieldTransformTest, MirrorsSwapOppositeCellsAndTwiceChangeNothing) {
+// Once, each cell (c, r) of moves holds what (fromC, fromR) held and the margins stay; twice changes nothing.
+void expectMirror(void (*mirror)(BlockGrid&), std::initializer_list<std::array<int, 4>> moves) {
     BlockGrid g = numbered();
-    maker::mirrorColumns(g);
-    EXPECT_EQ(g.at(1, 7), numbered().at(10, 7));
-    EXPECT_EQ(g.at(4, 20), numbered().at(7, 20));
+    mirror(g);
+    for (const auto& [c, r, fromC, fromR] : moves) EXPECT_EQ(g.at(c, r), numbered().at(fromC, fromR));
     EXPECT_TRUE(marginsAsNumbered(g));
-    maker::mirrorColumns(g);
+    mirror(g);
     EXPECT_EQ(g, numbered());
+}
 
-    maker::mirrorRows(g);
-    EXPECT_EQ(g.at(3, 1), numbered().at(3, 20));
-    EXPECT_EQ(g.at(3, 10), numbered().at(3, 11));
-    EXPECT_TRUE(marginsAsNumbered(g));
-    maker::mirrorRows(g);
-    EXPECT_EQ(g, numbered());
+TEST(FieldTransformTest, MirrorsSwapOppositeCellsAndTwiceChangeNothing) {
+    expectMirror(maker::mirrorColumns, {{1, 7, 10, 7}, {4, 20, 7, 20}});
+    expectMirror(maker::mirrorRows, {{3, 1, 3, 20}, {3, 10, 3, 11}});
 }
 
 struct Shift {

@@ -76,15 +76,13 @@ TEST(MakerCheckStopTest, AWindowClosedDuringACheckStopsIt) {
 
 solver::StagePlay play(solver::Phase end, std::int32_t timeUsed, std::int32_t lives, std::int32_t left,
                        bool cut) {
-    solver::StagePlay p;
-    p.end = end;
-    p.ticks = 100;
-    p.timeUsed = timeUsed;
-    p.livesLost = lives;
-    p.blocksLeft = left;
-    p.searchCut = cut;
-    p.turnsTried = true;
-    return p;
+    return solver::StagePlay{.end = end,
+                             .ticks = 100,
+                             .timeUsed = timeUsed,
+                             .livesLost = lives,
+                             .blocksLeft = left,
+                             .searchCut = cut,
+                             .turnsTried = true};
 }
 
 TEST(CheckReportTest, TheVerdictNamesWhyAStageWasNotCleared) {

@@ -2,12 +2,9 @@
 // handlers at its normal pace until CLEAR, the player's mouse doing nothing meanwhile.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
 
-#include "base/BmpFile.h"
+#include "RunnerFixture.h"
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
 #include "runner/DemoPlay.h"
@@ -19,26 +16,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class RunnerDemo : public ::testing::Test {
+class RunnerDemo : public runnertest::RunnerFixture {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("runner-demo-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_ / "dat");
-        fs::create_directories(dir_ / "cg");
-        std::ofstream items(dir_ / "dat" / "item.dat", std::ios::binary);
-        for (int k = 0; k < engine::kToyCount; ++k) items << "toy" << k << "\r\n1\r\nabout\r\n";
-        items.close();
-        for (const char* name : {"usu1.bmp", "usu2.bmp"})
-            std::ofstream(dir_ / "cg" / name, std::ios::binary)
-                << base::encodeBmp(base::Bitmap(8, 8, base::colours::Red));
-        platform_ = std::make_unique<ui::HeadlessPlatform>(dir_.string() + "/");
-        window_ = std::make_unique<runner::TForm1>(platform_->services(), sound_);
-    }
     void TearDown() override {
         demo_.reset();
-        window_.reset();
-        fs::remove_all(dir_);
+        RunnerFixture::TearDown();
     }
     std::string twoBlocks() {
         engine::BlockGrid g;
@@ -57,10 +39,6 @@ class RunnerDemo : public ::testing::Test {
         for (int ms = 0; ms < 300'000 && demo_->playing(); ms += 10) platform_->advance(10);
     }
 
-    fs::path dir_;
-    engine::RecordingSoundSink sound_;
-    std::unique_ptr<ui::HeadlessPlatform> platform_;
-    std::unique_ptr<runner::TForm1> window_;
     std::unique_ptr<runner::DemoPlay> demo_;
 };
 

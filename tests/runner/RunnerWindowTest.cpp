@@ -2,15 +2,12 @@
 // nothing.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <tuple>
 
-#include "base/BmpFile.h"
+#include "RunnerFixture.h"
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
 #include "runner/TForm1.h"
@@ -20,29 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A program folder with the catalogue and the pictures the runner reads at start-up.
-class RunnerWindow : public ::testing::Test {
+// The window started.
+class RunnerWindow : public runnertest::RunnerFixture {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("runner-test-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_ / "dat");
-        fs::create_directories(dir_ / "cg");
-        std::ofstream items(dir_ / "dat" / "item.dat", std::ios::binary);
-        for (int k = 0; k < engine::kToyCount; ++k)
-            items << "toy" << k << "\r\n" << k % 10 + 1 << "\r\nabout\r\n";
-        items.close();
-        for (const char* name : {"usu1.bmp", "usu2.bmp"}) {
-            std::ofstream(dir_ / "cg" / name, std::ios::binary)
-                << base::encodeBmp(base::Bitmap(8, 8, base::colours::Red));
-        }
-        platform_ = std::make_unique<ui::HeadlessPlatform>(dir_.string() + "/");
-        window_ = std::make_unique<runner::TForm1>(platform_->services(), sound_);
+        RunnerFixture::SetUp();
         platform_->start(window_->form);
-    }
-    void TearDown() override {
-        window_.reset();
-        fs::remove_all(dir_);
     }
 
     // Writes a stage with the given cells and returns its path.
@@ -63,11 +43,6 @@ class RunnerWindow : public ::testing::Test {
         platform_->handle([&] { window_->engine().main_boxMouseDown(ui::MouseButton::Left); });
     }
     engine::tmy& my() { return window_->state.my; }
-
-    fs::path dir_;
-    engine::RecordingSoundSink sound_;
-    std::unique_ptr<ui::HeadlessPlatform> platform_;
-    std::unique_ptr<runner::TForm1> window_;
 };
 
 std::set<fs::path> filesUnder(const fs::path& root) {

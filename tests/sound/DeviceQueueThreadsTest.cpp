@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "FeedOutput.h"
+#include "FedMixer.h"
 #include "SoundTestKit.h"
 #include "UiThread.h"
 #include "sound/DeviceQueue.h"
@@ -128,40 +128,33 @@ TEST(DeviceQueueThreads, AResetWhileTheDevicePlaysTearsNothing) {
 TEST(DeviceFeedThreads, TheMixerFedFromADeviceThreadIsHeardExactly) {
     // A device thread asks for pieces of sound as SDL's does, this thread answers the doorbell and plays
     // sounds one after another on a channel: the device hears them back to back, byte for byte.
-    soundtest::UiThread ui;
-    soundtest::FeedOutput out(ui.bell());
-    soundtest::TempDir dir;
-    dir.write("SOUNDMIX.INI", std::string("[default]\nSamplesPerSec=44\nWaveBlocks=4\nWaveBlockLen=512\n"));
-    MixEngine engine(out, dir.path("SOUNDMIX.INI"));
-    TSoundMixer mixer(engine);
-    mixer.SetActivated(true);
-    mixer.SetChannels(3);
+    soundtest::FedMixer m;
     soundtest::Bytes samples(5000);
     for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::uint8_t>(1 + i % 253);
-    MixWave* wave = engine.LoadMixWave(mixer.session(), "w", nullptr, kWaveFromMemory,
-                                       soundtest::makeWav(1, 44100, 8, samples));
+    MixWave* wave = m.wave("w", samples);
     std::vector<std::uint8_t> heard;
     heard.reserve(1 << 20);
     std::atomic<bool> stop{false};
     std::thread device([&] {
         std::array<std::uint8_t, 256> piece{};
         while (!stop.load()) {
-            out.feed().fill(piece.data(), piece.size());
+            m.out.feed().fill(piece.data(), piece.size());
             heard.insert(heard.end(), piece.begin(), piece.end());
             // About real time for 8-bit mono at 44,100 Hz, so that the four queued blocks (40 ms here) cover
             // a busy machine's scheduling delays as they would for a real device.
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     });
-    for (int i = 0; i < 6; ++i) mixer.PlayWave(0, wave, nullptr, 0, 0);
-    ui.runFor(5000, [&] { return mixer.session()->queues[0] == nullptr && engine.blocksAtDevice() == 0; });
+    for (int i = 0; i < 6; ++i) m.mixer.PlayWave(0, wave, nullptr, 0, 0);
+    m.ui.runFor(5000,
+                [&] { return m.mixer.session()->queues[0] == nullptr && m.engine.blocksAtDevice() == 0; });
     stop.store(true);
     device.join();
     soundtest::Bytes expected;
     for (int i = 0; i < 6; ++i) expected.insert(expected.end(), samples.begin(), samples.end());
     const auto at = std::search(heard.begin(), heard.end(), expected.begin(), expected.end());
     EXPECT_NE(at, heard.end()) << "six plays back to back, unbroken";
-    EXPECT_EQ(engine.underruns(), 0u);
+    EXPECT_EQ(m.engine.underruns(), 0u);
 }
 
 TEST(PacedDrain, PlaysTheFeedNoFasterThanTheClockAndRingsForEachBlock) {

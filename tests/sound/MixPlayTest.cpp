@@ -176,12 +176,20 @@ TEST(MixPlay, ClearQueueReplacesTheChannelAndRendersAgainFromTheMixPosition) {
     EXPECT_EQ(all.back(), 128);
 }
 
-TEST(MixPlay, HighPriorityStartsAtThePositionNowHeard) {
-    MixRig rig("[default]\nGoodWavePos=1\n");
+namespace {
+// A long play of level 100 on channel 0 with its first 1,000 bytes heard, then 200 bytes of level 140 on
+// channel 1 with high priority.
+void highPriorityOverALongPlay(MixRig& rig, std::size_t longBytes) {
     rig.start();
-    rig.play(0, rig.wave(filled(5000, 100)));
+    rig.play(0, rig.wave(filled(longBytes, 100)));
     rig.out.playBytes(1000);
     rig.play(1, rig.wave(filled(200, 140)), PlayHighPriority);
+}
+}  // namespace
+
+TEST(MixPlay, HighPriorityStartsAtThePositionNowHeard) {
+    MixRig rig("[default]\nGoodWavePos=1\n");
+    highPriorityOverALongPlay(rig, 5000);
     EXPECT_EQ(rig.session->queues[1]->start, 1000u);
     rig.out.advanceMs(2000);
     EXPECT_EQ(rig.heard(1000, 200), filled(200, 112));
@@ -190,10 +198,7 @@ TEST(MixPlay, HighPriorityStartsAtThePositionNowHeard) {
 
 TEST(MixPlay, ShiftRemixMovesTheNewPlayBehindTheRenderedAudio) {
     MixRig rig("[default]\nRemix=2\nGoodWavePos=1\n");
-    rig.start();
-    rig.play(0, rig.wave(filled(8000, 100)));
-    rig.out.playBytes(1000);
-    rig.play(1, rig.wave(filled(200, 140)), PlayHighPriority);
+    highPriorityOverALongPlay(rig, 8000);
     EXPECT_EQ(rig.out.resetCount(), 0u);
     EXPECT_EQ(rig.session->queues[1]->start, 3 * kBlock);
     EXPECT_EQ(rig.session->queues[1]->end, 3 * kBlock + 200);

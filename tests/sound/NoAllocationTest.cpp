@@ -7,7 +7,7 @@
 #include <new>
 #include <thread>
 
-#include "FeedOutput.h"
+#include "FedMixer.h"
 #include "SoundTestKit.h"
 #include "UiThread.h"
 #include "sound/TSoundMixer.h"
@@ -81,18 +81,9 @@ TEST(NoAllocationOnTheDeviceThread, PlayingAllocatesNothing) {
     // The device thread does what SDL's audio thread does: asks the feed for a piece of sound every
     // millisecond (faster than real time, so that many blocks pass), while this thread answers the doorbell
     // and plays sounds, some of them high-priority ones that re-render what the device already holds.
-    soundtest::UiThread ui;
-    soundtest::FeedOutput out(ui.bell());
-    soundtest::TempDir dir;
-    dir.write("SOUNDMIX.INI", std::string("[default]\nSamplesPerSec=44\nWaveBlocks=4\nWaveBlockLen=512\n"));
-    MixEngine engine(out, dir.path("SOUNDMIX.INI"));
-    TSoundMixer mixer(engine);
-    mixer.SetActivated(true);
-    mixer.SetChannels(3);
-    MixWave* loud = engine.LoadMixWave(mixer.session(), "loud", nullptr, kWaveFromMemory,
-                                       soundtest::makeWav(1, 44100, 8, filled(6000, 200)));
-    MixWave* soft = engine.LoadMixWave(mixer.session(), "soft", nullptr, kWaveFromMemory,
-                                       soundtest::makeWav(1, 44100, 8, filled(3000, 140)));
+    soundtest::FedMixer m;
+    MixWave* loud = m.wave("loud", filled(6000, 200));
+    MixWave* soft = m.wave("soft", filled(3000, 140));
     std::vector<std::uint8_t> heard(1 << 22, 0);
     std::atomic<std::size_t> heardBytes{0};
     std::atomic<bool> stop{false};
@@ -101,7 +92,7 @@ TEST(NoAllocationOnTheDeviceThread, PlayingAllocatesNothing) {
         onDeviceThread = true;
         std::array<std::uint8_t, 256> piece{};
         while (!stop.load()) {
-            out.feed().fill(piece.data(), piece.size());
+            m.out.feed().fill(piece.data(), piece.size());
             const std::size_t at = heardBytes.load();
             if (at + piece.size() <= heard.size()) {
                 std::copy(piece.begin(), piece.end(), heard.begin() + static_cast<std::ptrdiff_t>(at));
@@ -113,16 +104,16 @@ TEST(NoAllocationOnTheDeviceThread, PlayingAllocatesNothing) {
         onDeviceThread = false;
     });
     for (int i = 0; i < 40; ++i) {
-        mixer.PlayWave(0, loud, nullptr, 0, 0);
-        mixer.PlayWave(1, soft, nullptr, i % 3 == 0 ? PlayHighPriority | PlayClearQueue : 0, 0);
-        ui.runFor(15);
+        m.mixer.PlayWave(0, loud, nullptr, 0, 0);
+        m.mixer.PlayWave(1, soft, nullptr, i % 3 == 0 ? PlayHighPriority | PlayClearQueue : 0, 0);
+        m.ui.runFor(15);
     }
-    ui.runFor(2000, [&] { return engine.blocksAtDevice() == 0; });
+    m.ui.runFor(2000, [&] { return m.engine.blocksAtDevice() == 0; });
     stop.store(true);
     device.join();
     EXPECT_GT(pieces.load(), 200);
     EXPECT_EQ(deviceAllocations.load(), 0);
     const auto end = heard.begin() + static_cast<std::ptrdiff_t>(heardBytes.load());
     EXPECT_NE(std::find(heard.begin(), end, 200 + 12), end);  // both sounds at once
-    EXPECT_EQ(engine.blocksAtDevice(), 0);
+    EXPECT_EQ(m.engine.blocksAtDevice(), 0);
 }

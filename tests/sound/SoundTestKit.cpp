@@ -1,9 +1,6 @@
 // Helpers for the mixer tests: WAV images in memory, a temporary folder, and an engine on the virtual output.
 #include "SoundTestKit.h"
 
-#include <unistd.h>
-
-#include <atomic>
 #include <fstream>
 #include <iterator>
 
@@ -48,26 +45,13 @@ std::string readText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-TempDir::TempDir() {
-    static std::atomic<int> counter{0};
-    dir_ = std::filesystem::temp_directory_path() /
-           ("zorban-sound-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(dir_);
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-}
-
 void TempDir::write(const std::string& name, const Bytes& bytes) const {
-    std::ofstream out(dir_ / name, std::ios::binary);
+    std::ofstream out(path(name), std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 void TempDir::write(const std::string& name, const std::string& text) const {
-    std::ofstream out(dir_ / name, std::ios::binary);
-    out << text;
+    testutil::writeAll(path(name), text);
 }
 
 MixRig::MixRig(const std::string& iniText, const sound::MixInitConfig* config, sound::PostFn post)
@@ -90,13 +74,8 @@ sound::MixWave* MixRig::wave(const Bytes& samples) {
 
 void MixRig::play(int channel, sound::MixWave* w, std::uint32_t flags, std::uint16_t loops,
                   sound::MixNotifyTarget* notify) {
-    sound::PlayParams p;
-    p.session = session;
-    p.channel = channel;
-    p.wave = w;
-    p.flags = flags;
-    p.loops = loops;
-    p.notify = notify;
+    sound::PlayParams p{
+        .session = session, .channel = channel, .wave = w, .notify = notify, .flags = flags, .loops = loops};
     engine->PlayMixWave(&p);
 }
 

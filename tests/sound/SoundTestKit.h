@@ -10,6 +10,7 @@
 
 #include "sound/MixEngine.h"
 #include "sound/VirtualAudioOutput.h"
+#include "tests/base/TempDir.h"
 
 namespace soundtest {
 
@@ -26,19 +27,16 @@ std::string readText(const std::string& path);
 // The message of the EMixerError that f raises, or "(no error)".
 std::string errorOf(const std::function<void()>& f);
 
+// The tests' temporary folder, with the mixer tests' names for its files.
 class TempDir {
   public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string dir() const { return dir_.string(); }
+    std::string path(const std::string& name) const { return temp_.file(name); }
+    std::string dir() const { return temp_.path().string(); }
     void write(const std::string& name, const Bytes& bytes) const;
     void write(const std::string& name, const std::string& text) const;
 
   private:
-    std::filesystem::path dir_;
+    testutil::TempDir temp_;
 };
 
 // An engine on a virtual output, with SOUNDMIX.INI holding iniText; the session is created, not yet

@@ -83,6 +83,21 @@ TEST_F(QtTest, KeysTheFieldDoesNotTakeReachTheFormAndTypingStaysInTheField) {
     EXPECT_EQ(w.edit.text(), "pm");
 }
 
+TEST_F(QtTest, KeysThatAreNotPrintableReachTheFormByTheirModelCodes) {
+    std::vector<int> keys;
+    w.form.addKeyHandler([&](const ui::KeyEvent& e) {
+        keys.push_back(e.key);
+        return true;
+    });
+    QWidget* top = platform.build(w.form);
+    for (Qt::Key k : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete, Qt::Key_Left,
+                      Qt::Key_PageDown, Qt::Key_F3, Qt::Key_CapsLock})
+        QTest::keyClick(top, k);
+    // A key the model has no code for is left to Qt.
+    EXPECT_EQ(keys, (std::vector<int>{ui::keys::Escape, ui::keys::Enter, ui::keys::Enter, ui::keys::Delete,
+                                      ui::keys::Left, ui::keys::PageDown, ui::keys::F1 + 2}));
+}
+
 TEST_F(QtTest, OnlyTheDesktopsFocusLeavingTheProgramIsAnActivationChange) {
     std::vector<bool> told;
     w.form.addActivationHandler([&](bool active) { told.push_back(active); });

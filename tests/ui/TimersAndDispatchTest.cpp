@@ -1,6 +1,7 @@
 // Virtual timers fire in time order; handlers' errors become one error box each and the program goes on.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "base/IoError.h"
@@ -20,6 +21,18 @@ class VirtualTimers : public ::testing::Test {
     void record(ui::Timer& t) {
         t.onTimer = [this, &t] { fired.push_back(t.name() + "@" + std::to_string(clock.nowMs())); };
         host.attach(t);
+    }
+    // How often a 10 ms timer whose handler runs body ticks in ms of virtual time.
+    int ticksOfATenMsTimer(int ms, const std::function<void()>& body) {
+        ui::Timer t("t", 10, true);
+        host.attach(t);
+        int ticks = 0;
+        t.onTimer = [&] {
+            ++ticks;
+            body();
+        };
+        host.advance(ms);
+        return ticks;
     }
 };
 
@@ -49,27 +62,11 @@ TEST_F(VirtualTimers, NewIntervalRestartsTheCountAndStopHolds) {
 }
 
 TEST_F(VirtualTimers, APausingHandlerPushesItsNextTick) {
-    ui::Timer t("t", 10, true);
-    host.attach(t);
-    int ticks = 0;
-    t.onTimer = [&] {
-        ++ticks;
-        clock.sleepMs(25);
-    };
-    host.advance(100);  // ticks at 10, 45, 80
-    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(ticksOfATenMsTimer(100, [&] { clock.sleepMs(25); }), 3);  // ticks at 10, 45, 80
 }
 
 TEST_F(VirtualTimers, AFailingTickIsReportedAndTheTimerKeepsFiring) {
-    ui::Timer t("t", 10, true);
-    host.attach(t);
-    int ticks = 0;
-    t.onTimer = [&] {
-        ++ticks;
-        throw base::IoError(base::IoCode::FileNotFound);
-    };
-    host.advance(30);
-    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(ticksOfATenMsTimer(30, [] { throw base::IoError(base::IoCode::FileNotFound); }), 3);
     EXPECT_EQ(dialogs.errors, (std::vector<std::string>(3, "ﾌｧｲﾙが見つかりません.")));
 }
 

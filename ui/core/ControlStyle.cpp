@@ -4,13 +4,7 @@
 namespace ui {
 
 Font font(int px, base::Colour colour, bool bold, const char* face, bool italic) {
-    ui::Font f;
-    f.face = face;
-    f.px = px;
-    f.bold = bold;
-    f.italic = italic;
-    f.colour = colour;
-    return f;
+    return ui::Font{.face = face, .px = px, .bold = bold, .italic = italic, .colour = colour};
 }
 
 int textWidth(const std::string& caption, const ui::Font& f) {

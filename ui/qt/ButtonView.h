@@ -5,16 +5,14 @@
 
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Widgets.h"
-#include "ui/qt/ControlView.h"
 #include "ui/qt/FittedText.h"
+#include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
 
-class ButtonView : public QPushButton, public ControlView {
+class ButtonView : public ViewOf<QPushButton, ui::Button, true> {
   public:
     ButtonView(ui::Button& button, ui::Dispatcher& dispatcher, QWidget* parent);
-    QWidget& widget() override { return *this; }
-    bool nativeMouse() const override { return true; }
 
     // The caption as it is drawn inside the button's face.
     const FittedText& fitted() const { return fitted_; }
@@ -28,9 +26,6 @@ class ButtonView : public QPushButton, public ControlView {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    ui::Button& button_;
-    ui::Font shownFont_;
-    int fontScale_ = 0;  // scale shownFont_ was set at; 0 before the first apply
     FittedText fitted_;
     QString fittedText_;
     QSize fittedBox_;

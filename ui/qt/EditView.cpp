@@ -11,31 +11,24 @@ QValidator::State EditValidator::validate(QString& input, int&) const {
 }
 
 EditView::EditView(ui::Edit& edit, ui::Dispatcher& dispatcher, QWidget* parent)
-    : QLineEdit(parent), ControlView(edit), edit_(edit), dispatcher_(dispatcher), validator_(edit) {
+    : ViewOf(edit, parent), dispatcher_(dispatcher), validator_(edit) {
     setValidator(&validator_);
     // textEdited comes from the user only, never from setText.
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        dispatcher_.run([this, t = utf8(text)] { edit_.userEdited(t); });
+        dispatcher_.run([this, t = utf8(text)] { model().userEdited(t); });
     });
 }
 
 void EditView::applyOwn() {
-    const QString text = qs(edit_.text());
+    const QString text = qs(model().text());
     if (this->text() != text) setText(text);  // bypasses the validator: shown whole
-    if (fontScale_ != scale() || font_ != edit_.font()) {
-        font_ = edit_.font();
-        fontScale_ = scale();
-        setFont(toQFont(font_, fontScale_));
-        QPalette pal = palette();
-        pal.setColor(QPalette::Text, qcolour(font_.colour));
-        setPalette(pal);
-    }
-    if (hasFrame() == edit_.flat()) setFrame(!edit_.flat());
+    showFont(model().font(), QPalette::Text);
+    if (hasFrame() == model().flat()) setFrame(!model().flat());
 }
 
 void EditView::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    dispatcher_.run([this] { edit_.userEntered(); });
+    dispatcher_.run([this] { model().userEntered(); });
 }
 
 }  // namespace ui::qt

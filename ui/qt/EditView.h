@@ -7,7 +7,7 @@
 
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Widgets.h"
-#include "ui/qt/ControlView.h"
+#include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
 
@@ -21,22 +21,17 @@ class EditValidator : public QValidator {
     const ui::Edit& edit_;
 };
 
-class EditView : public QLineEdit, public ControlView {
+class EditView : public ViewOf<QLineEdit, ui::Edit, true> {
   public:
     EditView(ui::Edit& edit, ui::Dispatcher& dispatcher, QWidget* parent);
-    QWidget& widget() override { return *this; }
-    bool nativeMouse() const override { return true; }
 
   protected:
     void applyOwn() override;
     void focusInEvent(QFocusEvent* event) override;
 
   private:
-    ui::Edit& edit_;
     ui::Dispatcher& dispatcher_;
     EditValidator validator_;
-    ui::Font font_;
-    int fontScale_ = 0;  // scale font_ was set at; 0 before the first apply
 };
 
 }  // namespace ui::qt

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
@@ -138,39 +139,21 @@ void FormWindow::keepOnScreen(QPoint centre) {
 
 namespace {
 
+// Qt's codes of the keys that are not printable, and the model's.
+constexpr std::pair<int, int> kKeyCodes[] = {
+    {Qt::Key_Escape, ui::keys::Escape},       {Qt::Key_Tab, ui::keys::Tab},
+    {Qt::Key_Backspace, ui::keys::Backspace}, {Qt::Key_Return, ui::keys::Enter},
+    {Qt::Key_Enter, ui::keys::Enter},         {Qt::Key_Delete, ui::keys::Delete},
+    {Qt::Key_Home, ui::keys::Home},           {Qt::Key_End, ui::keys::End},
+    {Qt::Key_Left, ui::keys::Left},           {Qt::Key_Up, ui::keys::Up},
+    {Qt::Key_Right, ui::keys::Right},         {Qt::Key_Down, ui::keys::Down},
+    {Qt::Key_PageUp, ui::keys::PageUp},       {Qt::Key_PageDown, ui::keys::PageDown},
+};
+
 int keyCode(int qtKey) {
     if (qtKey >= 0x20 && qtKey < 0x7f) return qtKey;  // Qt's codes of printable keys are upper-case ASCII
-    switch (qtKey) {
-        case Qt::Key_Escape:
-            return ui::keys::Escape;
-        case Qt::Key_Tab:
-            return ui::keys::Tab;
-        case Qt::Key_Backspace:
-            return ui::keys::Backspace;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return ui::keys::Enter;
-        case Qt::Key_Delete:
-            return ui::keys::Delete;
-        case Qt::Key_Home:
-            return ui::keys::Home;
-        case Qt::Key_End:
-            return ui::keys::End;
-        case Qt::Key_Left:
-            return ui::keys::Left;
-        case Qt::Key_Up:
-            return ui::keys::Up;
-        case Qt::Key_Right:
-            return ui::keys::Right;
-        case Qt::Key_Down:
-            return ui::keys::Down;
-        case Qt::Key_PageUp:
-            return ui::keys::PageUp;
-        case Qt::Key_PageDown:
-            return ui::keys::PageDown;
-        default:
-            break;
-    }
+    for (const auto& [qt, code] : kKeyCodes)
+        if (qtKey == qt) return code;
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return ui::keys::F1 + (qtKey - Qt::Key_F1);
     return 0;
 }

@@ -8,9 +8,6 @@
 
 namespace ui::qt {
 
-GaugeView::GaugeView(ui::Gauge& gauge, QWidget* parent)
-    : QWidget(parent), ControlView(gauge), gauge_(gauge) {}
-
 int GaugeView::filledWidth(int width, int minimum, int maximum, int progress) {
     if (maximum <= minimum || width <= 0) return 0;
     const long long span = static_cast<long long>(maximum) - minimum;
@@ -19,20 +16,19 @@ int GaugeView::filledWidth(int width, int minimum, int maximum, int progress) {
 }
 
 void GaugeView::applyOwn() {
-    const int filled =
-        filledWidth(gauge_.bounds().width, gauge_.minimum(), gauge_.maximum(), gauge_.progress());
-    if (filled == filled_ && fore_ == gauge_.foreColour() && back_ == gauge_.backColour()) return;
-    filled_ = filled;
-    fore_ = gauge_.foreColour();
-    back_ = gauge_.backColour();
+    const Look look{
+        filledWidth(model().bounds().width, model().minimum(), model().maximum(), model().progress()),
+        model().foreColour(), model().backColour()};
+    if (look == shown_) return;
+    shown_ = look;
     update();
 }
 
 void GaugeView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), qcolour(back_));
+    p.fillRect(rect(), qcolour(shown_.back));
     // Whole model pixels, so the edge of the filled part steps as it does at the window's own size.
-    if (filled_ > 0) p.fillRect(QRect(0, 0, filled_ * scale(), height()), qcolour(fore_));
+    if (shown_.filled > 0) p.fillRect(QRect(0, 0, shown_.filled * scale(), height()), qcolour(shown_.fore));
 }
 
 }  // namespace ui::qt

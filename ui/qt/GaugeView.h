@@ -4,14 +4,13 @@
 #include <QWidget>
 
 #include "ui/core/Widgets.h"
-#include "ui/qt/ControlView.h"
+#include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
 
-class GaugeView : public QWidget, public ControlView {
+class GaugeView : public ViewOf<QWidget, ui::Gauge> {
   public:
-    GaugeView(ui::Gauge& gauge, QWidget* parent);
-    QWidget& widget() override { return *this; }
+    using ViewOf::ViewOf;
     // Pixels of a bar width filled at progress within [minimum, maximum].
     static int filledWidth(int width, int minimum, int maximum, int progress);
 
@@ -20,9 +19,14 @@ class GaugeView : public QWidget, public ControlView {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    ui::Gauge& gauge_;
-    int filled_ = -1;  // px, as last painted
-    base::Colour fore_, back_;
+    // What decides the gauge's pixels, as last painted.
+    struct Look {
+        int filled = -1;  // px
+        base::Colour fore, back;
+        bool operator==(const Look&) const = default;
+    };
+
+    Look shown_;
 };
 
 }  // namespace ui::qt

@@ -14,9 +14,6 @@ QImage view(const base::Bitmap& b) {
 
 }  // namespace
 
-ImageView::ImageView(ui::Image& image, QWidget* parent)
-    : QWidget(parent), ControlView(image), image_(image) {}
-
 void ImageView::applyOwn() {
     maskedStale_ = true;
     update();
@@ -24,7 +21,7 @@ void ImageView::applyOwn() {
 
 const QImage& ImageView::masked() {
     if (!maskedStale_) return masked_;
-    const base::Bitmap& b = image_.picture();
+    const base::Bitmap& b = model().picture();
     masked_ = QImage(b.width(), b.height(), QImage::Format_ARGB32);
     const std::uint32_t key = b.pixel(0, b.height() - 1);
     for (int y = 0; y < b.height(); ++y) {
@@ -37,14 +34,14 @@ const QImage& ImageView::masked() {
 }
 
 void ImageView::paintEvent(QPaintEvent*) {
-    const base::Bitmap& b = image_.picture();
+    const base::Bitmap& b = model().picture();
     if (b.empty()) return;  // no picture yet: what lies behind shows
     QPainter p(this);
-    const QImage img = image_.transparent() ? masked() : view(b);
+    const QImage img = model().transparent() ? masked() : view(b);
     // No smooth transform: a scaled window and a high-density screen both repeat each pixel whole (nearest
     // neighbour), so the blocks keep their sharp edges.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (image_.stretch())
+    if (model().stretch())
         p.drawImage(rect(), img);
     else
         p.drawImage(QRect(0, 0, b.width() * scale(), b.height() * scale()), img);

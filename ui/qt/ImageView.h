@@ -5,14 +5,13 @@
 #include <QWidget>
 
 #include "ui/core/Image.h"
-#include "ui/qt/ControlView.h"
+#include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
 
-class ImageView : public QWidget, public ControlView {
+class ImageView : public ViewOf<QWidget, ui::Image> {
   public:
-    ImageView(ui::Image& image, QWidget* parent);
-    QWidget& widget() override { return *this; }
+    using ViewOf::ViewOf;
 
   protected:
     // Every change of an image may be new pixels, so each one repaints.
@@ -23,7 +22,6 @@ class ImageView : public QWidget, public ControlView {
     // The picture with the colour of its lower-left pixel made see-through.
     const QImage& masked();
 
-    ui::Image& image_;
     QImage masked_;
     bool maskedStale_ = true;
 };

@@ -24,21 +24,18 @@ Qt::Alignment horizontal(ui::Align a) {
 
 }  // namespace
 
-LabelView::LabelView(ui::Label& label, QWidget* parent)
-    : QWidget(parent), ControlView(label), label_(label) {}
-
 // The caption is laid out again only when something that decides its place changed; painting just draws it.
 void LabelView::applyOwn() {
-    const ui::Rect r = label_.bounds();
+    const ui::Rect r = model().bounds();
     Look look{
-        label_.caption(),
-        label_.font(),
-        label_.transparent(),
-        label_.background(),
-        label_.alignment(),
-        label_.wordWrap(),
+        model().caption(),
+        model().font(),
+        model().transparent(),
+        model().background(),
+        model().alignment(),
+        model().wordWrap(),
         scale(),
-        QSize((label_.visibleWidth() > 0 ? std::min(label_.visibleWidth(), r.width) : r.width) * scale(),
+        QSize((model().visibleWidth() > 0 ? std::min(model().visibleWidth(), r.width) : r.width) * scale(),
               r.height * scale())};
     if (painted_ && look == shown_) return;
     const bool fontChanged = !painted_ || !(look.font == shown_.font) || look.scale != shown_.scale;

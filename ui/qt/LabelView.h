@@ -5,15 +5,14 @@
 #include <QWidget>
 
 #include "ui/core/Widgets.h"
-#include "ui/qt/ControlView.h"
 #include "ui/qt/FittedText.h"
+#include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
 
-class LabelView : public QWidget, public ControlView {
+class LabelView : public ViewOf<QWidget, ui::Label> {
   public:
-    LabelView(ui::Label& label, QWidget* parent);
-    QWidget& widget() override { return *this; }
+    using ViewOf::ViewOf;
 
     // The caption as it is drawn in the label's box.
     const FittedText& fitted() const { return fitted_; }
@@ -36,7 +35,6 @@ class LabelView : public QWidget, public ControlView {
         bool operator==(const Look&) const = default;
     };
 
-    ui::Label& label_;
     Look shown_;
     bool painted_ = false;  // false until the first apply
     QFont font_;

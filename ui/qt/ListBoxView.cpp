@@ -11,7 +11,7 @@
 namespace ui::qt {
 
 ListBoxView::ListBoxView(ui::ListBox& list, ui::Dispatcher& dispatcher, QWidget* parent)
-    : QListWidget(parent), ControlView(list), list_(list) {
+    : ViewOf(list, parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     // A name too long for the row is drawn condensed, not cut short.
@@ -19,8 +19,8 @@ ListBoxView::ListBoxView(ui::ListBox& list, ui::Dispatcher& dispatcher, QWidget*
     connect(this, &QListWidget::itemSelectionChanged, this, [this, &dispatcher] {
         if (applying_) return;
         const int row = selectedRow();
-        if (row == list_.itemIndex()) return;
-        dispatcher.run([this, row] { list_.userSelected(row); });
+        if (row == model().itemIndex()) return;
+        dispatcher.run([this, row] { model().userSelected(row); });
     });
 }
 
@@ -31,15 +31,12 @@ int ListBoxView::selectedRow() const {
 
 void ListBoxView::applyOwn() {
     applying_ = true;
-    const int itemHeight = list_.itemHeight() * scale();
-    if (fontScale_ != scale() || font_ != list_.font()) {
-        font_ = list_.font();
-        fontScale_ = scale();
-        setFont(toQFont(font_, fontScale_));
-    }
-    if (background_ != list_.background() || (list_.background() && textColour_ != list_.font().colour)) {
-        background_ = list_.background();
-        textColour_ = list_.font().colour;
+    const int itemHeight = model().itemHeight() * scale();
+    showFont(model().font());
+    if (background_ != model().background() ||
+        (model().background() && textColour_ != model().font().colour)) {
+        background_ = model().background();
+        textColour_ = model().font().colour;
         QPalette colours = QApplication::palette(this);
         if (background_) {
             colours.setColor(QPalette::Base, qcolour(*background_));
@@ -47,8 +44,8 @@ void ListBoxView::applyOwn() {
         }
         setPalette(colours);
     }
-    if (items_ != list_.items() || itemHeight_ != itemHeight) {
-        items_ = list_.items();
+    if (items_ != model().items() || itemHeight_ != itemHeight) {
+        items_ = model().items();
         itemHeight_ = itemHeight;
         clear();
         for (const auto& text : items_) {
@@ -57,7 +54,7 @@ void ListBoxView::applyOwn() {
             addItem(item.release());  // the list owns its items
         }
     }
-    const int want = list_.itemIndex() >= 0 && list_.itemIndex() < count() ? list_.itemIndex() : -1;
+    const int want = model().itemIndex() >= 0 && model().itemIndex() < count() ? model().itemIndex() : -1;
     if (selectedRow() != want) {
         if (want < 0) {
             clearSelection();

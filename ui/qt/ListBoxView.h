@@ -6,15 +6,13 @@
 
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Widgets.h"
-#include "ui/qt/ControlView.h"
+#include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
 
-class ListBoxView : public QListWidget, public ControlView {
+class ListBoxView : public ViewOf<QListWidget, ui::ListBox, true> {
   public:
     ListBoxView(ui::ListBox& list, ui::Dispatcher& dispatcher, QWidget* parent);
-    QWidget& widget() override { return *this; }
-    bool nativeMouse() const override { return true; }
 
   protected:
     void applyOwn() override;
@@ -22,11 +20,8 @@ class ListBoxView : public QListWidget, public ControlView {
   private:
     int selectedRow() const;
 
-    ui::ListBox& list_;
-    std::vector<std::string> items_;  // as shown
-    int itemHeight_ = -1;             // widget px, as shown
-    ui::Font font_;
-    int fontScale_ = 0;                       // scale font_ was set at; 0 before the first apply
+    std::vector<std::string> items_;          // as shown
+    int itemHeight_ = -1;                     // widget px, as shown
     std::optional<base::Colour> background_;  // as shown
     base::Colour textColour_;                 // as shown, with a background
     bool applying_ = false;  // true while the program's values are put in, so no user pick is reported

@@ -2,6 +2,7 @@
 #include "ui/qt/PanelView.h"
 
 #include <QPainter>
+#include <tuple>
 
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
@@ -20,24 +21,18 @@ void outline(QPainter& p, const QRect& box, int thickness, const QColor& colour)
 
 }  // namespace
 
-PanelView::PanelView(ui::Panel& panel, QWidget* parent)
-    : QWidget(parent), ControlView(panel), panel_(panel) {}
-
 void PanelView::applyOwn() {
-    if (panel_.font() && (panel_.font() != font_ || scale() != fontScale_)) {
-        font_ = panel_.font();
+    if (model().font() && (model().font() != font_ || scale() != fontScale_)) {
+        font_ = model().font();
         fontScale_ = scale();
         // Only the caption's: the children keep the fonts they inherit.
         captionFont_ = toQFont(*font_, fontScale_);
         painted_ = false;
     }
-    if (painted_ && caption_ == panel_.caption() && background_ == panel_.background() &&
-        framed_ == panel_.framed())
-        return;
+    const auto look = std::make_tuple(model().caption(), model().background(), model().framed());
+    if (painted_ && look == std::tie(caption_, background_, framed_)) return;
     painted_ = true;
-    caption_ = panel_.caption();
-    background_ = panel_.background();
-    framed_ = panel_.framed();
+    std::tie(caption_, background_, framed_) = look;
     update();
 }
 

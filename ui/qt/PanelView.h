@@ -5,21 +5,20 @@
 #include <optional>
 
 #include "ui/core/Widgets.h"
-#include "ui/qt/ControlView.h"
+#include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
 
-class PanelView : public QWidget, public ControlView {
+class PanelView : public ViewOf<QWidget, ui::Panel> {
   public:
-    PanelView(ui::Panel& panel, QWidget* parent);
-    QWidget& widget() override { return *this; }
+    using ViewOf::ViewOf;
 
   protected:
     void applyOwn() override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    ui::Panel& panel_;
+    // As last shown.
     std::string caption_;
     base::Colour background_;
     bool framed_ = false;

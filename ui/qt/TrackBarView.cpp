@@ -4,17 +4,18 @@
 namespace ui::qt {
 
 TrackBarView::TrackBarView(ui::TrackBar& bar, ui::Dispatcher& dispatcher, QWidget* parent)
-    : QSlider(Qt::Horizontal, parent), ControlView(bar), bar_(bar) {
+    : ViewOf(bar, Qt::Horizontal, parent) {
     connect(this, &QSlider::valueChanged, this, [this, &dispatcher](int value) {
         if (applying_) return;
-        dispatcher.run([this, value] { bar_.setPosition(value); });
+        dispatcher.run([this, value] { model().setPosition(value); });
     });
 }
 
 void TrackBarView::applyOwn() {
     applying_ = true;
-    if (minimum() != bar_.minimum() || maximum() != bar_.maximum()) setRange(bar_.minimum(), bar_.maximum());
-    if (value() != bar_.position()) setValue(bar_.position());
+    if (minimum() != model().minimum() || maximum() != model().maximum())
+        setRange(model().minimum(), model().maximum());
+    if (value() != model().position()) setValue(model().position());
     applying_ = false;
 }
 

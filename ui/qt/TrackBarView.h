@@ -5,21 +5,18 @@
 
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Widgets.h"
-#include "ui/qt/ControlView.h"
+#include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
 
-class TrackBarView : public QSlider, public ControlView {
+class TrackBarView : public ViewOf<QSlider, ui::TrackBar, true> {
   public:
     TrackBarView(ui::TrackBar& bar, ui::Dispatcher& dispatcher, QWidget* parent);
-    QWidget& widget() override { return *this; }
-    bool nativeMouse() const override { return true; }
 
   protected:
     void applyOwn() override;
 
   private:
-    ui::TrackBar& bar_;
     bool applying_ = false;  // true while the program's values are put in
 };
 

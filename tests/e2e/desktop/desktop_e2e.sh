@@ -11,7 +11,6 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../lib/e2e.sh"
-source "$here/../maker/stage_file.sh"
 
 e2e_init "$2"
 e2e_game_copy "$1"

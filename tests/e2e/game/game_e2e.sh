@@ -11,12 +11,6 @@ e2e_init "$2"
 e2e_game_copy "$1" zorban
 dat="$E2E_GAME/dat"
 
-# Lines given in UTF-8 into a code page 932 file with CR LF.
-write_lines() {
-    local out=$1
-    shift
-    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 >"$out"
-}
 # The file's lines in UTF-8 without their CR LF; fails unless every line ends with CR LF.
 read_lines() {
     local f=$1
@@ -35,10 +29,7 @@ score_text() {
 last4() { local s=$1; ((${#s} > 4)) && s=${s: -4}; echo "$s"; }
 
 # Fresh records for this run, whatever the build folder's own saves hold.
-zeros=()
-for ((k = 0; k < 513; k++)); do zeros+=(0); done
-write_lines "$dat/my.dat" 0 0 0 "${zeros[@]}"
-write_lines "$dat/my2.dat" "" 0 0 99 50 10 0 -1 0 0 0 1
+e2e_game_fresh_saves
 [ -f "$dat/map2-0.dat" ] || e2e_fail "the game folder has no dat/map2-0.dat"
 [ -f "$dat/item.dat" ] || e2e_fail "the game folder has no dat/item.dat"
 rm -f "$E2E_GAME"/投稿用*.txt
@@ -120,10 +111,7 @@ done
 
 # The close box writes the common file; nothing was reported on the way.
 rm -f "$dat/my.dat"
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ $code -eq 0 ] || e2e_fail "exit code $code"
+e2e_close_expect_exit "$win"
 [ "$(read_lines "$dat/my.dat" | wc -l)" -eq 516 ] || e2e_fail "my.dat not written on close"
 if e2e_dialog_log | grep -q '^error'; then e2e_fail "errors: $(e2e_dialog_log | grep '^error')"; fi
 

@@ -90,10 +90,7 @@ mapfile -t course < <(read_lines "$saves/my2.dat")
 
 # The close box writes the common file into the save folder.
 rm -f "$saves/my.dat"
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ $code -eq 0 ] || e2e_fail "zorban exited with $code"
+e2e_close_expect_exit "$win" zorban
 [ "$(read_lines "$saves/my.dat" | wc -l)" -eq 516 ] || e2e_fail "my.dat not written on close"
 no_errors
 
@@ -105,20 +102,14 @@ win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
 e2e_click "$win" 500 280
 e2e_wait_dialog_log '^open'
 e2e_wait_for "the stage's blocks drawn" field_drawn "$win"
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ $code -eq 0 ] || e2e_fail "zorban_runner exited with $code"
+e2e_close_expect_exit "$win" zorban_runner
 
 e2e_answer "save"
 launch zorban_maker
 win=$(e2e_wait_window "ゾルバンブロックつくーる")
 e2e_click "$win" 474 444
 e2e_wait_dialog_log '^save'
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ $code -eq 0 ] || e2e_fail "zorban_maker exited with $code"
+e2e_close_expect_exit "$win" zorban_maker
 no_errors
 echo "dialogs shown:"
 e2e_dialog_log | cut -f1,3,4

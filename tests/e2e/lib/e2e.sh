@@ -30,7 +30,18 @@
 #                              e2e_answer) unless E2E_REAL_DIALOGS=1 is set before the launch
 #   e2e_wait_exit [SECONDS]    waits for the launched program to end and returns its exit code
 #                              (under set -e write: code=0; e2e_wait_exit || code=$?)
-#   e2e_game_first_stage WIN   zorban's start panel to course 2's first stage, its ball waiting for the serve
+#   e2e_close_expect_exit WIN [NAME]  closes WIN as its close box does; fails unless the program (NAME in the
+#                              message, default the launched one's) then ends with status 0
+#   e2e_listing                every file of E2E_GAME with its size and time (to show that nothing was written)
+#   e2e_stop PID...            ends each of these processes and waits for it (empty ids are passed over)
+# Stages and saves
+#   write_stage OUT TITLE AUTHOR CELLS  a stage file (see stage_file.sh)
+#   e2e_write_lines FILE LINE...        the lines, given in UTF-8, into a code page 932 file with CR LF
+#   e2e_game_fresh_saves       records in $E2E_GAME/dat in which course 2 is open and nothing else is won
+#   e2e_wavconv BUILD WAV OUT [VOLUME]  dat/WAV of the game copy as the mixer converts it, into raw OUT
+#   e2e_game_first_stage WIN [PAUSE]  zorban's start panel to course 2's first stage, its ball waiting for
+#                              the serve (PAUSE: seconds between the field and the click, default 0.3)
+#   e2e_runner_play STAGE      zorban_runner chooses STAGE in its open dialog and plays it; E2E_WIN is the window
 #   e2e_cleanup                ends the program and Xvfb (by their ids) — runs by itself on exit
 #   e2e_fail MSG / e2e_pass MSG  print FAIL/PASS and end the script with 1 / 0
 # Windows
@@ -75,6 +86,11 @@ E2E_GAME=""
 E2E_PID=""
 E2E_XVFB_PID=""
 E2E_DIALOGS=""
+E2E_PROG=""
+E2E_WIN=""
+
+# shellcheck source=stage_file.sh
+source "$E2E_LIB_DIR/stage_file.sh"
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -90,13 +106,17 @@ e2e_pass() {
     exit 0
 }
 
-e2e_cleanup() {
+e2e_stop() {
     local pid
-    for pid in "$E2E_PID" "$E2E_XVFB_PID"; do
+    for pid in "$@"; do
         [ -n "$pid" ] || continue
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
+}
+
+e2e_cleanup() {
+    e2e_stop "$E2E_PID" "$E2E_XVFB_PID"
     E2E_PID=""
     E2E_XVFB_PID=""
 }
@@ -175,9 +195,35 @@ e2e_game_first_stage() {
     e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
     e2e_click "$win" 296 138
     e2e_wait_pixel "$win" 200 300 000000 "play field"
-    sleep 0.3
+    sleep "${2:-0.3}"
     e2e_click "$win" 502 269
     e2e_wait_pixel "$win" 405 315 000000 "start prompt"
+}
+
+e2e_runner_play() {
+    e2e_answer "open $1"
+    e2e_launch zorban_runner
+    E2E_WIN=$(e2e_wait_window "ゾルバンブロックuserPLAY")
+    e2e_click "$E2E_WIN" 500 280  # 自分の作ったｽﾃｰｼﾞをプレイ
+}
+
+e2e_write_lines() {
+    local out=$1
+    shift
+    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 >"$out"
+}
+
+e2e_game_fresh_saves() {
+    local zeros=() k
+    for ((k = 0; k < 513; k++)); do zeros+=(0); done
+    e2e_write_lines "$E2E_GAME/dat/my.dat" 0 0 0 "${zeros[@]}"
+    e2e_write_lines "$E2E_GAME/dat/my2.dat" "" 0 0 99 50 10 0 -1 0 0 0 1
+}
+
+e2e_wavconv() {
+    local wavconv="$1/tools/zorban_wavconv"
+    [ -x "$wavconv" ] || e2e_fail "no $wavconv"
+    "$wavconv" "$E2E_GAME/dat/SOUNDMIX.INI" "$E2E_GAME/dat/$2" "$3" ${4:+"$4"} >/dev/null
 }
 
 # zorban with a stage's ball waiting for its serve: clicks in the field (each click serves or explodes)
@@ -199,7 +245,8 @@ e2e_launch() {
     [[ $prog == */* ]] || prog="$E2E_GAME/$prog"
     [ -x "$prog" ] || e2e_fail "no program $prog"
     local log
-    log="$E2E_DIR/$(basename "$prog").log"
+    E2E_PROG=$(basename "$prog")
+    log="$E2E_DIR/$E2E_PROG.log"
     if [ "${E2E_REAL_DIALOGS:-0}" = 1 ]; then
         env -u ZORBAN_TEST_DIALOGS "$prog" "$@" >"$log" 2>&1 &
     else
@@ -222,6 +269,15 @@ e2e_wait_exit() {
     done
     e2e_fail "the program did not end within $seconds s"
 }
+
+e2e_close_expect_exit() {
+    e2e_close "$1"
+    local code=0
+    e2e_wait_exit || code=$?
+    [ "$code" = 0 ] || e2e_fail "${2:-$E2E_PROG} exited with $code"
+}
+
+e2e_listing() { (cd "$E2E_GAME" && find . -type f -printf '%p %s %T@\n' | sort); }
 
 e2e_wait_for() {
     local what=$1 i

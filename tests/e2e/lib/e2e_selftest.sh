@@ -33,10 +33,7 @@ e2e_wait_for "the chosen path" grep -q "^opened /somewhere/stage.txt$" "$E2E_GAM
 e2e_click "$win" 210 105
 e2e_wait_dialog_log $'^error\tﾌｧｲﾙが見つかりません\\.$'
 
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ $code -eq 0 ] || e2e_fail "exit code $code"
+e2e_close_expect_exit "$win"
 grep -q "^tick$" "$E2E_GAME/events.txt" || e2e_fail "the timer never ticked"
 tail -n2 "$E2E_GAME/events.txt" | tr '\n' ' ' | grep -q "^close destroy $" || e2e_fail "close handlers: $(tail -n2 "$E2E_GAME/events.txt")"
 e2e_pass "the library drove the demo window"

@@ -1,5 +1,5 @@
 # End-to-end sound through a real sound server: a private PulseAudio with one null sink, its monitor recorded
-# with parec (bash; source it after e2e.sh and call e2e_init first).
+# with parec (bash; source it, which sources e2e.sh too, and call e2e_init first).
 #
 #   e2e_pulse_start [RATE]    starts a PulseAudio of the test's own: its runtime folder and socket under
 #                             $E2E_DIR/pulse, no default script (-n), only a null sink "zorban" (8-bit mono
@@ -12,17 +12,15 @@
 #   e2e_pulse_record_stop     ends the recording (its file is complete after this)
 # Everything started here ends when the script exits.
 
+# shellcheck source=e2e.sh
+[ -n "${E2E_LIB_DIR:-}" ] || source "$(dirname "${BASH_SOURCE[0]}")/e2e.sh"
+
 E2E_PULSE_PID=""
 E2E_PAREC_PID=""
 E2E_PULSE_RATE=44100
 
 e2e_pulse_cleanup() {
-    local pid
-    for pid in "$E2E_PAREC_PID" "$E2E_PULSE_PID"; do
-        [ -n "$pid" ] || continue
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    e2e_stop "$E2E_PAREC_PID" "$E2E_PULSE_PID"
     E2E_PAREC_PID=""
     E2E_PULSE_PID=""
 }
@@ -63,9 +61,7 @@ e2e__pulse_ready() {
 }
 
 e2e_pulse_stop() {
-    [ -n "$E2E_PULSE_PID" ] || return 0
-    kill "$E2E_PULSE_PID" 2>/dev/null || true
-    wait "$E2E_PULSE_PID" 2>/dev/null || true
+    e2e_stop "$E2E_PULSE_PID"
     E2E_PULSE_PID=""
 }
 

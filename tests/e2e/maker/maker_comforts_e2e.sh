@@ -12,9 +12,6 @@ e2e_init "$2"
 e2e_game_copy "$1" zorban_maker
 work=$E2E_DIR
 
-# shellcheck source=stage_file.sh
-source "$(dirname "$0")/stage_file.sh"
-
 # White blocks at (1, 1) and (2, 1) above a clear way down: a stage the check clears.
 write_stage "$work/input.usr" "ﾃｽﾄ" "さくしゃ" "1 1 1 2 1 1 50 50 30"
 
@@ -70,9 +67,6 @@ e2e_wait_dialog_log "^confirm	変更が保存されていません。破棄し�
 sleep 0.3
 kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "the window closed although the question was answered No"
 e2e_answer "yes"
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" -eq 0 ] || e2e_fail "zorban_maker ended with code $code"
+e2e_close_expect_exit "$win"
 [ "$(e2e_dialog_log | grep -c '^confirm')" -eq 2 ] || e2e_fail "expected two questions: $(e2e_dialog_log)"
 e2e_pass "zorban_maker undid, mirrored, saved, checked and asked before discarding"

@@ -11,8 +11,6 @@ e2e_init "$2"
 e2e_game_copy "$1" zorban_maker
 work=$E2E_DIR
 
-# shellcheck source=stage_file.sh
-source "$(dirname "$0")/stage_file.sh"
 # shellcheck source=maker_round.sh
 source "$(dirname "$0")/maker_round.sh"
 
@@ -43,8 +41,5 @@ e2e_expect_pixel "$win" 140 190 FFFFFF "bar cell (4, 10)"
 e2e_expect_pixel "$win" 180 190 000000 "empty cell (5, 10)"
 e2e_expect_pixel "$win" 3 445 FF80C0 "window background"
 
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" -eq 0 ] || e2e_fail "zorban_maker ended with code $code"
+e2e_close_expect_exit "$win"
 e2e_pass "zorban_maker loaded, painted, titled and saved $work/output.usr"

@@ -8,7 +8,6 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../lib/e2e.sh"
-source "$here/../maker/stage_file.sh"
 
 build=$(cd "$1" && pwd)
 cpack=${ZORBAN_CPACK:-cpack}
@@ -66,9 +65,6 @@ XDG_DATA_HOME="$xdg" e2e_launch "$root/usr/games/zorban_runner" "$E2E_DIR/one.us
 win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
 e2e_wait_pixel "$win" 340 90 FFFFFF "the stage's white block, played by the packaged runner"
 e2e_expect_pixel "$win" 60 30 808080 "the stage's wall"
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ $code = 0 ] || e2e_fail "the packaged zorban_runner exited with $code"
+e2e_close_expect_exit "$win" "the packaged zorban_runner"
 if e2e_dialog_log | grep -q '^error'; then e2e_fail "errors: $(e2e_dialog_log | grep '^error')"; fi
 e2e_pass "$(basename "$deb"): the layout, dependencies and lintian are right, and its runner plays a stage"

@@ -12,16 +12,7 @@ e2e_game_copy "$1" zorban_runner
 # A wall over the serve column sends the ball back onto the bar's centre again and again; the white block at
 # (1, 10), off its path, keeps the stage from being cleared.
 stage="$E2E_GAME/dat/loop.usr"
-{
-    for ((col = 0; col < 100; col++)); do
-        for ((row = 0; row < 100; row++)); do
-            if ((col == 9 && row == 1)); then echo -n $'13\r\n'
-            elif ((col == 1 && row == 10)); then echo -n $'1\r\n'
-            else echo -n $'0\r\n'; fi
-        done
-    done
-    printf 'LOOP\r\ntester\r\n'
-} >"$stage"
+write_stage "$stage" LOOP tester "9 1 13 1 10 1"
 
 purple=8000FF      # the pause label's background
 field="400x400+0+0"
@@ -42,10 +33,8 @@ field_moves() {
 pause_shown() { [ "$(e2e_client_pixel "$win" 10 200)" = $purple ]; }
 pause_hidden() { ! pause_shown; }
 
-e2e_answer "open $stage"
-e2e_launch zorban_runner
-win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
-e2e_click "$win" 500 280   # 自分の作ったｽﾃｰｼﾞをプレイ
+e2e_runner_play "$stage"
+win=$E2E_WIN
 e2e_wait_pixel "$win" 20 190 FFFFFF "the white block drawn"
 e2e_move "$win" 335 300
 e2e_click "$win" 335 300   # serve from the bar's centre under column 9
@@ -80,9 +69,6 @@ pause_hidden || e2e_fail "the play stayed paused after No"
 e2e_wait_for "the ball moving after No" field_moves
 
 e2e_answer "yes"
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" = 0 ] || e2e_fail "zorban_runner exited with $code"
+e2e_close_expect_exit "$win"
 [ "$(e2e_dialog_log | grep -c '^confirm')" = 2 ] || e2e_fail "dialogs: $(e2e_dialog_log)"
 e2e_pass "P paused and went on, and the close box asked while the ball was in play"

@@ -12,19 +12,8 @@ e2e_game_copy "$1" zorban_runner
 # A white block at column 2, row 12 and a blue one at column 9, row 10, clear of the banner's rows.
 # (Pixels: cell (c, r) spans x 40(c-1)..40c, y 20(r-1)..20r.)
 stage="$E2E_DIR/two.usr"
-{
-    for ((col = 0; col < 100; col++)); do
-        for ((row = 0; row < 100; row++)); do
-            if ((col == 2 && row == 12)); then echo -n $'1\r\n'
-            elif ((col == 9 && row == 10)); then echo -n $'18\r\n'
-            else echo -n $'0\r\n'; fi
-        done
-    done
-    printf 'Demo\r\ntester\r\n'
-} >"$stage"
-
-listing() { (cd "$E2E_GAME" && find . -type f -printf '%p %s %T@\n' | sort); }
-before=$(listing)
+write_stage "$stage" Demo tester "2 12 1 9 10 18"
+before=$(e2e_listing)
 
 e2e_launch zorban_runner --demo "$stage"
 win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
@@ -55,11 +44,8 @@ bar=$(convert "$E2E_DIR/field-b.png" -crop 400x1+0+350 +repage -fill black +opaq
 [ "$bar" = 1 ] || e2e_fail "no bar in row 18 (see $E2E_DIR/field-b.png)"
 kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "zorban_runner ended at CLEAR; it should stay"
 
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" = 0 ] || e2e_fail "zorban_runner exited with $code"
+e2e_close_expect_exit "$win"
 
-after=$(listing)
+after=$(e2e_listing)
 [ "$before" = "$after" ] || e2e_fail "files changed: $(diff <(echo "$before") <(echo "$after") || true)"
 e2e_pass "the demo cleared the stage by itself and wrote nothing"

@@ -10,19 +10,8 @@ e2e_game_copy "$1" zorban_runner
 
 # A stage with one white block straight above the serve column (column 9, row 5) and a wall at (2, 2).
 stage="$E2E_GAME/dat/e2e.usr"
-{
-    for ((col = 0; col < 100; col++)); do
-        for ((row = 0; row < 100; row++)); do
-            if ((col == 9 && row == 5)); then echo -n $'1\r\n'
-            elif ((col == 2 && row == 2)); then echo -n $'13\r\n'
-            else echo -n $'0\r\n'; fi
-        done
-    done
-    printf 'E2E\r\ntester\r\n'
-} >"$stage"
-
-listing() { (cd "$E2E_GAME" && find . -type f -printf '%p %s %T@\n' | sort); }
-before=$(listing)
+write_stage "$stage" E2E tester "9 5 1 2 2 13"
+before=$(e2e_listing)
 
 e2e_answer "open $stage"
 # The mixed sound goes into a WAV file instead of a device, so the test can hear what the runner played.
@@ -42,15 +31,12 @@ e2e_click "$win" 335 300
 e2e_wait_pixel "$win" 340 90 000000 "the block broken"
 e2e_window_shot "$win" "$E2E_DIR/played.png"
 
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" = 0 ] || e2e_fail "zorban_runner exited with $code"
+e2e_close_expect_exit "$win"
 
 # The serve played at1.wav and the block 2.wav: the recording must hold at least at1's length of sound.
 python3 "$E2E_LIB_DIR/heard.py" "$ZORBAN_WAV_OUT" "$E2E_GAME/dat/at1.wav" ||
     e2e_fail "the recorded sound does not hold the serve's sound"
 
-after=$(listing)
+after=$(e2e_listing)
 [ "$before" = "$after" ] || e2e_fail "files changed: $(diff <(echo "$before") <(echo "$after") || true)"
 e2e_pass "runner chose a stage, played it and wrote nothing"

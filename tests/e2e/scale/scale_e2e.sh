@@ -115,10 +115,7 @@ sleep 0.3
 read -r x y < <(e2e_origin "$win")
 ((x >= 0 && y >= 0 && x + 2 * width <= 1280 && y + 2 * height <= 1024)) || e2e_fail "window off the screen at $x, $y"
 
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" = 0 ] || e2e_fail "zorban_runner exited with $code"
+e2e_close_expect_exit "$win"
 
 # The next run starts at the remembered size; Ctrl and - gives back the window as it first looked.
 e2e_launch zorban_runner
@@ -132,8 +129,5 @@ e2e_wait_for "Scale=1 in zorban.ini" scale_is 1
 e2e_key "$win" ctrl+0
 e2e_wait_for "Scale=0 in zorban.ini" scale_is 0
 
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" = 0 ] || e2e_fail "zorban_runner exited with $code"
+e2e_close_expect_exit "$win"
 e2e_pass "the runner doubled its window sharply, kept the mouse in cells and remembered the scale"

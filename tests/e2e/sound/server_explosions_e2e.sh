@@ -5,40 +5,26 @@
 # up to 200 ms, and the sound must not stop meanwhile.
 # Usage: server_explosions_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
-source "$(dirname "$0")/../lib/e2e.sh"
 source "$(dirname "$0")/../lib/pulse.sh"
 
 build=$1
 e2e_init "$2"
 e2e_game_copy "$build" zorban_runner
 dat="$E2E_GAME/dat"
-wavconv="$build/tools/zorban_wavconv"
-[ -x "$wavconv" ] || e2e_fail "no $wavconv"
-"$wavconv" "$dat/SOUNDMIX.INI" "$dat/7.wav" "$E2E_DIR/7.raw" >/dev/null
+e2e_wavconv "$build" 7.wav "$E2E_DIR/7.raw"
 e2e_quiet_sounds "$dat" 7.wav
 
 # Row bombs (15) fill rows 3..8, bombs (10) stand in row 9. The ball goes straight up column 9 and back onto
 # the bar: the bomb there goes first, then one row bomb each time the ball comes up again.
 stage="$dat/bombs.usr"
-{
-    for ((col = 0; col < 100; col++)); do
-        for ((row = 0; row < 100; row++)); do
-            if ((col >= 1 && col <= 10 && row >= 3 && row <= 8)); then echo -n $'15\r\n'
-            elif ((row == 9 && (col == 3 || col == 6 || col == 9))); then echo -n $'10\r\n'
-            else echo -n $'0\r\n'; fi
-        done
-    done
-    printf 'BOMBS\r\ntester\r\n'
-} >"$stage"
+write_stage "$stage" BOMBS tester "1-10 3-8 15 3 9 10 6 9 10 9 9 10"
 
 field_drawn() { [ "$(e2e_client_pixel "$win" 20 50)" != 000000 ]; }
 
 e2e_pulse_start
 e2e_pulse_record "$E2E_DIR/heard.raw"
-e2e_answer "open $stage"
-e2e_launch zorban_runner
-win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
-e2e_click "$win" 500 280   # 自分の作ったｽﾃｰｼﾞをプレイ
+e2e_runner_play "$stage"
+win=$E2E_WIN
 e2e_wait_for "the bombs drawn" field_drawn
 e2e_move "$win" 335 300
 e2e_click "$win" 335 300
@@ -46,10 +32,7 @@ e2e_click "$win" 335 300
 sleep 10
 e2e_pulse_record_stop
 e2e_answer yes  # closing while the ball is in play asks first
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" = 0 ] || e2e_fail "zorban_runner exited with $code"
+e2e_close_expect_exit "$win"
 grep -qi error "$E2E_DIALOGS.log" 2>/dev/null && e2e_fail "an error was shown: $(e2e_dialog_log)"
 
 python3 "$E2E_LIB_DIR/heard.py" --whole "$E2E_DIR/7.raw" "$E2E_DIR/heard.raw" 5 ||

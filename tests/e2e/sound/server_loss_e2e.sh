@@ -3,7 +3,6 @@
 # game goes on silently with no error shown; when the server is back, the next sounds are heard again.
 # Usage: server_loss_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
-source "$(dirname "$0")/../lib/e2e.sh"
 source "$(dirname "$0")/../lib/pulse.sh"
 
 e2e_init "$2"
@@ -11,14 +10,7 @@ e2e_game_copy "$1" zorban_runner
 
 # Hard blocks (9) over the whole width of rows 3..6: the ball keeps hitting something that sounds.
 stage="$E2E_GAME/dat/hard.usr"
-{
-    for ((col = 0; col < 100; col++)); do
-        for ((row = 0; row < 100; row++)); do
-            if ((col >= 1 && col <= 10 && row >= 3 && row <= 6)); then echo -n $'9\r\n'; else echo -n $'0\r\n'; fi
-        done
-    done
-    printf 'HARD\r\ntester\r\n'
-} >"$stage"
+write_stage "$stage" HARD tester "1-10 3-6 9"
 
 heard() { python3 "$E2E_LIB_DIR/heard.py" --sounding "$@"; }
 alive() { kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "zorban_runner ended (see $E2E_DIR/zorban_runner.log)"; }
@@ -30,10 +22,8 @@ click_in_field() {
 }
 
 e2e_pulse_start
-e2e_answer "open $stage"
-e2e_launch zorban_runner
-win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
-e2e_click "$win" 500 280   # 自分の作ったｽﾃｰｼﾞをプレイ
+e2e_runner_play "$stage"
+win=$E2E_WIN
 e2e_wait_for "the blocks drawn" field_drawn
 
 # 1. Heard through the server.
@@ -67,9 +57,6 @@ no_errors
 heard "$E2E_DIR/after.raw" 0.05 || e2e_fail "no sound was heard after the server came back"
 
 e2e_answer yes  # closing while the ball is in play asks first
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" = 0 ] || e2e_fail "zorban_runner exited with $code"
+e2e_close_expect_exit "$win"
 no_errors
 e2e_pass "the runner lived through losing its sound server and was heard again when it came back"

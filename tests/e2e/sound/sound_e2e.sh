@@ -14,21 +14,11 @@ e2e_init "$2"
 e2e_game_copy "$build" zorban
 dat="$E2E_GAME/dat"
 ini="$E2E_GAME/zorban.ini"
-wavconv="$build/tools/zorban_wavconv"
-[ -x "$wavconv" ] || e2e_fail "no $wavconv"
-"$wavconv" "$dat/SOUNDMIX.INI" "$dat/at1.wav" "$E2E_DIR/at1.raw" >/dev/null
-"$wavconv" "$dat/SOUNDMIX.INI" "$dat/at1.wav" "$E2E_DIR/at1-70.raw" 70 >/dev/null
+e2e_wavconv "$build" at1.wav "$E2E_DIR/at1.raw"
+e2e_wavconv "$build" at1.wav "$E2E_DIR/at1-70.raw" 70
 
 # Records in which course 2 is open, and no remembered settings.
-write_lines() {
-    local out=$1
-    shift
-    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 >"$out"
-}
-zeros=()
-for ((k = 0; k < 513; k++)); do zeros+=(0); done
-write_lines "$dat/my.dat" 0 0 0 "${zeros[@]}"
-write_lines "$dat/my2.dat" "" 0 0 99 50 10 0 -1 0 0 0 1
+e2e_game_fresh_saves
 rm -f "$ini"
 
 # The value of a key in zorban.ini (keys are matched without regard to case), without its CR.
@@ -40,12 +30,7 @@ start_and_serve() {
     export ZORBAN_WAV_OUT=$1
     e2e_launch zorban
     win=$(e2e_wait_window "ゾルバンブロック5th")
-    e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
-    e2e_click "$win" 296 138
-    e2e_wait_pixel "$win" 200 300 000000 "play field"
-    sleep 0.3
-    e2e_click "$win" 502 269
-    e2e_wait_pixel "$win" 405 315 000000 "start prompt"
+    e2e_game_first_stage "$win"
     e2e_click "$win" 180 300
     sleep 1.5  # at1.wav lasts 80 ms; later hits queue behind it on the same channel
 }
@@ -53,10 +38,7 @@ start_and_serve() {
 # Closes the window during play, saying yes should the game ask whether to end it.
 close_game() {
     e2e_answer yes
-    e2e_close "$1"
-    local code=0
-    e2e_wait_exit || code=$?
-    [ $code -eq 0 ] || e2e_fail "exit code $code"
+    e2e_close_expect_exit "$1"
 }
 
 heard() { python3 "$E2E_LIB_DIR/heard.py" "$@"; }

@@ -76,13 +76,15 @@ TEST(MakerCheckStopTest, AWindowClosedDuringACheckStopsIt) {
 
 solver::StagePlay play(solver::Phase end, std::int32_t timeUsed, std::int32_t lives, std::int32_t left,
                        bool cut) {
-    return solver::StagePlay{.end = end,
-                             .ticks = 100,
-                             .timeUsed = timeUsed,
-                             .livesLost = lives,
-                             .blocksLeft = left,
-                             .searchCut = cut,
-                             .turnsTried = true};
+    solver::StagePlay play;
+    play.end = end;
+    play.ticks = 100;
+    play.timeUsed = timeUsed;
+    play.livesLost = lives;
+    play.blocksLeft = left;
+    play.searchCut = cut;
+    play.turnsTried = true;
+    return play;
 }
 
 TEST(CheckReportTest, TheVerdictNamesWhyAStageWasNotCleared) {

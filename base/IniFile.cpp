@@ -2,6 +2,8 @@
 // profile API.
 #include "base/IniFile.h"
 
+#include "base/ReadRetrying.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -62,8 +64,7 @@ IniFile IniFile::load(const std::string& path, bool* readWhole) {
         std::size_t got = 0;
         bool failed = false;
         while (got < text.size()) {
-            const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
-            if (n < 0 && errno == EINTR) continue;
+            const ssize_t n = readRetrying(fd, text.data() + got, text.size() - got);
             failed = n < 0;
             if (n <= 0) break;
             got += static_cast<std::size_t>(n);

@@ -1,6 +1,8 @@
 // Value-by-value reading of code page 932 text files.
 #include "base/TextReader.h"
 
+#include "base/ReadRetrying.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,12 +61,9 @@ TextReader::TextReader(const std::string& path, std::size_t maxBytes) {
     if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > maxBytes) throw IoError(kReadError);
     char buf[1 << 16];
     for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+        const ssize_t n = readRetrying(fd, buf, sizeof buf);
         if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw IoError(kReadError);
-        }
+        if (n < 0) throw IoError(kReadError);
         data_.append(buf, static_cast<std::size_t>(n));
         if (data_.size() > maxBytes) throw IoError(kReadError);  // grew while being read
     }

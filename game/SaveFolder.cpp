@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/ReadRetrying.h"
 #include "base/SafeFile.h"
 
 namespace fs = std::filesystem;
@@ -48,12 +49,9 @@ bool copyIfMissing(const std::string& from, const std::string& to) {
     } cleanup{in, out, staged};
     char buf[1 << 16];
     for (;;) {
-        const ssize_t n = ::read(in, buf, sizeof buf);
+        const ssize_t n = base::readRetrying(in, buf, sizeof buf);
         if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail("read", errno);
-        }
+        if (n < 0) fail("read", errno);
         for (ssize_t done = 0; done < n;) {
             const ssize_t w = ::write(out, buf + done, static_cast<std::size_t>(n - done));
             if (w < 0) {

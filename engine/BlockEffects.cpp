@@ -79,17 +79,11 @@ bool BlockEffects::applyHit(int x, int y, int slot) {
     play_.log(steps.noteAfter);
     addSat(my.money, award.money);
 
+    if (code >= Hard1 && code <= Hard8) {  // one step softer
+        grid.set(x, y, code - 1);
+        return false;
+    }
     switch (code) {
-        case Hard1:
-        case Hard2:
-        case Hard3:
-        case Hard4:
-        case Hard5:
-        case Hard6:
-        case Hard7:
-        case Hard8:
-            grid.set(x, y, code - 1);
-            break;
         case Bomb:
             if (slot != kOwnCellSlot) clearAround(x, y);
             animation_.burst(31, 2, 1, 2);

@@ -87,15 +87,4 @@ void HeadlessPlay::tick() {
     if (moji_l.caption().size() > kLogLimit) moji_l.setCaption("");
 }
 
-HeadlessPlay::Snapshot HeadlessPlay::snapshot() const {
-    return {state, Timer1.enabled(), try_b.visible(), Timer1.interval()};
-}
-
-void HeadlessPlay::restore(const Snapshot& snap) {
-    state = snap.state;
-    Timer1.setEnabled(snap.ballInPlay);
-    try_b.setVisible(snap.waitingForServe);
-    Timer1.setInterval(snap.ballTickMs);
-}
-
 }  // namespace engine

@@ -39,17 +39,6 @@ class HeadlessPlay {
     // One ball tick. With no log-scrolling timer running the log only grows, so a long one is emptied.
     void tick();
 
-    // What a search over moves needs to go back to: the game state and whether the ball is in play or
-    // waits for a serve, and at which pace.
-    struct Snapshot {
-        GameState state;
-        bool ballInPlay = false;
-        bool waitingForServe = false;
-        int ballTickMs = 0;
-    };
-    Snapshot snapshot() const;
-    void restore(const Snapshot& snap);
-
     GameState state;
     PlayControls controls;
 

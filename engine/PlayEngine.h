@@ -1,20 +1,24 @@
-// The game engine of a play window: ball tick, block effects, mouse input, status tick and the real-time
-// timers.
+// The game engine of a play window: the handlers and routines that the windows, tools and tests call, each
+// handed to the part of play that does it (ball tick, block effects, input, status tick, timers).
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "base/Bitmap.h"
-#include "engine/CachedCaption.h"
+#include "engine/BallTick.h"
+#include "engine/BlockEffects.h"
+#include "engine/FieldAnimation.h"
 #include "engine/GameState.h"
 #include "engine/PauseControl.h"
+#include "engine/PlayActions.h"
 #include "engine/PlayControls.h"
+#include "engine/PlayInput.h"
+#include "engine/PlayTimers.h"
 #include "engine/Rules.h"
 #include "engine/SoundSink.h"
+#include "engine/StatusTick.h"
 #include "ui/core/Control.h"
 #include "ui/core/Services.h"
 
@@ -27,107 +31,68 @@ class PlayEngine {
   public:
     PlayEngine(GameState& state, PlayControls& controls, ui::Services& services, SoundSink& sound,
                Rules rules = Rules::game());
+    PlayEngine(const PlayEngine&) = delete;
+    PlayEngine& operator=(const PlayEngine&) = delete;
 
     // Off: nothing is painted on main_box and the animations and their pauses are skipped; the state
     // changes of drawing (colour phase, trail, ball flash) still happen. For tools that play headless.
-    void setDrawing(bool on) { drawing_ = on; }
-    bool drawing() const { return drawing_; }
+    void setDrawing(bool on) { actions_.setDrawing(on); }
+    bool drawing() const { return actions_.drawing(); }
 
     // Writes the shared progress file at ALL CLEAR (the game shell's routine).
     std::function<void()> saveCommonData;
 
-    const Rules& rules() const { return rules_; }
-    GameState& state() { return s_; }
-    PlayControls& controls() { return c_; }
-    ui::Services& services() { return services_; }
+    const Rules& rules() const { return actions_.rules(); }
+    GameState& state() { return actions_.state(); }
+    PlayControls& controls() { return actions_.controls(); }
+    ui::Services& services() { return actions_.services(); }
     // P and the focus pause the play; while paused the mouse handlers do nothing.
     PauseControl& pauseControl() { return pause_; }
     // Whether a ball is in play, i.e. whether Timer1 runs.
-    bool ballInPlay() const;
+    bool ballInPlay() const { return actions_.ballInPlay(); }
 
     // Handlers.
-    void Timer1Timer();   // ball tick
-    void Timer2Timer();   // status tick
-    void Timer3Timer();   // event-log scrolling
-    void Timer4Timer();   // combo blinking
-    void Timer5Timer();   // one-second countdown, effect time, banner age
-    void Timer6Timer();   // beat animation
-    void Timer7Timer();   // banner colouring
-    void Button1Click();  // speed_down
+    void Timer1Timer() { ballTick_.run(); }         // ball tick
+    void Timer2Timer() { statusTick_.run(); }       // status tick
+    void Timer3Timer() { timers_.scrollLog(); }     // event-log scrolling
+    void Timer4Timer() { timers_.blinkCombo(); }    // combo blinking
+    void Timer5Timer() { timers_.countdown(); }     // one-second countdown, effect time, banner age
+    void Timer6Timer() { timers_.beat(); }          // beat animation
+    void Timer7Timer() { timers_.colourBanner(); }  // banner colouring
+    void Button1Click() { timers_.slowDown(); }     // speed_down
     // Pixels from the play field's top-left corner; y is not used.
-    void main_boxMouseMove(int x, int y);
-    void main_boxMouseDown(ui::MouseButton button);
+    void main_boxMouseMove(int x, int y) { input_.mouseMove(x, y); }
+    void main_boxMouseDown(ui::MouseButton button) { input_.mouseDown(button); }
 
     // Routines shared with the shells.
-    void drawBlocks();
-    void drawBall();
+    void drawBlocks() { actions_.drawBlocks(); }
+    void drawBall() { actions_.drawBall(); }
     // The ball alone, white on black, above the bar at (ballX, ballY): a stage start or a serve wait.
-    void drawServeBall();
-    void placeBar();
-    void steerFromBar();
+    void drawServeBall() { actions_.drawServeBall(); }
+    void placeBar() { actions_.placeBar(); }
+    void steerFromBar() { actions_.steerFromBar(); }
     // Takes a life with the banner text; penaltyBase (the runner's tick loss) is awarded before combo resets.
-    void loseLife(std::string_view text, std::int32_t penaltyBase = 0);
+    void loseLife(std::string_view text, std::int32_t penaltyBase = 0) {
+        actions_.loseLife(text, penaltyBase);
+    }
     // Applies the hit effect of cell (x, y) met through slot 1..4; true when the effect ends the tick.
-    bool applyHit(int x, int y, int slot);
-    void addPoints(std::int32_t base);
-    void playSound0(std::string_view fileName);
-    void playSound1(std::string_view fileName);
+    bool applyHit(int x, int y, int slot) { return effects_.applyHit(x, y, slot); }
+    void addPoints(std::int32_t base) { actions_.addPoints(base); }
+    void playSound0(std::string_view fileName) { actions_.playSound0(fileName); }
+    void playSound1(std::string_view fileName) { actions_.playSound1(fileName); }
     // Appends to the event log moji_l.
-    void log(std::string_view text);
+    void log(std::string_view text) { actions_.log(text); }
     static std::string scoreText(std::int64_t v);
 
   private:
-    // Ball tick pieces.
-    void probeAndHit(bool& tickEnded);
-    void bounceOffWalls();
-    // Block effects.
-    void clearAround(int x, int y);
-    void clearRow(int y);
-    void clearField();
-    void multiplyInto(int x, int y);
-    // Animations on main_box, centred on the ball's cell.
-    void burst(int frames, int stepX, int stepY, int redStep);
-    void rowFlash();
-    void repaintField();
-    void pause(int ms);
-    // Mouse.
-    void serve();
-    void explode();
-    void turnBall();
-    // Status tick, shared pieces and the two variants.
-    void gameStatusTick();
-    void runnerStatusTick();
-    void copyBannerToShadows();
-    void showStateBlock(std::int64_t stageShown, std::int64_t stageOf, bool withMaxCombo);
-    void showGaugesAndScore();
-    void showTime();
-    void fillHpFromMhp();
-    bool fieldHasCountedBlocks() const;
-    void showComboColour();
-    void showCourseButtons();
-    void clampRecords();
-    // CLEAR or ALL CLEAR; true when the tick ends there.
-    bool stageCleared();
-    void showBracketAndBadges();
-    // Beat pictures, read once.
-    const base::Bitmap& beatPicture(int frame);
-
-    GameState& s_;
-    PlayControls& c_;
-    ui::Services& services_;
-    SoundSink& sound_;
-    Rules rules_;
-    bool drawing_ = true;
+    PlayActions actions_;
     PauseControl pause_;
-
-    std::optional<base::Bitmap> beatPictures_[2];
-    CachedCaption<std::int32_t, int, int> diagnostics_;
-    CachedCaption<std::int32_t> gold_, combo_, point_, high_, time_, bracket_;
-    // hp, maxHp, mhp, the two stage numbers, Timer1's interval, effectTicks, money, maxCombo, hiMaxCombo.
-    CachedCaption<std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t,
-                  std::int64_t, std::int64_t, std::int64_t, std::int64_t>
-        stateBlock_;
-    CachedCaption<std::uint8_t, std::string> stageLine_;
+    FieldAnimation animation_;
+    BlockEffects effects_;
+    BallTick ballTick_;
+    PlayInput input_;
+    StatusTick statusTick_;
+    PlayTimers timers_;
 };
 
 }  // namespace engine

@@ -2,10 +2,8 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace engine {
 
@@ -32,13 +30,6 @@ class FunctionSoundSink : public SoundSink {
 
   private:
     std::function<void(std::string_view, int)> fn_;
-};
-
-// Keeps every request, for tests.
-class RecordingSoundSink : public SoundSink {
-  public:
-    std::vector<std::pair<std::string, int>> played;  // (file name, channel)
-    void play(std::string_view fileName, int channel) override { played.emplace_back(fileName, channel); }
 };
 
 }  // namespace engine

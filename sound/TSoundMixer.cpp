@@ -11,7 +11,7 @@ namespace {
 constexpr std::uint8_t kAllChannels = 255;
 }
 
-TSoundMixer::TSoundMixer(MixEngine& engine, bool designing) : engine_(engine), designing_(designing) {
+TSoundMixer::TSoundMixer(MixEngine& engine) : engine_(engine) {
     MixInitConfig config;  // only its size: the configuration file decides
     config.size = kMixInitConfigSize;
     session_ = engine_.InitMixSession(&config);
@@ -34,7 +34,7 @@ TSoundMixer::~TSoundMixer() {
 }
 
 void TSoundMixer::SetActivated(bool value) {
-    if (value != activated_ && !designing_) engine_.ActivateMixSession(session_, value);
+    if (value != activated_) engine_.ActivateMixSession(session_, value);
     activated_ = value;
 }
 

@@ -12,9 +12,8 @@ namespace sound {
 class TSoundMixer {
   public:
     // Creates the session, letting SOUNDMIX.INI decide everything; raises "Initialization failed
-    // (InitMixSession)" when no session can be made. designing: placed in a form designer, where the device
-    // is never opened.
-    explicit TSoundMixer(MixEngine& engine, bool designing = false);
+    // (InitMixSession)" when no session can be made.
+    explicit TSoundMixer(MixEngine& engine);
     // Channels := 0, Activated := false, then the session ends; errors are dropped here.
     ~TSoundMixer();
     TSoundMixer(const TSoundMixer&) = delete;
@@ -38,7 +37,6 @@ class TSoundMixer {
 
   private:
     MixEngine& engine_;
-    bool designing_;
     PlayParams params_;  // size 24 and the session, filled in at creation
     MixSession* session_ = nullptr;
     bool activated_ = false;

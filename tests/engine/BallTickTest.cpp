@@ -183,22 +183,4 @@ TEST(BallTick, DrawingOffChangesTheSameState) {
     EXPECT_EQ(off.platform.clock.nowMs(), 0);
 }
 
-TEST(HeadlessPlay, SnapshotRestoresThePlay) {
-    Play p;
-    p.eng.setDrawing(false);
-    BlockGrid g;
-    for (int c = 1; c <= 10; ++c) g.set(c, 3, c % 2 ? White : Hard2);
-    p.play.beginStage(g);
-    p.play.serveFrom(4);
-    const auto snap = p.play.snapshot();
-    for (int t = 0; t < 200; ++t) p.play.tick();
-    const BlockGrid after = p.s.blockGrid;
-    const auto score = p.my.score;
-    p.play.restore(snap);
-    EXPECT_EQ(p.s.blockGrid, snap.state.blockGrid);
-    for (int t = 0; t < 200; ++t) p.play.tick();
-    EXPECT_EQ(p.s.blockGrid, after);
-    EXPECT_EQ(p.my.score, score);
-}
-
 }  // namespace

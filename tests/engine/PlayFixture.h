@@ -8,13 +8,14 @@
 
 #include "engine/FieldPainter.h"
 #include "engine/HeadlessPlay.h"
+#include "tests/engine/RecordingSoundSink.h"
 #include "ui/core/HeadlessPlatform.h"
 
 namespace enginetest {
 
 struct Play {
     ui::HeadlessPlatform platform;
-    engine::RecordingSoundSink sound;
+    enginetest::RecordingSoundSink sound;
     engine::HeadlessPlay play;
     engine::PlayEngine& eng;
     engine::GameState& s;

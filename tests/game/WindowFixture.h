@@ -9,6 +9,7 @@
 #include "GameFolder.h"
 #include "engine/SoundSink.h"
 #include "game/TForm1.h"
+#include "tests/engine/RecordingSoundSink.h"
 #include "ui/core/HeadlessPlatform.h"
 
 namespace gametest {
@@ -17,7 +18,7 @@ class WindowFixture : public ::testing::Test {
   protected:
     // The platform goes first when the test ends: its timer host lets go of the window's timers.
     GameFolder folder;
-    engine::RecordingSoundSink sound;
+    enginetest::RecordingSoundSink sound;
     std::unique_ptr<game::TForm1> window;
     ui::HeadlessPlatform platform{folder.programDir()};
 

@@ -13,6 +13,7 @@
 #include "base/BmpFile.h"
 #include "engine/PlayEngine.h"
 #include "runner/TForm1.h"
+#include "tests/engine/RecordingSoundSink.h"
 #include "ui/core/HeadlessPlatform.h"
 
 namespace runnertest {
@@ -44,7 +45,7 @@ class RunnerFixture : public ::testing::Test {
     }
 
     std::filesystem::path dir_;
-    engine::RecordingSoundSink sound_;
+    enginetest::RecordingSoundSink sound_;
     std::unique_ptr<ui::HeadlessPlatform> platform_;
     std::unique_ptr<runner::TForm1> window_;
 };

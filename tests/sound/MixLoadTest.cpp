@@ -82,13 +82,3 @@ TEST(SoundMixerComponent, ChannelsMaskOpensAndClosesChannels) {
     TSoundMixer again(engine);  // the session of the destroyed component is gone
     EXPECT_NE(again.session(), nullptr);
 }
-
-TEST(SoundMixerComponent, DesignerNeverOpensTheDevice) {
-    soundtest::TempDir dir;
-    VirtualAudioOutput out;
-    MixEngine engine(out, dir.path("SOUNDMIX.INI"));
-    TSoundMixer mixer(engine, true);
-    mixer.SetActivated(true);
-    EXPECT_TRUE(mixer.Activated());
-    EXPECT_FALSE(out.isOpen());
-}

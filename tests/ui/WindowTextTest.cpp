@@ -17,6 +17,7 @@
 #include "game/TForm1.h"
 #include "maker/TForm1.h"
 #include "runner/TForm1.h"
+#include "tests/engine/RecordingSoundSink.h"
 #include "ui/core/HeadlessPlatform.h"
 #include "ui/qt/ButtonView.h"
 #include "ui/qt/LabelView.h"
@@ -238,7 +239,7 @@ Texts makerTexts() {
 class WindowText : public ::testing::TestWithParam<int> {
   protected:
     ui::HeadlessPlatform platform{"/nonexistent/"};
-    engine::RecordingSoundSink sound;
+    enginetest::RecordingSoundSink sound;
 };
 
 TEST_P(WindowText, EveryTextOfTheGameWindowStaysInItsBox) {

@@ -1,9 +1,10 @@
 // The ball tick: draw, check the ball's own cell, move one cell, probe, hit, bounce off the walls.
+#include "engine/BallTick.h"
+
 #include <array>
 
-#include "engine/ControlAccess.h"
-#include "engine/PlayEngine.h"
 #include "engine/Saturating.h"
+#include "engine/SoundFiles.h"
 
 namespace engine {
 namespace {
@@ -19,50 +20,51 @@ constexpr bool solid(std::int32_t code) {
 
 }  // namespace
 
-void PlayEngine::Timer1Timer() {
-    tmy& my = s_.my;
-    drawBlocks();
-    drawBall();
+void BallTick::run() {
+    GameState& s = play_.state();
+    const Rules& rules = play_.rules();
+    tmy& my = s.my;
+    play_.drawBlocks();
+    play_.drawBall();
 
-    const std::int32_t own = s_.blockGrid.at(my.ballX, my.ballY);
+    const std::int32_t own = s.blockGrid.at(my.ballX, my.ballY);
     if (own == Deadly) {
-        loseLife(kDeathText, rules_.tickLossBase);
+        play_.loseLife(kDeathText, rules.tickLossBase);
         return;
     }
     if (own == Bar) {  // the bar was moved onto the ball: lift it, without sound or combo
-        steerFromBar();
+        play_.steerFromBar();
         my.ballY = kServeRow;
-        s_.ballDY = -1;
+        s.ballDY = -1;
         return;
     }
-    if (!rules_.lossAfterWalls &&
-        (static_cast<std::int64_t>(my.ballY) + s_.ballDY > kFieldRows || my.ballY == kFieldRows)) {
-        loseLife(kDeathText, rules_.tickLossBase);
+    if (!rules.lossAfterWalls &&
+        (static_cast<std::int64_t>(my.ballY) + s.ballDY > kFieldRows || my.ballY == kFieldRows)) {
+        play_.loseLife(kDeathText, rules.tickLossBase);
         return;
     }
 
-    addSat(my.ballX, s_.ballDX);
-    addSat(my.ballY, s_.ballDY);
+    addSat(my.ballX, s.ballDX);
+    addSat(my.ballY, s.ballDY);
 
-    bool tickEnded = false;
-    probeAndHit(tickEnded);
-    if (tickEnded) return;
+    if (probeAndHit()) return;
     bounceOffWalls();
 
-    if (rules_.lossAfterWalls && static_cast<std::int64_t>(my.ballY) + s_.ballDY >= kRunnerLossRow)
-        loseLife(kDeathText, rules_.tickLossBase);
+    if (rules.lossAfterWalls && static_cast<std::int64_t>(my.ballY) + s.ballDY >= kRunnerLossRow)
+        play_.loseLife(kDeathText, rules.tickLossBase);
 }
 
-void PlayEngine::probeAndHit(bool& tickEnded) {
+bool BallTick::probeAndHit() {
+    GameState& s = play_.state();
     struct Slot {
         int x = 0, y = 0;
         bool filled = false;
     };
     std::array<Slot, 4> slots;
-    const BlockGrid& grid = s_.blockGrid;
-    const int x = s_.my.ballX, y = s_.my.ballY;
-    std::int32_t& dx = s_.ballDX;
-    std::int32_t& dy = s_.ballDY;
+    const BlockGrid& grid = s.blockGrid;
+    const int x = s.my.ballX, y = s.my.ballY;
+    std::int32_t& dx = s.ballDX;
+    std::int32_t& dy = s.ballDY;
 
     bool sideHit = false, verticalHit = false;
     const std::int32_t side = grid.at(x + dx, y);
@@ -87,30 +89,29 @@ void PlayEngine::probeAndHit(bool& tickEnded) {
 
     for (int i = 0; i < 4; ++i) {
         if (!slots[i].filled) continue;
-        if (applyHit(slots[i].x, slots[i].y, i + 1)) {
-            tickEnded = true;
-            return;
-        }
+        if (effects_.applyHit(slots[i].x, slots[i].y, i + 1)) return true;
     }
+    return false;
 }
 
-void PlayEngine::bounceOffWalls() {
-    tmy& my = s_.my;
+void BallTick::bounceOffWalls() {
+    GameState& s = play_.state();
+    tmy& my = s.my;
     // Left and top act one cell early; the right wall only when the ball would leave column 10.
-    if (static_cast<std::int64_t>(my.ballX) + s_.ballDX >= kFieldCols + 1) {
-        s_.ballDX = -s_.ballDX;
+    if (static_cast<std::int64_t>(my.ballX) + s.ballDX >= kFieldCols + 1) {
+        s.ballDX = -s.ballDX;
         my.ballX = kFieldCols;
-        playSound0("6.wav");
+        play_.playSound0(sounds::kWallBounce);
     }
-    if (static_cast<std::int64_t>(my.ballX) + s_.ballDX <= 1) {
-        s_.ballDX = -s_.ballDX;
+    if (static_cast<std::int64_t>(my.ballX) + s.ballDX <= 1) {
+        s.ballDX = -s.ballDX;
         my.ballX = 1;
-        playSound0("6.wav");
+        play_.playSound0(sounds::kWallBounce);
     }
-    if (static_cast<std::int64_t>(my.ballY) + s_.ballDY <= 1) {
-        s_.ballDY = -s_.ballDY;
+    if (static_cast<std::int64_t>(my.ballY) + s.ballDY <= 1) {
+        s.ballDY = -s.ballDY;
         my.ballY = 1;
-        playSound0("6.wav");
+        play_.playSound0(sounds::kWallBounce);
     }
 }
 

@@ -1,0 +1,99 @@
+// Mouse input: the bar follows the pointer; the left button serves or explodes, the right one turns the ball.
+#include "engine/PlayInput.h"
+
+#include "engine/ControlAccess.h"
+#include "engine/FieldPainter.h"
+#include "engine/Saturating.h"
+#include "engine/SoundFiles.h"
+
+namespace engine {
+namespace {
+
+constexpr int kServeRow = kBarRow - 1;
+constexpr std::int32_t kTurnCostUnits = 5;  // time units a right click costs
+
+}  // namespace
+
+void PlayInput::mouseMove(int x, int /*y*/) {
+    if (pause_.paused()) return;  // the bar stays where the pause found it
+    GameState& s = play_.state();
+    PlayControls& c = play_.controls();
+    tmy& my = s.my;
+    my.barX = x / kCellWidth + 1;  // truncates toward zero, as the window's division does
+    play_.placeBar();
+    if (!shown(c.try_b)) return;
+    // Waiting for a serve: the ball rides above the bar's centre.
+    setTransparent(c.moji_l2, true);
+    setTransparent(c.moji_l2a, true);
+    play_.drawBlocks();
+    my.ballX = my.barX;
+    my.ballY = kServeRow;
+    play_.drawServeBall();
+    s.ballDX = 0;
+    s.ballDY = -1;
+}
+
+void PlayInput::mouseDown(ui::MouseButton button) {
+    if (pause_.paused()) {
+        // A left click goes on from where the pause stood: no serve, explosion or turn.
+        if (button == ui::MouseButton::Left) pause_.resume();
+        return;
+    }
+    const PlayControls& c = play_.controls();
+    const Rules& rules = play_.rules();
+    if (rules.endButtonBlocksClicks && shown(c.end_b)) return;
+    if (button == ui::MouseButton::Left) {
+        if (shown(c.try_b)) {
+            serve();
+            return;
+        }
+        if (shown(c.start_box) || shown(c.ok_b)) return;
+        if (rules.explosionOnlyInPlay && !play_.ballInPlay()) return;
+        explode();
+    } else if (button == ui::MouseButton::Right && play_.ballInPlay()) {
+        turnBall();
+    }
+}
+
+void PlayInput::serve() {
+    GameState& s = play_.state();
+    PlayControls& c = play_.controls();
+    const Rules& rules = play_.rules();
+    play_.playSound0(sounds::kBar);
+    setCaption(c.moji_l, "                START!!!");
+    setCaption(c.play_l, rules.beatFrame2);
+    start(c.Timer1);
+    setTransparent(c.moji_l2, true);
+    setTransparent(c.moji_l2a, true);
+    setShown(c.try_b, false);
+    s.ballFlashTicks = 0;
+    setCaption(c.moji_l2, "HANG IN THERE!");
+    if (rules.serveEmptiesBannerLine2) setCaption(c.moji_l2a, "");
+    s.effectTicks = 0;
+    setInterval(c.Timer1, rules.ballTickMs);
+    s.my.barHalfWidth = 1;
+    resetTrail(s.my);
+}
+
+void PlayInput::explode() {
+    const tmy& my = play_.state().my;
+    play_.playSound1(sounds::kExplosion);
+    // The nine cells around the ball go, bar cells included, for no points.
+    effects_.clearAround(my.ballX, my.ballY);
+    animation_.burst(31, 2, 1, 2);
+    play_.loseLife("爆死！！");
+}
+
+void PlayInput::turnBall() {
+    GameState& s = play_.state();
+    play_.playSound1(sounds::kTurn);
+    if (s.ballDX != 0)
+        s.ballDX = -s.ballDX;
+    else
+        s.ballDX = play_.services().random.next(2) == 0 ? 1 : -1;
+    s.ballFlashTicks = kBallFlashTicks;
+    play_.log(" 【Time -5!】");
+    addSat(s.my.timeLeft, -kTurnCostUnits);
+}
+
+}  // namespace engine

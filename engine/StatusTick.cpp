@@ -1,0 +1,187 @@
+// The status tick: records and bounds of the game state, the status view, and the end of a stage.
+#include "engine/StatusTick.h"
+
+#include <array>
+#include <string>
+
+#include "engine/ControlAccess.h"
+#include "engine/Saturating.h"
+#include "engine/SoundFiles.h"
+
+namespace engine {
+namespace {
+
+// Last stage index of each course, indexed by course number (entry 0 belongs to no course).
+constexpr std::array<std::int32_t, 7> kLastStageTable{8, 10, 10, 23, 10, 12, 9};
+
+constexpr int kStoreAfterStages = 5;             // the toy shop opens once more stages than this are cleared
+constexpr int kGiftBase = 60, kGiftSpread = 15;  // time present 60..74
+constexpr std::int32_t kBonusFromTime = 100;     // a CLEAR with this much time left pays a bonus
+
+}  // namespace
+
+void StatusTick::run() {
+    if (play_.rules().status == StatusKind::Game)
+        gameTick();
+    else
+        runnerTick();
+}
+
+void StatusTick::gameTick() {
+    GameState& s = play_.state();
+    PlayControls& c = play_.controls();
+    tmy& my = s.my;
+    view_.showDiagnostics();
+    view_.showCourseButtons();
+    view_.copyBannerToShadows();
+    view_.showComboColour();
+    view_.showMoney();
+    view_.showCombo();
+    view_.showStateBlock(static_cast<std::int64_t>(my.stageNo) + 1,
+                         static_cast<std::int64_t>(s.lastStageNo) + 1, true);
+    view_.showGaugesAndScore();
+    clampRecords();
+    view_.showHighScore();
+    view_.showTime();
+    view_.showCourseStage();
+
+    if (my.hp <= 0 && !shown(c.start_box)) {
+        stop(c.Timer1);
+        setCaption(c.moji_l2, "GAME OVER!!!");
+        my.combo = 1;
+        setShown(c.try_b, false);
+        my.hp = 10;
+        setShown(c.end_b, true);
+        return;
+    }
+    // After GAME OVER (the end button shows) the field no longer counts, even when its last block went with
+    // the last life.
+    if (!fieldHasCountedBlocks() && !shown(c.ok_b) && !shown(c.try_b) && !shown(c.start_box) &&
+        !shown(c.end_b)) {
+        if (stageCleared()) return;
+    }
+    earnBadges();
+    view_.showBracketAndBadges();
+    if (s.courseNo < kLastStageTable.size()) s.lastStageNo = kLastStageTable[s.courseNo];
+}
+
+void StatusTick::runnerTick() {
+    PlayControls& c = play_.controls();
+    tmy& my = play_.state().my;
+    view_.copyBannerToShadows();
+    view_.showCombo();
+    view_.showStateBlock(my.stageNo, my.stagesCleared, false);
+    view_.showGaugesAndScore();
+    if (my.timeLeft >= kTimeCap) my.timeLeft = kTimeCap;
+    fillHpFromMhp();
+    if (my.score >= kScoreCap) my.score = kScoreCap;
+    if (my.money > kMoneyCap) my.money = kMoneyCap;
+    view_.showTime();
+    view_.showUserStage();
+
+    if (my.hp <= 0) {
+        stop(c.Timer1);
+        setCaption(c.moji_l2, "GAME OVER!!!");
+        my.score = 0;
+        my.combo = 1;
+        setShown(c.try_b, false);
+        my.hp = 10;
+        return;
+    }
+    if (!fieldHasCountedBlocks() && play_.ballInPlay()) {
+        stop(c.Timer2);
+        stop(c.Timer1);
+        play_.drawBlocks();
+        play_.drawBall();
+        setShown(c.play_l, false);
+        play_.playSound0(sounds::kClear);
+        setCaption(c.moji_l2, "CLEAR!!!");
+    }
+}
+
+void StatusTick::fillHpFromMhp() {
+    tmy& my = play_.state().my;
+    if (my.mhp < kMhpFull) return;
+    play_.playSound1(sounds::kItem);
+    my.mhp = 0;
+    play_.log(" 【mHP full! > HP +1】");
+    addSat(my.hp, 1);  // not limited by maxHp
+}
+
+bool StatusTick::fieldHasCountedBlocks() const {
+    const BlockGrid& grid = play_.state().blockGrid;
+    for (int c = 1; c <= kFieldCols; ++c)
+        for (int r = 1; r <= kFieldRows; ++r) {
+            const std::int32_t code = grid.at(c, r);
+            if (code != Empty && code != Wall && code != Deadly && code != Bar) return true;
+        }
+    return false;
+}
+
+void StatusTick::clampRecords() {
+    GameState& s = play_.state();
+    tmy& my = s.my;
+    if (my.score > my.hiScore) my.hiScore = my.score;
+    if (my.combo >= kComboCap) my.combo = kComboCap;
+    if (my.combo > my.maxCombo) my.maxCombo = my.combo;
+    if (my.maxCombo > my.hiMaxCombo) my.hiMaxCombo = my.maxCombo;
+    if (my.stageNo > s.lastStageNo) my.stageNo = s.lastStageNo;
+    if (my.stagesCleared > s.lastStageNo) my.stagesCleared = s.lastStageNo;
+    if (my.timeLeft >= kTimeCap) my.timeLeft = kTimeCap;
+    fillHpFromMhp();
+    if (my.money > kMoneyCap) my.money = kMoneyCap;
+}
+
+bool StatusTick::stageCleared() {
+    GameState& s = play_.state();
+    PlayControls& c = play_.controls();
+    tmy& my = s.my;
+    stop(c.Timer1);
+    play_.drawBlocks();
+    play_.drawBall();
+    setShown(c.ok_b, true);
+    setShown(c.play_l, false);
+    setShown(c.help_b, true);
+    if (my.stagesCleared > kStoreAfterStages) setShown(c.store_b, true);
+
+    play_.playSound0(sounds::kClear);
+    if (my.stageNo >= s.lastStageNo) {
+        setCaption(c.moji_l2, "ALL CLEAR!");
+        stop(c.Timer2);
+        setShown(c.ok_b, false);
+        setCaption(c.moji_l2a, "");
+        addSat(my.clearCount, 1);
+        if (s.courseNo == 3) my.course3Cleared = 1;
+        if (my.clearCount > kClearCountCap) my.clearCount = kClearCountCap;
+        // The end button must come even when the progress file cannot be written, or the run could not end.
+        try {
+            if (saveCommonData_) saveCommonData_();
+        } catch (...) {
+            setShown(c.end_b, true);
+            throw;
+        }
+        setShown(c.end_b, true);
+        return true;
+    }
+    setCaption(c.moji_l2, "CLEAR!!!");
+    const std::int32_t gift = kGiftBase + play_.services().random.next(kGiftSpread);
+    setCaption(c.moji_l2a, "time present +" + std::to_string(gift) + "光年");
+    if (my.timeLeft >= kBonusFromTime) {
+        play_.log(" 【Time bonus】→");
+        play_.addPoints(clampToInt32((static_cast<std::int64_t>(my.timeLeft) - 99) * 100));
+    }
+    s.timePresent = gift;
+    if (static_cast<std::int64_t>(my.stageNo) + 1 > my.stagesCleared) my.stagesCleared = my.stageNo + 1;
+    return false;
+}
+
+void StatusTick::earnBadges() {
+    tmy& my = play_.state().my;
+    const bool earned[3] = {my.hiMaxCombo >= 999 || my.badgeCombo == 1,
+                            my.timeLeft >= 999 || my.badgeTime == 1, my.hp >= 99 || my.badgeHp == 1};
+    std::int32_t* badges[3] = {&my.badgeCombo, &my.badgeTime, &my.badgeHp};
+    for (int i = 0; i < 3; ++i)
+        if (earned[i]) *badges[i] = 1;
+}
+
+}  // namespace engine

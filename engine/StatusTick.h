@@ -1,0 +1,37 @@
+// The status tick (Timer2): keeps the records and bounds of the game state, shows them through the status
+// view and ends the stage at GAME OVER, CLEAR or ALL CLEAR. The game and the user-stage player each have
+// their variant (Rules::status).
+#pragma once
+
+#include <functional>
+
+#include "engine/PlayActions.h"
+#include "engine/StatusView.h"
+
+namespace engine {
+
+class StatusTick {
+  public:
+    // saveCommonData: the shell's routine that writes the shared progress file at ALL CLEAR (may be empty).
+    StatusTick(PlayActions& play, const std::function<void()>& saveCommonData)
+        : play_(play), saveCommonData_(saveCommonData), view_(play) {}
+
+    void run();
+
+  private:
+    void gameTick();
+    void runnerTick();
+    void clampRecords();
+    void fillHpFromMhp();
+    bool fieldHasCountedBlocks() const;
+    // CLEAR or ALL CLEAR; true when the tick ends there.
+    bool stageCleared();
+    // The badges whose conditions hold are kept as earned.
+    void earnBadges();
+
+    PlayActions& play_;
+    const std::function<void()>& saveCommonData_;
+    StatusView view_;
+};
+
+}  // namespace engine

@@ -7,7 +7,6 @@
 namespace engine {
 namespace {
 
-constexpr int kServeRow = kBarRow - 1;
 constexpr std::int32_t kTurnCostUnits = 5;  // time units a right click costs
 
 }  // namespace

@@ -61,20 +61,19 @@ Rules Rules::runner() {
     r.bannerAgesOnlyInPlay = false;
     r.colourBanner = false;
     r.status = StatusKind::Runner;
-    StartRules& st = r.start;
-    st.runTime = kRunnerStartTime;
-    st.courseRun = false;
-    st.readyClick = false;
-    st.runPerStage = true;
-    st.barUnderBall = true;
-    st.resetsTrail = false;
-    st.emptiesBeatLine = false;
-    st.opaqueBanner = false;
-    st.addsTimeGift = false;
-    st.logsAuthor = false;
-    st.byPrefix = "by";
-    st.defaultTitle = "ななしちゅんステージ";
-    st.defaultAuthor = "ななしちゅんジ";
+    r.start = StartRules{.runTime = kRunnerStartTime,
+                         .courseRun = false,
+                         .readyClick = false,
+                         .runPerStage = true,
+                         .barUnderBall = true,
+                         .resetsTrail = false,
+                         .emptiesBeatLine = false,
+                         .opaqueBanner = false,
+                         .addsTimeGift = false,
+                         .logsAuthor = false,
+                         .byPrefix = "by",
+                         .defaultTitle = "ななしちゅんステージ",
+                         .defaultAuthor = "ななしちゅんジ"};
     return r;
 }
 

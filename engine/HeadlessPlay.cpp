@@ -2,6 +2,7 @@
 #include "engine/HeadlessPlay.h"
 
 #include "engine/BindPlayControls.h"
+#include "engine/CourseButtons.h"
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/RunStart.h"
@@ -29,6 +30,9 @@ HeadlessPlay::HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules
         form.addTimer(*timers[i]);
     }
     forwardPauseEvents(engine, form);
+    engine.showCourses = [this] {
+        showOpenCourses({{&c_b1, nullptr, &c_b3, &c_b4, &c_b5, &c_b6}, &star_l}, state.my);
+    };
     clearField(main_box);
     resetRun();
 }

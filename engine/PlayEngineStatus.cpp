@@ -13,11 +13,6 @@ using std::to_string;
 
 constexpr const char* kCR = "\r";  // labels break lines at a lone carriage return
 
-// Last stage index of each course, indexed by course number (entry 0 belongs to no course).
-constexpr std::array<std::int32_t, 7> kLastStageTable{8, 10, 10, 23, 10, 12, 9};
-constexpr std::array<const char*, 7> kCourseNames{
-    "", "STREET CORSE", "VOCAL CORSE", "PELTRA!!! CORSE", "BONUS CORSE", "SORELI CORSE", "VELORIS CORSE"};
-
 constexpr std::array<base::Colour, 6> kComboCycle{base::colours::Yellow,  base::colours::White,
                                                   base::colours::Fuchsia, base::colours::Blue,
                                                   base::colours::Aqua,    base::colours::Lime};
@@ -89,7 +84,8 @@ void PlayEngine::gameStatusTick() {
     stageLine_.update(
         c_.stage_l,
         [&] {
-            const char* course = s_.courseNo < kCourseNames.size() ? kCourseNames[s_.courseNo] : "";
+            const char* course =
+                s_.courseNo < kCourseStatusNames.size() ? kCourseStatusNames[s_.courseNo] : "";
             return "<" + std::string(course) + ">" + kCR + "『" + s_.stageTitle + "』";
         },
         s_.courseNo, s_.stageTitle);
@@ -110,7 +106,7 @@ void PlayEngine::gameStatusTick() {
         if (stageCleared()) return;
     }
     showBracketAndBadges();
-    if (s_.courseNo < kLastStageTable.size()) s_.lastStageNo = kLastStageTable[s_.courseNo];
+    if (s_.courseNo <= kCourseCount) s_.lastStageNo = lastStageOf(s_.courseNo);
 }
 
 void PlayEngine::runnerStatusTick() {
@@ -201,10 +197,8 @@ void PlayEngine::fillHpFromMhp() {
 
 bool PlayEngine::fieldHasCountedBlocks() const {
     for (int c = 1; c <= kFieldCols; ++c)
-        for (int r = 1; r <= kFieldRows; ++r) {
-            const std::int32_t code = s_.blockGrid.at(c, r);
-            if (code != Empty && code != Wall && code != Deadly && code != Bar) return true;
-        }
+        for (int r = 1; r <= kFieldRows; ++r)
+            if (isCounted(s_.blockGrid.at(c, r))) return true;
     return false;
 }
 
@@ -220,14 +214,7 @@ void PlayEngine::showComboColour() {
 }
 
 void PlayEngine::showCourseButtons() {
-    const tmy& my = s_.my;
-    setShown(c_.c_b4, my.clearCount >= 2);
-    setShown(c_.c_b6, my.clearCount >= 3);
-    setShown(c_.c_b3, my.clearCount >= 4);
-    const bool fifth = my.clearCount >= 6 || my.course3Cleared == 1;
-    setShown(c_.star_l, fifth);
-    setShown(c_.c_b5, fifth);
-    setShown(c_.c_b1, !fifth);
+    if (showCourses) showCourses();
 }
 
 void PlayEngine::clampRecords() {

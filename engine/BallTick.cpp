@@ -10,7 +10,6 @@ namespace engine {
 namespace {
 
 constexpr std::string_view kDeathText = "死亡！！";
-constexpr int kServeRow = kBarRow - 1;          // the ball leaves the bar from the row above it
 constexpr int kRunnerLossRow = kFieldRows + 2;  // the runner's ball is lost on its way to row 22
 
 // The ball reflects from every code but the empty and the deadly cell.

@@ -2,14 +2,15 @@
 #include "engine/HeadlessPlay.h"
 
 #include "engine/BindPlayControls.h"
+#include "engine/CourseButtons.h"
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
+#include "engine/RunStart.h"
 
 namespace engine {
 namespace {
 
-constexpr int kStartColumn = 9, kStartRow = 17;  // where a stage puts the ball
-constexpr std::size_t kLogLimit = 4096;          // bytes of an unscrolled log kept by tick()
+constexpr std::size_t kLogLimit = 4096;  // bytes of an unscrolled log kept by tick()
 
 }  // namespace
 
@@ -29,24 +30,22 @@ HeadlessPlay::HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules
         form.addTimer(*timers[i]);
     }
     forwardPauseEvents(engine, form);
+    engine.showCourses = [this] {
+        showOpenCourses({{&c_b1, nullptr, &c_b3, &c_b4, &c_b5, &c_b6}, &star_l}, state.my);
+    };
     clearField(main_box);
     resetRun();
 }
 
 void HeadlessPlay::resetRun() {
+    startRun(state, engine.rules());
+    // A fresh window's values besides: no save file gives lives, moon or records, and the time is a
+    // runner's.
     tmy& my = state.my;
-    my.score = 0;
     my.maxCombo = 1;
-    my.maxHp = 99;
-    my.mhpQuota = 50;
-    my.hp = 10;
-    my.mhp = 0;
-    my.combo = 1;
-    my.timeLeft = 500;
+    my.hp = kFreshLives;
     my.money = 0;
-    my.barHalfWidth = 1;
-    my.barX = 2;
-    my.barRow = kBarRow;
+    my.timeLeft = kRunnerStartTime;
     const bool game = engine.rules().status == StatusKind::Game;
     my.stageNo = game ? 0 : -1;
     my.stagesCleared = game ? -1 : 0;
@@ -56,7 +55,6 @@ void HeadlessPlay::resetRun() {
 }
 
 void HeadlessPlay::beginStage(const BlockGrid& grid, std::string title, std::string author) {
-    tmy& my = state.my;
     state.blockGrid = grid;
     state.stageTitle = std::move(title);
     state.stageAuthor = std::move(author);
@@ -64,17 +62,7 @@ void HeadlessPlay::beginStage(const BlockGrid& grid, std::string title, std::str
         c->hide();
     Timer1.stop();
     Timer2.start();
-    engine.placeBar();
-    engine.drawBlocks();
-    my.ballX = kStartColumn;
-    my.ballY = kStartRow;
-    resetTrail(my);
-    engine.drawServeBall();
-    state.ballDX = 0;
-    state.ballDY = -1;
-    play_l.setCaption("");
-    play_l.show();
-    try_b.show();
+    putStageInPlay(engine);
 }
 
 void HeadlessPlay::serveFrom(int col) {

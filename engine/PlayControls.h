@@ -46,12 +46,6 @@ struct PlayControls {
     ui::Label* l2 = nullptr;
     std::array<ui::Image*, 3> badges{};       // e1, e2, e3
     std::array<ui::Button*, 7> toyButtons{};  // item1_b .. item7_b
-    ui::Button* c_b1 = nullptr;
-    ui::Button* c_b3 = nullptr;
-    ui::Button* c_b4 = nullptr;
-    ui::Button* c_b5 = nullptr;
-    ui::Button* c_b6 = nullptr;
-    ui::Label* star_l = nullptr;
     ui::Button* ok_b = nullptr;
     ui::Button* end_b = nullptr;
     ui::Panel* start_box = nullptr;

@@ -13,7 +13,7 @@ PlayEngine::PlayEngine(GameState& state, PlayControls& controls, ui::Services& s
       effects_(actions_, animation_),
       ballTick_(actions_, effects_),
       input_(actions_, effects_, animation_, pause_),
-      statusTick_(actions_, saveCommonData),
+      statusTick_(actions_, saveCommonData, showCourses),
       timers_(actions_, pause_) {}
 
 std::string PlayEngine::scoreText(std::int64_t v) {

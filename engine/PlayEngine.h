@@ -41,6 +41,8 @@ class PlayEngine {
 
     // Writes the shared progress file at ALL CLEAR (the game shell's routine).
     std::function<void()> saveCommonData;
+    // Shows the course buttons that the progress opens (the game shell's routine), at every game status tick.
+    std::function<void()> showCourses;
 
     const Rules& rules() const { return actions_.rules(); }
     GameState& state() { return actions_.state(); }

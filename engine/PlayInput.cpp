@@ -3,13 +3,13 @@
 
 #include "engine/ControlAccess.h"
 #include "engine/FieldPainter.h"
+#include "engine/GameConstants.h"
 #include "engine/Saturating.h"
 #include "engine/SoundFiles.h"
 
 namespace engine {
 namespace {
 
-constexpr int kServeRow = kBarRow - 1;
 constexpr std::int32_t kTurnCostUnits = 5;  // time units a right click costs
 
 }  // namespace

@@ -61,6 +61,19 @@ Rules Rules::runner() {
     r.bannerAgesOnlyInPlay = false;
     r.colourBanner = false;
     r.status = StatusKind::Runner;
+    r.start = StartRules{.runTime = kRunnerStartTime,
+                         .courseRun = false,
+                         .readyClick = false,
+                         .runPerStage = true,
+                         .barUnderBall = true,
+                         .resetsTrail = false,
+                         .emptiesBeatLine = false,
+                         .opaqueBanner = false,
+                         .addsTimeGift = false,
+                         .logsAuthor = false,
+                         .byPrefix = "by",
+                         .defaultTitle = "ななしちゅんステージ",
+                         .defaultAuthor = "ななしちゅんジ"};
     return r;
 }
 

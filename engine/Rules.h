@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/BlockGrid.h"
+#include "engine/StartRules.h"
 
 namespace engine {
 
@@ -52,6 +53,7 @@ struct Rules {
     bool bannerAgesOnlyInPlay = true;  // the banner is removed at its sixth second only while the ball runs
     bool colourBanner = true;          // Timer7 colours the banner
     StatusKind status = StatusKind::Game;
+    StartRules start;
 
     static Rules game();
     static Rules runner();

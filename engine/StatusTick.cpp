@@ -5,14 +5,12 @@
 #include <string>
 
 #include "engine/ControlAccess.h"
+#include "engine/GameConstants.h"
 #include "engine/Saturating.h"
 #include "engine/SoundFiles.h"
 
 namespace engine {
 namespace {
-
-// Last stage index of each course, indexed by course number (entry 0 belongs to no course).
-constexpr std::array<std::int32_t, 7> kLastStageTable{8, 10, 10, 23, 10, 12, 9};
 
 constexpr int kStoreAfterStages = 5;             // the toy shop opens once more stages than this are cleared
 constexpr int kGiftBase = 60, kGiftSpread = 15;  // time present 60..74
@@ -32,7 +30,7 @@ void StatusTick::gameTick() {
     PlayControls& c = play_.controls();
     tmy& my = s.my;
     view_.showDiagnostics();
-    view_.showCourseButtons();
+    if (showCourses_) showCourses_();
     view_.copyBannerToShadows();
     view_.showComboColour();
     view_.showMoney();
@@ -62,7 +60,7 @@ void StatusTick::gameTick() {
     }
     earnBadges();
     view_.showBracketAndBadges();
-    if (s.courseNo < kLastStageTable.size()) s.lastStageNo = kLastStageTable[s.courseNo];
+    if (s.courseNo <= kCourseCount) s.lastStageNo = lastStageOf(s.courseNo);
 }
 
 void StatusTick::runnerTick() {
@@ -111,10 +109,8 @@ void StatusTick::fillHpFromMhp() {
 bool StatusTick::fieldHasCountedBlocks() const {
     const BlockGrid& grid = play_.state().blockGrid;
     for (int c = 1; c <= kFieldCols; ++c)
-        for (int r = 1; r <= kFieldRows; ++r) {
-            const std::int32_t code = grid.at(c, r);
-            if (code != Empty && code != Wall && code != Deadly && code != Bar) return true;
-        }
+        for (int r = 1; r <= kFieldRows; ++r)
+            if (isCounted(grid.at(c, r))) return true;
     return false;
 }
 

@@ -12,9 +12,11 @@ namespace engine {
 
 class StatusTick {
   public:
-    // saveCommonData: the shell's routine that writes the shared progress file at ALL CLEAR (may be empty).
-    StatusTick(PlayActions& play, const std::function<void()>& saveCommonData)
-        : play_(play), saveCommonData_(saveCommonData), view_(play) {}
+    // The shell's routines (either may be empty): saveCommonData writes the shared progress file at ALL
+    // CLEAR, showCourses shows the course buttons that the progress opens, at every game status tick.
+    StatusTick(PlayActions& play, const std::function<void()>& saveCommonData,
+               const std::function<void()>& showCourses)
+        : play_(play), saveCommonData_(saveCommonData), showCourses_(showCourses), view_(play) {}
 
     void run();
 
@@ -31,6 +33,7 @@ class StatusTick {
 
     PlayActions& play_;
     const std::function<void()>& saveCommonData_;
+    const std::function<void()>& showCourses_;
     StatusView view_;
 };
 

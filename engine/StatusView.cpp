@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/ControlAccess.h"
+#include "engine/GameConstants.h"
 #include "engine/ScoreText.h"
 
 namespace engine {
@@ -12,9 +13,6 @@ namespace {
 using std::to_string;
 
 constexpr const char* kCR = "\r";  // labels break lines at a lone carriage return
-
-constexpr std::array<const char*, 7> kCourseNames{
-    "", "STREET CORSE", "VOCAL CORSE", "PELTRA!!! CORSE", "BONUS CORSE", "SORELI CORSE", "VELORIS CORSE"};
 
 constexpr std::array<base::Colour, 6> kComboCycle{base::colours::Yellow,  base::colours::White,
                                                   base::colours::Fuchsia, base::colours::Blue,
@@ -60,18 +58,6 @@ void StatusView::showDiagnostics() {
                    " タイマー速度" + to_string(tick5);
         },
         my.clearCount, tick1, tick5);
-}
-
-void StatusView::showCourseButtons() {
-    const PlayControls& c = play_.controls();
-    const tmy& my = play_.state().my;
-    setShown(c.c_b4, my.clearCount >= 2);
-    setShown(c.c_b6, my.clearCount >= 3);
-    setShown(c.c_b3, my.clearCount >= 4);
-    const bool fifth = my.clearCount >= 6 || my.course3Cleared == 1;
-    setShown(c.star_l, fifth);
-    setShown(c.c_b5, fifth);
-    setShown(c.c_b1, !fifth);
 }
 
 void StatusView::copyBannerToShadows() {
@@ -157,7 +143,7 @@ void StatusView::showCourseStage() {
     stageLine_.update(
         play_.controls().stage_l,
         [&] {
-            const char* course = s.courseNo < kCourseNames.size() ? kCourseNames[s.courseNo] : "";
+            const char* course = s.courseNo < kCourseStatusNames.size() ? kCourseStatusNames[s.courseNo] : "";
             return "<" + std::string(course) + ">" + kCR + "『" + s.stageTitle + "』";
         },
         s.courseNo, s.stageTitle);

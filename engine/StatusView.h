@@ -17,7 +17,6 @@ class StatusView {
     // l2: clear count and the two timers' intervals.
     void showDiagnostics();
     // The course buttons that the clear count and course 3 unlock.
-    void showCourseButtons();
     // The banner's lines into their shadows, while the banner holds text.
     void copyBannerToShadows();
     void showComboColour();

@@ -3,9 +3,11 @@
 
 #include <cstdint>
 
+#include "engine/GameConstants.h"
+
 namespace game {
 
-inline constexpr int kCourseCount = 6;
+using engine::kCourseCount;
 
 struct Course {
     const char* caption;       // start-panel button

@@ -1,7 +1,7 @@
 // Picking a course, starting its stages, the hints of the start panel, the help panel and the maintenance
 // buttons.
-#include "engine/FieldPainter.h"
 #include "engine/PlayEngine.h"
+#include "engine/RunStart.h"
 #include "engine/StageFile.h"
 #include "game/CourseFlow.h"
 #include "game/TForm1.h"
@@ -9,10 +9,8 @@
 namespace game {
 namespace {
 
-constexpr std::int32_t kServeCol = 9, kServeRow = 17;  // the ball's cell at a stage start
 constexpr int kHelpTrackMax = 56;             // the hidden track bar's maximum and position once help opens
 constexpr int kRankLeft = 32, kRankTop = 24;  // the ranking page inside the help panel
-constexpr const char* kLogIndent = "                  ";  // eighteen blanks before the stage's title
 
 }  // namespace
 
@@ -33,30 +31,7 @@ void TForm1::Label29MouseMove() {
 }
 
 void TForm1::ok_bClick() {
-    engine::tmy& my = state.my;
-    engine_->playSound0("b.wav");
-    ok_b.hide();
-    ++my.stageNo;
-    help_b.hide();
-    store_b.hide();
-    engine::loadStageFile(stagePath(), state.blockGrid, state.stageTitle, state.stageAuthor);
-    moji_l.setCaption(std::string(kLogIndent) + "『" + state.stageTitle + "』 by " + state.stageAuthor);
-    engine_->placeBar();
-    engine_->drawBlocks();
-    my.ballX = kServeCol;
-    my.ballY = kServeRow;
-    engine::resetTrail(my);
-    engine_->drawServeBall();
-    state.ballDX = 0;
-    state.ballDY = -1;
-    moji_l2.setCaption("『" + state.stageTitle + "』");
-    moji_l2a.setCaption("by " + state.stageAuthor);
-    my.timeLeft += state.timePresent;
-    play_l.setCaption("");
-    play_l.show();
-    try_b.show();
-    moji_l2.setTransparent(false);
-    moji_l2a.setTransparent(false);
+    engine::beginStage(*engine_, [this] { return stagePath(); });
 }
 
 void TForm1::help_bClick() {

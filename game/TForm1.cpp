@@ -7,6 +7,7 @@
 
 #include "base/IoError.h"
 #include "engine/BindPlayControls.h"
+#include "engine/CourseButtons.h"
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/PlayEngine.h"
@@ -97,6 +98,9 @@ void TForm1::wireHandlers() {
 void TForm1::wireEngine() {
     engine::PlayEngine& e = *engine_;
     e.saveCommonData = [this] { saveCommonData(); };
+    e.showCourses = [this] {
+        engine::showOpenCourses({{&c_b1, &Button6, &c_b3, &c_b4, &c_b5, &c_b6}, &star_l}, state.my);
+    };
     Button1.onClick = [&e] { e.Button1Click(); };
     // The window and both pictures over the field share the field's origin.
     engine::forwardPlayEvents(e, *this, {&form, &main_box, &main_cg});

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "engine/GameConstants.h"
 #include "solver/NarrowFirst.h"
 #include "solver/StageSim.h"
 #include "solver/StageSolver.h"
@@ -15,8 +16,8 @@
 namespace maker {
 
 // A check starts as the user-stage player starts a stage: 500 time units and 10 lives.
-inline constexpr std::int32_t kCheckStartTime = 500;  // time units
-inline constexpr std::int32_t kCheckLives = 10;
+inline constexpr std::int32_t kCheckStartTime = engine::kRunnerStartTime;  // time units
+inline constexpr std::int32_t kCheckLives = engine::kFreshLives;
 inline constexpr int kCheckCourse = 1;  // the game rules of course 1 play the stage
 
 struct CheckResult {

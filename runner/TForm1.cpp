@@ -10,7 +10,7 @@
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/PlayEngine.h"
-#include "engine/StageFile.h"
+#include "engine/RunStart.h"
 #include "engine/ToyCatalogue.h"
 
 namespace runner {
@@ -18,16 +18,6 @@ namespace {
 
 constexpr const char* kStageFilter =
     "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|all files|*.*";
-constexpr const char* kDefaultTitle = "ななしちゅんステージ";
-constexpr const char* kDefaultAuthor = "ななしちゅんジ";
-constexpr const char* kLogIndent = "                  ";  // eighteen blanks: the title scrolls in
-constexpr int kServeCol = 9;
-constexpr int kServeRow = 17;
-constexpr int kBarStartX = 2;
-constexpr int kRunTime = 500;  // time units of a run
-constexpr int kFreshHp = 10;
-constexpr int kMaxHp = 99;
-constexpr int kMhpQuota = 50;
 constexpr int kTextSize = 12;  // points, the play field's text
 
 }  // namespace
@@ -56,29 +46,13 @@ void TForm1::wire() {
     engine::forwardPlayEvents(e, *this, {&form, &main_box});
 }
 
-void TForm1::resetRunState() {
-    engine::tmy& my = state.my;
-    my.score = 0;
-    my.maxHp = kMaxHp;
-    my.mhpQuota = kMhpQuota;
-    my.stageNo = -1;
-    my.hp = kFreshHp;
-    my.mhp = 0;
-    my.barHalfWidth = 1;
-    my.barX = kBarStartX;
-    my.barRow = engine::kBarRow;
-    my.combo = 1;
-    my.timeLeft = kRunTime;
-    my.money = 0;
-}
-
 void TForm1::FormCreate() {
     // The first steps may fail (a missing catalogue or picture): the error box shows it and start-up ends
     // there.
     engine::tmy& my = state.my;
     // Step 1, pre-loading 1.wav for both channels, is done by the sound adapter when it is made.
     services_.random.randomize();
-    resetRunState();
+    engine::startRun(state, engine_->rules());
     engine::loadToyCatalogue(services_.programDir + "dat/item.dat", state.toyTable);
     state.ballDX = 1;
     state.ballDY = 1;
@@ -90,7 +64,7 @@ void TForm1::FormCreate() {
     Timer1.setInterval(engine_->rules().ballTickMs);
     main_box.fontSize = kTextSize;
     Image1.loadPicture(services_.programDir + "cg/usu1.bmp");
-    resetRunState();
+    engine::startRun(state, engine_->rules());
 }
 
 // The sound adapter releases the two channel waves when it is destroyed, after the window.
@@ -120,31 +94,7 @@ void TForm1::playStageAtStart(const std::string& path) {
 }
 
 void TForm1::playStage(const std::string& path) {
-    engine::PauseControl& pause = engine_->pauseControl();
-    // A stage chosen while paused starts from the play as it stood: the pause ends first.
-    pause.resume();
-    engine::tmy& my = state.my;
-    engine::loadStageFile(path, state.blockGrid, state.stageTitle, state.stageAuthor);
-    if (state.stageTitle.empty()) state.stageTitle = kDefaultTitle;
-    if (state.stageAuthor.empty()) state.stageAuthor = kDefaultAuthor;
-    engine_->drawBlocks();
-    moji_l.setCaption(std::string(kLogIndent) + "『" + state.stageTitle + "』");
-    my.ballX = kServeCol;
-    my.ballY = kServeRow;
-    my.barX = kServeCol;
-    my.barRow = engine::kBarRow;
-    engine_->placeBar();
-    engine_->drawBlocks();
-    engine_->drawServeBall();
-    state.ballDX = 0;
-    state.ballDY = -1;
-    my.barHalfWidth = 1;
-    state.effectTicks = 0;
-    try_b.show();
-    moji_l2.setCaption("『" + state.stageTitle + "』");
-    moji_l2a.setCaption("by" + state.stageAuthor);
-    resetRunState();
-    Timer2.start();
+    engine::beginStage(*engine_, [&path] { return path; });
 }
 
 }  // namespace runner

@@ -67,7 +67,6 @@ class TForm1 {
     void FormCreate();
     void FormDestroy();
     void FormClose();
-    void resetRunState();
     void Button5Click();
     // Plays a stage file named on the command line, once the window shows: as if it had been chosen in
     // the open dialog, whose later uses start in its folder. A file that cannot be read shows the error box.

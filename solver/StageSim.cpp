@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "engine/RunStart.h"
+
 namespace solver {
 
 StageSim::StageSim(std::uint64_t seed, engine::Rules rules)
@@ -12,13 +14,13 @@ StageSim::StageSim(std::uint64_t seed, engine::Rules rules)
 
 void StageSim::startCourse(int courseNo, std::int32_t startTime, std::int32_t lives) {
     play_.resetRun();
-    engine::tmy& my = play_.state.my;
-    play_.state.courseNo = static_cast<std::uint8_t>(courseNo);
-    my.stageNo = -1;
-    my.stagesCleared = -1;
-    my.timeLeft = startTime;
-    my.hp = lives;
-    play_.state.timePresent = 0;
+    engine::GameState& g = play_.state;
+    g.courseNo = static_cast<std::uint8_t>(courseNo);
+    engine::startRun(g, play_.engine.rules());
+    // What the course save file would give.
+    g.my.stagesCleared = -1;
+    g.my.timeLeft = startTime;
+    g.my.hp = lives;
     // As after a course pick: the ready button waits, and one status tick sets the course's last stage.
     play_.ok_b.show();
     play_.Timer2.start();
@@ -32,9 +34,9 @@ void StageSim::startRunner() {
 
 void StageSim::beginStage(const StageData& stage, std::int32_t timeGift) {
     engine::tmy& my = play_.state.my;
-    if (play_.engine.rules().status == engine::StatusKind::Game) my.stageNo += 1;
+    play_.state.timePresent = timeGift;  // the stage start adds it to the time left
+    engine::enterStage(play_.engine);
     play_.beginStage(stage.grid, stage.title, stage.author);
-    my.timeLeft += timeGift;
     timeAtStart_ = my.timeLeft;
     clockMs_ = 0;
     nextCountdownMs_ = kMsPerCountdown;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/Random.h"
+#include "engine/GameConstants.h"
 #include "engine/HeadlessPlay.h"
 #include "engine/SoundSink.h"
 #include "ui/core/HeadlessPlatform.h"
@@ -14,9 +15,8 @@
 namespace solver {
 
 inline constexpr std::uint64_t kSolverSeed = 20240601;  // fixed: every run plays the same
-inline constexpr std::int32_t kCourseStartTime = 160;   // time units at a course start
-inline constexpr std::int32_t kCourseStartLives = 10;
-inline constexpr std::int32_t kMaxLives = 99;
+inline constexpr std::int32_t kCourseStartTime = engine::kCourseStartTime;
+inline constexpr std::int32_t kCourseStartLives = engine::kFreshLives;
 inline constexpr int kMsPerCountdown = 1000;  // Timer5's interval
 // The part of the grid that play can change: the field and the margins that blasts, clears, the bar
 // and the multiply block reach (the all-clear block empties columns 1..20 of rows 1..40).

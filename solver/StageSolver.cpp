@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/GameConstants.h"
 #include "solver/FieldText.h"
 
 namespace solver {
@@ -27,10 +28,6 @@ constexpr double kTicksPerTurn = 100;     // 5 time units are about 90 ticks of 
 constexpr int kReach = 2;                 // bar centres tried on each side of where the ball comes down
 constexpr int kContactRow = kBarRow - 2;  // a ball falling onto this row meets the bar at the next tick
 constexpr int kLastChanceRow = kBarRow;   // the bar moved onto a ball here lifts it
-
-bool counts(std::int32_t code) {
-    return code != engine::Empty && code != engine::Wall && code != engine::Deadly && code != engine::Bar;
-}
 
 std::uint64_t mix(std::uint64_t h, std::int64_t v) {
     h ^= static_cast<std::uint64_t>(v);
@@ -92,7 +89,7 @@ bool fallingOntoBar(const engine::GameState& s) {
 std::int32_t countedBlocks(const engine::BlockGrid& grid) {
     std::int32_t n = 0;
     for (int c = 1; c <= kFieldCols; ++c)
-        for (int r = 1; r <= kFieldRows; ++r) n += counts(grid.at(c, r)) ? 1 : 0;
+        for (int r = 1; r <= kFieldRows; ++r) n += engine::isCounted(grid.at(c, r)) ? 1 : 0;
     return n;
 }
 
@@ -103,7 +100,7 @@ std::int32_t workLeft(const engine::BlockGrid& grid) {
             const std::int32_t code = grid.at(c, r);
             if (code >= engine::Hard1 && code <= engine::Hard8)
                 n += code;
-            else if (counts(code))
+            else if (engine::isCounted(code))
                 n += 1;
         }
     return n;

@@ -3,6 +3,7 @@
 
 #include "engine/PlayEngine.h"
 #include "engine/RunStart.h"
+#include "engine/SoundFiles.h"
 #include "game/CourseTable.h"
 
 namespace game {
@@ -25,7 +26,7 @@ void CourseFlow::startRun() {
     if (state_.my.clearCount >= 1) play_.store_b.show();
     play_.moji_l2.setCaption(course(state_.courseNo).banner);
     play_.moji_l2a.setCaption("LOVE THE BEAT!");
-    engine_.playSound0("b.wav");
+    engine_.playSound0(engine::sounds::kButton);
 }
 
 void CourseFlow::showHint(std::uint8_t n) {

@@ -2,6 +2,7 @@
 // buttons.
 #include "engine/PlayEngine.h"
 #include "engine/RunStart.h"
+#include "engine/SoundFiles.h"
 #include "engine/StageFile.h"
 #include "game/CourseFlow.h"
 #include "game/TForm1.h"
@@ -37,26 +38,26 @@ void TForm1::ok_bClick() {
 void TForm1::help_bClick() {
     help_box.moveTo(0, 0);
     help_box.show();
-    engine_->playSound0("b.wav");
+    engine_->playSound0(engine::sounds::kButton);
     main_sp_l.setRange(main_sp_l.minimum(), kHelpTrackMax);
     main_sp_l.setPosition(kHelpTrackMax);
 }
 
 void TForm1::Button3Click() {
-    engine_->playSound0("b2.wav");
+    engine_->playSound0(engine::sounds::kBack);
     help_box.hide();
     Timer1.setInterval(engine_->rules().ballTickMs);
     saveCommonData();
 }
 
 void TForm1::Button4Click() {
-    engine_->playSound0("b2.wav");
+    engine_->playSound0(engine::sounds::kBack);
     rank_box.moveTo(kRankLeft, kRankTop);
     rank_box.show();
 }
 
 void TForm1::Button48Click() {
-    engine_->playSound0("b2.wav");
+    engine_->playSound0(engine::sounds::kBack);
     rank_box.hide();
 }
 

@@ -11,6 +11,7 @@
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/PlayEngine.h"
+#include "engine/SoundFiles.h"
 #include "game/CourseFlow.h"
 #include "game/RunEnd.h"
 #include "game/SaveFiles.h"
@@ -207,7 +208,7 @@ void TForm1::showEndBox() {
 }
 
 void TForm1::Button10Click() {
-    engine_->playSound0("b.wav");
+    engine_->playSound0(engine::sounds::kButton);
     end_box.hide();
     start_box.show();
     Timer2.start();
@@ -231,7 +232,7 @@ void TForm1::Button8Click() {
 }
 
 void TForm1::Button7Click() {
-    engine_->playSound0("b2.wav");
+    engine_->playSound0(engine::sounds::kBack);
     toy_box.hide();
     saveCommonData();
 }

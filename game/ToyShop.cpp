@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/PlayEngine.h"
+#include "engine/SoundFiles.h"
 
 namespace game {
 namespace {
@@ -25,7 +26,7 @@ ToyShop::ToyShop(ui::Services& services, engine::GameState& state, engine::PlayE
     : services_(services), state_(state), engine_(engine), panel_(panel) {}
 
 void ToyShop::open() {
-    engine_.playSound0("b.wav");
+    engine_.playSound0(engine::sounds::kButton);
     panel_.toy_box.moveTo(0, 0);
     panel_.toy_box.show();
     refreshList();
@@ -70,21 +71,21 @@ void ToyShop::showSelected() {
 void ToyShop::draw() {
     engine::tmy& my = state_.my;
     if (my.money < kDrawPrice) {
-        engine_.playSound0("b2.wav");
+        engine_.playSound0(engine::sounds::kBack);
         services_.dialogs.message("お金がたりないよ");
-        engine_.playSound0("b.wav");
+        engine_.playSound0(engine::sounds::kButton);
         return;
     }
     // A catalogue without a drawable toy would make the draw below choose for ever; nothing is sold then.
     const auto first = state_.toyTable.begin();
     if (std::all_of(first, first + kDrawableToys, [](const engine::titem& t) { return t.name.empty(); }))
         return;
-    engine_.playSound0("katan.wav");
+    engine_.playSound0(engine::sounds::kToyDraw);
     int k = 0;
     do k = services_.random.next(kDrawableToys);
     while (state_.toyTable[k].name.empty());
     services_.dialogs.message("【" + state_.toyTable[k].name + "】を手に入れた！");
-    engine_.playSound0("b.wav");
+    engine_.playSound0(engine::sounds::kButton);
     my.toyOwned[k] = static_cast<std::uint8_t>(std::min(my.toyOwned[k] + 1, kMaxCopies));
     my.money -= kDrawPrice;
     refreshList();

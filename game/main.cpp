@@ -1,6 +1,8 @@
 // zorban: the game program.
 #include <iostream>
+#include <memory>
 
+#include "app/DialogScript.h"
 #include "app/GameAudio.h"
 #include "base/ProgramOptions.h"
 #include "game/SaveFolder.h"
@@ -10,8 +12,11 @@
 int main(int argc, char** argv) {
     base::ProgramOptions options("zorban", "The Zorban block-breaking game.");
     if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
+    // Scripted answers instead of the dialogs (end-to-end tests); kept while the platform lives.
+    const std::unique_ptr<app::DialogScript> script = app::dialogScriptFromEnvironment();
     int platformArgc = 1;  // the command line is ours: the toolkit reads its settings from the environment
     ui::qt::QtPlatform platform(platformArgc, argv);
+    if (script) platform.interceptDialogs(script.get());
     // Two games on the same saves would each overwrite what the other won: the second one hands over.
     if (!platform.claimSingleInstance("zorban")) return 0;
     game::prepareSaveFolder(platform.services());

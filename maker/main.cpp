@@ -1,6 +1,8 @@
 // zorban_maker: the stage editor program.
 #include <iostream>
+#include <memory>
 
+#include "app/DialogScript.h"
 #include "base/ProgramOptions.h"
 #include "maker/TForm1.h"
 #include "ui/qt/QtPlatform.h"
@@ -10,8 +12,11 @@ int main(int argc, char** argv) {
     options.addFiles("FILE", 1, "a stage file to open for editing");
     if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
 
+    // Scripted answers instead of the dialogs (end-to-end tests); kept while the platform lives.
+    const std::unique_ptr<app::DialogScript> script = app::dialogScriptFromEnvironment();
     int platformArgc = 1;  // the command line is ours: the toolkit reads its settings from the environment
     ui::qt::QtPlatform platform(platformArgc, argv);
+    if (script) platform.interceptDialogs(script.get());
     maker::TForm1 window(platform.services());
     if (!options.files().empty()) window.loadStageAtStart(options.files().front());
     return platform.run(window.form);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/DialogScript.h"
 #include "app/GameAudio.h"
 #include "base/ProgramOptions.h"
 #include "runner/DemoPlay.h"
@@ -40,8 +41,11 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Scripted answers instead of the dialogs (end-to-end tests); kept while the platform lives.
+    const std::unique_ptr<app::DialogScript> script = app::dialogScriptFromEnvironment();
     int platformArgc = 1;  // the command line is ours: the toolkit reads its settings from the environment
     ui::qt::QtPlatform platform(platformArgc, argv);
+    if (script) platform.interceptDialogs(script.get());
     app::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     runner::TForm1 window(platform.services(), sound);
     sound.bindKeys(window.form, *platform.services().settings);

@@ -7,8 +7,8 @@
 #include <QTimer>
 
 #include "QtFixture.h"
+#include "app/DialogScript.h"
 #include "tests/base/TempDir.h"
-#include "ui/qt/DialogScript.h"
 #include "ui/qt/FileFilter.h"
 #include "ui/qt/QtDialogs.h"
 
@@ -110,7 +110,7 @@ TEST(DialogScript, AnswersInOrderAndLogsEveryDialog) {
     testutil::TempDir dir;
     const std::string script = dir.file("dialogs");
     testutil::writeAll(script, "# answers\nopen /tmp/a.usr\n\nyes\nsave\n");
-    ui::qt::DialogScript d(script);
+    app::DialogScript d(script);
     const ui::FileDialogRequest req{"ゾルバンブロックデータ|*.usr", "/game/dat", "old.usr"};
 
     EXPECT_FALSE(d.saveFile(req).has_value());  // next line is an open: cancelled, line kept

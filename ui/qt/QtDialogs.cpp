@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <cstdlib>
 
 #include "ui/qt/FileFilter.h"
 #include "ui/qt/QtText.h"
@@ -12,20 +11,14 @@
 namespace ui::qt {
 namespace {
 
-constexpr const char* kScriptVariable = "ZORBAN_TEST_DIALOGS";
 constexpr const char* kOpenCaption = "開く";
 constexpr const char* kSaveCaption = "名前を付けて保存";
 constexpr const char* kConfirmCaption = "確認";
 
 }  // namespace
 
-QtDialogs::QtDialogs() {
-    if (const char* path = std::getenv(kScriptVariable); path && *path)
-        script_ = std::make_unique<DialogScript>(path);
-}
-
 ui::Dialogs* QtDialogs::standIn() const {
-    return interceptor_ ? interceptor_ : script_.get();
+    return interceptor_;
 }
 
 std::optional<std::string> QtDialogs::fileDialog(const ui::FileDialogRequest& r, bool save) {

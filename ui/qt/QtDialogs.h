@@ -7,21 +7,18 @@
 #include <string>
 
 #include "ui/core/Dialogs.h"
-#include "ui/qt/DialogScript.h"
 
 namespace ui::qt {
 
-// Shows Qt's own (non-native) dialogs, which work on any display server, including Xvfb.
-// When ZORBAN_TEST_DIALOGS names a file, the answers come from that script instead (see DialogScript.h).
+// Shows Qt's own (non-native) dialogs, which work on any display server, including Xvfb, unless other
+// dialogs stand in for them (a program's scripted answers, a test's).
 class QtDialogs : public ui::Dialogs {
   public:
-    QtDialogs();
-
     // Caption of message and error boxes.
     void setAppTitle(const std::string& title) { appTitle_ = title; }
     // The window the dialogs belong to (they are modal to it).
     void setParent(QWidget* window) { parent_ = window; }
-    // Test hook: every dialog goes to d instead (nullptr ends it).
+    // Every dialog goes to d instead (nullptr ends it).
     void intercept(ui::Dialogs* d) { interceptor_ = d; }
 
     std::optional<std::string> openFile(const ui::FileDialogRequest& request) override;
@@ -32,14 +29,13 @@ class QtDialogs : public ui::Dialogs {
     void error(const std::string& text) override;
 
   private:
-    // The scripted or intercepting dialogs in charge, or nullptr for real ones.
+    // The dialogs standing in, or nullptr for real ones.
     ui::Dialogs* standIn() const;
     std::optional<std::string> fileDialog(const ui::FileDialogRequest& request, bool save);
 
     std::string appTitle_;
     QPointer<QWidget> parent_;
     ui::Dialogs* interceptor_ = nullptr;
-    std::unique_ptr<DialogScript> script_;
 };
 
 }  // namespace ui::qt

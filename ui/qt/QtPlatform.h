@@ -21,8 +21,8 @@ namespace ui::qt {
 //         return platform.run(window.form);
 //     }
 //
-// Test mode: with QT_QPA_PLATFORM=offscreen everything works without a display. The environment
-// variable ZORBAN_TEST_DIALOGS=<file> replaces the modal dialogs by scripted answers (see QtDialogs.h).
+// Test mode: with QT_QPA_PLATFORM=offscreen everything works without a display; interceptDialogs puts
+// scripted answers in place of the modal dialogs.
 class QtPlatform {
   public:
     QtPlatform(int& argc, char** argv);

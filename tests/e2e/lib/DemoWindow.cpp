@@ -1,8 +1,10 @@
 // A small window with one control of each busy kind, for the end-to-end library's own test: it writes what
 // happens to events.txt beside itself, so the test can see handlers run on a real display.
 #include <fstream>
+#include <memory>
 #include <string>
 
+#include "app/DialogScript.h"
 #include "base/IoError.h"
 #include "ui/core/Form.h"
 #include "ui/core/Image.h"
@@ -86,7 +88,9 @@ class DemoWindow {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::unique_ptr<app::DialogScript> script = app::dialogScriptFromEnvironment();
     ui::qt::QtPlatform platform(argc, argv);
+    if (script) platform.interceptDialogs(script.get());
     DemoWindow window(platform.services());
     return platform.run(window.form);
 }

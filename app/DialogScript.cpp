@@ -1,10 +1,11 @@
 // Reading the answer script and writing the dialog log.
-#include "ui/qt/DialogScript.h"
+#include "app/DialogScript.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <vector>
 
-namespace ui::qt {
+namespace app {
 namespace {
 
 std::string escaped(const std::string& s) {
@@ -100,4 +101,10 @@ void DialogScript::log(const std::string& line) {
     out << line << '\n';
 }
 
-}  // namespace ui::qt
+std::unique_ptr<DialogScript> dialogScriptFromEnvironment() {
+    const char* path = std::getenv("ZORBAN_TEST_DIALOGS");
+    if (!path || !*path) return nullptr;
+    return std::make_unique<DialogScript>(path);
+}
+
+}  // namespace app

@@ -1,12 +1,13 @@
 // Scripted dialog answers for end-to-end runs (ZORBAN_TEST_DIALOGS=<file>), with a log of every dialog.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "ui/core/Dialogs.h"
 
-namespace ui::qt {
+namespace app {
 
 // The script is a text file (UTF-8), one answer per line, used in order; it is read again at every
 // dialog, so a test may append answers while the program runs. Blank lines and lines starting with '#'
@@ -45,4 +46,8 @@ class DialogScript : public ui::Dialogs {
     int used_ = 0;  // answer lines consumed so far
 };
 
-}  // namespace ui::qt
+// The script that the environment variable ZORBAN_TEST_DIALOGS names, or none: a program hands it to its
+// platform (which then asks it instead of showing dialogs) and keeps it while the platform lives.
+std::unique_ptr<DialogScript> dialogScriptFromEnvironment();
+
+}  // namespace app

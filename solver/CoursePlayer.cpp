@@ -52,22 +52,18 @@ void solveInto(StageSim& sim, const SearchLimits& limits, StageResult& r) {
 
 StageResult CoursePlayer::playFile(const std::string& path, std::int32_t startTime,
                                    std::int32_t lives) const {
-    StageResult r;
-    r.path = path;
-    const Loaded l = load(path);
-    r.title = l.data.title;
-    if (!l.error.empty()) {
-        r.error = l.error;
-        return r;
-    }
     StageSim sim;
     sim.startCourse(kFirstCourse, startTime, lives);
-    sim.beginStage(l.data, 0);
-    solveInto(sim, limits_, r);
-    return r;
+    return playFileOn(sim, path);
 }
 
 StageResult CoursePlayer::playFileAsRunner(const std::string& path) const {
+    StageSim sim(kSolverSeed, engine::Rules::runner());
+    sim.startRunner();
+    return playFileOn(sim, path);
+}
+
+StageResult CoursePlayer::playFileOn(StageSim& sim, const std::string& path) const {
     StageResult r;
     r.path = path;
     const Loaded l = load(path);
@@ -76,8 +72,6 @@ StageResult CoursePlayer::playFileAsRunner(const std::string& path) const {
         r.error = l.error;
         return r;
     }
-    StageSim sim(kSolverSeed, engine::Rules::runner());
-    sim.startRunner();
     sim.beginStage(l.data, 0);
     solveInto(sim, limits_, r);
     return r;

@@ -65,6 +65,8 @@ class CoursePlayer {
         std::string error;
     };
     static Loaded load(const std::string& path);
+    // Plays the stage file on a run already started in sim (an unreadable file gives the error only).
+    StageResult playFileOn(StageSim& sim, const std::string& path) const;
     CourseResult playLoaded(int course, const std::string& datDir, const std::vector<Loaded>& stages) const;
 
     SearchLimits limits_;

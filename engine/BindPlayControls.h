@@ -54,6 +54,7 @@ void bindPlayControls(PlayControls& c, Window& w, bool withGameOnly = true) {
         c.ok_b = &w.ok_b;
         c.end_b = &w.end_b;
         c.start_box = &w.start_box;
+        if constexpr (requires { w.end_box; }) c.end_box = &w.end_box;
         c.help_b = &w.help_b;
         c.store_b = &w.store_b;
     }

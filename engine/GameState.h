@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/BlockGrid.h"
+#include "engine/PlayPhase.h"
 
 namespace engine {
 
@@ -46,6 +47,7 @@ struct titem {
 
 // Everything global to a play window's unit, gathered so that a test or tool can hold several.
 struct GameState {
+    PlayPhase phase = PlayPhase::StartPanel;  // where the play stands; the controls show it
     tmy my;
     BlockGrid blockGrid;
     std::string stageTitle, stageAuthor;

@@ -35,6 +35,8 @@ HeadlessPlay::HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules
     };
     clearField(main_box);
     resetRun();
+    // No panel and no button waits: the state a window is in between the ready click and the stage start.
+    engine.setPhase(PlayPhase::Loading);
 }
 
 void HeadlessPlay::resetRun() {
@@ -58,9 +60,9 @@ void HeadlessPlay::beginStage(const BlockGrid& grid, std::string title, std::str
     state.blockGrid = grid;
     state.stageTitle = std::move(title);
     state.stageAuthor = std::move(author);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&ok_b, &end_b, &start_box, &help_b, &store_b})
-        c->hide();
-    Timer1.stop();
+    engine.setPhase(PlayPhase::Loading);
+    help_b.hide();
+    store_b.hide();
     Timer2.start();
     putStageInPlay(engine);
 }

@@ -62,7 +62,7 @@ class HeadlessPlay {
         c_b6{"c_b6", {}, false};
     ui::Button ok_b{"ok_b", {}, false}, end_b{"end_b", {}, false}, help_b{"help_b", {}, false},
         store_b{"store_b", {}, false};
-    ui::Panel start_box{"start_box", {}, false};
+    ui::Panel start_box{"start_box", {}, false}, end_box{"end_box", {}, false};
 
     ui::Timer Timer1{"Timer1", 56, false}, Timer2{"Timer2", 10, true}, Timer3{"Timer3", 500, true},
         Timer4{"Timer4", 150, true}, Timer5{"Timer5", 1000, true}, Timer6{"Timer6", 1000, true},

@@ -20,8 +20,8 @@ constexpr base::Colour kLabelBack{128, 0, 255};  // the banner's purple
 
 }  // namespace
 
-PauseControl::PauseControl(PlayControls& controls, const base::Clock& clock)
-    : c_(controls), clock_(clock), countdownStartMs_(clock.nowMs()) {}
+PauseControl::PauseControl(const GameState& state, PlayControls& controls, const base::Clock& clock)
+    : state_(state), c_(controls), clock_(clock), countdownStartMs_(clock.nowMs()) {}
 
 std::vector<ui::Timer*> PauseControl::timers() const {
     std::vector<ui::Timer*> all;
@@ -31,12 +31,7 @@ std::vector<ui::Timer*> PauseControl::timers() const {
 }
 
 bool PauseControl::playGoingOn() const {
-    return (running(c_.Timer1) || shown(c_.try_b)) && !shown(c_.start_box);
-}
-
-bool PauseControl::ballInPlay() const {
-    if (running(c_.Timer1)) return true;
-    return paused_ && c_.Timer1 && std::find(stopped_.begin(), stopped_.end(), c_.Timer1) != stopped_.end();
+    return playGoesOn(state_.phase);
 }
 
 bool PauseControl::pause() {

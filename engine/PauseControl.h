@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Clock.h"
+#include "engine/GameState.h"
 #include "engine/PlayControls.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Key.h"
@@ -22,15 +23,15 @@ namespace engine {
 // going on again and again cannot hold the stage time still. For that one tick Timer5 runs the rest of
 // its second; its own tick then puts its interval back.
 //
-// Only play pauses: a ball in play or a ball waiting for its serve, with no start panel over the field.
+// Only play pauses: a ball in play or a ball waiting for its serve.
 class PauseControl {
   public:
-    PauseControl(PlayControls& controls, const base::Clock& clock);
+    PauseControl(const GameState& state, PlayControls& controls, const base::Clock& clock);
 
     bool paused() const { return paused_; }
     bool playGoingOn() const;
-    // Whether a ball is in play (Timer1 runs), also while a pause holds it.
-    bool ballInPlay() const;
+    // Whether a ball is in play, also while a pause holds it.
+    bool ballInPlay() const { return ballRuns(state_.phase); }
 
     // Stops the running timers and shows pause_l; false, doing nothing, when paused already or no play goes
     // on.
@@ -72,6 +73,7 @@ class PauseControl {
   private:
     std::vector<ui::Timer*> timers() const;
 
+    const GameState& state_;
     PlayControls& c_;
     const base::Clock& clock_;
     bool paused_ = false;

@@ -7,6 +7,7 @@
 
 #include "engine/ControlAccess.h"
 #include "engine/FieldPainter.h"
+#include "engine/PhaseView.h"
 #include "engine/Saturating.h"
 #include "engine/SoundFiles.h"
 
@@ -16,8 +17,9 @@ PlayActions::PlayActions(GameState& state, PlayControls& controls, ui::Services&
                          Rules rules)
     : s_(state), c_(controls), services_(services), sound_(sound), rules_(std::move(rules)) {}
 
-bool PlayActions::ballInPlay() const {
-    return running(c_.Timer1);
+void PlayActions::setPhase(PlayPhase phase) {
+    s_.phase = phase;
+    showPhase(c_, phase);
 }
 
 void PlayActions::drawBlocks() {
@@ -70,8 +72,7 @@ void PlayActions::loseLife(std::string_view text, std::int32_t penaltyBase) {
     setCaption(c_.moji_l2a, "Life:" + std::to_string(static_cast<std::int64_t>(my.hp) - 1));
     if (penaltyBase != 0) addPoints(penaltyBase);
     my.combo = 1;
-    stop(c_.Timer1);
-    setShown(c_.try_b, true);
+    setPhase(PlayPhase::Serve);
     addSat(my.hp, -1);
 }
 

@@ -7,6 +7,7 @@
 
 #include "engine/GameState.h"
 #include "engine/PlayControls.h"
+#include "engine/PlayPhase.h"
 #include "engine/Rules.h"
 #include "engine/SoundSink.h"
 #include "ui/core/Services.h"
@@ -32,8 +33,11 @@ class PlayActions {
     // Whether drawing is on and there is a play field to paint on.
     bool paints() const { return drawing_ && c_.main_box; }
 
-    // Whether a ball is in play, i.e. whether Timer1 runs.
-    bool ballInPlay() const;
+    PlayPhase phase() const { return s_.phase; }
+    // Moves play to phase and shows it on the controls.
+    void setPhase(PlayPhase phase);
+    // Whether a ball is in play (the phase lets it run; a pause holds it where it is).
+    bool ballInPlay() const { return ballRuns(s_.phase); }
 
     void drawBlocks();
     void drawBall();

@@ -26,7 +26,7 @@ struct PlayControls {
     ui::Label* high_l = nullptr;
     ui::Gauge* hp_l = nullptr;
     ui::Gauge* mp_l = nullptr;
-    ui::Label* try_b = nullptr;     // start prompt; shown = waiting for a serve
+    ui::Label* try_b = nullptr;     // start prompt, shown while the ball waits for a serve
     ui::Label* play_l = nullptr;    // caption over the beat animation
     ui::Image* cg = nullptr;        // beat animation picture
     ui::Label* pause_l = nullptr;   // "PAUSE" over the field while the play is paused
@@ -49,6 +49,7 @@ struct PlayControls {
     ui::Button* ok_b = nullptr;
     ui::Button* end_b = nullptr;
     ui::Panel* start_box = nullptr;
+    ui::Panel* end_box = nullptr;  // the run's results
     ui::Button* help_b = nullptr;
     ui::Button* store_b = nullptr;
 };

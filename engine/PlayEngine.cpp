@@ -8,7 +8,7 @@ namespace engine {
 PlayEngine::PlayEngine(GameState& state, PlayControls& controls, ui::Services& services, SoundSink& sound,
                        Rules rules)
     : actions_(state, controls, services, sound, std::move(rules)),
-      pause_(controls, services.clock),
+      pause_(state, controls, services.clock),
       animation_(actions_),
       effects_(actions_, animation_),
       ballTick_(actions_, effects_),

@@ -50,8 +50,11 @@ class PlayEngine {
     ui::Services& services() { return actions_.services(); }
     // P and the focus pause the play; while paused the mouse handlers do nothing.
     PauseControl& pauseControl() { return pause_; }
-    // Whether a ball is in play, i.e. whether Timer1 runs.
+    // Whether a ball is in play.
     bool ballInPlay() const { return actions_.ballInPlay(); }
+    PlayPhase phase() const { return actions_.phase(); }
+    // Moves play to phase and shows it on the controls: the shells' panels and buttons, the tests' set-ups.
+    void setPhase(PlayPhase phase) { actions_.setPhase(phase); }
 
     // Handlers.
     void Timer1Timer() { ballTick_.run(); }         // ball tick

@@ -21,7 +21,7 @@ void PlayInput::mouseMove(int x, int /*y*/) {
     tmy& my = s.my;
     my.barX = x / kCellWidth + 1;  // truncates toward zero, as the window's division does
     play_.placeBar();
-    if (!shown(c.try_b)) return;
+    if (!waitsForServe(play_.phase())) return;
     // Waiting for a serve: the ball rides above the bar's centre.
     setTransparent(c.moji_l2, true);
     setTransparent(c.moji_l2a, true);
@@ -39,15 +39,15 @@ void PlayInput::mouseDown(ui::MouseButton button) {
         if (button == ui::MouseButton::Left) pause_.resume();
         return;
     }
-    const PlayControls& c = play_.controls();
     const Rules& rules = play_.rules();
-    if (rules.endButtonBlocksClicks && shown(c.end_b)) return;
+    const PlayPhase phase = play_.phase();
+    if (rules.endButtonBlocksClicks && endWaits(phase)) return;
     if (button == ui::MouseButton::Left) {
-        if (shown(c.try_b)) {
+        if (waitsForServe(phase)) {
             serve();
             return;
         }
-        if (shown(c.start_box) || shown(c.ok_b)) return;
+        if (phase == PlayPhase::StartPanel || readyWaits(phase)) return;
         if (rules.explosionOnlyInPlay && !play_.ballInPlay()) return;
         explode();
     } else if (button == ui::MouseButton::Right && play_.ballInPlay()) {
@@ -62,10 +62,9 @@ void PlayInput::serve() {
     play_.playSound0(sounds::kBar);
     setCaption(c.moji_l, "                START!!!");
     setCaption(c.play_l, rules.beatFrame2);
-    start(c.Timer1);
+    play_.setPhase(PlayPhase::InPlay);
     setTransparent(c.moji_l2, true);
     setTransparent(c.moji_l2a, true);
-    setShown(c.try_b, false);
     s.ballFlashTicks = 0;
     setCaption(c.moji_l2, "HANG IN THERE!");
     if (rules.serveEmptiesBannerLine2) setCaption(c.moji_l2a, "");

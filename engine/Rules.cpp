@@ -57,6 +57,7 @@ Rules Rules::runner() {
     r.serveEmptiesBannerLine2 = false;
     r.endButtonBlocksClicks = false;
     r.explosionOnlyInPlay = true;
+    r.gameOverZeroesScore = true;
     r.logPace = LogPace{20, 40, 500, 100, 50};
     r.bannerAgesOnlyInPlay = false;
     r.colourBanner = false;

@@ -49,6 +49,7 @@ struct Rules {
     bool serveEmptiesBannerLine2 = true;
     bool endButtonBlocksClicks = true;  // no click acts while end_b is shown
     bool explosionOnlyInPlay = false;   // left-click explosion needs the ball in play
+    bool gameOverZeroesScore = false;   // GAME OVER sets the score to 0
     LogPace logPace;
     bool bannerAgesOnlyInPlay = true;  // the banner is removed at its sixth second only while the ball runs
     bool colourBanner = true;          // Timer7 colours the banner
@@ -63,7 +64,6 @@ inline constexpr std::int32_t kScoreCap = 2'000'000'000;
 inline constexpr std::int32_t kComboCap = 999'999'999;
 inline constexpr std::int32_t kMoneyCap = 99'999;
 inline constexpr std::int32_t kTimeCap = 999;
-inline constexpr std::int32_t kMhpFull = 50;
 inline constexpr std::int32_t kClearCountCap = 99;
 inline constexpr int kSlowDownTickMs = 100;  // the speed_down button's ball tick
 inline constexpr int kEffectSeconds = 20;    // slow ball and bar-size effects

@@ -44,7 +44,7 @@ void enterStage(PlayEngine& engine) {
     }
     PlayControls& c = engine.controls();
     engine.playSound0("b.wav");
-    setShown(c.ok_b, false);
+    engine.setPhase(PlayPhase::Loading);
     ++engine.state().my.stageNo;
     setShown(c.help_b, false);
     setShown(c.store_b, false);
@@ -80,7 +80,8 @@ void putStageInPlay(PlayEngine& engine) {
         setCaption(c.play_l, "");
         setShown(c.play_l, true);
     }
-    setShown(c.try_b, true);
+    // The start prompt; a ball that runs (a stage chosen during play) runs on over the new field.
+    engine.setPhase(engine.ballInPlay() ? PlayPhase::ServeInPlay : PlayPhase::Serve);
     if (r.opaqueBanner) {
         setTransparent(c.moji_l2, false);
         setTransparent(c.moji_l2a, false);

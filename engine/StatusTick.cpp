@@ -27,7 +27,6 @@ void StatusTick::run() {
 
 void StatusTick::gameTick() {
     GameState& s = play_.state();
-    PlayControls& c = play_.controls();
     tmy& my = s.my;
     view_.showDiagnostics();
     if (showCourses_) showCourses_();
@@ -43,21 +42,13 @@ void StatusTick::gameTick() {
     view_.showTime();
     view_.showCourseStage();
 
-    if (my.hp <= 0 && !shown(c.start_box)) {
-        stop(c.Timer1);
-        setCaption(c.moji_l2, "GAME OVER!!!");
-        my.combo = 1;
-        setShown(c.try_b, false);
-        my.hp = 10;
-        setShown(c.end_b, true);
+    if (my.hp <= 0 && play_.phase() != PlayPhase::StartPanel) {
+        gameOver();
         return;
     }
-    // After GAME OVER (the end button shows) the field no longer counts, even when its last block went with
-    // the last life.
-    if (!fieldHasCountedBlocks() && !shown(c.ok_b) && !shown(c.try_b) && !shown(c.start_box) &&
-        !shown(c.end_b)) {
-        if (stageCleared()) return;
-    }
+    // Only a ball in play clears a stage: after GAME OVER the field no longer counts, even when its last
+    // block went with the last life, whatever the player opens next.
+    if (play_.ballInPlay() && !fieldHasCountedBlocks() && stageCleared()) return;
     earnBadges();
     view_.showBracketAndBadges();
     if (s.courseNo <= kCourseCount) s.lastStageNo = lastStageOf(s.courseNo);
@@ -78,17 +69,12 @@ void StatusTick::runnerTick() {
     view_.showUserStage();
 
     if (my.hp <= 0) {
-        stop(c.Timer1);
-        setCaption(c.moji_l2, "GAME OVER!!!");
-        my.score = 0;
-        my.combo = 1;
-        setShown(c.try_b, false);
-        my.hp = 10;
+        gameOver();
         return;
     }
     if (!fieldHasCountedBlocks() && play_.ballInPlay()) {
         stop(c.Timer2);
-        stop(c.Timer1);
+        play_.setPhase(PlayPhase::StageCleared);
         play_.drawBlocks();
         play_.drawBall();
         setShown(c.play_l, false);
@@ -97,9 +83,23 @@ void StatusTick::runnerTick() {
     }
 }
 
+void StatusTick::gameOver() {
+    PlayControls& c = play_.controls();
+    tmy& my = play_.state().my;
+    const bool ballRan = play_.ballInPlay();
+    play_.setPhase(PlayPhase::GameOver);
+    // The field as the last hit left it; a lost ball is gone from it.
+    play_.drawBlocks();
+    if (ballRan) play_.drawBall();
+    setCaption(c.moji_l2, "GAME OVER!!!");
+    if (play_.rules().gameOverZeroesScore) my.score = 0;
+    my.combo = 1;
+    my.hp = kFreshLives;  // the following ticks do not end the game again
+}
+
 void StatusTick::fillHpFromMhp() {
     tmy& my = play_.state().my;
-    if (my.mhp < kMhpFull) return;
+    if (my.mhp < kMhpQuota) return;
     play_.playSound1(sounds::kItem);
     my.mhp = 0;
     play_.log(" 【mHP full! > HP +1】");
@@ -132,10 +132,9 @@ bool StatusTick::stageCleared() {
     GameState& s = play_.state();
     PlayControls& c = play_.controls();
     tmy& my = s.my;
-    stop(c.Timer1);
+    play_.setPhase(PlayPhase::StageCleared);
     play_.drawBlocks();
     play_.drawBall();
-    setShown(c.ok_b, true);
     setShown(c.play_l, false);
     setShown(c.help_b, true);
     if (my.stagesCleared > kStoreAfterStages) setShown(c.store_b, true);
@@ -144,19 +143,14 @@ bool StatusTick::stageCleared() {
     if (my.stageNo >= s.lastStageNo) {
         setCaption(c.moji_l2, "ALL CLEAR!");
         stop(c.Timer2);
-        setShown(c.ok_b, false);
+        // The end button comes before the progress file is written: a file that cannot be written must not
+        // keep the run from ending.
+        play_.setPhase(PlayPhase::AllClear);
         setCaption(c.moji_l2a, "");
         addSat(my.clearCount, 1);
         if (s.courseNo == 3) my.course3Cleared = 1;
         if (my.clearCount > kClearCountCap) my.clearCount = kClearCountCap;
-        // The end button must come even when the progress file cannot be written, or the run could not end.
-        try {
-            if (saveCommonData_) saveCommonData_();
-        } catch (...) {
-            setShown(c.end_b, true);
-            throw;
-        }
-        setShown(c.end_b, true);
+        if (saveCommonData_) saveCommonData_();
         return true;
     }
     setCaption(c.moji_l2, "CLEAR!!!");

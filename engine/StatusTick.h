@@ -23,6 +23,8 @@ class StatusTick {
   private:
     void gameTick();
     void runnerTick();
+    // GAME OVER: the ball stops, the field shows as it stands, the lives are set anew for the next run.
+    void gameOver();
     void clampRecords();
     void fillHpFromMhp();
     bool fieldHasCountedBlocks() const;

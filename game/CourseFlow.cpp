@@ -18,9 +18,8 @@ void CourseFlow::select(std::uint8_t n) {
 }
 
 void CourseFlow::startRun() {
-    start_.start_box.hide();
     engine::startRun(state_, engine_.rules());
-    play_.ok_b.show();
+    engine_.setPhase(engine::PlayPhase::CourseReady);
     play_.play_l.hide();
     play_.help_b.show();
     if (state_.my.clearCount >= 1) play_.store_b.show();

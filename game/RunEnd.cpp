@@ -12,7 +12,6 @@ RunEnd::RunEnd(const engine::GameState& state, const SaveFiles& saves, EndPanel&
 
 void RunEnd::showResults() {
     const engine::tmy& my = state_.my;
-    end_.end_box.show();
     end_.end_corse_l.setCaption(course(state_.courseNo).endName);
     end_.end_point_l.setCaption(play_.point_l.caption());
     end_.end_hipoint_l.setCaption(play_.high_l.caption());

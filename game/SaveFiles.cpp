@@ -59,11 +59,12 @@ void SaveFiles::saveCommon() {
 void SaveFiles::loadCourse() {
     engine::tmy& my = state_.my;
     courseDataRead_ = false;
-    // The records start as a fresh course file has them, so that a course whose file is missing or breaks
-    // off never takes on the best score, combo or badges of the course played before it.
+    // The records and the lives start as a fresh course file has them, so that a course whose file is
+    // missing or breaks off never takes on the best score, combo, badges or lives of the run before it.
     my.courseMemo.clear();
     for (std::int32_t* field : {&my.hiScore, &my.badgeCombo, &my.badgeTime, &my.badgeHp}) *field = 0;
     my.hiMaxCombo = kFreshHiMaxCombo;
+    my.hp = kFreshHp;  // nor the lives the run before it left
     {
         base::TextReader in(coursePath());
         my.courseMemo = in.readLine();

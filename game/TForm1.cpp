@@ -127,8 +127,7 @@ void TForm1::FormCreate() {
     state.timePresent = 0;
     start_box.moveTo(0, 0);
     end_box.moveTo(0, 0);
-    start_box.show();
-    end_box.hide();
+    engine_->setPhase(engine::PlayPhase::StartPanel);
     drawBadges();
     Image1.loadPicture(services_.programDir + "cg/usu1.bmp");
     load_box.initialDir = services_.programDir + "dat";
@@ -199,7 +198,7 @@ void TForm1::BitBtn2Click() {
 }
 
 void TForm1::end_bClick() {
-    end_b.hide();
+    engine_->setPhase(engine::PlayPhase::EndPanel);
     showEndBox();
 }
 
@@ -209,8 +208,7 @@ void TForm1::showEndBox() {
 
 void TForm1::Button10Click() {
     engine_->playSound0(engine::sounds::kButton);
-    end_box.hide();
-    start_box.show();
+    engine_->setPhase(engine::PlayPhase::StartPanel);
     Timer2.start();
     saveCourseData();
 }

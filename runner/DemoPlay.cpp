@@ -23,7 +23,7 @@ DemoPlay::DemoPlay(TForm1& w, ui::Services& services, std::vector<solver::Move> 
     // Each ball tick first makes the moves due at it.
     w_.Timer1.onTimer = [this] {
         makeMovesDue();
-        if (!w_.Timer1.enabled()) return;
+        if (!w_.engine().ballInPlay()) return;
         w_.engine().Timer1Timer();
         ++ticks_;
     };
@@ -62,7 +62,7 @@ void DemoPlay::makeMovesDue() {
         const solver::Move& m = moves_[next_];
         switch (m.kind) {
             case solver::Move::Kind::Serve:
-                if (!w_.try_b.visible()) return;  // not waiting yet: the move waits
+                if (!engine::waitsForServe(e.phase())) return;  // not waiting yet: the move waits
                 e.main_boxMouseMove(solver::columnPixel(m.column), 0);
                 e.main_boxMouseDown(ui::MouseButton::Left);
                 if (!served_) {
@@ -86,13 +86,12 @@ void DemoPlay::makeMovesDue() {
 }
 
 void DemoPlay::paceTimer() {
-    // CLEAR stops the status tick; GAME OVER hides the prompt with no ball in play.
-    const bool over = !w_.Timer2.enabled() || (!w_.Timer1.enabled() && !w_.try_b.visible());
-    if (over) {
+    const engine::PlayPhase phase = w_.engine().phase();
+    if (phase == engine::PlayPhase::StageCleared || phase == engine::PlayPhase::GameOver) {
         pace_.stop();
         return;
     }
-    if (w_.try_b.visible()) makeMovesDue();
+    if (engine::waitsForServe(phase)) makeMovesDue();
 }
 
 }  // namespace runner

@@ -22,7 +22,7 @@ void StageSim::startCourse(int courseNo, std::int32_t startTime, std::int32_t li
     g.my.timeLeft = startTime;
     g.my.hp = lives;
     // As after a course pick: the ready button waits, and one status tick sets the course's last stage.
-    play_.ok_b.show();
+    play_.engine.setPhase(engine::PlayPhase::CourseReady);
     play_.Timer2.start();
     play_.engine.Timer2Timer();
 }
@@ -69,7 +69,7 @@ void StageSim::explode() {
     play_.leftClick();
     ++explosions_;
     countLoss(hpBefore);
-    if (!play_.Timer1.enabled()) ++ballsLost_;
+    if (!play_.engine.ballInPlay()) ++ballsLost_;
     statusTick();
 }
 
@@ -89,16 +89,33 @@ void StageSim::step() {
     play_.tick();
     ++ticks_;
     countLoss(hpBefore);
-    if (!play_.Timer1.enabled()) ++ballsLost_;  // the tick took a life and stopped the ball
+    if (!play_.engine.ballInPlay()) ++ballsLost_;  // the tick took a life and stopped the ball
     statusTick();
 }
 
 Phase StageSim::phase() const {
-    if (!play_.Timer2.enabled() || play_.ok_b.visible()) return Phase::Cleared;  // ALL CLEAR stops Timer2
-    if (play_.end_b.visible()) return Phase::GameOver;
-    if (play_.Timer1.enabled()) return Phase::InPlay;
-    // The runner's GAME OVER shows no end button: the ball neither runs nor waits for a serve.
-    return play_.try_b.visible() ? Phase::Waiting : Phase::GameOver;
+    using engine::PlayPhase;
+    switch (play_.state.phase) {
+        case PlayPhase::Serve:
+            return Phase::Waiting;
+        case PlayPhase::InPlay:
+        case PlayPhase::ServeInPlay:
+            return Phase::InPlay;
+        case PlayPhase::CourseReady:
+        case PlayPhase::StageCleared:
+        case PlayPhase::AllClear:
+            return Phase::Cleared;
+        default:  // GAME OVER, and where no way on waits
+            return Phase::GameOver;
+    }
+}
+
+bool StageSim::statusTickRuns() const {
+    // The status tick stops itself at ALL CLEAR, and in the user-stage player at CLEAR.
+    const engine::PlayPhase p = play_.state.phase;
+    if (play_.engine.rules().status == engine::StatusKind::Runner)
+        return p != engine::PlayPhase::StageCleared;
+    return p != engine::PlayPhase::AllClear;
 }
 
 void StageSim::statusTick() {
@@ -122,6 +139,7 @@ void StageSim::eachKeptValue(Snap& snap, Sim& sim, Copy copy) {
     copy(snap.timePresent, g.timePresent);
     copy(snap.lastStageNo, g.lastStageNo);
     copy(snap.courseNo, g.courseNo);
+    copy(snap.phase, g.phase);
     copy(snap.random, sim.platform_.random);
     copy(snap.clockMs, sim.clockMs_);
     copy(snap.nextCountdownMs, sim.nextCountdownMs_);
@@ -139,11 +157,6 @@ StageSim::Snapshot StageSim::snapshot() const {
     const auto& grid = play_.state.blockGrid.cells;
     for (int c = 0; c < kKeptCols; ++c)
         std::copy_n(grid.begin() + c * engine::kGridSize, kKeptRows, snap.cells.begin() + c * kKeptRows);
-    snap.ballInPlay = play_.Timer1.enabled();
-    snap.waitingForServe = play_.try_b.visible();
-    snap.statusRunning = play_.Timer2.enabled();
-    snap.readyShown = play_.ok_b.visible();
-    snap.endShown = play_.end_b.visible();
     snap.ballTickMs = play_.Timer1.interval();
     return snap;
 }
@@ -153,11 +166,8 @@ void StageSim::restore(const Snapshot& snap) {
     auto& grid = play_.state.blockGrid.cells;
     for (int c = 0; c < kKeptCols; ++c)
         std::copy_n(snap.cells.begin() + c * kKeptRows, kKeptRows, grid.begin() + c * engine::kGridSize);
-    play_.Timer1.setEnabled(snap.ballInPlay);
-    play_.try_b.setVisible(snap.waitingForServe);
-    play_.Timer2.setEnabled(snap.statusRunning);
-    play_.ok_b.setVisible(snap.readyShown);
-    play_.end_b.setVisible(snap.endShown);
+    play_.engine.setPhase(snap.phase);
+    play_.Timer2.setEnabled(statusTickRuns());
     play_.Timer1.setInterval(snap.ballTickMs);
 }
 

@@ -87,9 +87,8 @@ class StageSim {
         std::int32_t ballDX = 0, ballDY = 0, effectTicks = 0, ballFlashTicks = 0, colourPhase = 0,
                      bannerTicks = 0, timePresent = 0, lastStageNo = 0;
         std::uint8_t courseNo = 0;
-        bool ballInPlay = false, waitingForServe = false, statusRunning = true, readyShown = false,
-             endShown = false;
-        int ballTickMs = 0;
+        engine::PlayPhase phase = engine::PlayPhase::Serve;
+        int ballTickMs = 0;  // the ball tick's interval: a slow block's effect
         base::Random random;
         std::int64_t clockMs = 0, nextCountdownMs = 0, ticks = 0;
         std::int32_t livesLost = 0, ballsLost = 0, turns = 0, explosions = 0, timeAtStart = 0;
@@ -99,6 +98,8 @@ class StageSim {
 
   private:
     void statusTick();
+    // Whether the status tick runs in the phase of play.
+    bool statusTickRuns() const;
     // Notes the hp taken since hpBefore.
     void countLoss(std::int32_t hpBefore);
     // Calls copy(kept, live) for every plain value a snapshot keeps and the place it lives in sim: one

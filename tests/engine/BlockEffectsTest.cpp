@@ -70,7 +70,7 @@ TEST(BlockEffects, ValuesChangedByEffects) {
     Play p;
     p.my.hp = p.my.maxHp = 99;
     p.my.timeLeft = 100;
-    p.play.Timer1.start();
+    p.eng.setPhase(engine::PlayPhase::InPlay);
     for (auto code : {Heal, TimeMinus, Slow, Grow}) p.set(3, 3, code), p.eng.applyHit(3, 3, 1);
     EXPECT_EQ(p.my.hp, 99);  // a heal never passes maxHp
     EXPECT_EQ(p.my.timeLeft, 90);

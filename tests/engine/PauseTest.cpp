@@ -166,16 +166,19 @@ TEST(Pause, TheCountdownGoesOnFromThePartOfTheSecondThatHadPassed) {
 
 TEST(Pause, OnlyPlayPauses) {
     RunningPlay p;
-    p.play.try_b.hide();  // no stage yet: nothing waits for a serve and no ball runs
+    p.eng.setPhase(engine::PlayPhase::StartPanel);  // no stage yet: nothing waits for a serve, no ball runs
     EXPECT_TRUE(p.key('P')) << "the key is the window's";
     EXPECT_FALSE(p.pause().paused());
     EXPECT_NE(p.enabledTimers(), "");
 
-    p.play.try_b.show();  // waiting for the serve pauses too: the effect time and the banner stand still
-    p.play.start_box.show();
-    p.key('P');
-    EXPECT_FALSE(p.pause().paused()) << "not under the start panel";
-    p.play.start_box.hide();
+    for (auto phase :
+         {engine::PlayPhase::CourseReady, engine::PlayPhase::GameOver, engine::PlayPhase::EndPanel}) {
+        p.eng.setPhase(phase);
+        p.key('P');
+        EXPECT_FALSE(p.pause().paused()) << static_cast<int>(phase);
+    }
+    // Waiting for the serve pauses too: the effect time and the banner stand still.
+    p.eng.setPhase(engine::PlayPhase::Serve);
     p.key('P');
     EXPECT_TRUE(p.pause().paused());
     EXPECT_FALSE(p.pause().ballInPlay());

@@ -34,8 +34,7 @@ struct Play {
         my.ballY = y;
         s.ballDX = dx;
         s.ballDY = dy;
-        play.try_b.hide();
-        play.Timer1.start();
+        eng.setPhase(engine::PlayPhase::InPlay);
     }
     void set(int c, int r, std::int32_t code) { s.blockGrid.set(c, r, code); }
     std::int32_t at(int c, int r) const { return s.blockGrid.at(c, r); }

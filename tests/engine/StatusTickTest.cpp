@@ -128,11 +128,11 @@ TEST(StatusTick, GameOverOnlyOutsideTheStartPanel) {
     Running p;
     p.my.hp = 0;
     p.my.combo = 9;
-    p.play.start_box.show();
+    p.eng.setPhase(engine::PlayPhase::StartPanel);
     p.eng.Timer2Timer();
     EXPECT_EQ(p.my.hp, 0);
     EXPECT_FALSE(p.play.end_b.visible());
-    p.play.start_box.hide();
+    p.eng.setPhase(engine::PlayPhase::CourseReady);
     p.eng.Timer2Timer();
     EXPECT_EQ(p.play.moji_l2.caption(), "GAME OVER!!!");
     EXPECT_EQ(p.my.hp, 10);

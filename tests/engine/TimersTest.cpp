@@ -61,7 +61,7 @@ TEST(Countdown, BannerGoesAtItsSixthSecondWhileTheBallRuns) {
     for (int s = 1; s <= 7; ++s) p.eng.Timer5Timer();  // stopped: it keeps counting
     EXPECT_EQ(p.play.moji_l2.caption(), "HANG IN THERE!");
     EXPECT_EQ(p.s.bannerTicks, 7);
-    p.play.Timer1.start();
+    p.eng.setPhase(engine::PlayPhase::InPlay);
     p.eng.Timer5Timer();
     EXPECT_EQ(p.play.moji_l2.caption(), "");
     EXPECT_EQ(p.play.moji_l3.caption(), "");
@@ -136,7 +136,7 @@ TEST(ComboBlink, BlinksOnlyWhileTheBallRuns) {
     p.play.combo_l.hide();
     p.eng.Timer4Timer();
     EXPECT_TRUE(p.play.combo_l.visible());
-    p.play.Timer1.start();
+    p.eng.setPhase(engine::PlayPhase::InPlay);
     p.eng.Timer4Timer();
     EXPECT_FALSE(p.play.combo_l.visible());
     p.eng.Timer4Timer();
@@ -161,7 +161,7 @@ TEST_F(Beat, AlternatesPicturesAndQuickensAsTimeRunsOut) {
     Play p(Rules::game(), dir.string() + "/");
     p.eng.Timer6Timer();
     EXPECT_FALSE(p.play.cg.visible());
-    p.play.Timer1.start();
+    p.eng.setPhase(engine::PlayPhase::InPlay);
     p.my.timeLeft = 100;
     p.play.play_l.setCaption("beat goes on*");
     p.eng.Timer6Timer();
@@ -183,7 +183,7 @@ TEST_F(Beat, AlternatesPicturesAndQuickensAsTimeRunsOut) {
     EXPECT_EQ(p.play.cg.bounds().top, 272);
 
     Play r(Rules::runner(), dir.string() + "/");
-    r.play.Timer1.start();
+    r.eng.setPhase(engine::PlayPhase::InPlay);
     r.eng.Timer6Timer();
     EXPECT_EQ(r.play.play_l.caption(), "がんばってね★");
     r.eng.Timer6Timer();
@@ -192,7 +192,7 @@ TEST_F(Beat, AlternatesPicturesAndQuickensAsTimeRunsOut) {
 
 TEST(BeatPicture, MissingPictureEndsTheTickWithAnError) {
     Play p;
-    p.play.Timer1.start();
+    p.eng.setPhase(engine::PlayPhase::InPlay);
     p.my.timeLeft = 100;
     p.platform.handle([&] { p.eng.Timer6Timer(); });
     EXPECT_EQ(p.platform.dialogs.errors.size(), 1u);
@@ -208,7 +208,7 @@ TEST(BannerColours, FollowTheBall) {
     EXPECT_FALSE(p.play.moji_l2a.transparent());
     EXPECT_EQ(p.play.moji_l2.background(), (base::Colour{128, 0, 255}));
     EXPECT_EQ(p.play.moji_l2.font().colour, base::colours::White);
-    p.play.Timer1.start();
+    p.eng.setPhase(engine::PlayPhase::InPlay);
     p.eng.Timer7Timer();
     EXPECT_TRUE(p.play.moji_l2.transparent());
     EXPECT_EQ(p.play.moji_l2a.font().colour, base::colours::Fuchsia);

@@ -177,14 +177,15 @@ TEST_F(SaveDataTest, ANonNumberStopsTheCourseLoadWhereItStands) {
     folder.writeLines("dat/my3.dat", {"new memo", "4", "12a", "1", "1"});
     game::TForm1& w = open();
     my().hiScore = 800;
+    my().hp = 0;  // as a GAME OVER of the run before leaves it
     run([&] { w.selectCourse(3); });
     ASSERT_EQ(errors(), Lines{"入力値が数値ではありません."});
     EXPECT_EQ(my().courseMemo, "new memo");
     EXPECT_EQ(my().stagesCleared, 4);
     EXPECT_EQ(my().hiScore, 0) << "the course played before does not lend its record";
-    EXPECT_EQ(my().maxHp, 99);                // from startCourse
-    EXPECT_EQ(my().mhpQuota, 50);             // from startCourse
-    EXPECT_EQ(my().hp, 0);                    // step 3 skipped
+    EXPECT_EQ(my().maxHp, 99);     // from startCourse
+    EXPECT_EQ(my().mhpQuota, 50);  // from startCourse
+    EXPECT_EQ(my().hp, 10) << "nor its lives";
     EXPECT_EQ(w.state.toyTable[0].name, "");  // catalogue not read
 }
 

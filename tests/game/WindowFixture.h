@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "GameFolder.h"
+#include "engine/GameConstants.h"
 #include "engine/SoundSink.h"
 #include "game/TForm1.h"
 #include "tests/engine/RecordingSoundSink.h"

@@ -135,5 +135,63 @@ TEST_F(WindowPlayTest, TwentyStagesInARowDoNotGrowTheHeap) {
     EXPECT_LE(afterTwenty, afterTwo + kSlack) << "grew by " << afterTwenty - afterTwo << " bytes";
 }
 
+// The last life goes with the field's last block: the run ends in GAME OVER, and nothing the player opens
+// next (the end panel, help, the start panel) turns the empty field into a CLEAR or an ALL CLEAR.
+TEST_F(WindowPlayTest, NoClearEverFollowsGameOver) {
+    for (const int stage : {0, 10}) {  // a stage within the course, and its last
+        SCOPED_TRACE(stage);
+        folder.install();
+        engine::BlockGrid grid;
+        grid.set(kServeColumn, engine::kServeRow - 1, engine::White);  // the explosion at the serve takes it
+        folder.writeStage(2, stage, grid, "last life", "tester");
+        game::TForm1& w = open();
+        click(w.Button6);
+        platform.advance(10);  // a status tick learns the course's last stage
+        my().stageNo = stage - 1;
+        click(w.ok_b);
+        my().hp = 1;
+        serve();
+        leftClick();  // the explosion: the block and the last life
+        platform.advance(10);
+        ASSERT_EQ(w.moji_l2.caption(), "GAME OVER!!!");
+        const std::int32_t score = my().score, cleared = my().stagesCleared;
+        click(w.end_b);
+        platform.advance(100);
+        click(w.help_b);
+        click(w.Button3);
+        platform.advance(100);
+        EXPECT_EQ(my().score, score) << "no time bonus";
+        EXPECT_EQ(my().stagesCleared, cleared);
+        EXPECT_EQ(my().clearCount, 0);
+        EXPECT_FALSE(w.ok_b.visible());
+        EXPECT_FALSE(w.end_b.visible()) << "behind the end panel, the end button would block the next course";
+        EXPECT_TRUE(w.end_box.visible());
+        click(w.Button10);
+        platform.advance(100);
+        EXPECT_EQ(my().clearCount, 0);
+        EXPECT_EQ(folder.lines("dat/my.dat").front(), "0") << "no ALL CLEAR counted";
+        EXPECT_FALSE(w.end_b.visible());
+    }
+}
+
+// GAME OVER shows the field as it stands: the poison block that took the last life is painted away.
+TEST_F(WindowPlayTest, GameOverDrawsTheFieldAsItStands) {
+    engine::BlockGrid grid;
+    grid.set(kServeColumn, 2, engine::White);
+    grid.set(kServeColumn, 10, engine::Poison);
+    folder.writeStage(2, 0, grid, "last life", "tester");
+    game::TForm1& w = open();
+    click(w.Button6);
+    click(w.ok_b);
+    const int x = engine::kCellWidth * (kServeColumn - 1) + engine::kCellWidth / 2,
+              y = engine::kCellHeight * (10 - 1) + engine::kCellHeight / 2;
+    const std::uint32_t poisonLook = w.main_box.picture().pixel(x, y);
+    my().hp = 1;
+    serve();
+    ASSERT_TRUE(playUntil([&] { return w.moji_l2.caption() == "GAME OVER!!!"; }));
+    EXPECT_EQ(w.state.blockGrid.at(kServeColumn, 10), engine::Empty);
+    EXPECT_NE(w.main_box.picture().pixel(x, y), poisonLook);
+}
+
 }  // namespace
 }  // namespace gametest

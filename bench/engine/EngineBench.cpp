@@ -57,7 +57,7 @@ void BM_BallTick(benchmark::State& st, bool drawing) {
     for (auto _ : st) {
         b.play.moveTo(kCellWidth * (b.play.state.my.ballX - 1));
         b.play.engine.Timer1Timer();
-        if (!b.play.Timer1.enabled()) b.play.leftClick();
+        if (!b.play.engine.ballInPlay()) b.play.leftClick();
     }
     st.SetItemsProcessed(st.iterations());
 }

@@ -224,7 +224,7 @@ TEST(RunnerRules, SameStageAndInputsGiveTheSameGridWhereTheRulesAgree) {
         for (Play* p : {&game, static_cast<Play*>(&runner)}) {
             p->play.moveTo(kCellWidth * (p->my.ballX - 1));  // the bar's centre under the ball
             if (t % 97 == 50) p->play.rightClick();
-            if (!p->play.Timer1.enabled()) p->play.leftClick();
+            if (!p->eng.ballInPlay()) p->play.leftClick();
             p->eng.Timer1Timer();
         }
         ASSERT_EQ(game.s.blockGrid, runner.s.blockGrid) << "tick " << t;

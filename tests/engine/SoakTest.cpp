@@ -88,8 +88,8 @@ int soak(Play& p, bool game, long ticks, std::mt19937& rng) {
         if (roll == 30) p.play.leftClick();
         if (roll == 31) p.play.rightClick();
         if (roll == 32) p.eng.Button1Click();
-        if (p.play.try_b.visible() && roll < 40) p.play.leftClick();  // serve soon after a loss
-        if (p.play.Timer1.enabled()) {
+        if (engine::waitsForServe(p.s.phase) && roll < 40) p.play.leftClick();  // serve soon after a loss
+        if (p.eng.ballInPlay()) {
             p.eng.Timer1Timer();
             ++t;
         }
@@ -105,11 +105,11 @@ int soak(Play& p, bool game, long ticks, std::mt19937& rng) {
         if (roll % 9 == 0) p.eng.Timer6Timer();
         if (roll % 4 == 0) p.eng.Timer7Timer();
 
-        const bool stageOver =
-            game ? (p.play.ok_b.visible() || p.play.end_b.visible()) : !p.play.Timer2.enabled();
+        const engine::PlayPhase phase = p.s.phase;
+        const bool stageOver = phase == engine::PlayPhase::StageCleared || (game && engine::endWaits(phase));
         if (stageOver || (percent(rng) == 0 && percent(rng) < 5)) {
-            if (game && p.play.ok_b.visible()) ++p.my.stageNo;
-            if (game && p.play.end_b.visible()) p.play.resetRun();
+            if (game && phase == engine::PlayPhase::StageCleared) ++p.my.stageNo;
+            if (game && engine::endWaits(phase)) p.play.resetRun();
             newStage();
         }
     }

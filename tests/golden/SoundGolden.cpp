@@ -68,14 +68,14 @@ int main(int argc, char** argv) {
         platform.advance(1);
         const std::int64_t now = platform.clock.nowMs();
         const engine::tmy& my = play.state.my;
-        if (play.try_b.visible()) {  // the ball waits for its serve
+        if (engine::waitsForServe(play.state.phase)) {  // the ball waits for its serve
             nextTurn = nextExplosion = -1;
             if (serveAt < 0) serveAt = now + kServeDelayMs;
             if (now >= serveAt) {
                 platform.handle([&] { play.serveFrom(1 + static_cast<int>(now / 1000 % 10)); });
                 serveAt = -1;
             }
-        } else if (play.Timer1.enabled()) {  // the ball runs: the bar follows it
+        } else if (play.engine.ballInPlay()) {  // the ball runs: the bar follows it
             serveAt = -1;
             if (nextTurn < 0) nextTurn = now + kTurnEveryMs, nextExplosion = now + kExplodeEveryMs;
             platform.handle([&] { play.moveTo(engine::kCellWidth * (my.ballX - 1)); });

@@ -19,55 +19,63 @@ void DeviceQueue::markDone(WaveHeader* header) {
     if (header != nullptr) header->flags = (header->flags | kHeaderDone) & ~kHeaderInQueue;
 }
 
+bool DeviceQueue::step(Slot& slot, State from, State to) noexcept {
+    std::uint64_t tag = slot.tag.load(kAcquire);
+    while (Tag::state(tag) == from)
+        if (slot.tag.compare_exchange_weak(tag, Tag::of(Tag::order(tag), to), kBoth)) return true;
+    return false;
+}
+
 int DeviceQueue::push(WaveHeader& header) {
     if (header.bufferLength > kSlotBytes) return kErrorTooLong;
     for (Slot& slot : *slots_) {
-        if (slot.state.load(kAcquire) != Free) continue;
+        if (stateOf(slot) != Free) continue;
         slot.header = &header;
         slot.length = header.bufferLength;
         slot.taken.store(0, kRelaxed);
-        slot.order.store(++pushes_, kRelaxed);
         if (header.bufferLength > 0) std::memcpy(slot.bytes.data(), header.data, header.bufferLength);
         header.flags = (header.flags & ~kHeaderDone) | kHeaderInQueue;
-        slot.state.store(Queued, kRelease);
+        slot.tag.store(Tag::of(++pushes_, Queued), kRelease);
         return 0;
     }
     return kErrorFull;
 }
 
-int DeviceQueue::nextToPlay() const noexcept {
-    int best = -1;
-    std::uint64_t bestOrder = 0;
-    for (std::size_t i = 0; i < kSlots; ++i) {
-        const Slot& slot = (*slots_)[i];
-        if (slot.state.load(kAcquire) != Queued) continue;
-        const std::uint64_t order = slot.order.load(kRelaxed);
-        if (best < 0 || order < bestOrder) {
-            best = static_cast<int>(i);
-            bestOrder = order;
+int DeviceQueue::nextToPlay(std::uint64_t& tag) const noexcept {
+    std::uint64_t live = firstLive_.load(kAcquire);
+    for (;;) {
+        const std::uint64_t wanted = std::max(nextOrder_, live);
+        for (std::size_t i = 0; i < kSlots; ++i) {
+            tag = (*slots_)[i].tag.load(kAcquire);
+            if (tag == Tag::of(wanted, Queued)) return static_cast<int>(i);
         }
+        // Not pushed yet, or taken back by a reset that has moved the first live push on meanwhile.
+        const std::uint64_t now = firstLive_.load(kAcquire);
+        if (now == live) return -1;
+        live = now;
     }
-    return best;
 }
 
 void DeviceQueue::letGo(Slot& slot) noexcept {
-    std::uint8_t expected = Playing;
     // Taken back meanwhile: nobody collects it, so it is free at once.
-    if (!slot.state.compare_exchange_strong(expected, Played, kBoth)) slot.state.store(Free, kRelease);
+    if (!step(slot, Playing, Played)) step(slot, Dropped, Free);
     current_ = -1;
 }
 
 std::size_t DeviceQueue::consume(std::uint8_t* out, std::size_t n) noexcept {
     std::size_t done = 0;
     while (done < n) {
-        if (current_ >= 0 && (*slots_)[current_].state.load(kAcquire) == Dropped) letGo((*slots_)[current_]);
+        if (current_ >= 0 && stateOf((*slots_)[current_]) == Dropped) letGo((*slots_)[current_]);
         if (current_ < 0) {
-            const int next = nextToPlay();
+            std::uint64_t tag = 0;
+            const int next = nextToPlay(tag);
             if (next < 0) break;
-            std::uint8_t expected = Queued;
-            // Lost to a reset between the look and the claim: look again.
-            if (!(*slots_)[next].state.compare_exchange_strong(expected, Playing, kBoth)) continue;
+            // Lost to a reset between the look and the claim (the slot may hold a newer block now): look
+            // again.
+            if (!(*slots_)[next].tag.compare_exchange_strong(tag, Tag::of(Tag::order(tag), Playing), kBoth))
+                continue;
             current_ = next;
+            nextOrder_ = Tag::order(tag) + 1;
         }
         Slot& slot = (*slots_)[current_];
         const std::uint32_t taken = slot.taken.load(kRelaxed);
@@ -86,36 +94,27 @@ int DeviceQueue::collectFinished() {
     std::array<Slot*, kSlots> finished{};
     int count = 0;
     for (Slot& slot : *slots_)
-        if (slot.state.load(kAcquire) == Played) finished[count++] = &slot;
+        if (stateOf(slot) == Played) finished[count++] = &slot;
+    const auto orderOf = [](const Slot* slot) { return Tag::order(slot->tag.load(kRelaxed)); };
     for (int i = 1; i < count; ++i)
-        for (int j = i; j > 0 && finished[j]->order.load(kRelaxed) < finished[j - 1]->order.load(kRelaxed);
-             --j)
+        for (int j = i; j > 0 && orderOf(finished[j]) < orderOf(finished[j - 1]); --j)
             std::swap(finished[j], finished[j - 1]);
     for (int i = 0; i < count; ++i) {
         markDone(finished[i]->header);
         finished[i]->header = nullptr;
-        finished[i]->state.store(Free, kRelease);
+        step(*finished[i], Played, Free);  // the device never touches a played slot again
     }
     return count;
 }
 
 void DeviceQueue::reset() {
+    // First the device is told that nothing pushed so far is to be played, then the slots are taken back.
+    firstLive_.store(pushes_ + 1, kRelease);
     for (Slot& slot : *slots_) {
-        std::uint8_t state = slot.state.load(kAcquire);
-        bool held = true;  // the slot held a block of the mixer's until now
-        for (;;) {
-            if (state == Queued) {
-                if (slot.state.compare_exchange_weak(state, Free, kBoth)) break;
-            } else if (state == Playing) {
-                if (slot.state.compare_exchange_weak(state, Dropped, kBoth)) break;
-            } else if (state == Played) {
-                slot.state.store(Free, kRelease);  // the device never touches a played slot again
-                break;
-            } else {
-                held = false;  // free, or dropped by an earlier reset
-                break;
-            }
-        }
+        // Each step fails only when the device moved the slot on meanwhile (queued to playing, playing to
+        // played); the next one then takes it. A free slot, or one dropped by an earlier reset, held nothing.
+        const bool held =
+            step(slot, Queued, Free) || step(slot, Playing, Dropped) || step(slot, Played, Free);
         if (!held) continue;
         markDone(slot.header);
         slot.header = nullptr;
@@ -130,7 +129,7 @@ std::uint32_t DeviceQueue::position() const {
 std::size_t DeviceQueue::pendingBytes() const {
     std::size_t bytes = 0;
     for (const Slot& slot : *slots_) {
-        const std::uint8_t state = slot.state.load(kAcquire);
+        const State state = stateOf(slot);
         if (state == Queued || state == Playing) bytes += slot.length - slot.taken.load(kRelaxed);
     }
     return bytes;
@@ -139,15 +138,16 @@ std::size_t DeviceQueue::pendingBytes() const {
 std::size_t DeviceQueue::headRemaining() const {
     if (current_ >= 0) {
         const Slot& slot = (*slots_)[current_];
-        if (slot.state.load(kAcquire) == Playing) return slot.length - slot.taken.load(kRelaxed);
+        if (stateOf(slot) == Playing) return slot.length - slot.taken.load(kRelaxed);
     }
-    const int next = nextToPlay();
+    std::uint64_t tag = 0;
+    const int next = nextToPlay(tag);
     return next < 0 ? 0 : (*slots_)[next].length;
 }
 
 bool DeviceQueue::hasFinished() const noexcept {
     for (const Slot& slot : *slots_)
-        if (slot.state.load(kAcquire) == Played) return true;
+        if (stateOf(slot) == Played) return true;
     return false;
 }
 

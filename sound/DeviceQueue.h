@@ -43,23 +43,39 @@ class DeviceQueue {
     // Free: the UI thread's. Queued: waiting for the device. Playing: the device's. Played: waiting to be
     // collected. Dropped: taken back while the device was playing it; the device frees it.
     enum State : std::uint8_t { Free, Queued, Playing, Played, Dropped };
+    // A slot's state and the order of the push that filled it, in one word: a step from one state to another
+    // names the block too, so the device never claims a newer block that a reset and a push put in the slot
+    // it chose.
+    struct Tag {
+        static constexpr std::uint64_t of(std::uint64_t order, State state) { return order << 8 | state; }
+        static constexpr State state(std::uint64_t tag) { return static_cast<State>(tag & 0xff); }
+        static constexpr std::uint64_t order(std::uint64_t tag) { return tag >> 8; }
+    };
     struct Slot {
-        std::atomic<std::uint8_t> state{Free};
-        std::atomic<std::uint64_t> order{0};  // the order of pushes
+        std::atomic<std::uint64_t> tag{Tag::of(0, Free)};
         std::atomic<std::uint32_t> taken{0};  // bytes already played
         std::uint32_t length = 0;             // bytes in the block
         WaveHeader* header = nullptr;         // UI thread only
         std::array<std::uint8_t, kSlotBytes> bytes{};
     };
-    int nextToPlay() const noexcept;  // the queued slot pushed first, or -1
+    State stateOf(const Slot& slot) const noexcept {
+        return Tag::state(slot.tag.load(std::memory_order_acquire));
+    }
+    // Moves the slot to `to` if it is in `from`, whatever block it holds; false if it was in another state.
+    static bool step(Slot& slot, State from, State to) noexcept;
+    // Device side: the slot that holds the next block in the order of pushes, queued, and its tag; or -1. A
+    // scan of the slots is not one atomic look, so the device asks for one push number, never "the oldest".
+    int nextToPlay(std::uint64_t& tag) const noexcept;
     void letGo(Slot& slot) noexcept;  // device side: done with the slot it played
     static void markDone(WaveHeader* header);
 
     std::unique_ptr<std::array<Slot, kSlots>> slots_;
-    std::uint64_t pushes_ = 0;              // UI thread
-    int current_ = -1;                      // device side: the slot now playing
-    std::atomic<std::uint32_t> played_{0};  // bytes played since the queue was made
-    std::uint32_t resetAt_ = 0;             // UI thread: played_ at the last reset
+    std::uint64_t pushes_ = 0;                 // UI thread
+    std::atomic<std::uint64_t> firstLive_{1};  // the first push after the last reset
+    std::uint64_t nextOrder_ = 1;              // device side: the push the device plays next
+    int current_ = -1;                         // device side: the slot now playing
+    std::atomic<std::uint32_t> played_{0};     // bytes played since the queue was made
+    std::uint32_t resetAt_ = 0;                // UI thread: played_ at the last reset
 };
 
 }  // namespace sound

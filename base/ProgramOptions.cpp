@@ -84,7 +84,7 @@ std::optional<int> ProgramOptions::parse(int argc, const char* const* argv, std:
 std::string ProgramOptions::usage() const {
     std::ostringstream s;
     s << "Usage: " << program_ << " [OPTION]...";
-    if (maxFiles_ > 0) s << " [" << fileName_ << "]";
+    if (maxFiles_ > 0) s << " [" << fileName_ << "]" << (maxFiles_ > 1 ? "..." : "");
     s << "\n" << summary_ << "\n\n";
     std::vector<std::pair<std::string, std::string>> lines;
     for (const Option& o : options_) {
@@ -95,8 +95,15 @@ std::string ProgramOptions::usage() const {
     if (maxFiles_ > 0) lines.emplace_back(fileName_, fileHelp_);
     std::size_t width = 0;
     for (const auto& l : lines) width = std::max(width, l.first.size());
-    for (const auto& [left, help] : lines)
-        s << "  " << left << std::string(width - left.size() + 2, ' ') << help << "\n";
+    const std::string indent(width + 4, ' ');
+    for (const auto& [left, help] : lines) {
+        s << "  " << left << std::string(width - left.size() + 2, ' ');
+        for (const char c : help) {
+            s << c;
+            if (c == '\n') s << indent;
+        }
+        s << "\n";
+    }
     return s.str();
 }
 

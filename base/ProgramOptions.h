@@ -23,7 +23,8 @@ class ProgramOptions {
     ProgramOptions(std::string program, std::string summary);
 
     // An option of the program, e.g. add("--demo", {"FILE"}, "plays the stage by itself"). Its values
-    // follow it as separate words; an option given twice keeps the later values.
+    // follow it as separate words; an option given twice keeps the later values. A help of several lines
+    // ("\n" between them) is shown with each line under the first.
     void addOption(const std::string& name, std::vector<std::string> valueNames, const std::string& help);
     // Up to maxFiles plain words (file names) are taken; more is a wrong command line.
     void addFiles(const std::string& valueName, int maxFiles, const std::string& help);

@@ -69,6 +69,29 @@ int createTempBeside(const std::string& target, std::string& tmpPath) {
     return -1;
 }
 
+FileFault writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return {"write", errno};
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
+FileFault syncAndClose(int fd) {
+    if (::fsync(fd) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return {"fsync", err};
+    }
+    if (::close(fd) != 0) return {"close", errno};
+    return {};
+}
+
 void syncFolderOf(const std::string& path) {
     std::string dir = std::filesystem::path(path).parent_path().string();
     if (dir.empty()) dir = ".";

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace base {
 
@@ -17,6 +18,21 @@ std::string replaceTarget(const std::string& path);
 // planted to redirect the write. It gets target's permission bits when target exists (else 0644 less the
 // umask). Returns the open descriptor and sets tmpPath; -1 with errno set when no file could be made.
 int createTempBeside(const std::string& target, std::string& tmpPath);
+
+// What failed in writing a file: the system call ("write", "fsync", "close") and its errno; err is 0 when
+// nothing did.
+struct FileFault {
+    const char* step = "";
+    int err = 0;
+    explicit operator bool() const { return err != 0; }
+};
+
+// Hands all of bytes to fd, going on after a signal interrupts a write.
+FileFault writeAll(int fd, std::string_view bytes);
+
+// The steps before a temporary file takes its name: its bytes on disk (fsync), then fd closed, which it is
+// even when the sync fails.
+FileFault syncAndClose(int fd);
 
 // Makes a rename or link in the folder holding path survive a crash (fsync of the folder). Best effort:
 // a file system that cannot sync folders has already done what it can.

@@ -56,15 +56,7 @@ void TextWriter::fail(int err) {
 }
 
 void TextWriter::flushPending() {
-    std::size_t done = 0;
-    while (done < pending_.size()) {
-        const ssize_t n = ::write(fd_, pending_.data() + done, pending_.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail(errno);
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    if (const FileFault f = writeAll(fd_, pending_)) fail(f.err);
     pending_.clear();
 }
 
@@ -89,13 +81,11 @@ void TextWriter::commit() {
     if (fd_ < 0) throw IoError(IoError::codeFromErrno(EBADF, path_));
     flushPending();
     if (int err = injected(Step::Close, 0)) fail(err);
-    if (::fsync(fd_) != 0) fail(errno);
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) {
-        const int err = errno;
+    if (const FileFault f = syncAndClose(fd)) {
         ::unlink(tmpPath_.c_str());
-        throw IoError(IoError::codeFromErrno(err, path_));
+        throw IoError(IoError::codeFromErrno(f.err, path_));
     }
     if (::rename(tmpPath_.c_str(), target_.c_str()) != 0) {
         const int err = errno;

@@ -2,155 +2,11 @@
 #include "engine/FieldPainter.h"
 
 #include <array>
-#include <optional>
 
 namespace engine {
 namespace {
 
 using base::Colour;
-using Cycle = std::array<Colour, kColourPhases>;
-
-constexpr Cycle kBombCycle{
-    {{255, 0, 128}, {221, 0, 96}, {187, 0, 64}, {153, 0, 32}, {187, 0, 64}, {221, 0, 96}}};
-constexpr Cycle kRainbowCycle{
-    {{255, 255, 0}, {255, 0, 0}, {255, 0, 255}, {0, 0, 255}, {0, 255, 255}, {0, 255, 0}}};
-constexpr Cycle kRowBombCycle{
-    {{255, 128, 0}, {221, 96, 0}, {187, 64, 0}, {0, 32, 0}, {187, 64, 0}, {221, 96, 0}}};
-
-// The hard blocks fade from cream to olive; code 9 is the toolkit colour integer 9 * 7000 + 0x8000FF.
-constexpr std::array<Colour, 8> kHardFills{{{255, 255, 210},
-                                            {255, 255, 147},
-                                            {255, 255, 74},
-                                            {231, 231, 0},
-                                            {183, 183, 0},
-                                            {153, 153, 0},
-                                            {117, 117, 0},
-                                            Colour::fromBgr(9 * 7000 + 8388863)}};
-
-constexpr Colour kDeadlyOutline{174, 0, 0};
-constexpr Colour kEditorInvisible{102, 51, 85};
-
-// How one cell is painted. A missing pen keeps the outline the previous cell left.
-struct CellLook {
-    std::optional<Colour> pen = base::colours::Black;
-    Colour brush = base::colours::Black;
-    const char* label = nullptr;
-    Colour labelColour = base::colours::Black;
-    bool tall = false;  // two cells high
-};
-
-enum class View { Play, Editor };
-
-// The look of code (0..29) at the given colour phase.
-CellLook lookOf(std::int32_t code, int phase, View view) {
-    const bool editor = view == View::Editor;
-    CellLook k;
-    switch (code) {
-        case Empty:
-            break;
-        case Invisible:
-            if (editor) {
-                k.pen.reset();
-                k.brush = kEditorInvisible;
-                k.tall = true;
-            }
-            break;
-        case White:
-            k.brush = base::colours::White;
-            break;
-        case Hard1:
-        case Hard2:
-        case Hard3:
-        case Hard4:
-        case Hard5:
-        case Hard6:
-        case Hard7:
-        case Hard8:
-            k.brush = kHardFills[static_cast<std::size_t>(code - Hard1)];
-            break;
-        case Bomb:
-            k.brush = editor ? kBombCycle[0] : kBombCycle[phase];
-            break;
-        case Slow:
-            k.brush = {64, 128, 128};
-            k.label = "down";
-            k.labelColour = {109, 182, 182};
-            break;
-        case AllClear:
-            k.brush = editor ? Colour{128, 128, 255} : kRainbowCycle[phase];
-            break;
-        case Wall:
-            k.brush = base::colours::Grey;
-            break;
-        case Deadly:
-            k.pen = kDeadlyOutline;
-            break;
-        case RowBomb:
-            k.brush = editor ? kRowBombCycle[0] : kRowBombCycle[phase];
-            break;
-        case TimeMinus:
-            k.brush = {128, 255, 0};
-            k.label = "時×";
-            k.labelColour = {128, 0, 255};
-            break;
-        case Heal:
-            k.brush = {60, 60, 255};
-            k.label = "回復";
-            k.labelColour = {147, 147, 255};
-            break;
-        case Blue:
-            k.pen.reset();
-            k.brush = {128, 255, 255};
-            break;
-        case Multiply:
-            k.brush = {255, 0, 255};
-            break;
-        case Poison:
-            k.brush = {0, 64, 0};
-            k.label = "毒";
-            k.labelColour = {0, 168, 0};
-            break;
-        case Shrink:
-            k.brush = {128, 0, 255};
-            k.label = "短";
-            k.labelColour = {128, 128, 255};
-            break;
-        case Pink:
-            k.brush = {255, 128, 192};
-            break;
-        case Grow:
-            k.brush = {128, 0, 255};
-            k.label = "長";
-            k.labelColour = {128, 128, 255};
-            break;
-        case TimePlus:
-            k.brush = {128, 255, 0};
-            k.label = "時○";
-            k.labelColour = {128, 0, 255};
-            break;
-        case PaleRed:
-            k.pen.reset();
-            k.brush = {255, 128, 128};
-            break;
-        case Bar:
-            k.pen = base::colours::White;
-            k.brush = base::colours::White;
-            break;
-        case Ex:
-        case ExPlus:
-            k.pen.reset();
-            k.brush = code == Ex ? Colour{255, 128, 0} : Colour{255, 0, 0};
-            if (!editor) {
-                k.label = code == Ex ? "EX" : "EX+";
-                k.labelColour = kRainbowCycle[phase];
-            }
-            break;
-        default:
-            break;
-    }
-    if ((code >= Bomb && code <= PaleRed) || code == Ex || code == ExPlus) k.tall = true;
-    return k;
-}
 
 constexpr bool drawn(std::int32_t code) {
     return code >= 0 && code < kBlockCodeCount;
@@ -167,7 +23,7 @@ void upperHalfOfTall(ui::Image& image, int x, int y) {
     s.fill(x + 1, y + 1, right - 1, bottom, image.brushColour);
 }
 
-void paintCells(ui::Image& image, const BlockGrid& grid, int phase, View view) {
+void paintCells(ui::Image& image, const BlockGrid& grid, int phase, FieldView view) {
     image.penColour = base::colours::Black;
     image.fontSize = kFieldFontSize;
     for (int c = 1; c <= kFieldCols; ++c) {
@@ -178,7 +34,7 @@ void paintCells(ui::Image& image, const BlockGrid& grid, int phase, View view) {
             if (k.pen) image.penColour = *k.pen;
             image.brushColour = k.brush;
             const int x = cellLeft(c), y = cellTop(r);
-            if (!k.tall)
+            if (!drawnTall(code, view))
                 image.rectangle(x, y, x + kCellWidth, y + kCellHeight);
             else if (r < kFieldRows && drawn(grid.at(c, r + 1)))
                 upperHalfOfTall(image, x, y);
@@ -230,11 +86,11 @@ void shiftTrail(tmy& my) {
 
 void drawBlocks(ui::Image& image, const BlockGrid& grid, std::int32_t& colourPhase) {
     advanceColourPhase(colourPhase);
-    paintCells(image, grid, colourPhase, View::Play);
+    paintCells(image, grid, colourPhase, FieldView::Play);
 }
 
 void drawEditorGrid(ui::Image& image, const BlockGrid& grid) {
-    paintCells(image, grid, 0, View::Editor);
+    paintCells(image, grid, 0, FieldView::Editor);
 }
 
 void drawBall(ui::Image& image, GameState& state) {

@@ -5,12 +5,12 @@
 
 #include "base/Colour.h"
 #include "engine/BlockGrid.h"
+#include "engine/BlockLooks.h"
 #include "engine/GameState.h"
 #include "ui/core/Image.h"
 
 namespace engine {
 
-inline constexpr int kColourPhases = 6;     // steps of the flashing kinds
 inline constexpr int kFieldFontSize = 12;   // points, labels and the ball
 inline constexpr int kBallFlashTicks = 20;  // ticks of blue after a right click
 inline constexpr const char* kBallGlyph = "●";

@@ -52,20 +52,12 @@ bool copyIfMissing(const std::string& from, const std::string& to) {
         const ssize_t n = base::readRetrying(in, buf, sizeof buf);
         if (n == 0) break;
         if (n < 0) fail("read", errno);
-        for (ssize_t done = 0; done < n;) {
-            const ssize_t w = ::write(out, buf + done, static_cast<std::size_t>(n - done));
-            if (w < 0) {
-                if (errno == EINTR) continue;
-                fail("write", errno);
-            }
-            done += w;
-        }
+        if (const base::FileFault f = base::writeAll(out, {buf, static_cast<std::size_t>(n)}))
+            fail(f.step, f.err);
     }
     // On disk before it gets its name: a crash never leaves a save file that is there but empty.
-    if (::fsync(out) != 0) fail("fsync", errno);
-    const int closed = ::close(out);
     cleanup.out = -1;
-    if (closed != 0) fail("close", errno);
+    if (const base::FileFault f = base::syncAndClose(out)) fail(f.step, f.err);
     if (::link(staged.c_str(), target.c_str()) == 0) {
         base::syncFolderOf(to);
         return true;

@@ -2,11 +2,12 @@
 #include "solver/SolveCommand.h"
 
 #include <charconv>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <thread>
-#include <type_traits>
 
+#include "base/ProgramOptions.h"
 #include "solver/CourseCheck.h"
 #include "solver/CoursePlayer.h"
 #include "solver/MovesFile.h"
@@ -32,6 +33,48 @@ struct Options {
     std::int32_t lives = kCourseStartLives;
 };
 
+constexpr const char* kProgram = "zorban_solve";
+
+constexpr const char* kSummary =
+    "Plays stages through the game's engine, choosing where the bar meets the ball (and right clicks\n"
+    "and explosions), and reports for each stage: cleared or not, ball ticks, time units used, lives\n"
+    "lost, turns, score.\n"
+    "Stage files are each played as the first stage of a run; --course N --dat DIR plays official\n"
+    "course N (DIR/mapN-0.dat onward) in one run from 160 time units and 10 lives, each CLEAR giving\n"
+    "the least time gift (60); --all --dat DIR plays the six courses and adds per-course totals.\n"
+    "Exit status: 0 when every stage is cleared (and the checks hold), 1 otherwise, 2 for bad\n"
+    "arguments.";
+
+base::ProgramOptions solveOptions() {
+    base::ProgramOptions p(kProgram, kSummary);
+    p.addOption("-h", {}, "the same as --help");
+    p.addFiles("STAGEFILE", std::numeric_limits<int>::max(), "a stage file to play");
+    p.addOption("--course", {"N"}, "play official course N (1 to 6)");
+    p.addOption("--all", {}, "play the six official courses");
+    p.addOption("--dat", {"DIR"}, "the folder of the official stage files");
+    p.addOption("--check", {},
+                "also check the official courses: every stage cleared, every run\n"
+                "finished, no stage under 100 ticks, difficulty in rating order\n"
+                "(2, 1, 4, 6, 3)");
+    p.addOption("--moves", {}, "list the moves played in each stage");
+    p.addOption("--moves-file", {"OUT"},
+                "write the moves played in the one stage file given to OUT, for\n"
+                "zorban_runner --replay OUT FILE (with --runner, which plays as\n"
+                "the runner does)");
+    p.addOption("--runner", {},
+                "play stage files as zorban_runner does: its rules, 500 time\nunits, 10 lives");
+    p.addOption("--field", {}, "show the field left by each stage that is not cleared");
+    p.addOption("--beam", {"N"},
+                "paths the search keeps after each hit (default 24 for stage\nfiles, 4 for courses)");
+    p.addOption("--budget", {"N"}, "ball ticks the search may simulate per stage (default 1500000)");
+    p.addOption("--no-turns", {}, "never right-click");
+    p.addOption("--no-explosions", {}, "never left-click while the ball runs (an explosion costs a\nlife)");
+    p.addOption("--jobs", {"N"}, "courses played at once (default: one per processor)");
+    p.addOption("--time", {"N"}, "time units for a stage file (default 160)");
+    p.addOption("--lives", {"N"}, "lives for a stage file (default 10)");
+    return p;
+}
+
 std::optional<long long> number(const std::string& s) {
     long long v = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -39,64 +82,46 @@ std::optional<long long> number(const std::string& s) {
     return v;
 }
 
-// Parses args into o; returns an error text, or empty.
-std::string parse(const std::vector<std::string>& args, Options& o, bool& help) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](long long lo, long long hi, auto& into) -> std::string {
-            if (i + 1 >= args.size()) return a + " needs a value";
-            const auto v = number(args[++i]);
-            if (!v || *v < lo || *v > hi)
-                return a + " takes a number from " + std::to_string(lo) + " to " + std::to_string(hi);
-            into = static_cast<std::remove_reference_t<decltype(into)>>(*v);
-            return {};
-        };
-        std::string error;
-        if (a == "--help" || a == "-h") {
-            help = true;
-        } else if (a == "--all") {
-            o.all = true;
-        } else if (a == "--check") {
-            o.check = true;
-        } else if (a == "--moves") {
-            o.moves = true;
-        } else if (a == "--field") {
-            o.field = true;
-        } else if (a == "--runner") {
-            o.runner = true;
-        } else if (a == "--moves-file") {
-            if (i + 1 >= args.size()) return "--moves-file needs a file name";
-            o.movesFile = args[++i];
-        } else if (a == "--course") {
-            int c = 0;
-            error = value(kFirstCourse, kLastCourse, c);
-            o.course = c;
-        } else if (a == "--dat") {
-            if (i + 1 >= args.size()) return "--dat needs a folder";
-            o.datDir = args[++i];
-        } else if (a == "--beam") {
-            error = value(1, 1000, o.limits.beamWidth);
-            o.beamGiven = true;
-        } else if (a == "--budget") {
-            error = value(1000, 1'000'000'000, o.limits.simTickBudget);
-        } else if (a == "--no-turns") {
-            o.limits.turns = false;
-        } else if (a == "--no-explosions") {
-            o.limits.explosions = false;
-        } else if (a == "--jobs") {
-            error = value(1, 64, o.jobs);
-        } else if (a == "--time") {
-            error = value(1, 999, o.startTime);
-        } else if (a == "--lives") {
-            error = value(1, 99, o.lives);
-        } else if (a.size() > 1 && a[0] == '-') {
-            return "unknown option " + a;
-        } else {
-            o.files.push_back(a);
-        }
+// Reads the number given with option name into `into` when it lies in lo..hi; returns an error text, or
+// empty (also when the option was not given).
+template <class T>
+std::string numberOption(const base::ProgramOptions& p, const std::string& name, long long lo, long long hi,
+                         T& into) {
+    if (!p.has(name)) return {};
+    const auto v = number(p.values(name).front());
+    if (!v || *v < lo || *v > hi)
+        return name + " takes a number from " + std::to_string(lo) + " to " + std::to_string(hi);
+    into = static_cast<T>(*v);
+    return {};
+}
+
+// The options given, read into o; returns an error text, or empty.
+std::string readOptions(const base::ProgramOptions& p, Options& o) {
+    o.files = p.files();
+    o.all = p.has("--all");
+    o.check = p.has("--check");
+    o.moves = p.has("--moves");
+    o.field = p.has("--field");
+    o.runner = p.has("--runner");
+    o.limits.turns = !p.has("--no-turns");
+    o.limits.explosions = !p.has("--no-explosions");
+    if (p.has("--moves-file")) o.movesFile = p.values("--moves-file").front();
+    if (p.has("--dat")) o.datDir = p.values("--dat").front();
+    o.beamGiven = p.has("--beam");
+    int course = 0;
+    for (std::string error :
+         {numberOption(p, "--course", kFirstCourse, kLastCourse, course),
+          numberOption(p, "--beam", 1, 1000, o.limits.beamWidth),
+          numberOption(p, "--budget", 1000, 1'000'000'000, o.limits.simTickBudget),
+          numberOption(p, "--jobs", 1, 64, o.jobs), numberOption(p, "--time", 1, 999, o.startTime),
+          numberOption(p, "--lives", 1, 99, o.lives)})
         if (!error.empty()) return error;
-    }
-    if (help) return {};
+    if (p.has("--course")) o.course = course;
+    return {};
+}
+
+// Whether the options given make one command; returns an error text, or empty.
+std::string checkCombination(Options& o) {
     const int modes = (o.all ? 1 : 0) + (o.course ? 1 : 0) + (o.files.empty() ? 0 : 1);
     if (modes != 1) return "give stage files, or --course N, or --all";
     if ((o.all || o.course) && o.datDir.empty()) return "--course and --all need --dat DIR";
@@ -105,6 +130,25 @@ std::string parse(const std::vector<std::string>& args, Options& o, bool& help) 
     if (!o.movesFile.empty() && o.files.size() != 1) return "--moves-file takes the moves of one stage file";
     if (!o.beamGiven && o.files.empty()) o.limits.beamWidth = kCourseBeamWidth;
     return {};
+}
+
+// Parses args into o. Nothing: the command goes on; a value: it ends at once with that exit status, after
+// the help (on out) or a wrong command line (the fault and the usage on err).
+std::optional<int> parse(const std::vector<std::string>& args, Options& o, std::ostream& out,
+                         std::ostream& err) {
+    base::ProgramOptions p = solveOptions();
+    std::vector<const char*> argv{kProgram};
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    if (const auto code = p.parse(static_cast<int>(argv.size()), argv.data(), out, err)) return code;
+    if (p.has("-h")) {
+        out << p.usage();
+        return kExitAllCleared;
+    }
+    std::string error = readOptions(p, o);
+    if (error.empty()) error = checkCombination(o);
+    if (error.empty()) return std::nullopt;
+    err << kProgram << ": " << error << "\n" << p.usage();
+    return kExitUsage;
 }
 
 // The details asked for below a stage's line.
@@ -121,50 +165,12 @@ void printDetails(std::ostream& out, const Options& o, const StageResult& r) {
 }  // namespace
 
 std::string solveUsage() {
-    return "usage: zorban_solve [options] STAGEFILE...\n"
-           "       zorban_solve [options] --course N --dat DIR\n"
-           "       zorban_solve [options] --all --dat DIR\n"
-           "Plays stages through the game's engine, choosing where the bar meets the ball (and right clicks\n"
-           "and explosions),\n"
-           "and reports for each stage: cleared or not, ball ticks, time units used, lives lost, turns, "
-           "score.\n"
-           "Stage files are each played as the first stage of a run; --course plays official course N\n"
-           "(DIR/mapN-0.dat onward) in one run from 160 time units and 10 lives, each CLEAR giving the "
-           "least\n"
-           "time gift (60); --all plays the six courses and adds per-course totals.\n"
-           "Options:\n"
-           "  --check      also check the official courses: every stage cleared, every run finished, no "
-           "stage\n"
-           "               under 100 ticks, difficulty in rating order (2, 1, 4, 6, 3)\n"
-           "  --moves      list the moves played in each stage\n"
-           "  --moves-file OUT  write the moves played in the one stage file given to OUT, for\n"
-           "               zorban_runner --replay OUT FILE (with --runner, which plays as the runner does)\n"
-           "  --runner     play stage files as zorban_runner does: its rules, 500 time units, 10 lives\n"
-           "  --field      show the field left by each stage that is not cleared\n"
-           "  --beam N     paths the search keeps after each hit (default 24 for stage files, 4 for "
-           "courses)\n"
-           "  --budget N   ball ticks the search may simulate per stage (default 1500000)\n"
-           "  --no-turns   never right-click\n"
-           "  --no-explosions  never left-click while the ball runs (an explosion costs a life)\n"
-           "  --jobs N     courses played at once (default: one per processor)\n"
-           "  --time N     time units for a stage file (default 160)\n"
-           "  --lives N    lives for a stage file (default 10)\n"
-           "  --help       this text\n"
-           "Exit status: 0 when every stage is cleared (and the checks hold), 1 otherwise, 2 for bad "
-           "arguments.\n";
+    return solveOptions().usage();
 }
 
 int runSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Options o;
-    bool help = false;
-    if (const std::string error = parse(args, o, help); !error.empty()) {
-        err << "zorban_solve: " << error << "\n" << solveUsage();
-        return kExitUsage;
-    }
-    if (help) {
-        out << solveUsage();
-        return kExitAllCleared;
-    }
+    if (const auto code = parse(args, o, out, err)) return *code;
     const CoursePlayer player(o.limits);
     bool allCleared = true;
     out << stageHeader() << '\n';

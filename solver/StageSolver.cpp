@@ -319,115 +319,188 @@ StagePlay StageSolver::finish(const Node& node) {
     return p;
 }
 
-std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
-    std::vector<NodePtr> found;
-    from->changed = false;  // the start of this search
-    from->queued = from->cost;
-    std::vector<NodePtr> heap{from};
-    std::unordered_map<std::uint64_t, double> cheapest{{from->ballKey, from->cost}};  // by ball state
-    const std::int64_t budgetEnd = std::min(simTicks_ + limits_.stepTickBudget, limits_.simTickBudget);
+// The search for the next hits of one path: the ways from it cheapest first, until enough of them change
+// the field; the flights on the way are kept for a dearer second look at clicks during them.
+class StageSolver::HitSearch {
+  public:
+    HitSearch(StageSolver& solver, const NodePtr& from);
+    std::vector<NodePtr> run();
+
+  private:
+    bool wantsMore(std::int64_t tickEnd) const;
+    // One path off the heap: kept when it changed the field, else looked at further.
+    void take(NodePtr node);
+    // A second look at a flight for right clicks during it.
+    void turnsDuring(const Node& node);
+    // The player's choices at the node's decision, each run on to the next one.
+    void expand(const Node& node);
+    // Whether the node's state was expanded at a cost no higher (else notes this one's cost).
+    bool expandedBefore(const Node& node);
+    // A path found: onto the heap unless it ended the run or its ball state was reached for less.
+    void push(NodePtr n);
+    // The flight that begins at start, offered for a second look at each kind of click.
+    void offerFlights(const std::shared_ptr<const MoveChain>& moves,
+                      const std::shared_ptr<const StageSim::Snapshot>& start, std::uint64_t startKey,
+                      double cost, bool afterTurn);
+    void offerFlight(Look look, std::shared_ptr<const MoveChain> moves,
+                     std::shared_ptr<const StageSim::Snapshot> start, std::uint64_t startKey, double cost,
+                     bool afterTurn);
+    void queue(NodePtr n);
+    // When nothing else changed the field: explosions during the flights offered, cheapest first, with a
+    // budget of their own.
+    void explosions();
+
+    StageSolver& s_;
+    const NodePtr& from_;
+    const std::int64_t budgetEnd_;
+    std::vector<NodePtr> found_;
+    std::vector<NodePtr> heap_;
+    std::unordered_map<std::uint64_t, double> cheapest_;  // by ball state
     // A flight once more, for clicks during it, after the cheaper ways have had their turn; for
     // explosions only when nothing else changed the field.
-    std::vector<NodePtr> blasts;
-    std::unordered_map<std::uint64_t, double> blastsSeen;
-    auto pushFlight = [&](Look look, std::shared_ptr<const MoveChain> moves,
-                          std::shared_ptr<const StageSim::Snapshot> start, std::uint64_t startKey,
-                          double cost, bool afterTurn) {
-        if (look == Look::Turns ? !limits_.turns : !limits_.explosions) return;
-        const std::uint64_t k = mix(mix(startKey, afterTurn), static_cast<int>(look));
-        // Explosions are looked for only when nothing else is found: a flight offered for them here may
-        // be looked at in a later search from the same field.
-        auto& seen = look == Look::Explosions ? blastsSeen : flights_;
-        auto [it, fresh] = seen.try_emplace(k, cost);
+    std::vector<NodePtr> blasts_;
+    std::unordered_map<std::uint64_t, double> blastsSeen_;
+};
+
+StageSolver::HitSearch::HitSearch(StageSolver& solver, const NodePtr& from)
+    : s_(solver),
+      from_(from),
+      budgetEnd_(std::min(solver.simTicks_ + solver.limits_.stepTickBudget, solver.limits_.simTickBudget)),
+      heap_{from},
+      cheapest_{{from->ballKey, from->cost}} {
+    from->changed = false;  // the start of this search
+    from->queued = from->cost;
+}
+
+std::vector<StageSolver::NodePtr> StageSolver::HitSearch::run() {
+    while (!heap_.empty() && wantsMore(budgetEnd_)) {
+        std::pop_heap(heap_.begin(), heap_.end(), Dearer{});
+        NodePtr node = std::move(heap_.back());
+        heap_.pop_back();
+        take(std::move(node));
+    }
+    if (!heap_.empty() && found_.empty()) s_.stepCut_ = true;  // given up with ways left to try
+    if (found_.empty() && !blasts_.empty()) explosions();
+    return std::move(found_);
+}
+
+bool StageSolver::HitSearch::wantsMore(std::int64_t tickEnd) const {
+    return found_.size() < static_cast<std::size_t>(s_.limits_.outcomesPerPath) && s_.simTicks_ < tickEnd &&
+           !s_.limits_.stop.stop_requested();
+}
+
+void StageSolver::HitSearch::take(NodePtr node) {
+    if (node->changed) {
+        found_.push_back(std::move(node));
+        return;
+    }
+    if (node->look == Look::Turns) {
+        turnsDuring(*node);
+        return;
+    }
+    if (cheapest_.at(node->ballKey) < node->cost) return;  // a cheaper way came since
+    if (expandedBefore(*node)) return;
+    expand(*node);
+}
+
+void StageSolver::HitSearch::turnsDuring(const Node& node) {
+    for (NodePtr& p : s_.turnPaths(node)) {
+        if (!p->changed) offerFlights(p->moves, p->flightStart, p->flightKey, p->cost, true);
+        push(std::move(p));
+    }
+}
+
+bool StageSolver::HitSearch::expandedBefore(const Node& node) {
+    auto [done, fresh] = s_.expanded_.try_emplace(node.key, node.cost);
+    if (fresh) return false;
+    if (done->second <= node.cost) return true;  // expanded before, from this path or another
+    done->second = node.cost;
+    return false;
+}
+
+void StageSolver::HitSearch::expand(const Node& node) {
+    StageSim& sim = s_.sim_;
+    for (Outcome& o : s_.outcomes(node)) {
+        sim.restore(o.snap);
+        auto start = std::make_shared<const StageSim::Snapshot>(std::move(o.snap));
+        const double startCost = s_.pathCost();
+        const std::uint64_t startKey = o.key ? o.key : stateKey(sim.state(), sim.phase());
+        s_.runSegment();
+        NodePtr child = s_.makeNode(o.moves, start, startKey, false);
+        push(child);
+        if (!child->changed) offerFlights(o.moves, start, startKey, startCost, false);
+    }
+}
+
+void StageSolver::HitSearch::push(NodePtr n) {
+    n->changed = n->field != from_->field || n->phase == Phase::Cleared;
+    s_.noteProgress(n);
+    if (n->phase == Phase::GameOver) return;
+    if (!n->changed) {
+        auto [it, fresh] = cheapest_.try_emplace(n->ballKey, n->cost);
         if (!fresh) {
-            if (it->second <= cost) return;
-            it->second = cost;
-        }
-        auto second = std::make_shared<Node>();
-        second->moves = std::move(moves);
-        second->flightStart = std::move(start);
-        second->afterTurn = afterTurn;
-        second->look = look;
-        second->cost = cost;
-        second->queued = cost + (look == Look::Turns ? kTicksPerTurn : kTicksPerBall);
-        second->order = made_++;
-        if (look == Look::Explosions) {
-            blasts.push_back(std::move(second));
-            return;
-        }
-        heap.push_back(std::move(second));
-        std::push_heap(heap.begin(), heap.end(), Dearer{});
-    };
-    auto pushFlights = [&](const std::shared_ptr<const MoveChain>& moves,
-                           const std::shared_ptr<const StageSim::Snapshot>& start, std::uint64_t startKey,
-                           double cost, bool afterTurn) {
-        pushFlight(Look::Turns, moves, start, startKey, cost, afterTurn);
-        pushFlight(Look::Explosions, moves, start, startKey, cost, afterTurn);
-    };
-    auto push = [&](NodePtr n) {
-        n->changed = n->field != from->field || n->phase == Phase::Cleared;
-        noteProgress(n);
-        if (n->phase == Phase::GameOver) return;
-        if (!n->changed) {
-            auto [it, fresh] = cheapest.try_emplace(n->ballKey, n->cost);
-            if (!fresh) {
-                if (it->second <= n->cost) return;  // been there for less
-                it->second = n->cost;
-            }
-        }
-        heap.push_back(std::move(n));
-        std::push_heap(heap.begin(), heap.end(), Dearer{});
-    };
-    while (!heap.empty() && found.size() < static_cast<std::size_t>(limits_.outcomesPerPath) &&
-           simTicks_ < budgetEnd && !limits_.stop.stop_requested()) {
-        std::pop_heap(heap.begin(), heap.end(), Dearer{});
-        NodePtr node = std::move(heap.back());
-        heap.pop_back();
-        if (node->changed) {
-            found.push_back(std::move(node));
-            continue;
-        }
-        if (node->look == Look::Turns) {
-            for (NodePtr& p : turnPaths(*node)) {
-                if (!p->changed) pushFlights(p->moves, p->flightStart, p->flightKey, p->cost, true);
-                push(std::move(p));
-            }
-            continue;
-        }
-        if (cheapest.at(node->ballKey) < node->cost) continue;  // a cheaper way came since
-        auto [done, fresh] = expanded_.try_emplace(node->key, node->cost);
-        if (!fresh) {
-            if (done->second <= node->cost) continue;  // expanded before, from this path or another
-            done->second = node->cost;
-        }
-        for (Outcome& o : outcomes(*node)) {
-            sim_.restore(o.snap);
-            auto start = std::make_shared<const StageSim::Snapshot>(std::move(o.snap));
-            const double startCost = pathCost();
-            const std::uint64_t startKey = o.key ? o.key : stateKey(sim_.state(), sim_.phase());
-            runSegment();
-            NodePtr child = makeNode(o.moves, start, startKey, false);
-            push(child);
-            if (!child->changed) pushFlights(o.moves, start, startKey, startCost, false);
+            if (it->second <= n->cost) return;  // been there for less
+            it->second = n->cost;
         }
     }
-    if (!heap.empty() && found.empty()) stepCut_ = true;  // given up with ways left to try
-    if (!found.empty() || blasts.empty()) return found;
-    // Nothing but an explosion changes the field: the flights again, cheapest first, with a budget of
-    // their own.
-    std::sort(blasts.begin(), blasts.end(),
+    queue(std::move(n));
+}
+
+void StageSolver::HitSearch::offerFlights(const std::shared_ptr<const MoveChain>& moves,
+                                          const std::shared_ptr<const StageSim::Snapshot>& start,
+                                          std::uint64_t startKey, double cost, bool afterTurn) {
+    offerFlight(Look::Turns, moves, start, startKey, cost, afterTurn);
+    offerFlight(Look::Explosions, moves, start, startKey, cost, afterTurn);
+}
+
+void StageSolver::HitSearch::offerFlight(Look look, std::shared_ptr<const MoveChain> moves,
+                                         std::shared_ptr<const StageSim::Snapshot> start,
+                                         std::uint64_t startKey, double cost, bool afterTurn) {
+    if (look == Look::Turns ? !s_.limits_.turns : !s_.limits_.explosions) return;
+    const std::uint64_t k = mix(mix(startKey, afterTurn), static_cast<int>(look));
+    // Explosions are looked for only when nothing else is found: a flight offered for them here may
+    // be looked at in a later search from the same field.
+    auto& seen = look == Look::Explosions ? blastsSeen_ : s_.flights_;
+    auto [it, fresh] = seen.try_emplace(k, cost);
+    if (!fresh) {
+        if (it->second <= cost) return;
+        it->second = cost;
+    }
+    auto second = std::make_shared<Node>();
+    second->moves = std::move(moves);
+    second->flightStart = std::move(start);
+    second->afterTurn = afterTurn;
+    second->look = look;
+    second->cost = cost;
+    second->queued = cost + (look == Look::Turns ? kTicksPerTurn : kTicksPerBall);
+    second->order = s_.made_++;
+    if (look == Look::Explosions)
+        blasts_.push_back(std::move(second));
+    else
+        queue(std::move(second));
+}
+
+void StageSolver::HitSearch::queue(NodePtr n) {
+    heap_.push_back(std::move(n));
+    std::push_heap(heap_.begin(), heap_.end(), Dearer{});
+}
+
+void StageSolver::HitSearch::explosions() {
+    std::sort(blasts_.begin(), blasts_.end(),
               [](const NodePtr& a, const NodePtr& b) { return Dearer{}(b, a); });
-    const std::int64_t blastEnd = std::min(simTicks_ + limits_.stepTickBudget, limits_.simTickBudget);
-    for (const NodePtr& look : blasts) {
-        if (found.size() >= static_cast<std::size_t>(limits_.outcomesPerPath) || simTicks_ >= blastEnd ||
-            limits_.stop.stop_requested())
-            break;
-        for (NodePtr& p : explosionPaths(*look)) {
-            noteProgress(p);
-            if (p->phase != Phase::GameOver) found.push_back(std::move(p));
+    const std::int64_t blastEnd =
+        std::min(s_.simTicks_ + s_.limits_.stepTickBudget, s_.limits_.simTickBudget);
+    for (const NodePtr& look : blasts_) {
+        if (!wantsMore(blastEnd)) break;
+        for (NodePtr& p : s_.explosionPaths(*look)) {
+            s_.noteProgress(p);
+            if (p->phase != Phase::GameOver) found_.push_back(std::move(p));
         }
     }
-    return found;
+}
+
+std::vector<StageSolver::NodePtr> StageSolver::nextHits(const NodePtr& from) {
+    return HitSearch(*this, from).run();
 }
 
 StagePlay StageSolver::solve() {

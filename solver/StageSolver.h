@@ -63,6 +63,7 @@ class StageSolver {
     enum class Look : std::uint8_t;
     struct Node;
     using NodePtr = std::shared_ptr<Node>;
+    class HitSearch;
     // The state right after the player acted at a decision, before the ball runs on.
     struct Outcome {
         StageSim::Snapshot snap;

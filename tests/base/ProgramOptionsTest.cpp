@@ -89,4 +89,13 @@ TEST(ProgramOptions, OptionsWithValues) {
     EXPECT_NE(o.usage().find("  --replay MOVES FILE  replays\n"), std::string::npos);
 }
 
+TEST(ProgramOptions, HelpOfSeveralLinesAndManyFiles) {
+    base::ProgramOptions o("prog", "Does things.");
+    o.addFiles("FILE", 3, "files");
+    o.addOption("--long", {}, "first line\nsecond line");
+    const std::string usage = o.usage();
+    EXPECT_EQ(usage.rfind("Usage: prog [OPTION]... [FILE]...\n", 0), 0u);
+    EXPECT_NE(usage.find("  --long     first line\n             second line\n"), std::string::npos);
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 // Replacing files where others may meddle: planted links, links to the real file, permission bits, pipes
 // and devices in place of a file, no home folder, folders other users may write to, and the instance lock.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -117,6 +118,29 @@ TEST_F(SafeFileTest, ASettingsFileThatIsAPipeIsNoSettingsAtAll) {
     settings.set("Scale", 2);
     EXPECT_TRUE(settings.saved());
     EXPECT_EQ(base::Settings(ini, "zorban").get("Scale", 0), 2);
+}
+
+TEST_F(SafeFileTest, WritingAndSyncingNameTheFailedStepAndAlwaysClose) {
+    const std::string path = dir.file("bytes.bin");
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    EXPECT_FALSE(base::writeAll(fd, std::string(1 << 17, 'x')));
+    EXPECT_FALSE(base::syncAndClose(fd));
+    EXPECT_EQ(::fcntl(fd, F_GETFD), -1);
+    EXPECT_EQ(fs::file_size(path), 1u << 17);
+
+    fd = ::open(path.c_str(), O_RDONLY);
+    const base::FileFault unwritable = base::writeAll(fd, "x");
+    EXPECT_STREQ(unwritable.step, "write");
+    EXPECT_EQ(unwritable.err, EBADF);
+    ::close(fd);
+
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const base::FileFault unsynced = base::syncAndClose(pipeEnds[1]);  // a pipe cannot be synced
+    EXPECT_STREQ(unsynced.step, "fsync");
+    EXPECT_EQ(::fcntl(pipeEnds[1], F_GETFD), -1) << "closed all the same";
+    ::close(pipeEnds[0]);
 }
 
 TEST(DataFolder, NoHomeMeansThePasswordDatabaseNeverASharedFolder) {

@@ -44,12 +44,16 @@ TEST(SolveCommandTest, BadArgumentsShowTheUsage) {
     for (const auto& args : bad) {
         const Outcome r = run(args);
         EXPECT_EQ(r.status, solver::kExitUsage) << (args.empty() ? "" : args.front());
-        EXPECT_TRUE(has(r.err, "usage: zorban_solve"));
+        EXPECT_TRUE(has(r.err, "Usage: zorban_solve"));
         EXPECT_TRUE(r.out.empty());
     }
-    const Outcome help = run({"--help"});
-    EXPECT_EQ(help.status, solver::kExitAllCleared);
-    EXPECT_TRUE(has(help.out, "--course N --dat DIR"));
+    for (const char* word : {"--help", "-h"}) {
+        const Outcome help = run({word});
+        EXPECT_EQ(help.status, solver::kExitAllCleared);
+        EXPECT_TRUE(has(help.out, "--course N --dat DIR"));
+        std::istringstream lines(help.out);
+        for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 100u) << line;
+    }
 }
 
 TEST(SolveCommandTest, StageFilesOneLineEach) {

@@ -1,10 +1,6 @@
-// Picking a course, starting its stages, the hints of the start panel, the help panel and the maintenance
-// buttons.
+// The help panel: opening and closing it, and the ranking page inside it.
 #include "engine/PlayEngine.h"
-#include "engine/RunStart.h"
 #include "engine/SoundFiles.h"
-#include "engine/StageFile.h"
-#include "game/CourseFlow.h"
 #include "game/TForm1.h"
 
 namespace game {
@@ -14,26 +10,6 @@ constexpr int kHelpTrackMax = 56;             // the hidden track bar's maximum 
 constexpr int kRankLeft = 32, kRankTop = 24;  // the ranking page inside the help panel
 
 }  // namespace
-
-void TForm1::selectCourse(std::uint8_t n) {
-    courses_->select(n);
-}
-
-void TForm1::startCourse() {
-    courses_->startRun();
-}
-
-void TForm1::showCourseHint(std::uint8_t n) {
-    courses_->showHint(n);
-}
-
-void TForm1::Label29MouseMove() {
-    courses_->clearHint();
-}
-
-void TForm1::ok_bClick() {
-    engine::beginStage(*engine_, [this] { return stagePath(); });
-}
 
 void TForm1::help_bClick() {
     help_box.moveTo(0, 0);
@@ -59,15 +35,6 @@ void TForm1::Button4Click() {
 void TForm1::Button48Click() {
     engine_->playSound0(engine::sounds::kBack);
     rank_box.hide();
-}
-
-void TForm1::BitBtn3Click() {
-    engine::loadStageFile(stagePath(), state.blockGrid, state.stageTitle, state.stageAuthor);
-}
-
-void TForm1::Button5Click() {
-    for (int col = 1; col <= engine::kFieldCols; ++col)
-        for (int row = 1; row <= engine::kFieldRows; ++row) state.blockGrid.set(col, row, engine::Empty);
 }
 
 }  // namespace game

@@ -3,7 +3,6 @@
 
 #include "engine/BindPlayControls.h"
 #include "engine/CourseButtons.h"
-#include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/RunStart.h"
 
@@ -19,7 +18,6 @@ HeadlessPlay::HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules
     const bool game = engine.rules().status == StatusKind::Game;
     bindPlayControls(controls, *this, game);  // the runner's window has no game-only controls
 
-    Timer1.setInterval(engine.rules().ballTickMs);
     ui::Timer* timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7};
     void (PlayEngine::*handlers[])() = {&PlayEngine::Timer1Timer, &PlayEngine::Timer2Timer,
                                         &PlayEngine::Timer3Timer, &PlayEngine::Timer4Timer,
@@ -33,7 +31,7 @@ HeadlessPlay::HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules
     engine.showCourses = [this] {
         showOpenCourses({{&c_b1, nullptr, &c_b3, &c_b4, &c_b5, &c_b6}, &star_l}, state.my);
     };
-    clearField(main_box);
+    startUp(state, engine.rules());
     resetRun();
     // No panel and no button waits: the state a window is in between the ready click and the stage start.
     engine.setPhase(PlayPhase::Loading);

@@ -1,23 +1,23 @@
-// A play window without a display: owns every control the engine uses, so tests, benchmarks and tools
-// can load a stage, serve, move the mouse and step ticks as fast as the processor allows.
+// A play window without a display: the game's play screen and every other control the engine uses, so tests,
+// benchmarks and tools can load a stage, serve, move the mouse and step ticks as fast as the processor
+// allows.
 #pragma once
 
 #include <string>
 
+#include "engine/GamePlayScreen.h"
 #include "engine/GameState.h"
 #include "engine/PlayControls.h"
 #include "engine/PlayEngine.h"
 #include "engine/Rules.h"
 #include "engine/SoundSink.h"
 #include "ui/core/Form.h"
-#include "ui/core/Image.h"
 #include "ui/core/Services.h"
-#include "ui/core/Timer.h"
 #include "ui/core/Widgets.h"
 
 namespace engine {
 
-class HeadlessPlay {
+class HeadlessPlay : public GamePlayScreen {
   public:
     // With the runner's rules the game-only controls stay out of PlayControls, as in its window.
     HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules = Rules::game());
@@ -43,30 +43,14 @@ class HeadlessPlay {
     PlayControls controls;
 
     ui::Form form{"Form1", 603, 451};  // holds the timers, for running them on a virtual clock
-    ui::Image main_box{"main_box", {0, 0, 400, 400}};
-    ui::Label moji_l{"moji_l", {0, 400, 401, 25}}, moji_l2{"moji_l2", {0, 70, 400, 39}},
-        moji_l2a{"moji_l2a", {0, 134, 400, 31}}, moji_l3{"moji_l3", {0, 72, 401, 33}},
-        moji_l3a{"moji_l3a", {0, 136, 401, 33}};
-    ui::Label combo_l{"combo_l"}, state_l{"state_l"}, time_l{"time_l"}, stage_l{"stage_l"},
-        point_l{"point_l"}, high_l{"high_l"}, lv_l{"lv_l"}, gold_l{"gold_l"}, l2{"l2"}, star_l{"star_l"};
-    ui::Gauge hp_l{"hp_l"}, mp_l{"mp_l"};
-    ui::Label try_b{"try_b", {}, false}, play_l{"play_l", {}, false};
-    ui::Image cg{"cg", {404, 272, 45, 45}, false};
-    ui::Label pause_l{"pause_l", {0, 178, 400, 44}, false};
-    ui::Label pause_la{"pause_la", {0, 222, 400, 24}, false};
-    ui::Image e1{"e1", {}, false}, e2{"e2", {}, false}, e3{"e3", {}, false};  // badges
+    // The game-only controls besides the play screen's, as the game's other panels hold them.
+    ui::Label gold_l{"gold_l"}, l2{"l2"}, star_l{"star_l"};
     ui::Button item1_b{"item1_b", {}, false}, item2_b{"item2_b", {}, false}, item3_b{"item3_b", {}, false},
         item4_b{"item4_b", {}, false}, item5_b{"item5_b", {}, false}, item6_b{"item6_b", {}, false},
         item7_b{"item7_b", {}, false};
     ui::Button c_b1{"c_b1"}, c_b3{"c_b3", {}, false}, c_b4{"c_b4", {}, false}, c_b5{"c_b5", {}, false},
         c_b6{"c_b6", {}, false};
-    ui::Button ok_b{"ok_b", {}, false}, end_b{"end_b", {}, false}, help_b{"help_b", {}, false},
-        store_b{"store_b", {}, false};
     ui::Panel start_box{"start_box", {}, false}, end_box{"end_box", {}, false};
-
-    ui::Timer Timer1{"Timer1", 56, false}, Timer2{"Timer2", 10, true}, Timer3{"Timer3", 500, true},
-        Timer4{"Timer4", 150, true}, Timer5{"Timer5", 1000, true}, Timer6{"Timer6", 1000, true},
-        Timer7{"Timer7", 50, true};
 
     PlayEngine engine;
 };

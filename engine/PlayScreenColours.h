@@ -5,6 +5,7 @@
 
 namespace engine {
 
+inline constexpr base::Colour kBannerBack{128, 0, 255};       // the banner over the field, between plays
 inline constexpr base::Colour kLogBack{246, 246, 246};        // event log under the field
 inline constexpr base::Colour kStateBack{255, 0, 128};        // status text
 inline constexpr base::Colour kTimeBack{255, 176, 255};       // time left

@@ -7,6 +7,7 @@
 #include "base/BmpFile.h"
 #include "engine/ControlAccess.h"
 #include "engine/EventLog.h"
+#include "engine/PlayScreenColours.h"
 #include "engine/Saturating.h"
 #include "engine/SoundFiles.h"
 
@@ -19,12 +20,11 @@ constexpr int kBeatFloorMs = 10, kBeatFastestMs = 11;
 constexpr int kBeatMoveChance = 5;  // one beat in five moves the picture
 constexpr std::array<int, 4> kBeatLefts{404, 449, 494, 539};
 constexpr std::array<const char*, 2> kBeatPictures{"cg/usu1.bmp", "cg/usu2.bmp"};
-constexpr base::Colour kBannerBackground{128, 0, 255};
 
 void colourLabel(ui::Label* l, bool inPlay) {
     if (!l) return;
     l->setTransparent(inPlay);
-    if (!inPlay) l->setBackground(kBannerBackground);
+    if (!inPlay) l->setBackground(kBannerBack);
     const base::Colour text = inPlay ? base::colours::Fuchsia : base::colours::White;
     if (l->font().colour != text) l->setFontColour(text);
 }

@@ -8,7 +8,7 @@
 
 namespace game {
 CourseFlow::CourseFlow(engine::GameState& state, engine::PlayEngine& engine, SaveFiles& saves,
-                       StartPanel& start, PlayScreen& play)
+                       StartPanel& start, engine::GamePlayScreen& play)
     : state_(state), engine_(engine), saves_(saves), start_(start), play_(play) {}
 
 void CourseFlow::select(std::uint8_t n) {

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
+#include "engine/GamePlayScreen.h"
 #include "engine/GameState.h"
-#include "game/PlayScreen.h"
 #include "game/SaveFiles.h"
 #include "game/StartPanel.h"
 
@@ -17,7 +17,7 @@ namespace game {
 class CourseFlow {
   public:
     CourseFlow(engine::GameState& state, engine::PlayEngine& engine, SaveFiles& saves, StartPanel& start,
-               PlayScreen& play);
+               engine::GamePlayScreen& play);
 
     // Picks course n (1..6): starts its run and reads its records.
     void select(std::uint8_t n);
@@ -32,7 +32,7 @@ class CourseFlow {
     engine::PlayEngine& engine_;
     SaveFiles& saves_;
     StartPanel& start_;
-    PlayScreen& play_;
+    engine::GamePlayScreen& play_;
 };
 
 }  // namespace game

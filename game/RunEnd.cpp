@@ -7,7 +7,8 @@
 
 namespace game {
 
-RunEnd::RunEnd(const engine::GameState& state, const SaveFiles& saves, EndPanel& end, const PlayScreen& play)
+RunEnd::RunEnd(const engine::GameState& state, const SaveFiles& saves, EndPanel& end,
+               const engine::GamePlayScreen& play)
     : state_(state), saves_(saves), end_(end), play_(play) {}
 
 void RunEnd::showResults() {

@@ -36,7 +36,7 @@ TForm1::TForm1(ui::Services& services, engine::SoundSink* sound)
 TForm1::~TForm1() = default;
 
 void TForm1::layoutControls() {
-    layoutPlayScreen(form);
+    layOutGamePlayScreen(form);
     layoutOffscreenControls(form.defaultFont);
     layoutHelpPanel(form.defaultFont, services_.programDir, services_.dataDir);
     layoutToyPanel(services_.programDir);
@@ -45,17 +45,9 @@ void TForm1::layoutControls() {
 }
 
 void TForm1::stackControls() {
-    // Creation order is stacking order: later controls lie on top. The panels come last, so that
-    // each covers the play screen when it is shown; the event log lies over the white strip below it.
-    for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &main_box, &main_cg, &moji_l3,   &moji_l3a, &moji_l2, &moji_l2a, &pause_l,  &pause_la,
-             &Label5,   &moji_l,  &lv_l,      &Label1,   &point_l, &Label2,   &Label22,  &high_l,
-             &state_l,  &mp_l,    &hp_l,      &combo_l,  &time_l,  &play_l,   &ok_b,     &try_b,
-             &cg,       &store_b, &help_b,    &Label4,   &end_b,   &stage_l,  &Shape1,   &e1,
-             &e2,       &e3,      &l2,        &item1_b,  &item2_b, &item3_b,  &item4_b,  &item5_b,
-             &item6_b,  &item7_b, &GroupBox1, &help_box, &toy_box, &end_box,  &start_box})
-        form.add(*c);
-    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7}) form.addTimer(*t);
+    // The panels come last, so that each covers the play screen when it is shown.
+    stackGamePlayScreen(form, {&l2, &item1_b, &item2_b, &item3_b, &item4_b, &item5_b, &item6_b, &item7_b,
+                               &GroupBox1, &help_box, &toy_box, &end_box, &start_box});
 }
 
 void TForm1::fillPlayControls() {
@@ -114,16 +106,8 @@ void TForm1::FormCreate() {
     engine::tmy& my = state.my;
     my.courseMemo.clear();
     my.money = 0;
-    state.ballDX = 1;
-    state.ballDY = 1;
-    my.barRow = engine::kBarRow;
-    my.barHalfWidth = 1;
-    my.stageNo = -1;
-
-    for (ui::Label* l : {&moji_l2, &moji_l3, &moji_l2a, &moji_l3a, &hint_l}) l->setCaption("");
-    engine::clearField(main_box);
-    Timer1.setInterval(engine_->rules().ballTickMs);
-    main_box.fontSize = engine::kFieldFontSize;
+    startUp(state, engine_->rules());
+    hint_l.setCaption("");
     state.timePresent = 0;
     start_box.moveTo(0, 0);
     end_box.moveTo(0, 0);

@@ -6,19 +6,18 @@
 #include <memory>
 #include <string>
 
+#include "engine/GamePlayScreen.h"
 #include "engine/GameState.h"
 #include "engine/PlayControls.h"
 #include "engine/SoundSink.h"
 #include "game/EndPanel.h"
 #include "game/HelpPanel.h"
 #include "game/OffscreenControls.h"
-#include "game/PlayScreen.h"
 #include "game/StartPanel.h"
 #include "game/ToyPanel.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Form.h"
 #include "ui/core/Services.h"
-#include "ui/core/Timer.h"
 
 namespace engine {
 class PlayEngine;
@@ -33,7 +32,7 @@ class ToyShop;
 
 // The controls keep the names the handlers and the play engine know them by; each panel's controls come
 // from the struct that lays the panel out. The handlers hand their work to the classes below.
-class TForm1 : public PlayScreen,
+class TForm1 : public engine::GamePlayScreen,
                public OffscreenControls,
                public HelpPanel,
                public ToyPanel,
@@ -47,15 +46,6 @@ class TForm1 : public PlayScreen,
     TForm1& operator=(const TForm1&) = delete;
 
     ui::Form form{"Form1", 602, 451};
-
-    // Timers (ms) -----------------------------------------------------------------------------------
-    ui::Timer Timer1{"Timer1", 50, false};   // ball tick; 56 from start-up on
-    ui::Timer Timer2{"Timer2", 10, true};    // status tick
-    ui::Timer Timer3{"Timer3", 500, true};   // event log
-    ui::Timer Timer4{"Timer4", 150, true};   // combo blink
-    ui::Timer Timer5{"Timer5", 1000, true};  // countdown
-    ui::Timer Timer6{"Timer6", 1000, true};  // beat animation
-    ui::Timer Timer7{"Timer7", 50, true};    // banner colours
 
     ui::FileDialogRequest load_box;  // the open dialog's settings; zorban never opens it
 

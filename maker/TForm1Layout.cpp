@@ -30,12 +30,6 @@ void hint(ui::Button& b, const std::string& text) {
     b.setTooltip(text);
 }
 
-// Labels without a background of their own show the window's colour through.
-void style(ui::Label& l, const ui::Font& f, const std::string& caption, bool transparent, base::Colour back,
-           bool wrap) {
-    ui::dress(l, caption, f, {back, transparent, ui::Align::Left, wrap});
-}
-
 }  // namespace
 
 void TForm1::layout() {
@@ -51,10 +45,12 @@ void TForm1::layout() {
     List_box.setItemHeight(kListItemHeight);
     List_box.setFont(form.defaultFont);
 
-    style(Label4, ui::font(24, White), "タイトル＞", true, kFormBack, false);
+    // Labels without a background of their own show the window's colour through.
+    const ui::Look onForm{.back = kFormBack, .transparent = true};
+    ui::dress(Label4, "タイトル＞", ui::font(24, White), onForm);
     name_l.setFont(ui::font(19, Black));
     name_l.setMaxBytes(kTitleMaxBytes);
-    style(Label3, ui::font(19, White), "YOUR NAME", true, kFormBack, false);
+    ui::dress(Label3, "YOUR NAME", ui::font(19, White), onForm);
     // The author field lies over the label's right part: the words are fitted into what stays in view.
     Label3.setVisibleWidth(name_l2.bounds().left - Label3.bounds().left);
     name_l2.setFont(ui::font(16, Black));
@@ -65,20 +61,22 @@ void TForm1::layout() {
     BitBtn2.setCaption("デザイン初期化");
     for (ui::Button* b : {&BitBtn3, &BitBtn4, &BitBtn2}) b->setFont(ui::font(19, Black));
 
-    style(L1, ui::font(13, White),
-          "セーブする時はファイルネームの最後に　「．ｕｓｒ」という拡張子を、半角でつけて、例えば「ｓａｍｐｌ"
-          "ｅ．ｕｓｒ」"
-          "みたい感じにしてね☆",
-          false, kNoteBack, true);
-    style(stage_n_l, ui::font(13, White), "", false, kFileNameBack, true);
-    style(Label1, ui::font(13, White),
-          "あなたの作ったデータをメールにてお送り下さい。送られてきたデータの中からいくつかを、次回作のステー"
-          "ジに収録する予定"
-          "ですので、面白いステージをつくってね。現在の予定では送られてきた全データを収録するつもりですので、"
-          "ふるってお送り下"
-          "さい。御待ちしております★",
-          false, kMailNoteBack, true);
-    style(Label2, ui::font(13, Black), "←メール★ＨＰ→", true, kFormBack, false);
+    ui::dress(
+        L1,
+        "セーブする時はファイルネームの最後に　「．ｕｓｒ」という拡張子を、半角でつけて、例えば「ｓａｍｐｌ"
+        "ｅ．ｕｓｒ」"
+        "みたい感じにしてね☆",
+        ui::font(13, White), {.back = kNoteBack, .wrap = true});
+    ui::dress(stage_n_l, "", ui::font(13, White), {.back = kFileNameBack, .wrap = true});
+    ui::dress(
+        Label1,
+        "あなたの作ったデータをメールにてお送り下さい。送られてきたデータの中からいくつかを、次回作のステー"
+        "ジに収録する予定"
+        "ですので、面白いステージをつくってね。現在の予定では送られてきた全データを収録するつもりですので、"
+        "ふるってお送り下"
+        "さい。御待ちしております★",
+        ui::font(13, White), {.back = kMailNoteBack, .wrap = true});
+    ui::dress(Label2, "←メール★ＨＰ→", ui::font(13, Black), onForm);
     for (ui::Edit* e : {&Edit2, &Edit1}) {
         e->setFont(ui::font(13, Black));
         e->setFlat(true);

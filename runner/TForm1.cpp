@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "engine/BindPlayControls.h"
-#include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/PlayEngine.h"
 #include "engine/RunStart.h"
@@ -18,12 +17,11 @@ namespace {
 
 constexpr const char* kStageFilter =
     "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|all files|*.*";
-constexpr int kTextSize = 12;  // points, the play field's text
 
 }  // namespace
 
 TForm1::TForm1(ui::Services& services, engine::SoundSink& sound)
-    : services_(services), sound_(sound), loadFolder_(services.programDir + "dat") {
+    : PlayScreen(look()), services_(services), sound_(sound), loadFolder_(services.programDir + "dat") {
     layout();
     engine::bindPlayControls(controls, *this, false);
     engine_ =
@@ -49,22 +47,12 @@ void TForm1::wire() {
 void TForm1::FormCreate() {
     // The first steps may fail (a missing catalogue or picture): the error box shows it and start-up ends
     // there.
-    engine::tmy& my = state.my;
     // Step 1, pre-loading 1.wav for both channels, is done by the sound adapter when it is made.
     services_.random.randomize();
     engine::startRun(state, engine_->rules());
     engine::loadToyCatalogue(services_.programDir + "dat/item.dat", state.toyTable);
-    state.ballDX = 1;
-    state.ballDY = 1;
-    my.barRow = engine::kBarRow;
-    my.barHalfWidth = 1;
-    my.stageNo = -1;
-    for (ui::Label* l : {&moji_l2, &moji_l3, &moji_l2a, &moji_l3a}) l->setCaption("");
-    engine::clearField(main_box);
-    Timer1.setInterval(engine_->rules().ballTickMs);
-    main_box.fontSize = kTextSize;
+    startUp(state, engine_->rules());
     Image1.loadPicture(services_.programDir + "cg/usu1.bmp");
-    engine::startRun(state, engine_->rules());
 }
 
 // The sound adapter releases the two channel waves when it is destroyed, after the window.

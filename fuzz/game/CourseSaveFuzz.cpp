@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes as a course save file myN.dat, read as when the course is picked. The records
 // read must be written back so that reading them again gives the same values, and the same bytes once more.
-// A file that does not read as numbers is moved aside whole; one that cannot be read is left alone and reported
-// once, however often the game saves.
+// A file that does not read as numbers is moved aside whole; one that cannot be read is left alone and
+// reported once, however often the game saves.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 // The modal dialogs on Qt: file dialogs, confirmation, message and error boxes (or scripted answers).
 #pragma once
 
-#include <QPointer>
 #include <QDialog>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <string>

@@ -230,7 +230,7 @@ std::optional<int> QtPlatform::claimSingleInstance(const std::string& program) {
     }
     d.dialogs.setAppTitle(program);
     d.dialogs.error(program + " はすでにこのセーブフォルダ (" + d.services.dataDir +
-                    ") で動いていますが、応答がありません。そちらを終了してから起動し直してください");
+                    ") で動いていますが、応答がありません。そちらを終了してから起動し直してください.");
     return 1;
 }
 

@@ -35,16 +35,20 @@ bool trustedFolder(const std::string& dir) {
     struct stat st {};
     if (::stat(dir.c_str(), &st) != 0)
         return true;  // not there yet: it is made by this program, for this user
-    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & S_IWOTH) == 0;
+    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 }  // namespace
 
 std::string chooseDataDir(const std::string& programDir, const std::string& xdgDataHome,
                           const std::string& home) {
-    // Saves live in dat/ and posting files beside the program, so both must take new files.
+    // Saves live in dat/ and posting files beside the program, so both must take new files; a folder others
+    // may write to (a portable folder on a disk that shows every file as 0777, a group-writable install)
+    // could have the saves swapped under the program, so the per-user folder serves instead.
     const std::string dat = programDir + "dat";
-    if (writable(programDir) && (::access(dat.c_str(), F_OK) != 0 || writable(dat))) return programDir;
+    if (writable(programDir) && (::access(dat.c_str(), F_OK) != 0 || writable(dat)) &&
+        dataDirTrusted(programDir))
+        return programDir;
     std::string base = xdgDataHome;
     if (base.empty() || base.front() != '/') {
         std::string h = home.empty() || home.front() != '/' ? homeFromPasswd() : home;
@@ -62,6 +66,13 @@ std::string dataDirFromEnvironment(const std::string& programDir) {
 bool dataDirTrusted(const std::string& dir) {
     if (dir.empty() || dir.front() != '/') return false;
     return trustedFolder(dir) && trustedFolder(dir + "dat");
+}
+
+void makePrivateFolders(const std::string& dir) {
+    // Each missing part of the path, from the root down; an existing one is left as it is.
+    for (std::size_t slash = dir.find('/', 1); slash != std::string::npos; slash = dir.find('/', slash + 1))
+        ::mkdir(dir.substr(0, slash).c_str(), 0700);
+    ::mkdir(dir.c_str(), 0700);
 }
 
 }  // namespace base

@@ -54,7 +54,12 @@ IniFile IniFile::load(const std::string& path, bool* readWhole) {
     if (readWhole) *readWhole = true;
     // Only a regular file is read, and a pipe put in its place cannot make the open wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return {};
+    if (fd < 0) {
+        // Only a file that is not there reads as empty: one that is there but cannot be opened (access
+        // refused, too many open files) holds keys that a write would lose.
+        if (readWhole && errno != ENOENT) *readWhole = false;
+        return {};
+    }
     struct stat st {};  // left zero, no regular file, when fstat fails
     ::fstat(fd, &st);
     std::string text;

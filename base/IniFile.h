@@ -15,8 +15,9 @@ class IniFile {
     static constexpr std::size_t kMaxFileBytes =
         256 * 1024;  // more is not read: the file holds a handful of keys
 
-    // Reads the file at path; a missing or unreadable file is an empty one. readWhole, when given, is set to
-    // false when a regular file was there but not all of it could be read (a read error, or more than
+    // Reads the file at path; a missing or unreadable file, or something other than a regular file (a pipe),
+    // is an empty one. readWhole, when given, is set to false when a file was there that could not be opened
+    // (access refused, too many open files) or not all of it could be read (a read error, or more than
     // kMaxFileBytes): writing the result back would lose the rest.
     static IniFile load(const std::string& path, bool* readWhole = nullptr);
     // Parses the text of a file (CR LF or LF lines; ';' starts a comment line).

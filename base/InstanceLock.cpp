@@ -6,18 +6,31 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 namespace base {
+namespace {
 
-InstanceLock::InstanceLock(const std::string& path) {
+constexpr std::chrono::milliseconds kRetry{10};  // between tries while another holder has the lock
+
+}  // namespace
+
+InstanceLock::InstanceLock(const std::string& path, int waitMs) {
     // O_NOFOLLOW: a link planted at the lock's name is not followed to some other file.
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd_ < 0) return;
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-        state_ = State::Held;
-        return;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+            state_ = State::Held;
+            return;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) break;
+        state_ = State::Taken;
+        if (std::chrono::steady_clock::now() >= until) break;
+        std::this_thread::sleep_for(kRetry);
     }
-    state_ = errno == EWOULDBLOCK ? State::Taken : State::Unusable;
     ::close(fd_);
     fd_ = -1;
 }

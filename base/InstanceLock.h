@@ -1,4 +1,4 @@
-// One running copy per save folder: an advisory lock on a file in that folder.
+// An advisory lock on a file: one running copy per save folder, one writer of the settings at a time.
 #pragma once
 
 #include <string>
@@ -15,7 +15,8 @@ class InstanceLock {
         Unusable,  // the file cannot be made or opened (no folder, read-only, ...): nothing to decide by
     };
 
-    explicit InstanceLock(const std::string& path);
+    // waitMs: how long to wait for another holder to let go before the lock counts as Taken.
+    explicit InstanceLock(const std::string& path, int waitMs = 0);
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;

@@ -20,6 +20,8 @@ class IoError : public std::runtime_error {
   public:
     explicit IoError(int code);
     explicit IoError(IoCode code) : IoError(static_cast<int>(code)) {}
+    // The error of code, told with text instead of the code's own message.
+    IoError(int code, const std::string& text) : std::runtime_error(text), code_(code) {}
     int code() const { return code_; }
 
     // The message for a runtime error code: "ﾌｧｲﾙが見つかりません", ..., or "I/O ｴﾗｰ (n)".

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <random>
 
@@ -90,6 +91,23 @@ FileFault syncAndClose(int fd) {
     }
     if (::close(fd) != 0) return {"close", errno};
     return {};
+}
+
+std::string moveAside(const std::string& path, const std::string& label) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char stamp[32] = "";
+    if (::localtime_r(&now, &local)) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    const std::string stem = path + "." + label + "-" + stamp;
+    for (int n = 1; n <= kNameTries; ++n) {
+        const std::string aside = n == 1 ? stem : stem + "-" + std::to_string(n);
+        struct stat st {};
+        if (::lstat(aside.c_str(), &st) == 0) continue;
+        if (::rename(path.c_str(), aside.c_str()) != 0) throw IoError(IoError::codeFromErrno(errno, path));
+        syncFolderOf(aside);
+        return aside;
+    }
+    throw IoError(IoError::codeFromErrno(EEXIST, path));
 }
 
 void syncFolderOf(const std::string& path) {

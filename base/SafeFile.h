@@ -38,6 +38,11 @@ FileFault syncAndClose(int fd);
 // a file system that cannot sync folders has already done what it can.
 void syncFolderOf(const std::string& path);
 
+// Moves the file at path aside, within its folder, to path + "." + label + "-YYYYMMDD-HHMMSS" (local time;
+// "-2", "-3"... added when that name is taken) so that nothing replaces it, and makes the rename durable.
+// Returns the new path; throws IoError when it cannot be moved.
+std::string moveAside(const std::string& path, const std::string& label);
+
 // Test hook: supplies the 6 characters of the next temporary names (an empty function restores the random
 // ones), so a test can plant something at the very name a writer will try.
 void setTempNameHook(std::function<std::string()> hook);

@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "base/InstanceLock.h"
 #include "base/TextWriter.h"
 
 namespace base {
@@ -12,19 +13,23 @@ Settings::Settings(std::string path, std::string section)
 
 void Settings::set(std::string_view key, std::int32_t value) {
     if (ini_.getInt(section_, key, value) == value && ini_.getInt(section_, key, value ^ 1) == value) return;
-    bool readWhole = true;
-    if (!path_.empty()) {
-        // Another of the programs may have changed its own section since: keep what is on disk.
-        IniFile onDisk = IniFile::load(path_, &readWhole);
-        ini_ = std::move(onDisk);
-    }
-    ini_.set(section_, key, std::to_string(value));
-    // A file that could not be read whole is left as it is: the value holds for this run only.
-    if (path_.empty()) return;
-    if (!readWhole) {
-        saved_ = false;
+    if (path_.empty()) {
+        ini_.set(section_, key, std::to_string(value));
         return;
     }
+    saved_ = writeThrough(key, value);
+}
+
+// The three programs share the file, each with its own section: one at a time reads what the others wrote,
+// changes its key and writes the whole back. A file that could not be read whole, or whose lock another
+// writer keeps, is left as it is: the value holds for this run only.
+bool Settings::writeThrough(std::string_view key, std::int32_t value) {
+    const InstanceLock lock(path_ + ".lock", kLockWaitMs);
+    bool readWhole = lock.state() != InstanceLock::State::Taken;
+    IniFile onDisk = readWhole ? IniFile::load(path_, &readWhole) : IniFile();
+    if (readWhole) ini_ = std::move(onDisk);
+    ini_.set(section_, key, std::to_string(value));
+    if (!readWhole) return false;
     try {
         TextWriter out(path_);
         const std::string all = ini_.text();
@@ -35,9 +40,9 @@ void Settings::set(std::string_view key, std::int32_t value) {
             text.remove_prefix(end + 2);
         }
         out.commit();
-        saved_ = true;
+        return true;
     } catch (const std::exception&) {
-        saved_ = false;
+        return false;
     }
 }
 

@@ -20,15 +20,21 @@ class Settings {
     std::int32_t get(std::string_view key, std::int32_t fallback) const {
         return ini_.getInt(section_, key, fallback);
     }
-    // Stores value and writes the file through a temporary beside it. A file that cannot be written only
-    // loses the choice for the next run: the running program goes on with the new value.
+    // Stores value and writes the file through a temporary beside it, under a lock on path + ".lock" that
+    // the programs sharing the file take in turn (waiting up to kLockWaitMs). A file that cannot be read
+    // whole is never rewritten, and one that cannot be written only loses the choice for the next run: the
+    // running program goes on with the new value and saved() tells that it was not kept.
     void set(std::string_view key, std::int32_t value);
 
     const std::string& path() const { return path_; }
     // Whether the last write reached the disk (true while nothing was written).
     bool saved() const { return saved_; }
 
+    static constexpr int kLockWaitMs = 1000;
+
   private:
+    bool writeThrough(std::string_view key, std::int32_t value);
+
     std::string path_;  // empty: memory only
     std::string section_ = "settings";
     IniFile ini_;

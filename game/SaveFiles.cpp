@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/IoError.h"
+#include "base/SafeFile.h"
 #include "base/TextReader.h"
 #include "base/TextWriter.h"
 #include "engine/ToyCatalogue.h"
@@ -33,14 +34,31 @@ bool SaveFiles::mayReplaceSave(const std::string& path, bool wasRead) {
     return false;
 }
 
+// A save file whose contents are not the game's is moved aside under a dated name, where the player finds it
+// and nothing overwrites it; saving then goes on from a fresh file. The error names both files. Any other
+// failure to read (the file could not be opened or read this time) leaves the file where it is, unreplaced.
+void SaveFiles::setAsideMalformed(const std::string& path, const base::IoError& e, bool& wasRead) {
+    if (e.code() != static_cast<int>(base::IoCode::InvalidNumber)) throw e;
+    const std::string aside = base::moveAside(path, "unreadable");
+    wasRead = true;
+    throw base::IoError(e.code(), std::string(e.what()) + ".\rセーブファイル " + path +
+                                      " は読み込めないため " + aside +
+                                      " として残しました。これからの記録は新しいファイルに保存します");
+}
+
 void SaveFiles::loadCommon() {
     engine::tmy& my = state_.my;
-    base::TextReader in(savePath("my.dat"));
-    my.clearCount = in.readInt();
-    my.course3Cleared = in.readInt();
-    my.money = in.readInt();
-    // Only the low 8 bits of each count are kept: 300 becomes 44, -1 becomes 255.
-    for (std::uint8_t& owned : my.toyOwned) owned = static_cast<std::uint8_t>(in.readInt());
+    const std::string path = savePath("my.dat");
+    try {
+        base::TextReader in(path);
+        my.clearCount = in.readInt();
+        my.course3Cleared = in.readInt();
+        my.money = in.readInt();
+        // Only the low 8 bits of each count are kept: 300 becomes 44, -1 becomes 255.
+        for (std::uint8_t& owned : my.toyOwned) owned = static_cast<std::uint8_t>(in.readInt());
+    } catch (const base::IoError& e) {
+        setAsideMalformed(path, e, commonDataRead_);
+    }
     commonDataRead_ = true;
 }
 
@@ -65,13 +83,16 @@ void SaveFiles::loadCourse() {
     for (std::int32_t* field : {&my.hiScore, &my.badgeCombo, &my.badgeTime, &my.badgeHp}) *field = 0;
     my.hiMaxCombo = kFreshHiMaxCombo;
     my.hp = kFreshHp;  // nor the lives the run before it left
-    {
+    try {
         base::TextReader in(coursePath());
         my.courseMemo = in.readLine();
         for (std::int32_t* field : {&my.stagesCleared, &my.hiScore, &my.maxHp, &my.mhpQuota, &my.hp, &my.mhp,
                                     &my.stageNo, &my.badgeCombo, &my.badgeTime, &my.badgeHp, &my.hiMaxCombo})
             *field = in.readInt();
         courseDataRead_ = true;
+    } catch (const base::IoError& e) {
+        my.hp = kFreshHp;
+        setAsideMalformed(coursePath(), e, courseDataRead_);
     }
     engine::loadToyCatalogue(datPath("item.dat"), state_.toyTable);
     // A run keeps only the course's records; where it stands comes from the start of the run.

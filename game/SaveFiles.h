@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "base/IoError.h"
 #include "engine/GameState.h"
 #include "ui/core/Form.h"
 #include "ui/core/Services.h"
@@ -44,6 +45,10 @@ class SaveFiles {
     const std::string& writableDir() const;
 
   private:
+    // For the error e met reading the save file at path: moves a malformed file aside, sets wasRead (the
+    // next save writes a fresh file) and throws e naming both files; any other error is thrown as it is.
+    [[noreturn]] void setAsideMalformed(const std::string& path, const base::IoError& e, bool& wasRead);
+
     ui::Services& services_;
     engine::GameState& state_;
     const ui::Form& form_;

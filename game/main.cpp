@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     ui::qt::QtPlatform platform(platformArgc, argv);
     if (script) platform.interceptDialogs(script.get());
     // Two games on the same saves would each overwrite what the other won: the second one hands over.
-    if (!platform.claimSingleInstance("zorban")) return 0;
+    if (const auto code = platform.claimSingleInstance("zorban")) return *code;
     game::prepareSaveFolder(platform.services());
     // Made before the window and destroyed after it: it pre-loads and finally releases the channel waves.
     app::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);

@@ -33,11 +33,12 @@ void TForm1::wireComforts() {
     form.addKeyHandler([this](const ui::KeyEvent& e) { return FormKeyDown(e); });
     form.onCloseQuery = [this] { return FormCloseQuery(); };
     form.onDestroy = [this] {
-        // A player started a moment ago may not have read its stage yet: its file stays.
-        if (testPlayStartedMs_ >= 0 && services_.clock.nowMs() - testPlayStartedMs_ < kTestPlayReadMs) {
-            testPlayFile_.keep();
-            demoFile_.keep();
-        }
+        // A player started a moment ago may not have read its stage yet: the files go once it has had the
+        // time to (the window is closed by now; only the process waits).
+        if (testPlayStartedMs_ < 0) return;
+        const std::int64_t waited = services_.clock.nowMs() - testPlayStartedMs_;
+        if (waited >= 0 && waited < kTestPlayReadMs)
+            services_.clock.sleepMs(static_cast<int>(kTestPlayReadMs - waited));
     };
     updateHistoryButtons();
     wireVerdict();

@@ -1,5 +1,5 @@
 // The stage file that test play hands to the stage player: in a private folder among the temporary files,
-// never in the player's own folders, and removed with the editor.
+// never in the player's own folders, and removed with it.
 #pragma once
 
 #include <string>
@@ -16,17 +16,14 @@ class TestPlayFile {
     TestPlayFile& operator=(const TestPlayFile&) = delete;
 
     // Writes d as a stage file, replacing the one written before, and returns its full path. The folder is
-    // made on first use under base, or under $XDG_RUNTIME_DIR (else the system's temporary folder) when
-    // base is empty.
+    // made on first use under base, or, when base is empty, under $XDG_RUNTIME_DIR when that takes new files,
+    // else under the system's temporary folder.
     std::string write(const Design& d, const std::string& base = "");
     // The folder, empty before the first write.
     const std::string& folder() const { return folder_; }
-    // Leaves the folder in place when the editor goes (a player just started may not have read its file).
-    void keep() { keep_ = true; }
 
   private:
     std::string folder_;
-    bool keep_ = false;
 };
 
 }  // namespace maker

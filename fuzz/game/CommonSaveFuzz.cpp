@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "SaveFolderFixture.h"
 #include "base/IoError.h"
@@ -63,11 +64,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto first = folder.window();
     try {
         first->loadCommonData();
-    } catch (const base::IoError&) {
-        // A file that does not read as numbers is reported and left alone: saving does not replace it.
+    } catch (const base::IoError& e) {
+        // A file that does not read as numbers is moved aside whole and named in the error; saving then
+        // writes a fresh one. Any other failure leaves it where it is, and saving does not replace it.
+        const std::string bytes(reinterpret_cast<const char*>(data), size);
+        const std::vector<std::string> aside = folder.takeAside("my.dat");
         first->saveCommonData();
-        if (folder.read("dat/my.dat") != std::string(reinterpret_cast<const char*>(data), size))
+        if (e.code() == static_cast<int>(base::IoCode::InvalidNumber)) {
+            if (aside != std::vector<std::string>{bytes} ||
+                std::string(e.what()).find(".unreadable-") == std::string::npos)
+                __builtin_trap();
+            if (folder.read("dat/my.dat").empty()) __builtin_trap();
+        } else if (!aside.empty() || folder.read("dat/my.dat") != bytes) {
             __builtin_trap();
+        }
         return 0;
     }
     first->saveCommonData();

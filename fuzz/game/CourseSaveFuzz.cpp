@@ -1,10 +1,12 @@
 // libFuzzer target: any bytes as a course save file myN.dat, read as when the course is picked. The records
 // read must be written back so that reading them again gives the same values, and the same bytes once more.
-// An unreadable file is left alone and reported once, however often the game saves.
+// A file that does not read as numbers is moved aside whole; one that cannot be read is left alone and
+// reported once, however often the game saves.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "SaveFolderFixture.h"
 #include "base/IoError.h"
@@ -51,12 +53,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto first = courseWindow(folder, 3);
     try {
         first->loadCourseData();
-    } catch (const base::IoError&) {
-        // A file that does not read as numbers is reported and left alone: saving does not replace it.
+    } catch (const base::IoError& e) {
+        // A file that does not read as numbers is moved aside whole and named in the error; saving then
+        // writes a fresh one, without a message. Any other failure leaves it where it is: saving does not
+        // replace it and says so once.
+        const std::string bytes(reinterpret_cast<const char*>(data), size);
+        const std::vector<std::string> aside = folder.takeAside("my3.dat");
         first->saveCourseData();
         first->saveCourseData();
-        if (folder.read(path) != std::string(reinterpret_cast<const char*>(data), size)) __builtin_trap();
-        if (folder.dialogs().messages.size() != 1) __builtin_trap();
+        if (e.code() == static_cast<int>(base::IoCode::InvalidNumber)) {
+            if (aside != std::vector<std::string>{bytes} || !folder.dialogs().messages.empty())
+                __builtin_trap();
+            if (folder.read(path).empty()) __builtin_trap();
+        } else if (!aside.empty() || folder.read(path) != bytes || folder.dialogs().messages.size() != 1) {
+            __builtin_trap();
+        }
         return 0;
     }
     first->saveCourseData();

@@ -50,4 +50,15 @@ void SaveFolderFixture::remove(const std::string& relative) const {
     std::filesystem::remove(root_ + relative);
 }
 
+std::vector<std::string> SaveFolderFixture::takeAside(const std::string& name) const {
+    std::vector<std::string> found;
+    for (const auto& e : std::filesystem::directory_iterator(root_ + "dat")) {
+        const std::string n = e.path().filename().string();
+        if (!n.starts_with(name + ".unreadable-")) continue;
+        found.push_back(read("dat/" + n));
+        remove("dat/" + n);
+    }
+    return found;
+}
+
 }  // namespace fuzzgame

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/TForm1.h"
 #include "ui/core/HeadlessPlatform.h"
@@ -27,6 +28,9 @@ class SaveFolderFixture {
     void write(const std::string& relative, const std::string& bytes) const;
     std::string read(const std::string& relative) const;
     void remove(const std::string& relative) const;
+    // The bytes of the files that the game moved aside from dat/<name> (every "<name>.unreadable-*"), which
+    // are removed: one entry per file.
+    std::vector<std::string> takeAside(const std::string& name) const;
     std::string path(const std::string& relative) const { return root_ + relative; }
 
   private:

@@ -1,11 +1,15 @@
 // Remembered settings, INI rewriting and the choice of the folder written files go to.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 #include "base/DataFolder.h"
 #include "base/IniFile.h"
+#include "base/InstanceLock.h"
 #include "base/Settings.h"
 #include "tests/base/TempDir.h"
 
@@ -69,6 +73,61 @@ TEST(Settings, AFileTooLargeToReadWholeIsNeverCutShort) {
     EXPECT_EQ(after, big);  // the runner's section past the limit is still there
 }
 
+// A file that is there but cannot be opened (too many open files, another user's file) is never replaced.
+TEST(Settings, AFileThatCannotBeOpenedIsNeverRewritten) {
+    testutil::TempDir dir;
+    const std::string path = dir.file("zorban.ini");
+    base::Settings(path, "zorban").set("Scale", 2);
+    base::Settings(path, "zorban_maker").set("Scale", 3);
+    const std::string before = testutil::readAll(path);
+    base::Settings game(path, "zorban");
+    {
+        struct rlimit saved {};
+        ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+        const int lowest = ::dup(0);  // the lowest free descriptor: no file opens beyond it
+        ASSERT_GE(lowest, 0);
+        ::close(lowest);
+        struct rlimit tight = saved;
+        tight.rlim_cur = static_cast<rlim_t>(lowest);
+        ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+        game.set("Volume", 40);
+        ::setrlimit(RLIMIT_NOFILE, &saved);
+    }
+    EXPECT_FALSE(game.saved());
+    EXPECT_EQ(game.get("Volume", 100), 40);
+    EXPECT_EQ(game.get("Scale", 1), 2);
+    EXPECT_EQ(testutil::readAll(path), before);
+    if (::geteuid() == 0) GTEST_SKIP() << "root opens any file";
+    ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+    game.set("Mute", 1);
+    EXPECT_FALSE(game.saved());
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    EXPECT_EQ(testutil::readAll(path), before);
+}
+
+// Another program writing the settings holds their lock: a change waits for it about a second, then is kept
+// for this run only; with the lock free, the next change is written.
+TEST(Settings, AChangeWaitsForTheLockOfAnotherWriter) {
+    testutil::TempDir dir;
+    const std::string path = dir.file("zorban.ini");
+    base::Settings(path, "zorban_maker").set("Scale", 3);
+    base::Settings game(path, "zorban");
+    {
+        base::InstanceLock other(path + ".lock");
+        ASSERT_EQ(other.state(), base::InstanceLock::State::Held);
+        const auto t0 = std::chrono::steady_clock::now();
+        game.set("Volume", 40);
+        const auto waited = std::chrono::steady_clock::now() - t0;
+        EXPECT_FALSE(game.saved());
+        EXPECT_GE(waited, std::chrono::milliseconds(base::Settings::kLockWaitMs - 100));
+        EXPECT_EQ(base::Settings(path, "zorban").get("Volume", 100), 100) << "written under another's lock";
+    }
+    game.set("Mute", 1);
+    EXPECT_TRUE(game.saved());
+    EXPECT_EQ(base::Settings(path, "zorban").get("Mute", 0), 1);
+    EXPECT_EQ(base::Settings(path, "zorban_maker").get("Scale", 1), 3);
+}
+
 TEST(Settings, AnUnchangedValueWritesNothing) {
     testutil::TempDir dir;
     base::Settings s(dir.file("zorban.ini"), "zorban");
@@ -81,6 +140,8 @@ TEST(Settings, AnUnchangedValueWritesNothing) {
 TEST(DataFolder, AWritableProgramFolderIsUsedAsItIs) {
     testutil::TempDir dir;
     std::filesystem::create_directories(dir.path() / "dat");
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod((dir.path() / "dat").c_str(), 0755);
     const std::string program = dir.path().string() + "/";
     EXPECT_EQ(base::chooseDataDir(program, "/xdg", "/home/u"), program);
 }
@@ -95,6 +156,34 @@ TEST(DataFolder, AReadOnlyProgramFolderSendsWritesToTheXdgDataFolder) {
     EXPECT_EQ(base::chooseDataDir(program, "", "/home/u"), "/home/u/.local/share/zorban/");
     EXPECT_EQ(base::chooseDataDir(program, "relative/path", "/home/u"), "/home/u/.local/share/zorban/");
     ::chmod((dir.path() / "dat").c_str(), 0755);
+}
+
+// A portable folder on a disk that shows every file as 0777, or a group-writable install: the saves go to the
+// per-user folder, which is made for this user only.
+TEST(DataFolder, AProgramFolderOthersMayWriteToSendsWritesToTheXdgDataFolder) {
+    testutil::TempDir dir;
+    std::filesystem::create_directories(dir.path() / "dat");
+    const std::string program = dir.path().string() + "/";
+    for (const mode_t mode : {0777, 0775, 0770}) {
+        ::chmod(dir.path().c_str(), mode);
+        EXPECT_FALSE(base::dataDirTrusted(program)) << std::oct << mode;
+        EXPECT_EQ(base::chooseDataDir(program, "/xdg/data", "/home/u"), "/xdg/data/zorban/")
+            << std::oct << mode;
+    }
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod((dir.path() / "dat").c_str(), 0775);
+    EXPECT_EQ(base::chooseDataDir(program, "/xdg/data", "/home/u"), "/xdg/data/zorban/");
+    ::chmod((dir.path() / "dat").c_str(), 0755);
+    EXPECT_EQ(base::chooseDataDir(program, "/xdg/data", "/home/u"), program);
+
+    const std::string data = dir.file("home/.local/share/zorban/dat");
+    base::makePrivateFolders(data);
+    for (const char* part : {"home", "home/.local/share/zorban", "home/.local/share/zorban/dat"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(dir.file(part).c_str(), &st), 0) << part;
+        EXPECT_EQ(st.st_mode & 07777, 0700u) << part;
+    }
+    EXPECT_TRUE(base::dataDirTrusted(dir.file("home/.local/share/zorban/")));
 }
 
 TEST(DataFolder, AMissingProgramFolderIsNotWritable) {

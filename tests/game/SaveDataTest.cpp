@@ -1,6 +1,9 @@
 // Start-up, the common and course save files, "初期化" and saves that fail half-way.
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <filesystem>
+#include <regex>
 
 #include "WindowFixture.h"
 #include "base/TextWriter.h"
@@ -83,15 +86,52 @@ TEST_F(SaveDataTest, AMissingCommonFileIsReportedAndWrittenOnClose) {
     EXPECT_EQ(folder.lines("dat/my.dat"), expected);
 }
 
-TEST_F(SaveDataTest, AMalformedCommonFileStopsTheLoadAndIsKept) {
+// The files moved aside from dat/ ("my.dat.unreadable-YYYYMMDD-HHMMSS").
+Lines setAside(const GameFolder& folder, const std::string& name) {
+    Lines found;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path("dat"))) {
+        const std::string n = e.path().filename().string();
+        if (n.starts_with(name + ".unreadable-")) found.push_back(n);
+    }
+    return found;
+}
+
+// A malformed save is moved aside, named in the error, and the progress from then on is saved as usual.
+TEST_F(SaveDataTest, AMalformedCommonFileIsMovedAsideAndSavingGoesOn) {
     folder.writeLines("dat/my.dat", {"4", "x1", "300"});
     const std::string before = folder.read("dat/my.dat");
     game::TForm1& w = open();
-    ASSERT_EQ(errors(), Lines{"入力値が数値ではありません."});
+    const Lines aside = setAside(folder, "my.dat");
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_TRUE(std::regex_match(aside[0], std::regex(R"(my\.dat\.unreadable-\d{8}-\d{6})"))) << aside[0];
+    EXPECT_EQ(folder.read("dat/" + aside[0]), before);
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_TRUE(errors()[0].starts_with("入力値が数値ではありません.")) << errors()[0];
+    EXPECT_NE(errors()[0].find(folder.path("dat/" + aside[0]).string()), std::string::npos) << errors()[0];
     EXPECT_EQ(my().clearCount, 4);
     EXPECT_EQ(my().money, 0);
+    my().money = 70;
     run([&] { w.Button7Click(); });  // "GO HOME" saves the common file
-    EXPECT_EQ(folder.read("dat/my.dat"), before);
+    EXPECT_EQ(folder.lines("dat/my.dat").at(2), "70");
+    EXPECT_TRUE(dialogs().messages.empty()) << "named once, in the error";
+}
+
+TEST_F(SaveDataTest, AMalformedCourseFileIsMovedAsideAndTheCourseSavedAfresh) {
+    folder.writeCommon(0, 0, 0);
+    folder.writeLines("dat/my3.dat", {"memo", "4", "12a", "1", "1"});
+    const std::string before = folder.read("dat/my3.dat");
+    game::TForm1& w = open();
+    run([&] { w.selectCourse(3); });
+    const Lines aside = setAside(folder, "my3.dat");
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(folder.read("dat/" + aside[0]), before);
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_NE(errors()[0].find(aside[0]), std::string::npos) << errors()[0];
+    EXPECT_EQ(my().hp, 10);
+    my().hiScore = 4321;
+    run([&] { w.saveCourseData(); });
+    EXPECT_EQ(folder.lines("dat/my3.dat").at(2), "4321");
+    EXPECT_TRUE(dialogs().messages.empty());
 }
 
 TEST_F(SaveDataTest, TheCommonFileComesBackAsItWasSaved) {
@@ -179,7 +219,8 @@ TEST_F(SaveDataTest, ANonNumberStopsTheCourseLoadWhereItStands) {
     my().hiScore = 800;
     my().hp = 0;  // as a GAME OVER of the run before leaves it
     run([&] { w.selectCourse(3); });
-    ASSERT_EQ(errors(), Lines{"入力値が数値ではありません."});
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_TRUE(errors()[0].starts_with("入力値が数値ではありません.")) << errors()[0];
     EXPECT_EQ(my().courseMemo, "new memo");
     EXPECT_EQ(my().stagesCleared, 4);
     EXPECT_EQ(my().hiScore, 0) << "the course played before does not lend its record";
@@ -313,14 +354,14 @@ TEST_F(SaveDataTest, AFailedSaveOnCloseAsksToTryAgainCloseWithoutSavingOrGoBack)
 }
 
 TEST_F(SaveDataTest, ASkippedSaveOfAnUnreadableFileIsNamedOncePerFile) {
-    folder.writeLines("dat/my.dat", {"1", "x"});  // exists, cannot be read
+    ASSERT_EQ(::mkfifo(folder.path("dat/my.dat").c_str(), 0600), 0);  // exists, cannot be read
     game::TForm1& w = open();
-    EXPECT_EQ(errors(), Lines{"入力値が数値ではありません."});
-    const std::string before = folder.read("dat/my.dat");
+    ASSERT_EQ(errors().size(), 1u);
     my().money = 99;
     run([&] { w.FormClose(); });
     run([&] { w.saveCommonData(); });
-    EXPECT_EQ(folder.read("dat/my.dat"), before);
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.path("dat/my.dat")));
+    EXPECT_TRUE(setAside(folder, "my.dat").empty()) << "only a malformed file is moved aside";
     ASSERT_EQ(dialogs().messages.size(), 1u);
     EXPECT_NE(dialogs().messages[0].find(folder.path("dat/my.dat").string()), std::string::npos)
         << dialogs().messages[0];

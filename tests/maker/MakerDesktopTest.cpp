@@ -143,12 +143,25 @@ TEST(TestPlayFile, LivesInAPrivateFolderRemovedWithIt) {
         EXPECT_EQ(f.write(d, base.path.string()), path.string()) << "one file, replaced";
     }
     EXPECT_FALSE(fs::exists(folder));
+}
+
+// A runtime folder that takes no new files (read-only, or no folder for files at all) leaves the system's
+// temporary folder to test play.
+TEST(TestPlayFile, ARuntimeFolderThatTakesNoFilesFallsBackToTheTemporaryFolder) {
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string before = saved ? saved : "";
+    ::setenv("XDG_RUNTIME_DIR", "/proc", 1);
+    fs::path folder;
     {
         maker::TestPlayFile f;
-        folder = fs::path(f.write({}, base.path.string())).parent_path();
-        f.keep();
+        EXPECT_NO_THROW(folder = fs::path(f.write({})).parent_path());
+        EXPECT_EQ(folder.parent_path(), fs::temp_directory_path());
     }
-    EXPECT_TRUE(fs::exists(folder));
+    EXPECT_FALSE(fs::exists(folder));
+    if (saved)
+        ::setenv("XDG_RUNTIME_DIR", before.c_str(), 1);
+    else
+        ::unsetenv("XDG_RUNTIME_DIR");
 }
 
 }  // namespace

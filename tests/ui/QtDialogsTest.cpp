@@ -106,6 +106,33 @@ TEST_F(SaveDialog, ANameWithAnExtensionOrAnotherFilterIsKeptAsTyped) {
     EXPECT_EQ(save(QStringLiteral("map1-1"), 1), in("map1-1"));
 }
 
+// The program ends before anybody answers (a signal at start-up): the box on screen closes and every later
+// dialog answers at once as cancelled.
+class Dismissed : public testutil::QtTest {};
+
+TEST_F(Dismissed, TheDialogOnScreenClosesAndLaterOnesAnswerAtOnce) {
+    ui::qt::QtDialogs real;
+    QTimer dismiss;
+    dismiss.setInterval(10);
+    QObject::connect(&dismiss, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget()) real.dismissAll();
+    });
+    QTimer watchdog;  // a box that stayed would hold the test for ever
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        ADD_FAILURE() << "the box stayed";
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    dismiss.start();
+    watchdog.start(5000);
+    EXPECT_EQ(real.choose("?", {"a", "b", "c"}), 2);
+    dismiss.stop();
+    EXPECT_FALSE(real.confirm("?"));
+    real.error("no box");
+    EXPECT_EQ(real.openFile({"all|*", "/", ""}), std::nullopt);
+    EXPECT_TRUE(watchdog.isActive());
+}
+
 TEST(DialogScript, AnswersInOrderAndLogsEveryDialog) {
     testutil::TempDir dir;
     const std::string script = dir.file("dialogs");

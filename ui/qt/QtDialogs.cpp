@@ -21,6 +21,19 @@ ui::Dialogs* QtDialogs::standIn() const {
     return interceptor_;
 }
 
+void QtDialogs::dismissAll() {
+    dismissed_ = true;
+    if (shown_) shown_->reject();
+}
+
+int QtDialogs::exec(QDialog& dialog) {
+    if (dismissed_) return QDialog::Rejected;
+    shown_ = &dialog;
+    const int result = dialog.exec();
+    shown_ = nullptr;
+    return result;
+}
+
 std::optional<std::string> QtDialogs::fileDialog(const ui::FileDialogRequest& r, bool save) {
     QFileDialog dialog(parent_, qs(save ? kSaveCaption : kOpenCaption), qs(r.initialDir));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -36,7 +49,7 @@ std::optional<std::string> QtDialogs::fileDialog(const ui::FileDialogRequest& r,
         dialog.selectNameFilter(filters.front());
     }
     if (!r.fileName.empty()) dialog.selectFile(qs(r.fileName));
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (exec(dialog) != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return std::nullopt;
     if (save) return utf8(withFilterExtension(chosen.front(), dialog.selectedNameFilter()));
@@ -59,7 +72,7 @@ bool QtDialogs::confirm(const std::string& text) {
                     parent_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return exec(box) == QMessageBox::Yes;
 }
 
 int QtDialogs::choose(const std::string& text, const std::vector<std::string>& buttons) {
@@ -72,7 +85,7 @@ int QtDialogs::choose(const std::string& text, const std::vector<std::string>& b
         box.setDefaultButton(added.front());
         box.setEscapeButton(added.back());
     }
-    box.exec();
+    exec(box);
     for (std::size_t i = 0; i < added.size(); ++i)
         if (box.clickedButton() == added[i]) return static_cast<int>(i);
     return static_cast<int>(buttons.size()) - 1;
@@ -82,14 +95,14 @@ void QtDialogs::message(const std::string& text) {
     if (ui::Dialogs* d = standIn()) return d->message(text);
     QMessageBox box(QMessageBox::NoIcon, qs(appTitle_), qs(text), QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    exec(box);
 }
 
 void QtDialogs::error(const std::string& text) {
     if (ui::Dialogs* d = standIn()) return d->error(text);
     QMessageBox box(QMessageBox::Critical, qs(appTitle_), qs(text), QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    exec(box);
 }
 
 }  // namespace ui::qt

@@ -8,9 +8,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QStringList>
-#include <filesystem>
 #include <stdexcept>
-#include <system_error>
 
 #include "base/Clock.h"
 #include "base/DataFolder.h"
@@ -47,10 +45,9 @@ struct QtPlatform::Impl {
         services.dataDir = base::dataDirFromEnvironment(services.programDir);
         // A folder that another user owns or may write to is refused: nothing is read or written there.
         if (!base::dataDirTrusted(services.dataDir)) services.dataDir.clear();
-        if (!services.dataDir.empty() && services.dataDir != services.programDir) {
-            std::error_code ec;  // a folder that cannot be made shows up as the save files' own errors
-            std::filesystem::create_directories(services.dataDir + "dat", ec);
-        }
+        // A folder that cannot be made shows up as the save files' own errors.
+        if (!services.dataDir.empty() && services.dataDir != services.programDir)
+            base::makePrivateFolders(services.dataDir + "dat");
         settings = base::Settings(services.dataDir.empty() ? std::string() : services.dataDir + "zorban.ini",
                                   utf8(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
         services.settings = &settings;
@@ -117,7 +114,15 @@ struct QtPlatform::Impl {
 
     // A signal or the desktop session ends the program: the window closes as its close box does, without the
     // questions that need a player (the in-play question, what to do about a failed save).
+    // Before the event loop runs (the creation handler, a dialog of the start), the window is only half made:
+    // the request is kept, the dialog on screen closes and later ones answer at once, and the window ends as
+    // soon as it is made, without being shown (see QtPlatform::run).
     void endSession() {
+        if (!looping) {
+            endRequested = true;
+            dialogs.dismissAll();
+            return;
+        }
         if (!window || !built || sessionEnded || closed) return;
         sessionEnded = true;
         built->endingSession = true;
@@ -158,6 +163,8 @@ struct QtPlatform::Impl {
     ui::Form* built = nullptr;  // the form of window
     bool sessionEnded = false;  // endSession has run
     bool closed = false;        // the window's close was accepted
+    bool looping = false;       // the event loop of run() has started
+    bool endRequested = false;  // a signal or the session's end came before it did
     SignalBridge signalBridge{[this](int) { endSession(); }};
     std::unique_ptr<SingleInstance> single;
 };
@@ -171,8 +178,16 @@ ui::Services& QtPlatform::services() {
 }
 
 int QtPlatform::run(ui::Form& form) {
+    Impl& d = *impl_;
     build(form);
-    FormWindow& w = *impl_->window;
+    d.looping = true;
+    if (d.endRequested) {
+        d.endSession();
+        d.destroy(form);
+        d.built = nullptr;
+        return 0;
+    }
+    FormWindow& w = *d.window;
     w.centre();
     w.show();
     const int code = QApplication::exec();
@@ -200,12 +215,23 @@ void QtPlatform::close() {
     d.built = nullptr;
 }
 
-bool QtPlatform::claimSingleInstance(const std::string& program) {
+std::optional<int> QtPlatform::claimSingleInstance(const std::string& program) {
     Impl& d = *impl_;
-    if (d.services.dataDir.empty()) return true;  // no saves to share, so nothing to keep apart
+    if (d.services.dataDir.empty()) return std::nullopt;  // no saves to share, so nothing to keep apart
     d.single = std::make_unique<SingleInstance>(d.services.dataDir, program);
     d.single->onAnotherStart = [&d] { d.bringToFront(); };
-    return d.single->claim();
+    switch (d.single->claim()) {
+        case SingleInstance::Claim::First:
+            return std::nullopt;
+        case SingleInstance::Claim::HandedOver:
+            return 0;
+        case SingleInstance::Claim::NoAnswer:
+            break;
+    }
+    d.dialogs.setAppTitle(program);
+    d.dialogs.error(program + " はすでにこのセーブフォルダ (" + d.services.dataDir +
+                    ") で動いていますが、応答がありません。そちらを終了してから起動し直してください.");
+    return 1;
 }
 
 void QtPlatform::endSession() {

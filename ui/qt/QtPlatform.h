@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/core/Dialogs.h"
@@ -37,10 +38,11 @@ class QtPlatform {
     // closes (onCloseQuery, onClose, onDestroy). Returns the event loop's exit code.
     int run(ui::Form& form);
 
-    // For a program of which one copy per save folder may run: true when this is the first (go on); false
-    // when another copy already runs on the same saves, which has been asked to bring its window to the front
-    // (end at once). Call before anything reads the saves.
-    bool claimSingleInstance(const std::string& program);
+    // For a program of which one copy per save folder may run. Nothing when this is the first (go on);
+    // otherwise the exit status to end with at once: 0 when another copy already runs on the same saves and
+    // was asked to bring its window to the front, 1 when it did not answer (the player is told). Call before
+    // anything reads the saves.
+    std::optional<int> claimSingleInstance(const std::string& program);
 
     // What SIGTERM, SIGINT, SIGHUP and the end of the desktop session do: runs onClose with endingSession set
     // (no questions), closes the window and ends the event loop.

@@ -1,15 +1,17 @@
 // The lock file and the local socket between two copies of a program.
 #include "ui/qt/SingleInstance.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCryptographicHash>
-#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
+#include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 #include "ui/qt/QtText.h"
@@ -17,22 +19,53 @@
 namespace ui::qt {
 namespace {
 
-constexpr int kConnectMs = 300;  // per try to reach the running copy
-constexpr int kTries = 3;        // it may hold the lock a moment before it listens
+constexpr int kAnswerMs = 1000;  // the running copy answers at once unless it is stopped or hung
+constexpr int kRetryMs = 100;    // it may hold the lock a moment before it listens
 constexpr const char* kRaise = "raise\n";
+constexpr const char* kAnswer = "ok\n";
 
-// A socket path private to this user where the desktop gives one, named after the save folder.
+// The folder for the socket: this user's runtime folder ($XDG_RUNTIME_DIR, else the one Qt makes), and only
+// when it is a folder of this user's that nobody else may enter, so that no other user can listen in our
+// place. "" when there is none.
+std::string privateRuntimeDir() {
+    const std::string dir = utf8(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    struct stat st {};
+    if (dir.empty() || ::lstat(dir.c_str(), &st) != 0) return "";
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 0077) != 0) return "";
+    return dir;
+}
+
+// A socket path in the private runtime folder, named after the save folder ("" when there is no such folder).
 std::string socketPathFor(const std::string& folder, const std::string& program) {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    QString dir = runtime && *runtime && QFileInfo(QString::fromUtf8(runtime)).isDir()
-                      ? QString::fromUtf8(runtime)
-                      : QDir::tempPath();
+    const std::string dir = privateRuntimeDir();
+    if (dir.empty()) return "";
     const QString canonical = QFileInfo(qs(folder)).canonicalFilePath();
     const QByteArray hash = QCryptographicHash::hash((canonical.isEmpty() ? qs(folder) : canonical).toUtf8(),
                                                      QCryptographicHash::Sha1)
                                 .toHex()
                                 .left(16);
-    return utf8(dir) + "/" + program + "-" + std::to_string(::getuid()) + "-" + hash.toStdString() + ".sock";
+    return dir + "/" + program + "-" + hash.toStdString() + ".sock";
+}
+
+// Asks the copy listening at path to come forward; true once it has answered, within kAnswerMs in all.
+bool askToComeForward(const std::string& path) {
+    if (path.empty()) return false;
+    QElapsedTimer clock;
+    clock.start();
+    const auto left = [&clock] { return std::max<qint64>(0, kAnswerMs - clock.elapsed()); };
+    while (left() > 0) {
+        QLocalSocket socket;
+        socket.connectToServer(qs(path));
+        if (!socket.waitForConnected(static_cast<int>(left()))) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min<qint64>(kRetryMs, left())));
+            continue;
+        }
+        socket.write(kRaise);
+        while (!socket.canReadLine() && left() > 0 && socket.state() == QLocalSocket::ConnectedState)
+            socket.waitForReadyRead(static_cast<int>(left()));
+        return socket.canReadLine() && socket.readLine() == kAnswer;
+    }
+    return false;
 }
 
 }  // namespace
@@ -42,23 +75,11 @@ SingleInstance::SingleInstance(const std::string& saveFolder, const std::string&
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim() {
+SingleInstance::Claim SingleInstance::claim() {
     lock_ = std::make_unique<base::InstanceLock>(lockPath_);
-    if (lock_->state() == base::InstanceLock::State::Taken) {
-        for (int i = 0; i < kTries; ++i) {
-            QLocalSocket socket;
-            socket.connectToServer(qs(socketPath_));
-            if (socket.waitForConnected(kConnectMs)) {
-                socket.write(kRaise);
-                socket.waitForBytesWritten(kConnectMs);
-                socket.disconnectFromServer();
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(kConnectMs / 3));
-        }
-        return false;
-    }
-    if (lock_->state() == base::InstanceLock::State::Unusable) return true;
+    if (lock_->state() == base::InstanceLock::State::Taken)
+        return askToComeForward(socketPath_) ? Claim::HandedOver : Claim::NoAnswer;
+    if (lock_->state() == base::InstanceLock::State::Unusable || socketPath_.empty()) return Claim::First;
     // Holding the lock makes any socket left at the path a crashed copy's.
     QLocalServer::removeServer(qs(socketPath_));
     server_ = std::make_unique<QLocalServer>();
@@ -66,12 +87,13 @@ bool SingleInstance::claim() {
     QObject::connect(server_.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* s = server_->nextPendingConnection()) {
             QObject::connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-            s->disconnectFromServer();
+            s->write(kAnswer);
+            s->disconnectFromServer();  // after the answer is written
             if (onAnotherStart) onAnotherStart();
         }
     });
     server_->listen(qs(socketPath_));
-    return true;
+    return Claim::First;
 }
 
 }  // namespace ui::qt

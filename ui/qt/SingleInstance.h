@@ -1,5 +1,6 @@
 // One copy of a program per save folder: the first holds a lock in the folder and listens on a local
-// socket; a later one finds the lock taken, asks the first to bring its window to the front and ends.
+// socket in this user's private runtime folder; a later one finds the lock taken, asks the first to bring
+// its window to the front and ends. No socket is made in a folder other users may write to.
 #pragma once
 
 #include <QObject>
@@ -19,9 +20,12 @@ class SingleInstance : public QObject {
     SingleInstance(const std::string& saveFolder, const std::string& program);
     ~SingleInstance() override;
 
-    // True when this process may go on: it is the first, or the folder allows no lock at all (then no save
-    // can be written there either). False after another running copy was asked to come forward.
-    bool claim();
+    enum class Claim {
+        First,       // go on: this is the first copy, or the folder allows no lock (nor saves) at all
+        HandedOver,  // another copy runs on these saves and was asked to come to the front
+        NoAnswer,    // another copy holds the saves but did not answer within about a second
+    };
+    Claim claim();
     // Called on the UI thread when a later copy asked this one to show itself.
     std::function<void()> onAnotherStart;
 

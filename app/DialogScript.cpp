@@ -3,7 +3,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <string_view>
 #include <vector>
+
+#include "base/InputFile.h"
 
 namespace app {
 namespace {
@@ -23,15 +26,26 @@ std::string escaped(const std::string& s) {
     return out;
 }
 
+constexpr std::size_t kMaxScriptBytes = 1 << 20;
+
+// The script's answers; none while it is not (yet) a readable file.
 std::vector<std::string> answerLines(const std::string& path) {
     std::vector<std::string> lines;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string text;
+    try {
+        text = base::readWholeFile(path, kMaxScriptBytes);
+    } catch (const base::ReadError&) {
+        return lines;
+    }
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         const auto first = line.find_first_not_of(" \t");
-        if (first == std::string::npos || line[first] == '#') continue;
-        lines.push_back(line.substr(first));
+        if (first == std::string_view::npos || line[first] == '#') continue;
+        lines.emplace_back(line.substr(first));
     }
     return lines;
 }

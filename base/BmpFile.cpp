@@ -2,14 +2,16 @@
 #include "base/BmpFile.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
+
+#include "base/InputFile.h"
 
 namespace base {
 namespace {
 
 constexpr std::int64_t kMaxSide = 8192;  // pixels; larger pictures are refused
+// The largest file such a picture needs: headers, a full palette and 32-bit pixels.
+constexpr std::size_t kMaxFileBytes = 14 + 124 + 4 * 256 + 4 * kMaxSide * kMaxSide;
 
 std::uint32_t u32(std::string_view b, std::size_t at) {
     return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8) |
@@ -87,11 +89,16 @@ bool decodeBmp(std::string_view b, Bitmap& out) {
 }
 
 Bitmap loadBmp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("ﾌｧｲﾙ " + path + " は開けません");
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string cannotOpen = "ﾌｧｲﾙ " + path + " は開けません";
+    std::string bytes;
+    try {
+        bytes = readWholeFile(path, kMaxFileBytes);
+    } catch (const ReadError& e) {
+        if (e.failure() == ReadFailure::Read) throw;
+        throw std::runtime_error(cannotOpen);
+    }
     Bitmap bmp;
-    if (!decodeBmp(bytes, bmp)) throw std::runtime_error("ﾌｧｲﾙ " + path + " は開けません");
+    if (!decodeBmp(bytes, bmp)) throw std::runtime_error(cannotOpen);
     return bmp;
 }
 

@@ -12,8 +12,9 @@ namespace base {
 // for truncated data and for sizes above 8192 x 8192.
 bool decodeBmp(std::string_view bytes, Bitmap& out);
 
-// Loads a BMP file; throws IoError for a file that cannot be read, and std::runtime_error with the
-// message "ﾌｧｲﾙ <path> は開けません" for a missing or undecodable picture.
+// Loads a BMP file (through readWholeFile); throws ReadError for a file whose reading failed part-way, and
+// std::runtime_error with the message "ﾌｧｲﾙ <path> は開けません" for a missing, undecodable or oversized
+// picture or for something other than a file at path.
 Bitmap loadBmp(const std::string& path);
 
 // Encodes a bitmap as a 24-bit BMP file image.

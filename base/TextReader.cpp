@@ -1,23 +1,16 @@
 // Value-by-value reading of code page 932 text files.
 #include "base/TextReader.h"
 
-#include "base/ReadRetrying.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 
 #include "base/Cp932.h"
+#include "base/InputFile.h"
 #include "base/IoError.h"
 
 namespace base {
 namespace {
 
 constexpr std::size_t kMaxToken = 32;  // characters of one number token
-constexpr int kReadError = 100;        // the runtime's code for a failed read
 
 bool isBlank(unsigned char c) {
     return c <= ' ';
@@ -48,26 +41,8 @@ bool parseInt32(std::string_view token, std::int32_t& out) {
     return true;
 }
 
-TextReader::TextReader(const std::string& path, std::size_t maxBytes) {
-    // Non-blocking, so that opening a pipe returns at once; it is refused below as no regular file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) throw IoError(IoError::codeFromErrno(errno, path));
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat st {};  // left zero, no regular file, when fstat fails
-    ::fstat(fd, &st);
-    if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > maxBytes) throw IoError(kReadError);
-    char buf[1 << 16];
-    for (;;) {
-        const ssize_t n = readRetrying(fd, buf, sizeof buf);
-        if (n == 0) break;
-        if (n < 0) throw IoError(kReadError);
-        data_.append(buf, static_cast<std::size_t>(n));
-        if (data_.size() > maxBytes) throw IoError(kReadError);  // grew while being read
-    }
-}
+TextReader::TextReader(const std::string& path, std::size_t maxBytes)
+    : data_(readWholeFile(path, maxBytes)) {}
 
 TextReader TextReader::fromBytes(std::string bytes) {
     TextReader r;

@@ -15,8 +15,9 @@ namespace base {
 //  - readLine takes the rest of the current line (UTF-8) and moves to the next; past the end "".
 class TextReader {
   public:
-    // Opens and reads path; throws IoError when it cannot be opened or read. Only a regular file of at most
-    // maxBytes is read: a folder, pipe, device or larger file is a read error at once (it never blocks).
+    // Reads path whole through readWholeFile; throws its ReadError (an IoError) when it cannot be opened or
+    // read. Only a regular file of at most maxBytes is read: a folder, pipe, device or larger file is a read
+    // error at once (it never blocks).
     explicit TextReader(const std::string& path, std::size_t maxBytes = kDefaultMaxBytes);
     static constexpr std::size_t kDefaultMaxBytes = 16u << 20;
     // Reads from bytes already in memory (tests, fuzzers).

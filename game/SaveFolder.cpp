@@ -1,20 +1,21 @@
 // First run with the saves outside the program's folder.
 #include "game/SaveFolder.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
 
-#include "base/ReadRetrying.h"
+#include "base/InputFile.h"
 #include "base/SafeFile.h"
 
 namespace fs = std::filesystem;
 
 namespace game {
 namespace {
+
+constexpr std::size_t kMaxSaveBytes = 1 << 20;  // far more than any save file
 
 bool present(const fs::path& p) {
     std::error_code ec;
@@ -29,32 +30,24 @@ bool copyIfMissing(const std::string& from, const std::string& to) {
     const auto fail = [&](const char* what, int err) {
         throw fs::filesystem_error(what, from, target, std::error_code(err, std::generic_category()));
     };
-    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) fail("open", errno);
+    std::string bytes;
+    try {
+        bytes = base::readWholeFile(from, kMaxSaveBytes);
+    } catch (const base::ReadError& e) {
+        fail("read", e.error());
+    }
     std::string staged;
     const int out = base::createTempBeside(to, staged);
-    if (out < 0) {
-        const int err = errno;
-        ::close(in);
-        fail("create", err);
-    }
-    struct Staged {  // closes both files and removes the staged copy on every way out
-        int in, out;
+    if (out < 0) fail("create", errno);
+    struct Staged {  // closes the staged copy and removes it on every way out
+        int out;
         const std::string& path;
         ~Staged() {
-            ::close(in);
             if (out >= 0) ::close(out);
             ::unlink(path.c_str());
         }
-    } cleanup{in, out, staged};
-    char buf[1 << 16];
-    for (;;) {
-        const ssize_t n = base::readRetrying(in, buf, sizeof buf);
-        if (n == 0) break;
-        if (n < 0) fail("read", errno);
-        if (const base::FileFault f = base::writeAll(out, {buf, static_cast<std::size_t>(n)}))
-            fail(f.step, f.err);
-    }
+    } cleanup{out, staged};
+    if (const base::FileFault f = base::writeAll(out, bytes)) fail(f.step, f.err);
     // On disk before it gets its name: a crash never leaves a save file that is there but empty.
     cleanup.out = -1;
     if (const base::FileFault f = base::syncAndClose(out)) fail(f.step, f.err);

@@ -3,6 +3,7 @@
 
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
+#include "solver/MovesFile.h"
 #include "solver/RunnerPlay.h"
 #include "solver/StageSim.h"
 
@@ -58,7 +59,12 @@ void DemoPlay::start() {
 
 void DemoPlay::makeMovesDue() {
     engine::PlayEngine& e = w_.engine();
-    for (; next_ < moves_.size() && moves_[next_].atTick <= ticks_; ++next_) {
+    // One tick's moves at a time, and no more than a play makes at one tick: the rest wait for the next call.
+    if (next_ >= moves_.size()) return;
+    const std::int64_t tick = moves_[next_].atTick;
+    for (int made = 0; next_ < moves_.size() && moves_[next_].atTick <= ticks_ &&
+                       moves_[next_].atTick == tick && made < solver::kMaxMovesPerTick;
+         ++next_, ++made) {
         const solver::Move& m = moves_[next_];
         switch (m.kind) {
             case solver::Move::Kind::Serve:

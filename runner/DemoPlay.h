@@ -31,7 +31,7 @@ class DemoPlay {
     std::int64_t ticks() const { return ticks_; }
 
   private:
-    // Makes every move whose tick has come.
+    // Makes the moves of the earliest tick that has come, at most solver::kMaxMovesPerTick of them.
     void makeMovesDue();
     void paceTimer();
 

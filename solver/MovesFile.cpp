@@ -2,10 +2,11 @@
 #include "solver/MovesFile.h"
 
 #include <charconv>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <stdexcept>
+
+#include "base/InputFile.h"
+#include "base/TextWriter.h"
 
 namespace solver {
 namespace {
@@ -23,6 +24,23 @@ template <class T>
 bool number(std::string_view s, T& v) {
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     return ec == std::errc() && end == s.data() + s.size();
+}
+
+// The line in double quotes, every byte outside printable ASCII (and the quote and backslash) escaped, so
+// that an error message never hands a terminal its control sequences.
+std::string quoted(std::string_view line) {
+    std::string q = "\"";
+    for (const char c : line) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b > 0x7e || c == '"' || c == '\\') {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", b);
+            q += hex;
+        } else {
+            q += c;
+        }
+    }
+    return q + "\"";
 }
 
 // One move line: KIND [COLUMN] @TICK.
@@ -67,6 +85,7 @@ std::optional<std::vector<Move>> parseMoves(std::string_view text, std::string& 
     std::vector<Move> moves;
     bool header = false;
     int lineNo = 0;
+    int atSameTick = 0;  // moves so far at the tick of the last one
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string_view line = trim(text.substr(0, end));
@@ -84,11 +103,17 @@ std::optional<std::vector<Move>> parseMoves(std::string_view text, std::string& 
         }
         const std::optional<Move> m = parseLine(line);
         if (!m) {
-            error = "line " + std::to_string(lineNo) + ": not a move: " + std::string(line.substr(0, 80));
+            error = "line " + std::to_string(lineNo) + ": not a move: " + quoted(line.substr(0, 80));
             return std::nullopt;
         }
         if (!moves.empty() && m->atTick < moves.back().atTick) {
             error = "line " + std::to_string(lineNo) + ": the tick goes back";
+            return std::nullopt;
+        }
+        atSameTick = !moves.empty() && m->atTick == moves.back().atTick ? atSameTick + 1 : 1;
+        if (atSameTick > kMaxMovesPerTick) {
+            error = "line " + std::to_string(lineNo) + ": more than " + std::to_string(kMaxMovesPerTick) +
+                    " moves at tick " + std::to_string(m->atTick) + ", more than a play makes";
             return std::nullopt;
         }
         moves.push_back(*m);
@@ -101,33 +126,22 @@ std::optional<std::vector<Move>> parseMoves(std::string_view text, std::string& 
 }
 
 void writeMovesFile(const std::string& path, const std::vector<Move>& moves) {
-    const std::string partial = path + ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out << movesText(moves);
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(partial, ec);
-            throw std::runtime_error("cannot write " + path);
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(partial, path, ec);
-    if (ec) {
-        std::filesystem::remove(partial, ec);
-        throw std::runtime_error("cannot write " + path);
+    try {
+        base::TextWriter out(path);
+        out.writeRawLine(kMovesHeader);
+        for (const Move& m : moves) out.writeRawLine(describe(m));
+        out.commit();
+    } catch (const base::IoError& e) {
+        throw std::runtime_error("cannot write " + path + ": " + e.what());
     }
 }
 
 std::vector<Move> readMovesFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
     std::string text;
-    char buf[4096];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0) {
-        text.append(buf, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxFileBytes) throw std::runtime_error(path + ": too large for a moves file");
+    try {
+        text = base::readWholeFile(path, kMaxFileBytes);
+    } catch (const base::ReadError& e) {
+        throw std::runtime_error(path + ": " + e.reason());
     }
     std::string error;
     auto moves = parseMoves(text, error);

@@ -79,4 +79,18 @@ TEST_F(RunnerDemo, AMovesFilePlaysTheSameAsTheSolver) {
     EXPECT_EQ(window_->moji_l2.caption(), "CLEAR!!!");
 }
 
+TEST_F(RunnerDemo, ABallTickMakesNoMoreMovesThanAPlayMakesAtOneTick) {
+    const std::string path = twoBlocks();
+    // More turns at one tick than a moves file may hold (the demo is given them straight).
+    std::vector<solver::Move> moves{{solver::Move::Kind::Serve, 5, 0}};
+    for (int i = 0; i < 20; ++i) moves.push_back({solver::Move::Kind::Turn, 0, 1});
+    begin(moves, path);
+    const std::int32_t time = window_->state.my.timeLeft;
+    auto turned = [&] { return (time - window_->state.my.timeLeft) / 5; };  // a turn costs 5, a second 1
+    while (demo_->ticks() < 2) platform_->advance(10);
+    EXPECT_EQ(turned(), 8);
+    while (demo_->ticks() < 4) platform_->advance(10);
+    EXPECT_EQ(turned(), 20) << "the rest follow at the next ticks";
+}
+
 }  // namespace

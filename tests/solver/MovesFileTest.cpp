@@ -2,15 +2,19 @@
 // are refused with the line named.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#include <filesystem>
 
-#include <fstream>
+#include <chrono>
+#include <filesystem>
+#include <future>
 
 #include "SolverFixture.h"
 #include "solver/MoveReplay.h"
 #include "solver/MovesFile.h"
 #include "solver/RunnerPlay.h"
+#include "tests/base/TempDir.h"
 
 namespace {
 
@@ -70,6 +74,68 @@ TEST(MovesFileTest, BrokenFilesAreRefusedWithTheLine) {
         EXPECT_EQ(error.rfind(r.error, 0), 0u) << r.text << " -> " << error;
     }
     EXPECT_THROW(solver::readMovesFile("/nonexistent/moves"), std::runtime_error);
+}
+
+TEST(MovesFileTest, MoreMovesAtOneTickThanAPlayMakesAreRefused) {
+    std::string text = "zorban moves 1\r\nserve 5 @0\r\n";
+    for (int i = 0; i < 8; ++i) text += "turn @1\r\n";
+    std::string error;
+    EXPECT_TRUE(solver::parseMoves(text + "turn @2\r\n", error)) << error;
+    EXPECT_FALSE(solver::parseMoves(text + "turn @1\r\n", error));
+    EXPECT_EQ(error, "line 11: more than 8 moves at tick 1, more than a play makes");
+}
+
+TEST(MovesFileTest, ABadLineIsQuotedWithItsControlBytesEscaped) {
+    std::string error;
+    EXPECT_FALSE(solver::parseMoves("zorban moves 1\r\n\x1b]2;title\x07\\ \"\xE3\x81\x82 @1\r\n", error));
+    EXPECT_EQ(error, R"(line 2: not a move: "\x1B]2;title\x07\x5C \x22\xE3\x81\x82 @1")");
+}
+
+// What readMovesFile says of path: its error, or "" when it read moves.
+std::string readError(const std::string& path) {
+    try {
+        solver::readMovesFile(path);
+        return "";
+    } catch (const std::runtime_error& e) {
+        return e.what();
+    }
+}
+
+TEST(MovesFileTest, OnlyAWholeRegularFileIsRead) {
+    testutil::TempDir dir;
+    const std::string folder = dir.path().string();
+    EXPECT_EQ(readError(folder), folder + ": a folder, not a file");
+
+    // A pipe is refused at once, never waited on for a writer.
+    const std::string pipe = dir.file("pipe.moves");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] { return readError(pipe); });
+    if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));  // lets the waiting reader go
+        FAIL() << "reading a pipe waited for a writer";
+    }
+    EXPECT_EQ(reading.get(), pipe + ": not a regular file");
+
+    // A read that fails is reported, never taken for the end of a shorter file (this regular file's first
+    // page cannot be read).
+    EXPECT_EQ(readError("/proc/self/mem").rfind("/proc/self/mem: read failed after 0 bytes", 0), 0u)
+        << readError("/proc/self/mem");
+}
+
+TEST(MovesFileTest, WritingLeavesALinkPlantedBesideTheFileAlone) {
+    testutil::TempDir dir;
+    const std::string out = dir.file("play.moves"), victim = dir.file("victim");
+    testutil::writeAll(victim, "precious");
+    // A link at the name of the old temporary file, and at the names a writer might guess.
+    std::filesystem::create_symlink(victim, out + ".partial");
+    std::filesystem::create_symlink(victim, out + ".tmp");
+    const std::vector<Move> moves{{Move::Kind::Serve, 5, 0}, {Move::Kind::Turn, 0, 3}};
+    solver::writeMovesFile(out, moves);
+    EXPECT_EQ(testutil::readAll(victim), "precious");
+    EXPECT_TRUE(std::filesystem::is_symlink(out + ".partial"));
+    EXPECT_FALSE(std::filesystem::is_symlink(out));
+    EXPECT_EQ(solver::readMovesFile(out), moves);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4) << "no temporary left";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "QtFixture.h"
 #include "ui/qt/GaugeView.h"
+#include "ui/qt/LabelView.h"
 #include "ui/qt/QtText.h"
 
 namespace {
@@ -84,6 +85,24 @@ TEST_F(QtTest, OnlyTheChangedControlIsUpdated) {
     for (std::size_t i = 0; i < before.size(); ++i)
         EXPECT_EQ(view(*w.controls()[i]).applyCount(), before[i] + (w.controls()[i] == &w.label ? 1 : 0))
             << w.controls()[i]->name();
+}
+
+TEST_F(QtTest, ManyCaptionsBetweenTwoPaintsAreLaidOutOnce) {
+    platform.build(w.form);
+    auto& label = dynamic_cast<ui::qt::LabelView&>(view(w.label));
+    const std::string own = w.label.caption();
+    const QImage first = widget(w.label).grab().toImage();
+    const int before = label.layoutCount();
+    // A busy log: a caption that grows a thousand times before the window paints again.
+    std::string log;
+    for (int i = 0; i < 1000; ++i) w.label.setCaption(log += " [Time -5!]");
+    EXPECT_EQ(label.layoutCount(), before);
+    widget(w.label).grab();
+    EXPECT_EQ(label.layoutCount(), before + 1);
+    // Back to the first caption: drawn exactly as before.
+    w.label.setCaption(own);
+    EXPECT_EQ(widget(w.label).grab().toImage(), first);
+    EXPECT_EQ(label.layoutCount(), before + 2);
 }
 
 TEST_F(QtTest, PanelsMoveShowAndHideWithTheirChildren) {

@@ -24,7 +24,8 @@ Qt::Alignment horizontal(ui::Align a) {
 
 }  // namespace
 
-// The caption is laid out again only when something that decides its place changed; painting just draws it.
+// The caption is laid out again only when something that decides its place changed, and only when it is
+// next drawn; painting just draws it.
 void LabelView::applyOwn() {
     const ui::Rect r = model().bounds();
     Look look{
@@ -43,18 +44,26 @@ void LabelView::applyOwn() {
                        look.wordWrap != shown_.wordWrap || look.box != shown_.box;
     if (fontChanged) font_ = toQFont(look.font, look.scale);
     shown_ = std::move(look);
-    if (refit)
-        fitted_ = FittedText(displayText(shown_.caption), font_, QSizeF(shown_.box),
-                             horizontal(shown_.alignment), shown_.wordWrap);
+    if (refit) stale_ = true;
     painted_ = true;
     update();
+}
+
+const FittedText& LabelView::fitted() const {
+    if (stale_) {
+        fitted_ = FittedText(displayText(shown_.caption), font_, QSizeF(shown_.box),
+                             horizontal(shown_.alignment), shown_.wordWrap);
+        stale_ = false;
+        ++layoutCount_;
+    }
+    return fitted_;
 }
 
 void LabelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!shown_.transparent) p.fillRect(rect(), qcolour(shown_.background));
     p.setPen(qcolour(shown_.font.colour));
-    fitted_.draw(p, QPointF(0, 0));
+    fitted().draw(p, QPointF(0, 0));
 }
 
 }  // namespace ui::qt

@@ -14,8 +14,10 @@ class LabelView : public ViewOf<QWidget, ui::Label> {
   public:
     using ViewOf::ViewOf;
 
-    // The caption as it is drawn in the label's box.
-    const FittedText& fitted() const { return fitted_; }
+    // The caption as it is drawn in the label's box, laid out now if it changed since.
+    const FittedText& fitted() const;
+    // How often the caption was laid out; lets tests see that captions set between paints are laid out once.
+    int layoutCount() const { return layoutCount_; }
 
   protected:
     void applyOwn() override;
@@ -38,7 +40,11 @@ class LabelView : public ViewOf<QWidget, ui::Label> {
     Look shown_;
     bool painted_ = false;  // false until the first apply
     QFont font_;
-    FittedText fitted_;
+    // Laid out when it is next drawn or asked for, not on each change: a caption changed many times
+    // between two paints (a busy log) is laid out once.
+    mutable FittedText fitted_;
+    mutable bool stale_ = true;
+    mutable int layoutCount_ = 0;
 };
 
 }  // namespace ui::qt

@@ -23,7 +23,6 @@ ALLOWED = {
     "tools/wavconv/main.cpp": "writes the converted sound the end-to-end tests compare",
     # The sound library reads its wave files and writes its recordings by itself until it is moved onto
     # base/ (its folder is mended on its own).
-    "sound/ByteSource.cpp": "the sound library's reader of wave files",
     "sound/WavFileSink.cpp": "recordings of the sound output (tests and benchmarks)",
     # The scripted dialogs of end-to-end runs log every dialog shown, appending (a test harness output).
     "app/DialogScript.cpp": "appends the end-to-end runs' dialog log",

@@ -3,10 +3,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace sound {
 
@@ -30,18 +30,17 @@ class MemoryByteSource : public ByteSource {
 
 class FileByteSource : public ByteSource {
   public:
-    // A regular file opened for reading, or null.
+    static constexpr std::size_t kMaxBytes = 64u << 20;  // far more than any sound of the game
+
+    // The bytes of a regular file of at most kMaxBytes, read whole through base's reader; null when the
+    // file cannot be read whole (missing, a folder or a pipe, too large, a read error).
     static std::unique_ptr<FileByteSource> open(const std::string& path);
-    std::uint64_t size() const override { return size_; }
+    std::uint64_t size() const override { return bytes_.size(); }
     bool read(std::uint64_t offset, void* out, std::size_t n) const override;
 
   private:
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    FileByteSource(std::FILE* file, std::uint64_t size) : file_(file), size_(size) {}
-    std::unique_ptr<std::FILE, Closer> file_;
-    std::uint64_t size_;
+    explicit FileByteSource(std::string bytes) : bytes_(std::move(bytes)) {}
+    std::string bytes_;
 };
 
 }  // namespace sound

@@ -1,5 +1,6 @@
 // Reading RIFF WAVE images: every check and its message, and no read past what is there.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 
@@ -174,4 +175,7 @@ TEST(ByteSource, ReadsWholeRangesOnly) {
     EXPECT_FALSE(file->read(4, out, 0));
     EXPECT_FALSE(FileByteSource::open(dir.path("missing.bin")));
     EXPECT_FALSE(FileByteSource::open(dir.dir()));
+    // A pipe at a sound's name is refused at once: nobody writes to it, so a reader that waited would hang.
+    ASSERT_EQ(::mkfifo(dir.path("pipe.wav").c_str(), 0600), 0);
+    EXPECT_FALSE(FileByteSource::open(dir.path("pipe.wav")));
 }

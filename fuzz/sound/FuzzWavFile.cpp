@@ -1,8 +1,9 @@
 // libFuzzer target: RIFF WAVE images built from the input (see StructuredWav.h), written to a file and loaded
 // as the game loads its sounds, by path through the mixer into a session whose output format the input picks.
 // The file must give exactly what the same image gives from memory: the same samples or the same message.
-// Now and then the last seek of the load fails (the target is linked with -Wl,--wrap=fseeko, every fseeko
-// goes through __wrap_fseeko below): the load fails and keeps nothing.
+// Now and then the last read of the load fails (the target is linked with -Wl,--wrap=read, every read of
+// the program's own code goes through __wrap_read below): the load fails and keeps nothing.
+#include <sys/types.h>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -22,18 +23,18 @@
 
 namespace {
 
-int seeks = 0;         // fseeko calls since the count was reset
-int failingSeek = -1;  // the one that fails, or none
+int reads = 0;         // read calls since the count was reset
+int failingRead = -1;  // the one that fails, or none
 
 }  // namespace
 
-extern "C" int __real_fseeko(std::FILE* file, off_t offset, int whence);
-extern "C" int __wrap_fseeko(std::FILE* file, off_t offset, int whence) {
-    if (seeks++ == failingSeek) {
+extern "C" ssize_t __real_read(int fd, void* buffer, std::size_t size);
+extern "C" ssize_t __wrap_read(int fd, void* buffer, std::size_t size) {
+    if (reads++ == failingRead) {
         errno = EIO;
         return -1;
     }
-    return __real_fseeko(file, offset, whence);
+    return __real_read(fd, buffer, size);
 }
 
 namespace {
@@ -94,22 +95,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> image = fuzzwav::buildImage(in);
     file.write(std::string(image.begin(), image.end()));
     if (place == 29) {
-        // The seeks a load makes, then the same load with its last seek failing: that of the samples when the
-        // image is good.
-        seeks = 0;
+        // The reads a load makes, then the same load with its last read failing: the one that finds the end.
+        reads = 0;
         try {
             mixer.engine.ReleaseMixWave(
                 mixer.session, mixer.engine.LoadMixWave(mixer.session, file.path(), nullptr, kWaveFromFile));
         } catch (const EMixerError&) {
         }
-        failingSeek = seeks - 1;
-        seeks = 0;
+        failingRead = reads - 1;
+        reads = 0;
         try {
             mixer.engine.LoadMixWave(mixer.session, file.path(), nullptr, kWaveFromFile);
             __builtin_trap();
         } catch (const EMixerError&) {
         }
-        failingSeek = -1;
+        failingRead = -1;
         if (mixer.engine.loadedWaves() != 0) __builtin_trap();
         return 0;
     }

@@ -16,12 +16,13 @@ constexpr qreal kTightLines = 0.9;  // of the size, between baselines
 // Bounds of the pixels the lines touch when drawn with their layout's origin at (0, 0);
 // null when nothing is drawn. Measured on real pixels, so synthesised bold and slant, hinting and smoothing
 // all count.
-QRect inkOf(const std::vector<QTextLine>& lines, int margin, QSize room) {
-    QImage img(room + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
+// margin is the room around the box on each side, across and down.
+QRect inkOf(const std::vector<QTextLine>& lines, QSize margin, QSize room) {
+    QImage img(room + 2 * margin, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
-        p.translate(margin, margin);
+        p.translate(margin.width(), margin.height());
         p.setPen(Qt::black);
         for (const QTextLine& line : lines) line.draw(&p, QPointF(0, 0));
     }
@@ -40,7 +41,8 @@ QRect inkOf(const std::vector<QTextLine>& lines, int margin, QSize room) {
         b = y;
     }
     if (r < 0) return {};
-    return QRect(QPoint(l - margin, t - margin), QPoint(r - margin, b - margin));
+    const QPoint origin(margin.width(), margin.height());
+    return QRect(QPoint(l, t) - origin, QPoint(r, b) - origin);
 }
 
 }  // namespace
@@ -138,10 +140,12 @@ bool FittedText::layOut(int pixelSize, int stretch, bool tight, bool wholeLinesO
         (align_ & Qt::AlignVCenter) ? static_cast<int>(std::round((box_.height() - blockHeight) / 2)) : 0;
     const QSize room(static_cast<int>(std::ceil(box_.width())),
                      static_cast<int>(std::ceil(std::max(box_.height(), blockHeight))));
-    // Room around the box for glyphs that overhang it, and for lines wider than it on either side.
+    // Room around the box for glyphs that overhang it, and across for lines wider than it on either side
+    // (only across: a long caption must not make the picture grow in both directions).
     qreal widest = 0;
     for (const QTextLine& line : drawn) widest = std::max(widest, line.naturalTextWidth());
-    const int margin = pixelSize / 2 + 4 + static_cast<int>(std::ceil(std::max<qreal>(0, widest - width)));
+    const int overhang = pixelSize / 2 + 4;
+    const QSize margin(overhang + static_cast<int>(std::ceil(std::max<qreal>(0, widest - width))), overhang);
     const QRect ink = inkOf(drawn, margin, room).translated(0, dy);
     if (ink.isNull()) {
         ink_ = QRectF();

@@ -41,6 +41,8 @@ FormWindow::FormWindow(ui::Form& form, ui::Dispatcher& dispatcher)
         if (note_) note_->hide();
     });
     form_.setNoteShower([this](const std::string& text) { showNote(text); });
+    // A focused button would take the arrows and Space: the play keys are offered first (see eventFilter).
+    qApp->installEventFilter(this);
 }
 
 FormWindow::~FormWindow() {
@@ -148,6 +150,7 @@ constexpr std::pair<int, int> kKeyCodes[] = {
     {Qt::Key_Left, ui::keys::Left},           {Qt::Key_Up, ui::keys::Up},
     {Qt::Key_Right, ui::keys::Right},         {Qt::Key_Down, ui::keys::Down},
     {Qt::Key_PageUp, ui::keys::PageUp},       {Qt::Key_PageDown, ui::keys::PageDown},
+    {Qt::Key_Control, ui::keys::Control},
 };
 
 int keyCode(int qtKey) {
@@ -158,12 +161,33 @@ int keyCode(int qtKey) {
     return 0;
 }
 
+ui::KeyEvent modelKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers m = event.modifiers();
+    return {keyCode(event.key()), (m & Qt::ControlModifier) != 0, (m & Qt::ShiftModifier) != 0,
+            (m & Qt::AltModifier) != 0, event.isAutoRepeat()};
+}
+
 }  // namespace
 
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Only the first delivery, to the focused widget of this window; the window's own keys come through
+    // keyPressEvent.
+    if (event->type() != QEvent::KeyPress || watched == this || watched != QApplication::focusWidget())
+        return false;
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->window() != this) return false;
+    return offerPlayKey(*static_cast<QKeyEvent*>(event));
+}
+
+bool FormWindow::offerPlayKey(const QKeyEvent& event) {
+    const ui::KeyEvent e = modelKey(event);
+    bool taken = false;
+    if (e.key != 0) dispatcher_.run([&] { taken = form_.playKeyDown(e); });
+    return taken;
+}
+
 void FormWindow::keyPressEvent(QKeyEvent* event) {
-    const Qt::KeyboardModifiers m = event->modifiers();
-    const ui::KeyEvent e{keyCode(event->key()), (m & Qt::ControlModifier) != 0, (m & Qt::ShiftModifier) != 0,
-                         (m & Qt::AltModifier) != 0, event->isAutoRepeat()};
+    const ui::KeyEvent e = modelKey(*event);
     // The window's scale keys work in every program and never reach the form.
     if (const ScaleChoice::Step step = ScaleChoice::stepOf(e); step != ScaleChoice::Step::None) {
         rescale(scaleChoice_.take(step, scale(), largestScale()));
@@ -171,7 +195,9 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     bool taken = false;
-    if (e.key != 0) dispatcher_.run([&] { taken = form_.keyDown(e); });
+    if (e.key != 0)
+        dispatcher_.run(
+            [&] { taken = form_.playKeyDown(e) || (e.key != ui::keys::Control && form_.keyDown(e)); });
     if (!taken) QWidget::keyPressEvent(event);
 }
 

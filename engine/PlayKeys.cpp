@@ -1,0 +1,71 @@
+// Keyboard play through the mouse's handlers.
+#include "engine/PlayKeys.h"
+
+#include <algorithm>
+
+#include "engine/BlockGrid.h"
+#include "engine/ForwardPlayEvents.h"
+#include "engine/PlayEngine.h"
+
+namespace engine {
+namespace {
+
+bool isKey(const ui::KeyEvent& k, int a, int b) {
+    return k.key == a || k.key == b;
+}
+
+bool clickShown(ui::Button* b) {
+    if (!b || !b->visible() || !b->enabled() || !b->onClick) return false;
+    b->onClick();
+    return true;
+}
+
+}  // namespace
+
+bool PlayKeys::keyDown(const ui::KeyEvent& k) {
+    if (k.alt || !fieldTakesKeys()) return false;
+    if (k.key == ui::keys::Enter) return !k.autoRepeat ? pressBigButton() : false;
+    if (isKey(k, ui::keys::Left, 'A') || isKey(k, ui::keys::Right, 'D')) {
+        const int columns = k.shift ? kShiftColumns : 1;
+        moveBar(isKey(k, ui::keys::Left, 'A') ? -columns : columns);
+        return true;
+    }
+    ui::MouseButton button;
+    if (k.key == ' ')
+        button = ui::MouseButton::Left;
+    else if (isKey(k, 'X', ui::keys::Control))
+        button = ui::MouseButton::Right;
+    else
+        return false;
+    // A held button does not click again, as a held mouse button does not.
+    if (!k.autoRepeat) e_.main_boxMouseDown(button);
+    return true;
+}
+
+bool PlayKeys::fieldTakesKeys() const {
+    const PlayPhase phase = e_.phase();
+    if (phase == PlayPhase::StartPanel || phase == PlayPhase::EndPanel) return false;
+    return std::none_of(panels_.begin(), panels_.end(), [](const ui::Control* p) { return p->visible(); });
+}
+
+void PlayKeys::moveBar(int columns) {
+    const tmy& my = e_.state().my;
+    const int half = std::max(0, static_cast<int>(my.barHalfWidth));
+    const int column = std::clamp(my.barX + columns, half + 1, std::max(half + 1, kFieldCols - half));
+    e_.main_boxMouseMove((column - 1) * kCellWidth + kCellWidth / 2, 0);
+}
+
+bool PlayKeys::pressBigButton() {
+    PlayControls& c = e_.controls();
+    const PlayPhase phase = e_.phase();
+    if (readyWaits(phase)) return clickShown(c.ok_b);
+    if (endWaits(phase)) return clickShown(c.end_b);
+    return false;
+}
+
+void forwardPlayKeys(PlayEngine& e, ui::Form& form, std::vector<const ui::Control*> panels) {
+    form.addPlayKeyHandler(
+        [keys = PlayKeys(e, std::move(panels))](const ui::KeyEvent& k) mutable { return keys.keyDown(k); });
+}
+
+}  // namespace engine

@@ -14,8 +14,9 @@ bool isKey(const ui::KeyEvent& k, int a, int b) {
     return k.key == a || k.key == b;
 }
 
-bool clickShown(ui::Button* b) {
-    if (!b || !b->visible() || !b->enabled() || !b->onClick) return false;
+// The phase shows the button (see showPhase); a window without it takes no Enter.
+bool click(ui::Button* b) {
+    if (!b || !b->onClick) return false;
     b->onClick();
     return true;
 }
@@ -58,8 +59,8 @@ void PlayKeys::moveBar(int columns) {
 bool PlayKeys::pressBigButton() {
     PlayControls& c = e_.controls();
     const PlayPhase phase = e_.phase();
-    if (readyWaits(phase)) return clickShown(c.ok_b);
-    if (endWaits(phase)) return clickShown(c.end_b);
+    if (readyWaits(phase)) return click(c.ok_b);
+    if (endWaits(phase)) return click(c.end_b);
     return false;
 }
 

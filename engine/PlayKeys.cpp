@@ -2,6 +2,7 @@
 #include "engine/PlayKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/BlockGrid.h"
 #include "engine/ForwardPlayEvents.h"
@@ -23,7 +24,16 @@ bool click(ui::Button* b) {
 
 }  // namespace
 
-bool PlayKeys::keyDown(const ui::KeyEvent& k) {
+bool PlayKeys::key(const ui::KeyEvent& k) {
+    if (k.released) {
+        released(k);
+        return false;
+    }
+    if (k.key == ui::keys::Control) {
+        if (!k.autoRepeat) turnOnCtrlRelease_ = true;
+        return false;  // the press itself does nothing
+    }
+    turnOnCtrlRelease_ = false;
     if (k.alt || !fieldTakesKeys()) return false;
     if (k.key == ui::keys::Enter) return !k.autoRepeat ? pressBigButton() : false;
     if (isKey(k, ui::keys::Left, 'A') || isKey(k, ui::keys::Right, 'D')) {
@@ -34,13 +44,18 @@ bool PlayKeys::keyDown(const ui::KeyEvent& k) {
     ui::MouseButton button;
     if (k.key == ' ')
         button = ui::MouseButton::Left;
-    else if (isKey(k, 'X', ui::keys::Control))
+    else if (k.key == 'X')
         button = ui::MouseButton::Right;
     else
         return false;
     // A held button does not click again, as a held mouse button does not.
     if (!k.autoRepeat) e_.main_boxMouseDown(button);
     return true;
+}
+
+void PlayKeys::released(const ui::KeyEvent& k) {
+    if (k.key != ui::keys::Control || k.autoRepeat || !std::exchange(turnOnCtrlRelease_, false)) return;
+    if (fieldTakesKeys()) e_.main_boxMouseDown(ui::MouseButton::Right);
 }
 
 bool PlayKeys::fieldTakesKeys() const {
@@ -66,7 +81,7 @@ bool PlayKeys::pressBigButton() {
 
 void forwardPlayKeys(PlayEngine& e, ui::Form& form, std::vector<const ui::Control*> panels) {
     form.addPlayKeyHandler(
-        [keys = PlayKeys(e, std::move(panels))](const ui::KeyEvent& k) mutable { return keys.keyDown(k); });
+        [keys = PlayKeys(e, std::move(panels))](const ui::KeyEvent& k) mutable { return keys.key(k); });
 }
 
 }  // namespace engine

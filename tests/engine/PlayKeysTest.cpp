@@ -17,6 +17,9 @@ struct KeyPlay : Play {
     bool key(int k, bool shift = false, bool repeat = false) {
         return platform.key(play.form, {k, false, shift, false, repeat});
     }
+    void release(int k) {
+        platform.handle([&] { play.form.playKeyUp({k}); });
+    }
 };
 
 TEST(PlayKeys, BarMovesOneColumnPerPressAndStopsAtTheWalls) {
@@ -51,9 +54,16 @@ TEST(PlayKeys, SpaceServesAndTheRightButtonKeysTurn) {
     p.s.ballDX = 1;
     EXPECT_TRUE(p.key('X'));
     EXPECT_EQ(p.s.ballDX, -1);
-    EXPECT_TRUE(p.key(ui::keys::Control, false, true));  // held: no second turn
+    // Ctrl turns when let go, unless another key was pressed meanwhile (Ctrl and + sizes the window).
+    p.key(ui::keys::Control);
+    p.key(ui::keys::Control, false, true);
     EXPECT_EQ(p.s.ballDX, -1);
-    EXPECT_TRUE(p.key(ui::keys::Control));
+    p.release(ui::keys::Control);
+    EXPECT_EQ(p.s.ballDX, 1);
+    p.key(ui::keys::Control);
+    p.key('+');
+    p.release('+');
+    p.release(ui::keys::Control);
     EXPECT_EQ(p.s.ballDX, 1);
     EXPECT_EQ(p.my.timeLeft, time - 10);
 }

@@ -49,7 +49,8 @@ class Form : public Control {
         return false;
     }
     // The play keys come here before the focused control, which would take arrows and Space for itself, and
-    // before the other key handlers; a handler returns true when it took the key.
+    // before the other key handlers; a handler returns true when it took the key. They are told of releases
+    // too (released set), which nobody takes.
     void addPlayKeyHandler(std::function<bool(const KeyEvent&)> handler) {
         playKeyHandlers_.push_back(std::move(handler));
     }
@@ -57,6 +58,10 @@ class Form : public Control {
         for (auto& h : playKeyHandlers_)
             if (h(e)) return true;
         return false;
+    }
+    void playKeyUp(KeyEvent e) {
+        e.released = true;
+        for (auto& h : playKeyHandlers_) h(e);
     }
     // Told when the window gains (true) or loses (false) the keyboard focus of the desktop.
     void addActivationHandler(std::function<void(bool)> handler) {

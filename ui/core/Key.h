@@ -28,6 +28,7 @@ struct KeyEvent {
     bool shift = false;
     bool alt = false;
     bool autoRepeat = false;  // held down: the system repeats the press
+    bool released = false;    // the key let go: only the play keys are told (Form::playKeyUp)
 };
 
 }  // namespace ui

@@ -170,19 +170,22 @@ ui::KeyEvent modelKey(const QKeyEvent& event) {
 }  // namespace
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Only the first delivery, to the focused widget of this window; the window's own keys come through
-    // keyPressEvent.
-    if (event->type() != QEvent::KeyPress || watched == this || watched != QApplication::focusWidget())
-        return false;
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this) return false;
-    return offerPlayKey(*static_cast<QKeyEvent*>(event));
-}
-
-bool FormWindow::offerPlayKey(const QKeyEvent& event) {
-    const ui::KeyEvent e = modelKey(event);
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    // Only the first delivery: to the focused widget of this window, or to the window when none has the
+    // focus. The window's own presses come through keyPressEvent.
+    QWidget* first = QApplication::focusWidget();
+    if (!first) first = this;
+    if (watched != first || first->window() != this) return false;
+    const ui::KeyEvent e = modelKey(*static_cast<QKeyEvent*>(event));
+    if (e.key == 0) return false;
+    if (type == QEvent::KeyRelease) {
+        dispatcher_.run([&] { form_.playKeyUp(e); });
+        return false;  // the widgets see their releases as before
+    }
+    if (watched == this) return false;
     bool taken = false;
-    if (e.key != 0) dispatcher_.run([&] { taken = form_.playKeyDown(e); });
+    dispatcher_.run([&] { taken = form_.playKeyDown(e); });
     return taken;
 }
 
@@ -194,10 +197,14 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         form_.showNote("×" + std::to_string(scale()));
         return;
     }
+    // A key that a child widget left alone was offered to the play keys already (eventFilter).
+    const QWidget* first = QApplication::focusWidget();
+    const bool offered = first && first != this;
     bool taken = false;
     if (e.key != 0)
-        dispatcher_.run(
-            [&] { taken = form_.playKeyDown(e) || (e.key != ui::keys::Control && form_.keyDown(e)); });
+        dispatcher_.run([&] {
+            taken = (!offered && form_.playKeyDown(e)) || (e.key != ui::keys::Control && form_.keyDown(e));
+        });
     if (!taken) QWidget::keyPressEvent(event);
 }
 

@@ -59,7 +59,7 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     void closeEvent(QCloseEvent* event) override;
     // Keys no child widget took (a text field keeps its own typing) go to the form's key handlers.
     void keyPressEvent(QKeyEvent* event) override;
-    // The form's play keys are offered a key before the focused child widget sees it.
+    // The form's play keys are offered a key before the focused child widget sees it, and told of releases.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -68,7 +68,6 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     void build(ui::Control& parent, QWidget& parentWidget);
     // Moves the window so that its frame lies inside the screen's free area, centred on centre if it can.
     void keepOnScreen(QPoint centre);
-    bool offerPlayKey(const QKeyEvent& event);
 
     ui::Form& form_;
     ui::Dispatcher& dispatcher_;

@@ -37,15 +37,7 @@ e2e_key "$win" space
 e2e_wait_pixel "$win" 220 90 000000 "the block broken"
 
 # CLEAR: the ball stops and the field no longer changes.
-field() { e2e_window_shot "$win" "$1" && convert "$1" -crop 400x400+0+0 +repage -format '%#' info:; }
-still=0
-for ((i = 0; i < 20; i++)); do
-    a=$(field "$E2E_DIR/field-a.png")
-    sleep 0.5
-    b=$(field "$E2E_DIR/field-b.png")
-    if [ "$a" = "$b" ]; then still=1 && break; fi
-done
-[ "$still" = 1 ] || e2e_fail "the play did not stop at CLEAR (see $E2E_DIR/field-b.png)"
+e2e_wait_field_still "$win"
 [ -z "$(e2e_dialog_log)" ] || e2e_fail "a key opened a dialog: $(e2e_dialog_log)"
 
 e2e_close_expect_exit "$win"

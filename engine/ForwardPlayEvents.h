@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "engine/PlayEngine.h"
 #include "ui/core/Control.h"
@@ -13,11 +14,15 @@ namespace engine {
 // The P key pauses and goes on; losing the focus pauses unless the player set PauseOnFocusLoss=0 in the
 // program's section of zorban.ini; closing with a ball in play asks first.
 void forwardPauseEvents(PlayEngine& e, ui::Form& form);
+// The play keys (see PlayKeys) go to the engine ahead of the focused control, unless one of panels is shown.
+void forwardPlayKeys(PlayEngine& e, ui::Form& form, std::vector<const ui::Control*> panels = {});
 
 // Timer1..Timer6 (and Timer7 where the window has it) run the engine's handlers; moves and presses over
-// each of mouseAreas, which share the play field's origin, go to main_boxMouseMove and main_boxMouseDown.
+// each of mouseAreas, which share the play field's origin, go to main_boxMouseMove and main_boxMouseDown;
+// the play keys go the same way, ahead of the focused control, unless one of panels covers the field.
 template <typename Window>
-void forwardPlayEvents(PlayEngine& e, Window& w, std::initializer_list<ui::Control*> mouseAreas) {
+void forwardPlayEvents(PlayEngine& e, Window& w, std::initializer_list<ui::Control*> mouseAreas,
+                       std::initializer_list<const ui::Control*> panels = {}) {
     w.Timer1.onTimer = [&e] { e.Timer1Timer(); };
     w.Timer2.onTimer = [&e] { e.Timer2Timer(); };
     w.Timer3.onTimer = [&e] { e.Timer3Timer(); };
@@ -29,6 +34,7 @@ void forwardPlayEvents(PlayEngine& e, Window& w, std::initializer_list<ui::Contr
         c->onMouseMove = [&e](const ui::MouseEvent& m) { e.main_boxMouseMove(m.x, m.y); };
         c->onMouseDown = [&e](const ui::MouseEvent& m) { e.main_boxMouseDown(m.button); };
     }
+    forwardPlayKeys(e, w.form, panels);
     forwardPauseEvents(e, w.form);
 }
 

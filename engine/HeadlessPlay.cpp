@@ -28,6 +28,7 @@ HeadlessPlay::HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules
         form.addTimer(*timers[i]);
     }
     forwardPauseEvents(engine, form);
+    forwardPlayKeys(engine, form);
     engine.showCourses = [this] {
         showOpenCourses({{&c_b1, nullptr, &c_b3, &c_b4, &c_b5, &c_b6}, &star_l}, state.my);
     };

@@ -96,7 +96,7 @@ void TForm1::wireEngine() {
     };
     Button1.onClick = [&e] { e.Button1Click(); };
     // The window and both pictures over the field share the field's origin.
-    engine::forwardPlayEvents(e, *this, {&form, &main_box, &main_cg});
+    engine::forwardPlayEvents(e, *this, {&form, &main_box, &main_cg}, {&help_box, &toy_box});
 }
 
 void TForm1::FormCreate() {

@@ -1,5 +1,6 @@
 // Mouse, buttons, fields and lists: user actions reach the handlers through the dispatcher.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -176,3 +177,28 @@ TEST_F(QtTest, RepaintNowPaintsInsideTheHandler) {
 }
 
 }  // namespace
+
+TEST_F(QtTest, PlayKeysComeBeforeTheFocusedButtonAndHearTheirReleasesOnce) {
+    int clicks = 0;
+    w.button.onClick = [&] { ++clicks; };
+    std::vector<std::string> play, form;
+    w.form.addPlayKeyHandler([&](const ui::KeyEvent& e) {
+        play.push_back(std::string(e.released ? "up " : "") + static_cast<char>(e.key));
+        return e.key == ' ';
+    });
+    w.form.addKeyHandler([&](const ui::KeyEvent& e) {
+        form.push_back(std::string(1, static_cast<char>(e.key)));
+        return false;
+    });
+    QWidget* top = platform.build(w.form);
+    top->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    auto& button = dynamic_cast<QAbstractButton&>(widget(w.button));
+    button.setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), &button);
+    QTest::keyClick(&button, Qt::Key_Space);  // the play's: the button is not pressed
+    QTest::keyClick(&button, Qt::Key_Q);      // not the play's: on to the form
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(play, (std::vector<std::string>{" ", "up  ", "Q", "up Q"}));
+    EXPECT_EQ(form, (std::vector<std::string>{"Q"}));
+}

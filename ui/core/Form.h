@@ -48,6 +48,21 @@ class Form : public Control {
             if (h(e)) return true;
         return false;
     }
+    // The play keys come here before the focused control, which would take arrows and Space for itself, and
+    // before the other key handlers; a handler returns true when it took the key. They are told of releases
+    // too (released set), which nobody takes.
+    void addPlayKeyHandler(std::function<bool(const KeyEvent&)> handler) {
+        playKeyHandlers_.push_back(std::move(handler));
+    }
+    bool playKeyDown(const KeyEvent& e) {
+        for (auto& h : playKeyHandlers_)
+            if (h(e)) return true;
+        return false;
+    }
+    void playKeyUp(KeyEvent e) {
+        e.released = true;
+        for (auto& h : playKeyHandlers_) h(e);
+    }
     // Told when the window gains (true) or loses (false) the keyboard focus of the desktop.
     void addActivationHandler(std::function<void(bool)> handler) {
         activationHandlers_.push_back(std::move(handler));
@@ -72,6 +87,7 @@ class Form : public Control {
     std::function<void(const std::string&)> noteShower_;
     std::vector<Timer*> timers_;
     std::vector<std::function<bool(const KeyEvent&)>> keyHandlers_;
+    std::vector<std::function<bool(const KeyEvent&)>> playKeyHandlers_;
     std::vector<std::function<void(bool)>> activationHandlers_;
 };
 

@@ -14,7 +14,7 @@ HeadlessPlatform::HeadlessPlatform(std::string programDir, std::uint64_t seed)
 
 bool HeadlessPlatform::key(Form& form, const KeyEvent& e) {
     bool taken = false;
-    dispatcher.run([&] { taken = form.keyDown(e); });
+    dispatcher.run([&] { taken = form.playKeyDown(e) || form.keyDown(e); });
     return taken;
 }
 

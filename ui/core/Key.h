@@ -11,6 +11,7 @@ constexpr int Backspace = 0x1003;
 constexpr int Enter = 0x1004;
 constexpr int Delete = 0x1007;
 constexpr int Home = 0x1010;
+constexpr int Control = 0x1021;  // the Ctrl key pressed on its own: offered to the play keys only
 constexpr int End = 0x1011;
 constexpr int Left = 0x1012;
 constexpr int Up = 0x1013;
@@ -27,6 +28,7 @@ struct KeyEvent {
     bool shift = false;
     bool alt = false;
     bool autoRepeat = false;  // held down: the system repeats the press
+    bool released = false;    // the key let go: only the play keys are told (Form::playKeyUp)
 };
 
 }  // namespace ui

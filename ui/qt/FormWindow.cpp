@@ -41,6 +41,8 @@ FormWindow::FormWindow(ui::Form& form, ui::Dispatcher& dispatcher)
         if (note_) note_->hide();
     });
     form_.setNoteShower([this](const std::string& text) { showNote(text); });
+    // A focused button would take the arrows and Space: the play keys are offered first (see eventFilter).
+    qApp->installEventFilter(this);
 }
 
 FormWindow::~FormWindow() {
@@ -148,6 +150,7 @@ constexpr std::pair<int, int> kKeyCodes[] = {
     {Qt::Key_Left, ui::keys::Left},           {Qt::Key_Up, ui::keys::Up},
     {Qt::Key_Right, ui::keys::Right},         {Qt::Key_Down, ui::keys::Down},
     {Qt::Key_PageUp, ui::keys::PageUp},       {Qt::Key_PageDown, ui::keys::PageDown},
+    {Qt::Key_Control, ui::keys::Control},
 };
 
 int keyCode(int qtKey) {
@@ -158,20 +161,50 @@ int keyCode(int qtKey) {
     return 0;
 }
 
+ui::KeyEvent modelKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers m = event.modifiers();
+    return {keyCode(event.key()), (m & Qt::ControlModifier) != 0, (m & Qt::ShiftModifier) != 0,
+            (m & Qt::AltModifier) != 0, event.isAutoRepeat()};
+}
+
 }  // namespace
 
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    // Only the first delivery: to the focused widget of this window, or to the window when none has the
+    // focus. The window's own presses come through keyPressEvent.
+    QWidget* first = QApplication::focusWidget();
+    if (!first) first = this;
+    if (watched != first || first->window() != this) return false;
+    const ui::KeyEvent e = modelKey(*static_cast<QKeyEvent*>(event));
+    if (e.key == 0) return false;
+    if (type == QEvent::KeyRelease) {
+        dispatcher_.run([&] { form_.playKeyUp(e); });
+        return false;  // the widgets see their releases as before
+    }
+    if (watched == this) return false;
+    bool taken = false;
+    dispatcher_.run([&] { taken = form_.playKeyDown(e); });
+    return taken;
+}
+
 void FormWindow::keyPressEvent(QKeyEvent* event) {
-    const Qt::KeyboardModifiers m = event->modifiers();
-    const ui::KeyEvent e{keyCode(event->key()), (m & Qt::ControlModifier) != 0, (m & Qt::ShiftModifier) != 0,
-                         (m & Qt::AltModifier) != 0, event->isAutoRepeat()};
+    const ui::KeyEvent e = modelKey(*event);
     // The window's scale keys work in every program and never reach the form.
     if (const ScaleChoice::Step step = ScaleChoice::stepOf(e); step != ScaleChoice::Step::None) {
         rescale(scaleChoice_.take(step, scale(), largestScale()));
         form_.showNote("×" + std::to_string(scale()));
         return;
     }
+    // A key that a child widget left alone was offered to the play keys already (eventFilter).
+    const QWidget* first = QApplication::focusWidget();
+    const bool offered = first && first != this;
     bool taken = false;
-    if (e.key != 0) dispatcher_.run([&] { taken = form_.keyDown(e); });
+    if (e.key != 0)
+        dispatcher_.run([&] {
+            taken = (!offered && form_.playKeyDown(e)) || (e.key != ui::keys::Control && form_.keyDown(e));
+        });
     if (!taken) QWidget::keyPressEvent(event);
 }
 

@@ -59,6 +59,8 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     void closeEvent(QCloseEvent* event) override;
     // Keys no child widget took (a text field keeps its own typing) go to the form's key handlers.
     void keyPressEvent(QKeyEvent* event) override;
+    // The form's play keys are offered a key before the focused child widget sees it, and told of releases.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Tells the form when the desktop's focus leaves the program or comes back to it.

@@ -409,6 +409,21 @@ e2e_wait_pixel() {
     e2e_fail "${5:-pixel} at ($2, $3) stayed $got, expected $4"
 }
 
+# Waits until the 400 x 400 play field of window $1 no longer changes within half a second (the ball has
+# stopped); fails after ten seconds. The last picture is left in $E2E_DIR/field-b.png.
+e2e__field_sum() { e2e_window_shot "$1" "$2" && convert "$2" -crop 400x400+0+0 +repage -format '%#' info:; }
+
+e2e_wait_field_still() {
+    local i a b
+    for ((i = 0; i < 20; i++)); do
+        a=$(e2e__field_sum "$1" "$E2E_DIR/field-a.png")
+        sleep 0.5
+        b=$(e2e__field_sum "$1" "$E2E_DIR/field-b.png")
+        [ "$a" = "$b" ] && return 0
+    done
+    e2e_fail "the play did not stop (see $E2E_DIR/field-b.png)"
+}
+
 e2e_answer() { printf '%s\n' "$1" >>"$E2E_DIALOGS"; }
 
 e2e_dialog_log() { cat "$E2E_DIALOGS.log" 2>/dev/null || true; }

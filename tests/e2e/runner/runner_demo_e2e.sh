@@ -29,15 +29,7 @@ e2e_wait_pixel "$win" 340 190 000000 "the blue block broken"
 
 # Stopped at CLEAR: the field no longer changes (the ball stands still; the banner fades after six seconds,
 # so it is not looked for).
-field() { e2e_window_shot "$win" "$1" && convert "$1" -crop 400x400+0+0 +repage -format '%#' info:; }
-still=0
-for ((i = 0; i < 20; i++)); do
-    a=$(field "$E2E_DIR/field-a.png")
-    sleep 0.5
-    b=$(field "$E2E_DIR/field-b.png")
-    if [ "$a" = "$b" ]; then still=1 && break; fi
-done
-[ "$still" = 1 ] || e2e_fail "the play did not stop (see $E2E_DIR/field-b.png)"
+e2e_wait_field_still "$win"
 # The stage was played, not missing: the bar stands in row 18 of the field.
 bar=$(convert "$E2E_DIR/field-b.png" -crop 400x1+0+350 +repage -fill black +opaque '#FFFFFF' -fill white \
     -opaque '#FFFFFF' -format '%[fx:mean>0.05]' info:)

@@ -2,13 +2,9 @@
 // are refused with the line named.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <future>
 
 #include "SolverFixture.h"
 #include "solver/MoveReplay.h"
@@ -106,15 +102,10 @@ TEST(MovesFileTest, OnlyAWholeRegularFileIsRead) {
     const std::string folder = dir.path().string();
     EXPECT_EQ(readError(folder), folder + ": a folder, not a file");
 
-    // A pipe is refused at once, never waited on for a writer.
+    // A pipe is refused at once (the base reader's own test frees a reader that would wait for a writer).
     const std::string pipe = dir.file("pipe.moves");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    auto reading = std::async(std::launch::async, [&] { return readError(pipe); });
-    if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-        ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));  // lets the waiting reader go
-        FAIL() << "reading a pipe waited for a writer";
-    }
-    EXPECT_EQ(reading.get(), pipe + ": not a regular file");
+    EXPECT_EQ(readError(pipe), pipe + ": not a regular file");
 
     // A read that fails is reported, never taken for the end of a shorter file (this regular file's first
     // page cannot be read).

@@ -40,25 +40,14 @@ class Form : public Control {
 
     // Keys the focused control leaves alone come here: handlers are asked in the order they were added until
     // one takes the key (returns true). The window layer calls keyDown through the dispatcher.
-    void addKeyHandler(std::function<bool(const KeyEvent&)> handler) {
-        keyHandlers_.push_back(std::move(handler));
-    }
-    bool keyDown(const KeyEvent& e) {
-        for (auto& h : keyHandlers_)
-            if (h(e)) return true;
-        return false;
-    }
+    using KeyHandler = std::function<bool(const KeyEvent&)>;
+    void addKeyHandler(KeyHandler handler) { keyHandlers_.push_back(std::move(handler)); }
+    bool keyDown(const KeyEvent& e) { return offer(keyHandlers_, e); }
     // The play keys come here before the focused control, which would take arrows and Space for itself, and
     // before the other key handlers; a handler returns true when it took the key. They are told of releases
     // too (released set), which nobody takes.
-    void addPlayKeyHandler(std::function<bool(const KeyEvent&)> handler) {
-        playKeyHandlers_.push_back(std::move(handler));
-    }
-    bool playKeyDown(const KeyEvent& e) {
-        for (auto& h : playKeyHandlers_)
-            if (h(e)) return true;
-        return false;
-    }
+    void addPlayKeyHandler(KeyHandler handler) { playKeyHandlers_.push_back(std::move(handler)); }
+    bool playKeyDown(const KeyEvent& e) { return offer(playKeyHandlers_, e); }
     void playKeyUp(KeyEvent e) {
         e.released = true;
         for (auto& h : playKeyHandlers_) h(e);
@@ -83,11 +72,18 @@ class Form : public Control {
     void setNoteShower(std::function<void(const std::string&)> shower) { noteShower_ = std::move(shower); }
 
   private:
+    // Asks the handlers in order until one takes the key.
+    static bool offer(const std::vector<KeyHandler>& handlers, const KeyEvent& e) {
+        for (const KeyHandler& h : handlers)
+            if (h(e)) return true;
+        return false;
+    }
+
     std::string lastNote_;
     std::function<void(const std::string&)> noteShower_;
     std::vector<Timer*> timers_;
-    std::vector<std::function<bool(const KeyEvent&)>> keyHandlers_;
-    std::vector<std::function<bool(const KeyEvent&)>> playKeyHandlers_;
+    std::vector<KeyHandler> keyHandlers_;
+    std::vector<KeyHandler> playKeyHandlers_;
     std::vector<std::function<void(bool)>> activationHandlers_;
 };
 

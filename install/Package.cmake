@@ -44,5 +44,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zorban.example.org/")
 # The libraries (Qt 6 Widgets, SDL2 and theirs) by dpkg-shlibdeps; the fonts the windows are drawn in by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+# Qt's Wayland plugin: without it the windows run through XWayland on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need; does nothing when all are present.
+# Without recommendations: wireplumber's would bring pipewire-pulse, which takes PulseAudio's place.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xdotool x11-utils x11-apps imagemagick
     sox espeak-ng python3 pulseaudio pulseaudio-utils
+    weston libweston-10-dev qt6-wayland pipewire pipewire-bin wireplumber
     zlib1g-dev desktop-file-utils appstream shared-mime-info
     dpkg-dev fakeroot lintian
 )

@@ -46,6 +46,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libsdl2-2.0-0 fonts-ipafont-gothic fonts-ipafont-mincho; do
     [[ $depends == *"$d"* ]] || e2e_fail "no dependency on $d: $depends"
 done
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || e2e_fail "Qt's Wayland plugin is not recommended"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || e2e_fail "section $(dpkg-deb -f "$deb" Section)"
 
 # --- lintian: no error (warnings are shown) ---------------------------------------------------------------

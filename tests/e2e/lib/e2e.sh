@@ -16,12 +16,16 @@
 # which runs `bash runner_e2e.sh <game folder of the build> <build>/tests/e2e-runner_e2e` with the label e2e,
 # and only in Qt builds that have Xvfb, xdotool and imagemagick (ZORBAN_E2E).
 #
+# With E2E_DISPLAY_SERVER=weston the same functions play the programs natively on a private headless Weston
+# (weston.sh); tests registered with zorban_e2e_wayland_test run so, beside their Xvfb run.
+#
 # Coordinates are pixels of a window's client area (there is no window manager, so no frame); colours are
 # RRGGBB in upper-case hex. Every wait gives up after E2E_TIMEOUT seconds (default 20) with e2e_fail.
 #
 # Set-up and clean-up
 #   e2e_init DIR               makes DIR afresh (E2E_DIR), starts Xvfb on a free display (DISPLAY), sets
-#                              QT_QPA_PLATFORM=xcb, and ends everything it started when the script exits
+#                              QT_QPA_PLATFORM=xcb and a private XDG_RUNTIME_DIR (mode 0700), and ends
+#                              everything it started when the script exits
 #   e2e_game_copy BUILD [PROG...]  copies the programs (default zorban, zorban_runner, zorban_maker, those
 #                              present), dat/ and cg/ from BUILD into E2E_GAME=$E2E_DIR/game, so a test never
 #                              touches the build's save files (the programs read and write beside themselves)
@@ -42,7 +46,7 @@
 #   e2e_game_first_stage WIN [PAUSE]  zorban's start panel to course 2's first stage, its ball waiting for
 #                              the serve (PAUSE: seconds between the field and the click, default 0.3)
 #   e2e_runner_play STAGE      zorban_runner chooses STAGE in its open dialog and plays it; E2E_WIN is the window
-#   e2e_cleanup                ends the program and Xvfb (by their ids) — runs by itself on exit
+#   e2e_cleanup                ends the program, another window and the display (by their ids) — runs by itself on exit
 #   e2e_fail MSG / e2e_pass MSG  print FAIL/PASS and end the script with 1 / 0
 # Windows
 #   e2e_wait_window TITLE      prints the id of the visible window whose caption contains TITLE, waiting for it
@@ -50,8 +54,12 @@
 #   e2e_origin WIN             prints "X Y", the screen position of WIN's client area
 #   e2e_size WIN               prints "W H", the size of WIN's client area
 #   e2e_close WIN              asks WIN to close as the close box does (the program's close handlers run)
+#   e2e_active WIN             true while WIN has the keyboard focus
+#   e2e_focus_elsewhere        another program's window (nearly all off the screen) takes the focus
+#   e2e_activate WIN X Y       the player comes back to WIN: a click at (X, Y); waits until WIN is active
 # Mouse and keyboard (BUTTON: 1 left, 2 middle, 3 right; default 1)
 #   e2e_move WIN X Y           moves the pointer to client point (X, Y) of WIN (may lie outside it)
+#   e2e_pointer_away           the pointer to the screen's bottom-right corner, off the windows
 #   e2e_click WIN X Y [BUTTON] moves there and clicks
 #   e2e_down WIN X Y [BUTTON] / e2e_up [BUTTON]   press there / release where the pointer is
 #   e2e_drag WIN X1 Y1 X2 Y2 [STEPS] [BUTTON]     presses at 1, moves in STEPS (default 10) to 2, releases
@@ -84,10 +92,11 @@ E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_DIR=""
 E2E_GAME=""
 E2E_PID=""
-E2E_XVFB_PID=""
+E2E_DISPLAY_PID=""
 E2E_DIALOGS=""
 E2E_PROG=""
 E2E_WIN=""
+E2E_OTHER_PID=""
 
 # shellcheck source=stage_file.sh
 source "$E2E_LIB_DIR/stage_file.sh"
@@ -116,9 +125,10 @@ e2e_stop() {
 }
 
 e2e_cleanup() {
-    e2e_stop "$E2E_PID" "$E2E_XVFB_PID"
+    e2e_stop "$E2E_PID" "$E2E_OTHER_PID" "$E2E_DISPLAY_PID"
     E2E_PID=""
-    E2E_XVFB_PID=""
+    E2E_OTHER_PID=""
+    E2E_DISPLAY_PID=""
 }
 
 e2e_init() {
@@ -130,7 +140,15 @@ e2e_init() {
     E2E_DIALOGS="$E2E_DIR/dialogs"
     : >"$E2E_DIALOGS"
     trap e2e_cleanup EXIT
-    for tool in Xvfb xdotool import convert python3; do
+    for tool in convert python3; do
+        command -v "$tool" >/dev/null || e2e_fail "$tool is not installed"
+    done
+    e2e__start_display
+}
+
+# The display: a private Xvfb (weston.sh puts a headless Weston in its place).
+e2e__start_display() {
+    for tool in Xvfb xdotool import; do
         command -v "$tool" >/dev/null || e2e_fail "$tool is not installed"
     done
     # Each test takes a display number of its own under a lock that this shell holds until it ends (Xvfb's own
@@ -145,20 +163,20 @@ e2e_init() {
             continue
         fi
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset {E2E_DISPLAY_LOCK}>&- 2>>"$E2E_DIR/xvfb.log" &
-        E2E_XVFB_PID=$!
+        E2E_DISPLAY_PID=$!
         for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
-            kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+            kill -0 "$E2E_DISPLAY_PID" 2>/dev/null || break
             if xdpyinfo -display ":$n" >/dev/null 2>&1; then
                 sleep 0.2  # a server of someone else's answers too: ours must still be alive
-                kill -0 "$E2E_XVFB_PID" 2>/dev/null && started=1
+                kill -0 "$E2E_DISPLAY_PID" 2>/dev/null && started=1
                 break
             fi
             sleep 0.1
         done
         if [ $started -eq 0 ]; then  # the number is in use outside the tests: the next one
-            kill "$E2E_XVFB_PID" 2>/dev/null || true
-            wait "$E2E_XVFB_PID" 2>/dev/null || true
-            E2E_XVFB_PID=""
+            kill "$E2E_DISPLAY_PID" 2>/dev/null || true
+            wait "$E2E_DISPLAY_PID" 2>/dev/null || true
+            E2E_DISPLAY_PID=""
             exec {E2E_DISPLAY_LOCK}>&-
         fi
     done
@@ -366,6 +384,40 @@ e2e_key() {
     xdotool key "$@"
 }
 
+e2e_pointer_away() {
+    xdotool mousemove 1279 1023
+    sleep 0.3
+}
+
+# Whether WIN has the keyboard focus.
+e2e_active() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
+# Another program's window takes the focus, as when the player turns to another window (with no window
+# manager, it is given the focus; it lies off the screen but for a pixel, so that it covers nothing).
+e2e_focus_elsewhere() {
+    xlogo -geometry 100x100+1279+1023 >>"$E2E_DIR/other-window.log" 2>&1 &
+    E2E_OTHER_PID=$!
+    local other
+    other=$(e2e_wait_window_of_pid "$E2E_OTHER_PID")
+    xdotool windowfocus --sync "$other"
+}
+e2e_wait_window_of_pid() {
+    local i id
+    for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
+        id=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    e2e_fail "no window of process $1"
+}
+
+# The player comes back to WIN by clicking it at (X, Y) (with no window manager, it is given the focus too).
+e2e_activate() {
+    xdotool windowfocus --sync "$1"
+    e2e_click "$1" "$2" "$3"
+    e2e_wait_for "window $1 to be active" e2e_active "$1"
+}
+
 e2e_screenshot() { import -window root "$1"; }
 
 e2e_window_shot() {
@@ -433,3 +485,9 @@ e2e_wait_dialog_log() {
 }
 
 e2e_wait_file() { e2e_wait_for "file $1" test -e "$1"; }
+
+# On Wayland the functions that touch the display are played on a private headless Weston instead.
+if [ "${E2E_DISPLAY_SERVER:-xvfb}" = weston ]; then
+    # shellcheck source=weston.sh
+    source "$E2E_LIB_DIR/weston.sh"
+fi

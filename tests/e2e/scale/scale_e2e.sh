@@ -16,7 +16,7 @@ region() { convert "$1" -crop "$2x$3+$4+$5" +repage "$6"; }
 # Number of differing pixels of two pictures of one size.
 differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 # The pointer off the window, so the screen shots do not depend on it.
-pointer_away() { xdotool mousemove 1279 1023; sleep 0.3; }
+pointer_away() { e2e_pointer_away; }
 # Waits until a shot of the window, cut by the command given, has no pixel unlike a reference picture
 # (the window may still be repainting): same_soon WIN REFERENCE WHAT CUT-COMMAND...; the cut gets the shot
 # and the file to write.

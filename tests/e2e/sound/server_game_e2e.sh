@@ -4,7 +4,7 @@
 # channel 0, one after the other, so the recording must hold each exactly as the mixer converts it.
 # Usage: server_game_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
-source "$(dirname "$0")/../lib/pulse.sh"
+source "$(dirname "$0")/../lib/sound_server.sh"
 
 build=$1
 e2e_init "$2"
@@ -17,15 +17,15 @@ done
 # Records in which course 2 is open.
 e2e_game_fresh_saves
 
-e2e_pulse_start
-e2e_pulse_record "$E2E_DIR/heard.raw"
+e2e_sound_start
+e2e_sound_record "$E2E_DIR/heard.raw"
 e2e_launch zorban
 win=$(e2e_wait_window "ゾルバンブロック5th")
 e2e_game_first_stage "$win" 0.5  # course 2, ARE YOU READY !?
 sleep 0.5
 e2e_click "$win" 180 300   # the serve
 sleep 1.5
-e2e_pulse_record_stop
+e2e_sound_record_stop
 e2e_answer yes  # closing while the ball is in play asks first
 e2e_close_expect_exit "$win"
 grep -q '^error' "$E2E_DIALOGS.log" 2>/dev/null && e2e_fail "an error was shown: $(e2e_dialog_log)"

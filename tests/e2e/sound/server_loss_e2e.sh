@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# zorban_runner loses its sound device: the private PulseAudio it plays into is stopped during play. The
-# game goes on silently with no error shown; when the server is back, the next sounds are heard again.
+# zorban_runner loses its sound device: the private PulseAudio (PipeWire in the Wayland run) it plays into is
+# stopped during play. The game goes on silently with no error shown; when the server is back, the next sounds
+# are heard again.
 # Usage: server_loss_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
-source "$(dirname "$0")/../lib/pulse.sh"
+source "$(dirname "$0")/../lib/sound_server.sh"
 
 e2e_init "$2"
 e2e_game_copy "$1" zorban_runner
@@ -21,20 +22,20 @@ click_in_field() {
     e2e_click "$win" $((330 + $1)) 300
 }
 
-e2e_pulse_start
+e2e_sound_start
 e2e_runner_play "$stage"
 win=$E2E_WIN
 e2e_wait_for "the blocks drawn" field_drawn
 
 # 1. Heard through the server.
-e2e_pulse_record "$E2E_DIR/before.raw"
+e2e_sound_record "$E2E_DIR/before.raw"
 click_in_field 5
 sleep 2
-e2e_pulse_record_stop
+e2e_sound_record_stop
 heard "$E2E_DIR/before.raw" 0.05 || e2e_fail "nothing was heard before the server stopped"
 
 # 2. The server goes away during play: the game goes on, silently and without a message.
-e2e_pulse_stop
+e2e_sound_stop
 for i in 1 2 3; do
     sleep 1
     click_in_field "$i"
@@ -44,14 +45,14 @@ no_errors
 e2e_window_shot "$win" "$E2E_DIR/without-server.png"
 
 # 3. The server comes back: the next sounds are heard again.
-e2e_pulse_restart
-e2e_pulse_record "$E2E_DIR/after.raw"
+e2e_sound_restart
+e2e_sound_record "$E2E_DIR/after.raw"
 for i in 1 2 3 4; do
     sleep 1
     click_in_field "$i"
 done
 sleep 1
-e2e_pulse_record_stop
+e2e_sound_record_stop
 alive
 no_errors
 heard "$E2E_DIR/after.raw" 0.05 || e2e_fail "no sound was heard after the server came back"

@@ -8,8 +8,10 @@
 # pixels, told so through E2E_WESTON_CLIENT (WestonInputClient.c). The programs run natively (QT_QPA_PLATFORM=wayland, no DISPLAY) without Qt's window decorations, so
 # a window's surface is its client area.
 #
-# What differs from X11: the compositor, not the program, places a window (e2e_origin says where); the
-# keyboard goes to the window the shell activated (a new window, or one clicked); e2e_type is not offered.
+# What differs from X11: the compositor, not the program, places a window, and Weston's shell does so at random
+# and leaves a window that grows where it was: e2e_wait_window puts each window it finds at the output's
+# top-left corner, where a doubled window still fits. The keyboard goes to the window the shell activated (a
+# new window, or one clicked); e2e_type is not offered.
 
 E2E_WL_CTL=""
 
@@ -72,6 +74,7 @@ e2e_wait_window() {
     for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
         line=$(e2e__wl_window "$title")
         if [ -n "$line" ]; then
+            e2e__wl "place ${line%% *} 0 0"
             echo "${line%% *}"
             return 0
         fi

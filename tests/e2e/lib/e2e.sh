@@ -398,17 +398,17 @@ e2e_focus_elsewhere() {
     xlogo -geometry 100x100+1279+1023 >>"$E2E_DIR/other-window.log" 2>&1 &
     E2E_OTHER_PID=$!
     local other
-    other=$(e2e_wait_window_of_pid "$E2E_OTHER_PID")
+    other=$(e2e_wait_window_of_class xlogo)
     xdotool windowfocus --sync "$other"
 }
-e2e_wait_window_of_pid() {
+e2e_wait_window_of_class() {
     local i id
     for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
-        id=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n1) || true
+        id=$(xdotool search --onlyvisible --class "$1" 2>/dev/null | head -n1) || true
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
-    e2e_fail "no window of process $1"
+    e2e_fail "no window of class $1"
 }
 
 # The player comes back to WIN by clicking it at (X, Y) (with no window manager, it is given the focus too).

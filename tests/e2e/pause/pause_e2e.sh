@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real zorban_runner on a virtual display: a ball that rises and falls for ever is paused with P (the
-# field stands still under "PAUSE"), goes on with P (the field moves again), then the close box is answered No
-# (the window stays and play goes on) and Yes (the program ends).
+# field stands still under "PAUSE"), goes on with P (the field moves again), pauses when another window takes
+# the focus and stays so when the player comes back, then the close box is answered No (the window stays and
+# play goes on) and Yes (the program ends).
 # Usage: pause_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
 source "$(dirname "$0")/../lib/e2e.sh"
@@ -59,6 +60,18 @@ e2e_key "$win" p
 e2e_wait_for "the PAUSE label to go" pause_hidden
 e2e_wait_for "the ball moving after the pause" field_moves
 
+# Another window takes the focus: play pauses by itself, stays paused when the player comes back (a click on
+# the score, which does nothing else) and goes on with P.
+e2e_focus_elsewhere
+e2e_wait_for "the PAUSE label on focus loss" pause_shown
+e2e_activate "$win" 500 30
+sleep 0.5
+pause_shown || e2e_fail "coming back played on by itself"
+field_moves && e2e_fail "the field moved after coming back"
+e2e_key "$win" p
+e2e_wait_for "the PAUSE label to go after the focus came back" pause_hidden
+e2e_wait_for "the ball moving after the focus came back" field_moves
+
 # The close box with a ball in play asks; No keeps the window and the play.
 e2e_answer "no"
 e2e_close "$win"
@@ -71,4 +84,4 @@ e2e_wait_for "the ball moving after No" field_moves
 e2e_answer "yes"
 e2e_close_expect_exit "$win"
 [ "$(e2e_dialog_log | grep -c '^confirm')" = 2 ] || e2e_fail "dialogs: $(e2e_dialog_log)"
-e2e_pass "P paused and went on, and the close box asked while the ball was in play"
+e2e_pass "P and the focus leaving paused, P went on, and the close box asked while the ball was in play"

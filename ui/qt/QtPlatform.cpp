@@ -134,9 +134,13 @@ struct QtPlatform::Impl {
         QCoreApplication::exit(0);
     }
 
-    void bringToFront() {
+    // A later start asked for the window. Wayland lets a program take the focus only with a token the
+    // desktop gave that start; Qt hands the one in XDG_ACTIVATION_TOKEN to the compositor.
+    void bringToFront(const std::string& activationToken) {
         if (!window) return;
         if (window->isMinimized()) window->showNormal();
+        if (!activationToken.empty())
+            qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(activationToken));
         window->raise();
         window->activateWindow();
     }
@@ -219,11 +223,18 @@ std::optional<int> QtPlatform::claimSingleInstance(const std::string& program) {
     Impl& d = *impl_;
     if (d.services.dataDir.empty()) return std::nullopt;  // no saves to share, so nothing to keep apart
     d.single = std::make_unique<SingleInstance>(d.services.dataDir, program);
-    d.single->onAnotherStart = [&d] { d.bringToFront(); };
+    d.single->onAnotherStart = [&d](const std::string& token) { d.bringToFront(token); };
+    d.single->inFront = [&d] { return d.window && d.window->isActiveWindow(); };
     switch (d.single->claim()) {
         case SingleInstance::Claim::First:
             return std::nullopt;
         case SingleInstance::Claim::HandedOver:
+            return 0;
+        case SingleInstance::Claim::NotRaised:
+            // The desktop keeps the running window where it is (Wayland without the launcher's token): say
+            // so.
+            d.dialogs.setAppTitle(program);
+            d.dialogs.message(program + " はすでに起動しています。開いているウィンドウをお使いください。");
             return 0;
         case SingleInstance::Claim::NoAnswer:
             break;

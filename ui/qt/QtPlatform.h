@@ -40,8 +40,8 @@ class QtPlatform {
 
     // For a program of which one copy per save folder may run. Nothing when this is the first (go on);
     // otherwise the exit status to end with at once: 0 when another copy already runs on the same saves and
-    // was asked to bring its window to the front, 1 when it did not answer (the player is told). Call before
-    // anything reads the saves.
+    // came to the front, or could not (the desktop refused: the player is told it runs), 1 when it did not
+    // answer (the player is told). Call before anything reads the saves.
     std::optional<int> claimSingleInstance(const std::string& program);
 
     // What SIGTERM, SIGINT, SIGHUP and the end of the desktop session do: runs onClose with endingSession set

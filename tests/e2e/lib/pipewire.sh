@@ -1,5 +1,5 @@
-# End-to-end sound through a private PipeWire: the server, WirePlumber as its session manager and a D-Bus
-# session bus of their own, with one null sink, its monitor recorded with pw-record (bash; source it, which
+# End-to-end sound through a private PipeWire: the server and WirePlumber as its session manager (on the test's
+# session bus, or one of their own), with one null sink, its monitor recorded with pw-record (bash; source it, which
 # sources e2e.sh too, and call e2e_init first). PulseAudio, if installed, is left alone (no pipewire-pulse).
 #
 #   e2e_pipewire_start [RATE]  starts the three under $E2E_DIR/pipewire, nothing of the host's (home, runtime
@@ -21,6 +21,7 @@ E2E_BUS_PID=""
 E2E_PWREC_PID=""
 E2E_PWREC_FILE=""
 E2E_PW_RATE=44100
+E2E_PW_BUS=""
 
 e2e_pipewire_cleanup() {
     e2e_stop "$E2E_PWREC_PID" "$E2E_WP_PID" "$E2E_PW_PID" "$E2E_BUS_PID"
@@ -57,10 +58,15 @@ CONF
     export PIPEWIRE_RUNTIME_DIR="$dir/runtime"
     export SDL_AUDIODRIVER=pipewire
     trap 'e2e_pipewire_cleanup; e2e_cleanup' EXIT
-    # WirePlumber needs a session bus: one of the test's own, never the host's.
-    dbus-daemon --session --nofork --address="unix:path=$dir/runtime/bus" >>"$dir/bus.log" 2>&1 &
-    E2E_BUS_PID=$!
-    e2e_wait_for "the private session bus" test -S "$dir/runtime/bus"
+    # WirePlumber needs a session bus: the test's desktop's (weston.sh), else one of its own, never the host's.
+    if [ -n "${E2E_DESKTOP_BUS_PID:-}" ]; then
+        E2E_PW_BUS=$DBUS_SESSION_BUS_ADDRESS
+    else
+        dbus-daemon --session --nofork --address="unix:path=$dir/runtime/bus" >>"$dir/bus.log" 2>&1 &
+        E2E_BUS_PID=$!
+        e2e_wait_for "the private session bus" test -S "$dir/runtime/bus"
+        E2E_PW_BUS="unix:path=$dir/runtime/bus"
+    fi
     e2e__pipewire_launch
 }
 
@@ -68,7 +74,7 @@ e2e__pipewire_env() {
     local dir="$E2E_DIR/pipewire"
     env -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" \
         PIPEWIRE_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/config" XDG_STATE_HOME="$dir/home" \
-        DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/runtime/bus" "$@"
+        DBUS_SESSION_BUS_ADDRESS="$E2E_PW_BUS" "$@"
 }
 
 e2e__pipewire_launch() {

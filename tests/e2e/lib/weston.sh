@@ -1,7 +1,7 @@
 # The end-to-end library on Wayland (bash; sourced by e2e.sh when E2E_DISPLAY_SERVER=weston): the same functions
 # as on Xvfb, played on a private headless Weston of the test's own.
 #
-# Weston runs with its pixman renderer and the desktop shell (no panel, no animations) at 1280 x 1024, scale
+# Weston runs beside a D-Bus session bus of the test's own, as on a desktop, with its pixman renderer and the desktop shell (no panel, no animations) at 1280 x 1024, scale
 # E2E_WESTON_SCALE (default 1), its socket in the test's private runtime folder (mode 0700). It has no input
 # of its own: the module E2E_WESTON_MODULE (tests/e2e/lib/WestonInput.c, built beside the tests) adds a seat
 # whose pointer and keyboard the functions here drive, lists the windows, closes them and reads the output's
@@ -14,6 +14,15 @@
 # new window, or one clicked); e2e_type is not offered.
 
 E2E_WL_CTL=""
+E2E_DESKTOP_BUS_PID=""
+
+e2e_cleanup() {
+    e2e_stop "$E2E_PID" "$E2E_OTHER_PID" "$E2E_DISPLAY_PID" "$E2E_DESKTOP_BUS_PID"
+    E2E_PID=""
+    E2E_OTHER_PID=""
+    E2E_DISPLAY_PID=""
+    E2E_DESKTOP_BUS_PID=""
+}
 
 e2e__start_display() {
     command -v weston >/dev/null || e2e_fail "weston is not installed"
@@ -34,6 +43,11 @@ focus-animation=none
 [keyboard]
 keymap_layout=us
 INI
+    # A desktop's session bus, which the programs (Qt's accessibility and portals) and WirePlumber see.
+    dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/bus" >>"$E2E_DIR/bus.log" 2>&1 &
+    E2E_DESKTOP_BUS_PID=$!
+    e2e_wait_for "the session bus" test -S "$XDG_RUNTIME_DIR/bus"
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
     env -u DISPLAY -u WAYLAND_DISPLAY weston --backend=headless-backend.so --use-pixman --width=1280 \
         --height=1024 --scale="${E2E_WESTON_SCALE:-1}" --socket=wayland-0 --config="$E2E_DIR/weston.ini" \
         --modules="$E2E_WESTON_MODULE" >>"$E2E_DIR/weston.log" 2>&1 &

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Drives the real zorban: while another window has the focus, a second start on the same saves brings the
+# running window back to the front and ends with status 0. On Wayland a program may take the focus only with
+# the activation token its launcher was given, which the second start hands on; a compositor that offers no
+# activation (Weston 10) keeps the focus where it is, and the second start then says that the game already
+# runs, still ending with status 0.
+# Usage: raise_e2e.sh <game folder> <scratch folder>
+set -euo pipefail
+source "$(dirname "$0")/../lib/e2e.sh"
+
+e2e_init "$2"
+e2e_game_copy "$1" zorban
+export SDL_AUDIODRIVER=dummy
+unset ZORBAN_WAV_OUT
+
+e2e_launch zorban
+first=$E2E_PID
+win=$(e2e_wait_window "ゾルバンブロック5th")
+e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
+e2e_focus_elsewhere
+e2e_active "$win" && e2e_fail "the game kept the focus"
+
+code=0
+XDG_ACTIVATION_TOKEN=zorban-test-token timeout 20 env ZORBAN_TEST_DIALOGS="$E2E_DIALOGS" "$E2E_GAME/zorban" \
+    >"$E2E_DIR/second.log" 2>&1 || code=$?
+[ $code -eq 0 ] || e2e_fail "the second start ended with status $code (see $E2E_DIR/second.log)"
+kill -0 "$first" 2>/dev/null || e2e_fail "the first copy ended"
+if [ "${E2E_DISPLAY_SERVER:-xvfb}" = weston ]; then
+    e2e_dialog_log | grep -q $'^message\tzorban はすでに起動しています' ||
+        e2e_fail "the second start did not say that the game runs: $(e2e_dialog_log)"
+    e2e_active "$win" && e2e_fail "the window took the focus that the compositor never gave"
+    what="said that the game runs, as the compositor offers no activation"
+else
+    e2e_wait_for "the game window to come to the front" e2e_active "$win"
+    [ -z "$(e2e_dialog_log)" ] || e2e_fail "the second start showed a dialog: $(e2e_dialog_log)"
+    what="brought the game window to the front"
+fi
+e2e_close_expect_exit "$win" zorban
+e2e_pass "a second start $what"

@@ -310,7 +310,7 @@ e2e_wait_for() {
 e2e_wait_window() {
     local title=$1 i id
     for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
-        id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1) || true
+        id=$(e2e__find_window "$title")
         if [ -n "$id" ]; then
             echo "$id"
             return 0
@@ -322,6 +322,8 @@ e2e_wait_window() {
     done
     e2e_fail "no window \"$title\""
 }
+# The id of a visible window whose caption contains $1, or nothing.
+e2e__find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true; }
 
 e2e_wait_window_gone() {
     e2e_wait_for "window \"$1\" to close" e2e__no_window "$1"
@@ -474,6 +476,18 @@ e2e_wait_field_still() {
         [ "$a" = "$b" ] && return 0
     done
     e2e_fail "the play did not stop (see $E2E_DIR/field-b.png)"
+}
+
+# A sound recorder just started in the background: waits until its stream is connected, or fails (NAME, LOG).
+e2e_recorder_started() {
+    sleep 0.3
+    kill -0 "$1" 2>/dev/null || e2e_fail "$2 did not start (see $3)"
+}
+# Ends a recorder (an empty id is passed over); its file is complete after this.
+e2e_recorder_stop() {
+    [ -n "$1" ] || return 0
+    kill -INT "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
 }
 
 e2e_answer() { printf '%s\n' "$1" >>"$E2E_DIALOGS"; }

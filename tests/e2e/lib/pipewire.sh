@@ -111,14 +111,12 @@ e2e_pipewire_record() {
     pw-record --target zorban -P stream.capture.sink=true --format u8 --channels 1 --rate "$E2E_PW_RATE" \
         --latency 10ms "$1.wav" 2>>"$E2E_DIR/pipewire/pw-record.log" &
     E2E_PWREC_PID=$!
-    sleep 0.3  # the stream is connected
-    kill -0 "$E2E_PWREC_PID" 2>/dev/null || e2e_fail "pw-record did not start (see $E2E_DIR/pipewire/pw-record.log)"
+    e2e_recorder_started "$E2E_PWREC_PID" pw-record "$E2E_DIR/pipewire/pw-record.log"
 }
 
 e2e_pipewire_record_stop() {
     [ -n "$E2E_PWREC_PID" ] || return 0
-    kill -INT "$E2E_PWREC_PID" 2>/dev/null || true
-    wait "$E2E_PWREC_PID" 2>/dev/null || true
+    e2e_recorder_stop "$E2E_PWREC_PID"
     E2E_PWREC_PID=""
     sox "$E2E_PWREC_FILE.wav" -t raw -e unsigned-integer -b 8 -c 1 "$E2E_PWREC_FILE" ||
         e2e_fail "the recording $E2E_PWREC_FILE.wav cannot be read"

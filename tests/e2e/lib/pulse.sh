@@ -74,14 +74,11 @@ e2e_pulse_record() {
     parec --device=zorban.monitor --format=u8 --channels=1 --rate="$E2E_PULSE_RATE" --latency-msec=10 --raw \
         >"$1" 2>>"$E2E_DIR/pulse/parec.log" &
     E2E_PAREC_PID=$!
-    sleep 0.3  # the stream is connected
-    kill -0 "$E2E_PAREC_PID" 2>/dev/null || e2e_fail "parec did not start (see $E2E_DIR/pulse/parec.log)"
+    e2e_recorder_started "$E2E_PAREC_PID" parec "$E2E_DIR/pulse/parec.log"
 }
 
 e2e_pulse_record_stop() {
-    [ -n "$E2E_PAREC_PID" ] || return 0
-    kill -INT "$E2E_PAREC_PID" 2>/dev/null || true
-    wait "$E2E_PAREC_PID" 2>/dev/null || true
+    e2e_recorder_stop "$E2E_PAREC_PID"
     E2E_PAREC_PID=""
 }
 

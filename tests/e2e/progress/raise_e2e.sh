@@ -6,12 +6,11 @@
 # runs, still ending with status 0.
 # Usage: raise_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
+export SDL_AUDIODRIVER=dummy
 source "$(dirname "$0")/../lib/e2e.sh"
 
 e2e_init "$2"
 e2e_game_copy "$1" zorban
-export SDL_AUDIODRIVER=dummy
-unset ZORBAN_WAV_OUT
 
 e2e_launch zorban
 first=$E2E_PID

@@ -150,6 +150,10 @@ static const char* run_command(struct test_input* in, char* line, FILE* out) {
     } else if (strcmp(word, "shot") == 0 &&
                sscanf(line, "%*s %4095s %d %d %d %d", arg, &rx, &ry, &rw, &rh) == 5) {
         return shoot(in, arg, rx, ry, rw, rh);
+    } else if (strcmp(word, "bufferscale") == 0 && sscanf(line, "%*s %lx", &id) == 1) {
+        struct weston_view* view = find_view(in, id);
+        if (!view) return "error no such window";
+        fprintf(out, "%d\n", view->surface->buffer_viewport.buffer.scale);
     } else if (strcmp(word, "scale") == 0) {
         struct weston_output* o = first_output(in->compositor);
         fprintf(out, "%d\n", o ? o->current_scale : 1);

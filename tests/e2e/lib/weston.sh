@@ -1,12 +1,13 @@
 # The end-to-end library on Wayland (bash; sourced by e2e.sh when E2E_DISPLAY_SERVER=weston): the same functions
 # as on Xvfb, played on a private headless Weston of the test's own.
 #
-# Weston runs beside a D-Bus session bus of the test's own, as on a desktop, with its pixman renderer and the desktop shell (no panel, no animations) at 1280 x 1024, scale
-# E2E_WESTON_SCALE (default 1), its socket in the test's private runtime folder (mode 0700). It has no input
+# Weston runs beside a D-Bus session bus of the test's own, as on a desktop, with its pixman renderer and the
+# desktop shell (no panel, no animations) at 1280 x 1024 output pixels, scale E2E_WESTON_SCALE (default 1; the
+# functions take logical pixels), its socket in the test's private runtime folder (mode 0700). It has no input
 # of its own: the module E2E_WESTON_MODULE (tests/e2e/lib/WestonInput.c, built beside the tests) adds a seat
 # whose pointer and keyboard the functions here drive, lists the windows, closes them and reads the output's
-# pixels, told so through E2E_WESTON_CLIENT (WestonInputClient.c). The programs run natively (QT_QPA_PLATFORM=wayland, no DISPLAY) without Qt's window decorations, so
-# a window's surface is its client area.
+# pixels, told so through E2E_WESTON_CLIENT (WestonInputClient.c). The programs run natively
+# (QT_QPA_PLATFORM=wayland, no DISPLAY) without Qt's window decorations, so a window's surface is its client area.
 #
 # What differs from X11: the compositor, not the program, places a window, and Weston's shell does so at random
 # and leaves a window that grows where it was: e2e_wait_window puts each window it finds at the output's
@@ -14,6 +15,7 @@
 # new window, or one clicked); e2e_type is not offered.
 
 E2E_WL_CTL=""
+E2E_WL_SCALE=1
 E2E_DESKTOP_BUS_PID=""
 
 e2e_cleanup() {
@@ -52,6 +54,7 @@ INI
         --height=1024 --scale="${E2E_WESTON_SCALE:-1}" --socket=wayland-0 --config="$E2E_DIR/weston.ini" \
         --modules="$E2E_WESTON_MODULE" >>"$E2E_DIR/weston.log" 2>&1 &
     E2E_DISPLAY_PID=$!
+    E2E_WL_SCALE=${E2E_WESTON_SCALE:-1}
     E2E_WL_CTL="$XDG_RUNTIME_DIR/zorban-e2e-input"
     e2e_wait_for "Weston to start (see $E2E_DIR/weston.log)" e2e__weston_ready
     echo "$XDG_RUNTIME_DIR/wayland-0" >"$E2E_DIR/display"
@@ -175,15 +178,16 @@ e2e_key() {
     done
 }
 
-# A rectangle of the output as PNG: shoot FILE X Y W H.
+# A rectangle of the output as PNG: shoot FILE X Y W H (logical pixels; the picture has the output's pixels,
+# E2E_WESTON_SCALE times as many each way).
 e2e__wl_shoot() {
-    local ppm="$E2E_DIR/shot.$$.ppm"
-    e2e__wl "shot $ppm $2 $3 $4 $5" || return 1
+    local ppm="$E2E_DIR/shot.$$.ppm" s=$E2E_WL_SCALE
+    e2e__wl "shot $ppm $(($2 * s)) $(($3 * s)) $(($4 * s)) $(($5 * s))" || return 1
     convert "$ppm" "$1"
     rm -f "$ppm"
 }
 
-e2e_screenshot() { e2e__wl_shoot "$1" 0 0 1280 1024; }
+e2e_screenshot() { e2e__wl_shoot "$1" 0 0 $((1280 / E2E_WL_SCALE)) $((1024 / E2E_WL_SCALE)); }
 
 e2e_window_shot() {
     local x y w h
@@ -195,7 +199,7 @@ e2e_window_shot() {
 e2e_client_pixel() {
     local x y ppm="$E2E_DIR/pixel.ppm"
     read -r x y < <(e2e_origin "$1")
-    e2e__wl "shot $ppm $((x + $2)) $((y + $3)) 1 1" || e2e_fail "could not read pixel ($2, $3) of $1"
+    e2e__wl "shot $ppm $(((x + $2) * E2E_WL_SCALE)) $(((y + $3) * E2E_WL_SCALE)) 1 1" || e2e_fail "could not read pixel ($2, $3) of $1"
     tail -c 3 "$ppm" | od -An -tx1 | tr -d ' \n' | tr a-f A-F
 }
 

@@ -2,8 +2,8 @@
 # as on Xvfb, played on a private headless Weston of the test's own.
 #
 # Weston runs beside a D-Bus session bus of the test's own, as on a desktop, with its pixman renderer and the
-# desktop shell (no panel, no animations) at 1280 x 1024 output pixels, scale E2E_WESTON_SCALE (default 1; the
-# functions take logical pixels), its socket in the test's private runtime folder (mode 0700). It has no input
+# desktop shell (no panel, no animations) at 1280 x 1024 logical pixels, scale E2E_WESTON_SCALE (default 1: the
+# output has that many times as many pixels each way; the functions take logical pixels), its socket in the test's private runtime folder (mode 0700). It has no input
 # of its own: the module E2E_WESTON_MODULE (tests/e2e/lib/WestonInput.c, built beside the tests) adds a seat
 # whose pointer and keyboard the functions here drive, lists the windows, closes them and reads the output's
 # pixels, told so through E2E_WESTON_CLIENT (WestonInputClient.c). The programs run natively
@@ -187,7 +187,7 @@ e2e__wl_shoot() {
     rm -f "$ppm"
 }
 
-e2e_screenshot() { e2e__wl_shoot "$1" 0 0 $((1280 / E2E_WL_SCALE)) $((1024 / E2E_WL_SCALE)); }
+e2e_screenshot() { e2e__wl_shoot "$1" 0 0 1280 1024; }
 
 e2e_window_shot() {
     local x y w h

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # On a Wayland output of scale 2, zorban_runner left at its automatic size draws its window at twice its pixels:
 # the compositor gets a buffer of scale 2, the play field is a sharp 2x2 picture of itself and text is laid out
-# at the larger size, not blown up. A larger factor does not fit the output, so Ctrl and + changes nothing.
+# at the larger size, not blown up.
 # Usage: output_scale_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
 export E2E_WESTON_SCALE=2
@@ -25,8 +25,5 @@ convert "$E2E_DIR/field.png" -filter point -resize 50% -filter point -resize 200
 convert "$E2E_DIR/window.png" -filter point -resize 50% -filter point -resize 200% "$E2E_DIR/window-again.png"
 [ "$(compare -metric AE "$E2E_DIR/window.png" "$E2E_DIR/window-again.png" null: 2>&1 || true)" != 0 ] ||
     e2e_fail "the text is blown up, not drawn at the larger size"
-e2e_key "$win" ctrl+plus
-sleep 0.5
-[ "$(e2e_size "$win")" = "$width $height" ] || e2e_fail "the window grew past the output"
 e2e_close_expect_exit "$win"
 e2e_pass "at output scale 2 the runner drew its window sharply at twice its pixels"

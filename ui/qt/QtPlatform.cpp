@@ -143,6 +143,7 @@ struct QtPlatform::Impl {
             qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(activationToken));
         window->raise();
         window->activateWindow();
+        qunsetenv("XDG_ACTIVATION_TOKEN");  // read at once; never handed on to a program started later
     }
 
     void destroy(ui::Form& form) {

@@ -70,9 +70,11 @@ CONF
     e2e__pipewire_launch
 }
 
+# Runs a command in the servers' environment, in place of the shell that calls it (so that the id of a
+# background call is the server's own).
 e2e__pipewire_env() {
     local dir="$E2E_DIR/pipewire"
-    env -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" \
+    exec env -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" \
         PIPEWIRE_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/config" XDG_STATE_HOME="$dir/home" \
         DBUS_SESSION_BUS_ADDRESS="$E2E_PW_BUS" "$@"
 }

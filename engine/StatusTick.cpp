@@ -19,10 +19,17 @@ constexpr std::int32_t kBonusFromTime = 100;     // a CLEAR with this much time 
 }  // namespace
 
 void StatusTick::run() {
+    settled_.reset();  // an error ending the tick leaves it unsettled
+    StatusInputs before = StatusInputs::of(play_.state(), play_.controls());
     if (play_.rules().status == StatusKind::Game)
         gameTick();
     else
         runnerTick();
+    if (StatusInputs::of(play_.state(), play_.controls()) == before) settled_ = std::move(before);
+}
+
+bool StatusTick::nothingToDo() const {
+    return settled_ && *settled_ == StatusInputs::of(play_.state(), play_.controls());
 }
 
 void StatusTick::gameTick() {

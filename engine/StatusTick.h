@@ -4,8 +4,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "engine/PlayActions.h"
+#include "engine/StatusInputs.h"
 #include "engine/StatusView.h"
 
 namespace engine {
@@ -19,6 +21,9 @@ class StatusTick {
         : play_(play), saveCommonData_(saveCommonData), showCourses_(showCourses), view_(play) {}
 
     void run();
+    // Whether a tick now could change nothing: the last one changed nothing it reads, and nothing else has
+    // changed it since.
+    bool nothingToDo() const;
 
   private:
     void gameTick();
@@ -37,6 +42,7 @@ class StatusTick {
     const std::function<void()>& saveCommonData_;
     const std::function<void()>& showCourses_;
     StatusView view_;
+    std::optional<StatusInputs> settled_;  // what the last tick left, when it changed nothing
 };
 
 }  // namespace engine

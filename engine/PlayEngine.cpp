@@ -18,8 +18,9 @@ PlayEngine::PlayEngine(GameState& state, PlayControls& controls, ui::Services& s
       statusTick_(actions_, saveCommonData, showCourses),
       timers_(actions_, pause_) {}
 
-void PlayEngine::letTimersRest() {
+void PlayEngine::letTimersRest(bool rest) {
     PlayControls& c = controls();
+    statusTick_.keepAccount(rest);
     const std::pair<ui::Timer*, std::function<bool()>> rests[] = {
         {c.Timer2, [this] { return statusTick_.nothingToDo(); }},
         {c.Timer3, [this] { return timers_.logStill(); }},
@@ -29,7 +30,7 @@ void PlayEngine::letTimersRest() {
         {c.Timer7, [this] { return timers_.bannerStill(); }},
     };
     for (const auto& [timer, still] : rests)
-        if (timer) timer->nothingToDo = still;
+        if (timer) timer->nothingToDo = rest ? still : nullptr;
 }
 
 std::string PlayEngine::scoreText(std::int64_t v) {

@@ -21,6 +21,8 @@ class StatusTick {
         : play_(play), saveCommonData_(saveCommonData), showCourses_(showCourses), view_(play) {}
 
     void run();
+    // Whether the ticks keep account of what they read (off at first): then nothingToDo can tell.
+    void keepAccount(bool on);
     // Whether a tick now could change nothing: the last one changed nothing it reads, and nothing else has
     // changed it since.
     bool nothingToDo() const;
@@ -42,6 +44,7 @@ class StatusTick {
     const std::function<void()>& saveCommonData_;
     const std::function<void()>& showCourses_;
     StatusView view_;
+    bool accounting_ = false;
     std::optional<StatusInputs> settled_;  // what the last tick left, when it changed nothing
 };
 

@@ -257,6 +257,7 @@ TEST(Resting, TimersTickOnlyWhileTheirTicksHaveWork) {
 
     // In play the countdown ticks on its old one-second beat, and the banner goes at its first tick.
     ticks.reset();
+    p.set(1, 1, Hard8);  // a block left, away from the ball
     p.ballAt(5, 19, 0, -1);
     p.play.Timer1.start();
     p.platform.advance(990);  // to 24000, a whole second of the beat

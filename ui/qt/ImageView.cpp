@@ -32,6 +32,7 @@ int ImageView::factor() const {
 void ImageView::applyOwn() {
     maskedStale_ = true;
     if (!plain() || model().picture().empty()) {
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
         update();
         return;
     }
@@ -46,6 +47,9 @@ void ImageView::applyOwn() {
 void ImageView::showChangedTiles() {
     tilesPending_ = false;
     if (!plain() || model().picture().empty()) return;
+    // A picture that covers the whole box paints every pixel of it: nothing behind needs painting first.
+    const base::Bitmap& b = model().picture();
+    setAttribute(Qt::WA_OpaquePaintEvent, b.width() * scale() >= width() && b.height() * scale() >= height());
     const int f = factor();
     const bool whole = scaled_.factor() != f;
     const QRegion changed = scaled_.update(model().picture(), f);

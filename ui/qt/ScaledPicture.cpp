@@ -29,12 +29,19 @@ QRegion ScaledPicture::update(const base::Bitmap& picture, int factor) {
 
 void ScaledPicture::changedTiles(const base::Bitmap& picture, int top, int bottom, QRegion& changed) const {
     const int width = picture.width();
+    // Most bands are as they were: whole rows first, tile by tile only where a row differs.
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
+    int y0 = top;
+    while (y0 < bottom && std::memcmp(picture.data() + static_cast<std::size_t>(y0) * width,
+                                      last_.data() + static_cast<std::size_t>(y0) * width, rowBytes) == 0)
+        ++y0;
+    if (y0 == bottom) return;
     const int tiles = (width + kTile - 1) / kTile;
     int runStart = -1;                  // left edge of the run of changed tiles being joined
     for (int t = 0; t <= tiles; ++t) {  // one past the last tile closes the last run
         const int left = t * kTile, right = std::min(left + kTile, width);
         bool differs = false;
-        for (int y = top; t < tiles && y < bottom && !differs; ++y) {
+        for (int y = y0; t < tiles && y < bottom && !differs; ++y) {
             const std::size_t at = static_cast<std::size_t>(y) * width + left;
             differs = std::memcmp(picture.data() + at, last_.data() + at,
                                   static_cast<std::size_t>(right - left) * sizeof(std::uint32_t)) != 0;

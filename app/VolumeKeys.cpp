@@ -15,6 +15,11 @@ VolumeKeys::VolumeKeys(base::Settings& settings, sound::MasterVolume* volume)
     if (volume_ != nullptr) volume_->set(percent_, muted_);
 }
 
+void VolumeKeys::setVolume(sound::MasterVolume* volume) {
+    volume_ = volume;
+    if (volume_ != nullptr) volume_->set(percent_, muted_);
+}
+
 bool VolumeKeys::key(const ui::KeyEvent& e) {
     if (e.ctrl || e.alt) return false;
     switch (e.key) {

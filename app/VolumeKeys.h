@@ -20,6 +20,10 @@ class VolumeKeys {
     // the keys then only remember the choice. Both must outlive this.
     VolumeKeys(base::Settings& settings, sound::MasterVolume* volume);
 
+    // The master volume, once there is one (a sound device opened after the keys were made): the choice is
+    // applied to it at once.
+    void setVolume(sound::MasterVolume* volume);
+
     // True when the key was one of the volume keys. With Ctrl or Alt held the key belongs to someone else.
     bool key(const ui::KeyEvent& e);
 

@@ -17,9 +17,10 @@ void forwardPauseEvents(PlayEngine& e, ui::Form& form);
 // The play keys (see PlayKeys) go to the engine ahead of the focused control, unless one of panels is shown.
 void forwardPlayKeys(PlayEngine& e, ui::Form& form, std::vector<const ui::Control*> panels = {});
 
-// Timer1..Timer6 (and Timer7 where the window has it) run the engine's handlers; moves and presses over
-// each of mouseAreas, which share the play field's origin, go to main_boxMouseMove and main_boxMouseDown;
-// the play keys go the same way, ahead of the focused control, unless one of panels covers the field.
+// Timer1..Timer6 (and Timer7 where the window has it) run the engine's handlers and rest when they have
+// nothing to do; moves and presses over each of mouseAreas, which share the play field's origin, go to
+// main_boxMouseMove and main_boxMouseDown; the play keys go the same way, ahead of the focused control,
+// unless one of panels covers the field.
 template <typename Window>
 void forwardPlayEvents(PlayEngine& e, Window& w, std::initializer_list<ui::Control*> mouseAreas,
                        std::initializer_list<const ui::Control*> panels = {}) {
@@ -30,6 +31,7 @@ void forwardPlayEvents(PlayEngine& e, Window& w, std::initializer_list<ui::Contr
     w.Timer5.onTimer = [&e] { e.Timer5Timer(); };
     w.Timer6.onTimer = [&e] { e.Timer6Timer(); };
     if constexpr (requires { w.Timer7; }) w.Timer7.onTimer = [&e] { e.Timer7Timer(); };
+    e.letTimersRest();
     for (ui::Control* c : mouseAreas) {
         c->onMouseMove = [&e](const ui::MouseEvent& m) { e.main_boxMouseMove(m.x, m.y); };
         c->onMouseDown = [&e](const ui::MouseEvent& m) { e.main_boxMouseDown(m.button); };

@@ -36,6 +36,7 @@ struct tmy {
     std::int32_t course3Cleared = 0;                          // 1 once course 3 was cleared to its end
     std::int32_t money = 0;                                   // 0..99999
     std::array<std::int32_t, 10> trailX{}, trailY{};          // the ball's last drawn cells; places 0..3 used
+    bool operator==(const tmy&) const = default;
 };
 
 // One toy of the catalogue.

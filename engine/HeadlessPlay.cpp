@@ -27,6 +27,7 @@ HeadlessPlay::HeadlessPlay(ui::Services& services, SoundSink& sound, Rules rules
         timers[i]->onTimer = [this, h = handlers[i]] { (engine.*h)(); };
         form.addTimer(*timers[i]);
     }
+    engine.letTimersRest();
     forwardPauseEvents(engine, form);
     forwardPlayKeys(engine, form);
     engine.showCourses = [this] {

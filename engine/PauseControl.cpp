@@ -38,7 +38,10 @@ bool PauseControl::pause() {
     if (paused_ || !playGoingOn()) return false;
     if (running(c_.Timer5)) {
         const std::int64_t interval = intervalOf(c_.Timer5);
-        const std::int64_t passed = clock_.nowMs() - countdownStartMs_;
+        // The countdown may have rested through ticks with nothing to do, keeping its beat: what has passed
+        // of the current second is counted from the last tick it would have had.
+        const std::int64_t since = clock_.nowMs() - countdownStartMs_;
+        const std::int64_t passed = interval > 0 ? since % interval : since;
         countdownLeftMs_ =
             std::clamp<std::int64_t>(interval - passed, 1, std::max<std::int64_t>(interval, 1));
     }

@@ -53,6 +53,9 @@ class PauseControl {
 
     // Told by the countdown's tick, so that a pause knows how much of the current second has passed.
     void countdownTicked();
+    // Whether the countdown runs the rest of a second after a pause, and its next tick must put its interval
+    // back.
+    bool countdownShortened() const { return countdownShortened_; }
 
     // While one lives, the window's own dialog has the focus: focus changes do not pause.
     class ModalDialog {

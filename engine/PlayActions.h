@@ -23,6 +23,7 @@ class PlayActions {
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }
     PlayControls& controls() { return c_; }
+    const PlayControls& controls() const { return c_; }
     ui::Services& services() { return services_; }
     const Rules& rules() const { return rules_; }
 

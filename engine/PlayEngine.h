@@ -65,6 +65,10 @@ class PlayEngine {
     void Timer6Timer() { timers_.beat(); }          // beat animation
     void Timer7Timer() { timers_.colourBanner(); }  // banner colouring
     void Button1Click() { timers_.slowDown(); }     // speed_down
+    // Tells Timer2..Timer7 when their ticks have nothing to do (ui::Timer::nothingToDo), so that a window
+    // where nothing can change sleeps. Call once the controls are bound. Off: they always have work, and the
+    // status tick keeps no account of it (for simulations that call the handlers themselves).
+    void letTimersRest(bool rest = true);
     // Pixels from the play field's top-left corner; y is not used.
     void main_boxMouseMove(int x, int y) { input_.mouseMove(x, y); }
     void main_boxMouseDown(ui::MouseButton button) { input_.mouseDown(button); }

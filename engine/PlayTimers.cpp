@@ -21,12 +21,21 @@ constexpr int kBeatMoveChance = 5;  // one beat in five moves the picture
 constexpr std::array<int, 4> kBeatLefts{404, 449, 494, 539};
 constexpr std::array<const char*, 2> kBeatPictures{"cg/usu1.bmp", "cg/usu2.bmp"};
 
+base::Colour bannerText(bool inPlay) {
+    return inPlay ? base::colours::Fuchsia : base::colours::White;
+}
+
 void colourLabel(ui::Label* l, bool inPlay) {
     if (!l) return;
     l->setTransparent(inPlay);
     if (!inPlay) l->setBackground(kBannerBack);
-    const base::Colour text = inPlay ? base::colours::Fuchsia : base::colours::White;
+    const base::Colour text = bannerText(inPlay);
     if (l->font().colour != text) l->setFontColour(text);
+}
+
+bool labelColoured(const ui::Label* l, bool inPlay) {
+    return !l || (l->transparent() == inPlay && (inPlay || l->background() == kBannerBack) &&
+                  l->font().colour == bannerText(inPlay));
 }
 
 }  // namespace
@@ -108,6 +117,39 @@ void PlayTimers::colourBanner() {
     const bool inPlay = play_.ballInPlay();
     colourLabel(c.moji_l2, inPlay);
     colourLabel(c.moji_l2a, inPlay);
+}
+
+bool PlayTimers::logStill() const {
+    const PlayControls& c = play_.controls();
+    return captionEmpty(c.moji_l) && intervalOf(c.Timer3) == play_.rules().logPace.intervalFor(0);
+}
+
+bool PlayTimers::comboStill() const {
+    const PlayControls& c = play_.controls();
+    return !play_.ballInPlay() && (!c.combo_l || c.combo_l->visible());
+}
+
+// Outside play the countdown only runs the effect time down and ages the banner; once both are over, and a
+// banner that stays until the ball runs again has been counted past its last second, a tick changes nothing.
+bool PlayTimers::countdownStill() const {
+    const PlayControls& c = play_.controls();
+    const GameState& s = play_.state();
+    if (playGoesOn(s.phase) || pause_.countdownShortened()) return false;
+    if (s.effectTicks != 0 || s.my.barHalfWidth != 1 || intervalOf(c.Timer1) != play_.rules().ballTickMs)
+        return false;
+    if (captionEmpty(c.moji_l2)) return s.bannerTicks == 0;
+    return play_.rules().bannerAgesOnlyInPlay && s.bannerTicks > kBannerSeconds;
+}
+
+bool PlayTimers::beatStill() const {
+    return !play_.ballInPlay() && !shown(play_.controls().cg);
+}
+
+bool PlayTimers::bannerStill() const {
+    const PlayControls& c = play_.controls();
+    if (!play_.rules().colourBanner || captionEmpty(c.moji_l2)) return true;
+    const bool inPlay = play_.ballInPlay();
+    return labelColoured(c.moji_l2, inPlay) && labelColoured(c.moji_l2a, inPlay);
 }
 
 void PlayTimers::slowDown() {

@@ -21,6 +21,14 @@ class PlayTimers {
     void colourBanner();  // Timer7
     void slowDown();      // Button1 (speed_down)
 
+    // Whether a tick of each could change nothing now: what it shows and keeps already stands as the tick
+    // would leave it (see ui::Timer::nothingToDo).
+    bool logStill() const;        // Timer3: the log is empty and paced for that
+    bool comboStill() const;      // Timer4: no ball runs and the counter is shown
+    bool countdownStill() const;  // Timer5: no play, no effect and no banner that still ages
+    bool beatStill() const;       // Timer6: no ball runs and the picture is hidden
+    bool bannerStill() const;     // Timer7: the banner is empty or already in the colours of the moment
+
   private:
     // Beat pictures, read once.
     const base::Bitmap& beatPicture(int frame);

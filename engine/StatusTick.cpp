@@ -19,10 +19,23 @@ constexpr std::int32_t kBonusFromTime = 100;     // a CLEAR with this much time 
 }  // namespace
 
 void StatusTick::run() {
+    settled_.reset();  // an error ending the tick leaves it unsettled
+    std::optional<StatusInputs> before;
+    if (accounting_) before = StatusInputs::of(play_.state(), play_.controls());
     if (play_.rules().status == StatusKind::Game)
         gameTick();
     else
         runnerTick();
+    if (before && StatusInputs::of(play_.state(), play_.controls()) == *before) settled_ = std::move(before);
+}
+
+void StatusTick::keepAccount(bool on) {
+    accounting_ = on;
+    settled_.reset();
+}
+
+bool StatusTick::nothingToDo() const {
+    return settled_ && *settled_ == StatusInputs::of(play_.state(), play_.controls());
 }
 
 void StatusTick::gameTick() {

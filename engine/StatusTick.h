@@ -4,8 +4,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "engine/PlayActions.h"
+#include "engine/StatusInputs.h"
 #include "engine/StatusView.h"
 
 namespace engine {
@@ -19,6 +21,11 @@ class StatusTick {
         : play_(play), saveCommonData_(saveCommonData), showCourses_(showCourses), view_(play) {}
 
     void run();
+    // Whether the ticks keep account of what they read (off at first): then nothingToDo can tell.
+    void keepAccount(bool on);
+    // Whether a tick now could change nothing: the last one changed nothing it reads, and nothing else has
+    // changed it since.
+    bool nothingToDo() const;
 
   private:
     void gameTick();
@@ -37,6 +44,8 @@ class StatusTick {
     const std::function<void()>& saveCommonData_;
     const std::function<void()>& showCourses_;
     StatusView view_;
+    bool accounting_ = false;
+    std::optional<StatusInputs> settled_;  // what the last tick left, when it changed nothing
 };
 
 }  // namespace engine

@@ -20,9 +20,11 @@ int main(int argc, char** argv) {
     // Two games on the same saves would each overwrite what the other won: the second one hands over.
     if (const auto code = platform.claimSingleInstance("zorban")) return *code;
     game::prepareSaveFolder(platform.services());
-    // Made before the window and destroyed after it: it pre-loads and finally releases the channel waves.
+    // Made before the window and destroyed after it: it loads and finally releases the channel waves.
     app::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     game::TForm1 window(platform.services(), &sound);
     sound.bindKeys(window.form, *platform.services().settings);
+    // The window shows first; the sound device opens and the waves load behind it.
+    platform.afterFirstPaint([&sound] { sound.open(); });
     return platform.run(window.form);
 }

@@ -21,6 +21,9 @@ void TForm1::wire() {
     main_box.onMouseUp = [this](const ui::MouseEvent& e) { main_boxMouseUp(e); };
     Timer1.onTimer = [this] { Timer1Timer(); };
     Timer2.onTimer = [this] { Timer2Timer(); };
+    // Between strokes and while the file's name stands, their ticks have nothing to do.
+    Timer1.nothingToDo = [this] { return !painting; };
+    Timer2.nothingToDo = [this] { return stage_n_l.caption() == stageFileName; };
     name_l.onChange = [this] { name_lChange(); };
     name_l.onEnter = [this] { name_lEnter(); };
     name_l2.onChange = [this] { name_l2Change(); };

@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
     app::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     runner::TForm1 window(platform.services(), sound);
     sound.bindKeys(window.form, *platform.services().settings);
+    // The window shows first; the sound device opens and the waves load behind it.
+    platform.afterFirstPaint([&sound] { sound.open(); });
     std::unique_ptr<runner::DemoPlay> demoPlay;
     if (demo || replay)
         demoPlay =

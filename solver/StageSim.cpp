@@ -10,6 +10,7 @@ namespace solver {
 StageSim::StageSim(std::uint64_t seed, engine::Rules rules)
     : platform_("/nonexistent/", seed), play_(platform_.services(), sound_, std::move(rules)) {
     play_.engine.setDrawing(false);
+    play_.engine.letTimersRest(false);  // the simulation calls the handlers itself, never through timers
 }
 
 void StageSim::startCourse(int courseNo, std::int32_t startTime, std::int32_t lives) {

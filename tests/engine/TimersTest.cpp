@@ -9,6 +9,7 @@
 #include "base/BmpFile.h"
 #include "base/Cp932.h"
 #include "engine/EventLog.h"
+#include "tests/engine/TickCounter.h"
 
 namespace {
 
@@ -227,3 +228,40 @@ TEST(Timers, RunOnVirtualTimeThroughTheForm) {
 }
 
 }  // namespace
+
+// Each timer rests while its tick could change nothing, and ticks again, on its old beat, as soon as it
+// could: a change made anywhere is seen at the timer's next due tick.
+TEST(Resting, TimersTickOnlyWhileTheirTicksHaveWork) {
+    Play p;
+    p.eng.setPhase(PlayPhase::StartPanel);
+    p.platform.start(p.play.form);
+    p.platform.advance(2000);
+    enginetest::TickCounter ticks(p.play.form);
+    p.platform.advance(10'000);
+    EXPECT_EQ(ticks.all(), 0);
+
+    p.my.score = 1234;  // outside any handler
+    p.platform.advance(10);
+    EXPECT_EQ(ticks.of("Timer2"), 1);
+    EXPECT_EQ(p.play.point_l.caption(), PlayEngine::scoreText(1234));
+    p.platform.advance(1000);
+    EXPECT_EQ(ticks.of("Timer2"), 2);  // one more, as the first changed a caption
+
+    // A banner shown while no ball runs is counted to its sixth second, then the countdown rests too.
+    ticks.reset();
+    p.play.moji_l2.setCaption("CLEAR!!!");
+    p.platform.advance(10'000);
+    EXPECT_EQ(ticks.of("Timer5"), 6);
+    EXPECT_EQ(ticks.of("Timer7"), 1);  // coloured once
+    EXPECT_EQ(p.play.moji_l3.caption(), "CLEAR!!!");
+
+    // In play the countdown ticks on its old one-second beat, and the banner goes at its first tick.
+    ticks.reset();
+    p.set(1, 1, Hard8);  // a block left, away from the ball
+    p.ballAt(5, 19, 0, -1);
+    p.play.Timer1.start();
+    p.platform.advance(990);  // to 24000, a whole second of the beat
+    EXPECT_EQ(ticks.of("Timer5"), 1);
+    EXPECT_GE(ticks.of("Timer4"), 6);
+    EXPECT_EQ(p.play.moji_l2.caption(), "");
+}

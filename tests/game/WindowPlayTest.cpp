@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "WindowFixture.h"
+#include "tests/engine/TickCounter.h"
 
 namespace gametest {
 namespace {
@@ -191,6 +192,41 @@ TEST_F(WindowPlayTest, GameOverDrawsTheFieldAsItStands) {
     ASSERT_TRUE(playUntil([&] { return w.moji_l2.caption() == "GAME OVER!!!"; }));
     EXPECT_EQ(w.state.blockGrid.at(kServeColumn, 10), engine::Empty);
     EXPECT_NE(w.main_box.picture().pixel(x, y), poisonLook);
+}
+
+}  // namespace
+}  // namespace gametest
+
+namespace gametest {
+namespace {
+
+// On the start panel nothing can change until the player acts: no timer ticks at all. A course picked
+// shows itself, and once its banner has aged the window rests again, its ready button waiting.
+TEST_F(WindowPlayTest, AnIdleWindowRunsNoTimer) {
+    writeCourse(1, 2);
+    game::TForm1& w = open();
+    platform.advance(1000);
+    enginetest::TickCounter ticks(w.form);
+    platform.advance(60'000);
+    EXPECT_EQ(ticks.all(), 0);
+    EXPECT_TRUE(errors().empty());
+
+    click(w.c_b1);
+    platform.advance(20);
+    EXPECT_GE(ticks.of("Timer2"), 1);
+    EXPECT_TRUE(w.ok_b.visible());
+    platform.advance(10'000);
+    ticks.reset();
+    platform.advance(60'000);
+    EXPECT_EQ(ticks.all(), 0);
+
+    // The stage waits for its serve: only the one-second countdown ticks (a pause must know its second).
+    click(w.ok_b);
+    platform.advance(10'000);
+    ticks.reset();
+    platform.advance(10'000);
+    EXPECT_EQ(ticks.all(), ticks.of("Timer5"));
+    EXPECT_EQ(ticks.of("Timer5"), 10);
 }
 
 }  // namespace

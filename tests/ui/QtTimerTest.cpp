@@ -6,6 +6,8 @@
 #include <thread>
 
 #include "QtFixture.h"
+#include "ui/qt/FormWindow.h"
+#include "ui/qt/TimerBinding.h"
 
 namespace {
 
@@ -135,6 +137,36 @@ TEST_F(QtTest, TheEventLoopAnswersTheDeviceBell) {
     EXPECT_EQ(answers, 1);
     EXPECT_EQ(answeredOn, std::this_thread::get_id());
     bell.setAnswer(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A timer whose tick has nothing to do stops waking the program; a handler that gives it work wakes it.
+TEST_F(QtTest, ATimerWithNothingToDoSleepsUntilAHandlerGivesItWork) {
+    int ticks = 0;
+    bool work = false;
+    w.timer.onTimer = [&] { ++ticks; };
+    w.timer.nothingToDo = [&] { return !work; };
+    w.timer.start();
+    QWidget* top = platform.build(w.form);
+    auto* window = dynamic_cast<ui::qt::FormWindow*>(top);
+    ASSERT_NE(window, nullptr);
+    const ui::qt::TimerBinding& binding = *window->bindingOf(w.timer);
+    spin(200);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_TRUE(binding.resting());
+    EXPECT_EQ(binding.wakeups(), 1);  // the first due tick found nothing to do
+    // Work given outside a handler is not seen until one runs.
+    work = true;
+    spin(50);
+    EXPECT_EQ(ticks, 0);
+    platform.services().dispatcher.run([] {});
+    spin(100);
+    EXPECT_GE(ticks, 3);
+    EXPECT_FALSE(binding.resting());
+    w.timer.nothingToDo = nullptr;
 }
 
 }  // namespace

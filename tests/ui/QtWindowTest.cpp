@@ -6,7 +6,9 @@
 #include <QPalette>
 
 #include "QtFixture.h"
+#include "ui/qt/FormWindow.h"
 #include "ui/qt/GaugeView.h"
+#include "ui/qt/ImageView.h"
 #include "ui/qt/LabelView.h"
 #include "ui/qt/QtText.h"
 
@@ -224,6 +226,40 @@ TEST_F(QtTest, HintsAreTooltipsAndAButtonsOwnTooltipWins) {
     EXPECT_EQ(widget(w.button).toolTip().toStdString(), "保存 (Ctrl+S)");
     w.button.setTooltip("own");
     EXPECT_EQ(widget(w.button).toolTip().toStdString(), "own");
+}
+
+}  // namespace
+
+namespace {
+
+// A frame repaints the tiles whose pixels changed, scaled by repeating each pixel; an unchanged picture
+// repaints nothing.
+TEST_F(QtTest, APictureRepaintsOnlyItsChangedTilesWholePixelsLarger) {
+    ui::Image field{"field", {0, 0, 200, 160}};
+    w.form.add(field);
+    QWidget* top = platform.build(w.form);
+    top->show();
+    field.brushColour = field.penColour = base::colours::Black;
+    field.rectangle(0, 0, 200, 160);
+    spin(100);
+    auto& view = dynamic_cast<ui::qt::ImageView&>(this->view(field));
+    const qint64 before = view.paintedPixels();
+    field.invalidate();  // drawn again alike
+    spin(50);
+    EXPECT_EQ(view.paintedPixels(), before);
+    field.brushColour = base::colours::Red;
+    field.rectangle(40, 20, 80, 40);  // one cell: tiles x 32..80, y 16..48
+    spin(50);
+    EXPECT_EQ(view.paintedPixels() - before, 48 * 32);
+    // Three times larger: every pixel three by three, the cell's edge on the tile's.
+    dynamic_cast<ui::qt::FormWindow*>(top)->rescale(3);
+    spin(100);
+    const QImage shot = widget(field).grab().toImage();
+    EXPECT_EQ(shot.pixelColor(3 * 41, 3 * 21), QColor(255, 0, 0));
+    EXPECT_EQ(shot.pixelColor(3 * 41 - 1, 3 * 21), QColor(0, 0, 0));  // the cell's outline, pen black
+    EXPECT_EQ(shot.pixelColor(3 * 40 - 1, 3 * 21), QColor(0, 0, 0));
+    field.setObserver(nullptr);
+    platform.close();
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 #include "ui/core/Control.h"
 
 namespace ui {
+namespace {
+
+thread_local std::uint64_t changesOnThread = 0;
+
+}  // namespace
 
 Control::Control(std::string name, Rect bounds, bool visible)
     : name_(std::move(name)), bounds_(bounds), visible_(visible) {}
@@ -11,8 +16,13 @@ void Control::add(Control& child) {
     children_.push_back(&child);
 }
 
+std::uint64_t Control::changesOnThisThread() {
+    return changesOnThread;
+}
+
 void Control::changed() {
     ++revision_;
+    ++changesOnThread;
     if (observer_) observer_->controlChanged(*this);
 }
 

@@ -7,6 +7,11 @@ namespace ui {
 
 void Dispatcher::run(const std::function<void()>& handler) noexcept {
     if (!handler) return;
+    runHandler(handler);
+    tellWatchers();
+}
+
+void Dispatcher::runHandler(const std::function<void()>& handler) noexcept {
     try {
         handler();
     } catch (const std::exception& e) {
@@ -20,6 +25,10 @@ void Dispatcher::run(const std::function<void()>& handler) noexcept {
         } catch (...) {
         }
     }
+}
+
+void Dispatcher::tellWatchers() noexcept {
+    for (Watcher* w : watchers_) w->handlerRan();
 }
 
 }  // namespace ui

@@ -47,6 +47,19 @@ class Timer {
     bool running() const { return enabled_ && interval_ > 0; }
 
     std::function<void()> onTimer;
+    // Asked when a tick falls due: true when the tick could change nothing now, as what it shows and keeps
+    // already stands as it would leave it. Such a tick is left out; the timer keeps its beat, and a host may
+    // sleep through the ticks left out until a handler has run on the window (see Dispatcher::Watcher).
+    std::function<bool()> nothingToDo;
+    // Whether a tick due now is left out (an error in the question counts as work to do).
+    bool restsNow() const {
+        try {
+            return nothingToDo && nothingToDo();
+        } catch (...) {
+            return false;
+        }
+    }
+
     void setObserver(TimerObserver* o) { observer_ = o; }
 
   private:

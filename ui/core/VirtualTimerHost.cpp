@@ -30,8 +30,9 @@ void VirtualTimerHost::advance(std::int64_t ms) {
         if (!next) break;
         if (next->due > clock_.nowMs()) clock_.setNow(next->due);
         Timer* t = next->timer;
-        // A handler that pauses moves the clock on; the next tick counts from when it ends.
-        dispatcher_.run(t->onTimer);
+        // A tick with nothing to do is left out; the beat goes on. A handler that pauses moves the clock on;
+        // the next tick counts from when it ends.
+        if (!t->restsNow()) dispatcher_.run(t->onTimer);
         for (auto& e : entries_)
             if (e.timer == t && e.due <= clock_.nowMs()) e.due = clock_.nowMs() + t->interval();
     }

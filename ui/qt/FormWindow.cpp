@@ -246,6 +246,11 @@ void FormWindow::applicationStateChanged(Qt::ApplicationState state) {
     dispatcher_.run([&] { form_.activationChanged(active); });
 }
 
+void FormWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (firstPainted) QTimer::singleShot(0, this, std::exchange(firstPainted, nullptr));
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
     if (!closeRequested || closeRequested())
         event->accept();

@@ -53,10 +53,14 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     std::function<bool()> closeRequested;
     // Runs after each immediate repaint, between the frames of an animation inside a handler.
     std::function<void()> betweenFrames;
+    // Runs once, at the turn of the event loop after the window's first paint: the player sees the window
+    // before what may wait for it.
+    std::function<void()> firstPainted;
 
   protected:
     void applyOwn() override {}
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // Keys no child widget took (a text field keeps its own typing) go to the form's key handlers.
     void keyPressEvent(QKeyEvent* event) override;
     // The form's play keys are offered a key before the focused child widget sees it, and told of releases.

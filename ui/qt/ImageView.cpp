@@ -1,7 +1,10 @@
-// Image painting straight from the picture's pixels (no copy unless transparent).
+// Image painting: a plain picture from its scaled copy, tile by tile; a stretched or transparent one whole.
 #include "ui/qt/ImageView.h"
 
+#include <QMetaObject>
+#include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace ui::qt {
 namespace {
@@ -12,11 +15,85 @@ QImage view(const base::Bitmap& b) {
                   QImage::Format_RGB32);
 }
 
+QRegion scaledRegion(const QRegion& region, int factor) {
+    QRegion scaled;
+    for (const QRect& r : region)
+        scaled += QRect(r.x() * factor, r.y() * factor, r.width() * factor, r.height() * factor);
+    return scaled;
+}
+
 }  // namespace
+
+int ImageView::factor() const {
+    // Whole screen ratios only (the platform rounds them), so every pixel covers whole screen pixels.
+    return scale() * std::max(1, static_cast<int>(std::lround(devicePixelRatioF())));
+}
 
 void ImageView::applyOwn() {
     maskedStale_ = true;
-    update();
+    if (!plain() || model().picture().empty()) {
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
+        update();
+        return;
+    }
+    // A frame is drawn as many rectangles, each a change: the tiles are compared once it is done, when the
+    // handler has ended.
+    if (tilesPending_) return;
+    tilesPending_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { showChangedTiles(); }, Qt::QueuedConnection);
+}
+
+void ImageView::showChangedTiles() {
+    tilesPending_ = false;
+    if (!plain() || model().picture().empty()) return;
+    // A picture that covers the whole box paints every pixel of it: nothing behind needs painting first.
+    const base::Bitmap& b = model().picture();
+    setAttribute(Qt::WA_OpaquePaintEvent, b.width() * scale() >= width() && b.height() * scale() >= height());
+    const int f = factor();
+    const bool whole = scaled_.factor() != f;
+    const QRegion changed = scaled_.update(model().picture(), f);
+    if (whole)
+        update();
+    else if (!changed.isEmpty())
+        update(scaledRegion(changed, scale()));
+}
+
+void ImageView::paintScaled(QPainter& p, const QRegion& region) {
+    const int f = scaled_.factor(), screen = f / scale();
+    QImage& img = scaled_.image();
+    img.setDevicePixelRatio(screen);
+    const QRect picture(0, 0, img.width() / screen, img.height() / screen);
+    for (const QRect& r : region) {
+        const QRect part = r & picture;
+        if (part.isEmpty()) continue;
+        p.drawImage(
+            part.topLeft(), img,
+            QRect(part.x() * screen, part.y() * screen, part.width() * screen, part.height() * screen));
+        paintedPixels_ += static_cast<qint64>(part.width()) * part.height() * screen * screen;
+    }
+}
+
+void ImageView::paintEvent(QPaintEvent* event) {
+    const base::Bitmap& b = model().picture();
+    if (b.empty()) return;  // no picture yet: what lies behind shows
+    ++paints_;
+    QPainter p(this);
+    if (plain()) {
+        // Painted at once inside a handler (an animation), or at a new screen ratio: the copy is brought up
+        // to date here; what is painted is what was asked for.
+        if (tilesPending_ || scaled_.factor() != factor()) scaled_.update(b, factor());
+        paintScaled(p, event->region());
+        return;
+    }
+    const QImage img = model().transparent() ? masked() : view(b);
+    // No smooth transform: a scaled window and a high-density screen both repeat each pixel whole (nearest
+    // neighbour), so the blocks keep their sharp edges.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (model().stretch())
+        p.drawImage(rect(), img);
+    else
+        p.drawImage(QRect(0, 0, b.width() * scale(), b.height() * scale()), img);
 }
 
 const QImage& ImageView::masked() {
@@ -31,20 +108,6 @@ const QImage& ImageView::masked() {
     }
     maskedStale_ = false;
     return masked_;
-}
-
-void ImageView::paintEvent(QPaintEvent*) {
-    const base::Bitmap& b = model().picture();
-    if (b.empty()) return;  // no picture yet: what lies behind shows
-    QPainter p(this);
-    const QImage img = model().transparent() ? masked() : view(b);
-    // No smooth transform: a scaled window and a high-density screen both repeat each pixel whole (nearest
-    // neighbour), so the blocks keep their sharp edges.
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (model().stretch())
-        p.drawImage(rect(), img);
-    else
-        p.drawImage(QRect(0, 0, b.width() * scale(), b.height() * scale()), img);
 }
 
 }  // namespace ui::qt

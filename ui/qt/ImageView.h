@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "ui/core/Image.h"
+#include "ui/qt/ScaledPicture.h"
 #include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
@@ -13,17 +14,32 @@ class ImageView : public ViewOf<QWidget, ui::Image> {
   public:
     using ViewOf::ViewOf;
 
+    // How many screen pixels were painted, and how many times (for tests).
+    qint64 paintedPixels() const { return paintedPixels_; }
+    int paints() const { return paints_; }
+
   protected:
-    // Every change of an image may be new pixels, so each one repaints.
+    // A plain picture (opaque, not stretched) repaints only the tiles whose pixels changed; any other
+    // repaints whole at each change.
     void applyOwn() override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    bool plain() const { return !model().transparent() && !model().stretch(); }
+    // Screen pixels per picture pixel: the window's scale times the screen's.
+    int factor() const;
+    // Brings the scaled copy up to date and repaints what changed.
+    void showChangedTiles();
+    void paintScaled(QPainter& p, const QRegion& region);
     // The picture with the colour of its lower-left pixel made see-through.
     const QImage& masked();
 
+    ScaledPicture scaled_;
+    bool tilesPending_ = false;  // changed since the tiles were last compared
     QImage masked_;
     bool maskedStale_ = true;
+    qint64 paintedPixels_ = 0;
+    int paints_ = 0;
 };
 
 }  // namespace ui::qt

@@ -9,6 +9,7 @@
 #include <QSocketNotifier>
 #include <QStringList>
 #include <stdexcept>
+#include <utility>
 
 #include "base/Clock.h"
 #include "base/DataFolder.h"
@@ -172,6 +173,7 @@ struct QtPlatform::Impl {
     bool endRequested = false;  // a signal or the session's end came before it did
     SignalBridge signalBridge{[this](int) { endSession(); }};
     std::unique_ptr<SingleInstance> single;
+    std::function<void()> afterFirstPaint;
 };
 
 QtPlatform::QtPlatform(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
@@ -193,6 +195,7 @@ int QtPlatform::run(ui::Form& form) {
         return 0;
     }
     FormWindow& w = *d.window;
+    if (d.afterFirstPaint) w.firstPainted = [&d] { d.dispatcher.run(std::exchange(d.afterFirstPaint, {})); };
     w.centre();
     w.show();
     const int code = QApplication::exec();
@@ -244,6 +247,10 @@ std::optional<int> QtPlatform::claimSingleInstance(const std::string& program) {
     d.dialogs.error(program + " はすでにこのセーブフォルダ (" + d.services.dataDir +
                     ") で動いていますが、応答がありません。そちらを終了してから起動し直してください.");
     return 1;
+}
+
+void QtPlatform::afterFirstPaint(std::function<void()> fn) {
+    impl_->afterFirstPaint = std::move(fn);
 }
 
 void QtPlatform::endSession() {

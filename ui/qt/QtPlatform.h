@@ -2,6 +2,7 @@
 // loop.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,6 +38,9 @@ class QtPlatform {
     // Builds the window of form, runs form.onCreate, shows it and runs the event loop until the window
     // closes (onCloseQuery, onClose, onDestroy). Returns the event loop's exit code.
     int run(ui::Form& form);
+    // Runs fn through the dispatcher once the window that run() shows has painted its first frame: work
+    // that the first frame need not wait for (opening the sound device).
+    void afterFirstPaint(std::function<void()> fn);
 
     // For a program of which one copy per save folder may run. Nothing when this is the first (go on);
     // otherwise the exit status to end with at once: 0 when another copy already runs on the same saves and

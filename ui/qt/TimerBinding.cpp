@@ -1,4 +1,4 @@
-// Timer ticks on the event loop.
+// Timer ticks on the event loop, and the rest of a timer with nothing to do.
 #include "ui/qt/TimerBinding.h"
 
 namespace ui::qt {
@@ -8,14 +8,19 @@ TimerBinding::TimerBinding(ui::Timer& timer, ui::Dispatcher& dispatcher)
     qtimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&qtimer_, &QTimer::timeout, [this] { tick(); });
     timer_.setObserver(this);
+    dispatcher_.addWatcher(*this);
     timerChanged(timer_);
 }
 
 TimerBinding::~TimerBinding() {
+    dispatcher_.removeWatcher(*this);
     timer_.setObserver(nullptr);
 }
 
 void TimerBinding::timerChanged(ui::Timer&) {
+    resting_ = false;
+    catchingUp_ = false;
+    sinceDue_.start();
     if (timer_.running())
         qtimer_.start(timer_.interval());  // restarts the count
     else
@@ -23,12 +28,38 @@ void TimerBinding::timerChanged(ui::Timer&) {
 }
 
 void TimerBinding::tick() {
+    ++wakeups_;
+    sinceDue_.start();
+    if (catchingUp_) {
+        catchingUp_ = false;
+        qtimer_.start(timer_.interval());
+    }
     // A tick that comes while the same handler still runs (an error box it opened keeps the event loop
     // turning) is dropped, so a failing tick shows one box at a time instead of a pile of them.
     if (ticking_) return;
+    if (timer_.restsNow()) {
+        rest();
+        return;
+    }
     ticking_ = true;
     dispatcher_.run(timer_.onTimer);
     ticking_ = false;
+}
+
+void TimerBinding::rest() {
+    qtimer_.stop();
+    resting_ = true;
+}
+
+// Woken between two beats, the timer waits for the next one, so its ticks fall where they would have fallen
+// had it never rested.
+void TimerBinding::handlerRan() {
+    if (!resting_ || !timer_.running() || timer_.restsNow()) return;
+    resting_ = false;
+    const qint64 interval = timer_.interval();
+    const qint64 wait = interval - sinceDue_.elapsed() % interval;
+    catchingUp_ = wait != interval;
+    qtimer_.start(static_cast<int>(wait));
 }
 
 }  // namespace ui::qt

@@ -25,7 +25,8 @@
 # Set-up and clean-up
 #   e2e_init DIR               makes DIR afresh (E2E_DIR), starts Xvfb on a free display (DISPLAY), sets
 #                              QT_QPA_PLATFORM=xcb and a private XDG_RUNTIME_DIR (mode 0700), and ends
-#                              everything it started when the script exits
+#                              everything it started when the script exits; the screen is 1280x1024 unless
+#                              E2E_SCREEN (WxHxDEPTH) says otherwise
 #   e2e_game_copy BUILD [PROG...]  copies the programs (default zorban, zorban_runner, zorban_maker, those
 #                              present), dat/ and cg/ from BUILD into E2E_GAME=$E2E_DIR/game, so a test never
 #                              touches the build's save files (the programs read and write beside themselves)
@@ -162,7 +163,7 @@ e2e__start_display() {
             exec {E2E_DISPLAY_LOCK}>&-
             continue
         fi
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset {E2E_DISPLAY_LOCK}>&- 2>>"$E2E_DIR/xvfb.log" &
+        Xvfb ":$n" -screen 0 "${E2E_SCREEN:-1280x1024x24}" -nolisten tcp -noreset {E2E_DISPLAY_LOCK}>&- 2>>"$E2E_DIR/xvfb.log" &
         E2E_DISPLAY_PID=$!
         for ((i = 0; i < E2E_TIMEOUT * 10; i++)); do
             kill -0 "$E2E_DISPLAY_PID" 2>/dev/null || break

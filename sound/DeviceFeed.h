@@ -80,7 +80,9 @@ class DeviceFeed {
         while (got < n && !paused()) {
             const std::size_t head = queue_.headRemaining();
             if (head == 0) break;
-            got += queue_.consume(out + got, std::min(n - got, head));
+            const std::size_t took = queue_.consume(out + got, std::min(n - got, head));
+            if (took == 0) break;
+            got += took;
             const int finished = queue_.collectFinished();
             for (int i = 0; i < finished && blockDone_; ++i) blockDone_();
         }

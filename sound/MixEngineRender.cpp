@@ -57,6 +57,7 @@ void MixEngine::PlayMixWave(PlayParams* params) {
     freeRetiredWaves();
     if (deviceMixes()) {
         postPlay(s, *params);
+        wakeDevice();  // the device's health is looked at with each sound
         return;
     }
     params->wave->plays.fetch_add(1, std::memory_order_acq_rel);

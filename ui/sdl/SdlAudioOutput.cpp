@@ -1,6 +1,8 @@
 // The real sound device through SDL2, opened while sound plays, and how a lost device is survived.
 #include "ui/sdl/SdlAudioOutput.h"
 
+#include <sched.h>
+
 #include <cstring>
 
 namespace ui {
@@ -22,8 +24,8 @@ std::unique_ptr<SdlAudioOutput> SdlAudioOutput::create(base::Doorbell& bell) {
     // SDL would otherwise catch SIGINT and SIGTERM for an event queue nobody reads here, and the program
     // could no longer be ended by them; the window layer handles them itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // SDL's audio thread asks for its time-critical priority as real-time scheduling (directly, or from
-    // RealtimeKit when the process may not set it itself); a refusal leaves it as it was, silently.
+    // SDL's audio thread asks RealtimeKit for its time-critical priority as real-time scheduling (see also
+    // askForRealtime); a refusal leaves it as it was, silently.
     SDL_SetHint(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
     SDL_AudioSpec want{};
@@ -94,6 +96,7 @@ void SdlAudioOutput::startDevice() {
         lose();
         return;
     }
+    realtimeAsked_ = false;
     SDL_PauseAudioDevice(device_, 0);
 }
 
@@ -138,11 +141,24 @@ void SdlAudioOutput::tryAgain() {
     lost_ = false;
     drain_.reset();  // the stand-in lets go of the feed before the device takes it
     device_ = device;
+    realtimeAsked_ = false;
     if (mixing()) SDL_PauseAudioDevice(device_, 0);
 }
 
 void SdlAudioOutput::fillFromSdl(void* self, Uint8* stream, int len) {
-    static_cast<SdlAudioOutput*>(self)->fill(stream, static_cast<std::size_t>(len));
+    auto* out = static_cast<SdlAudioOutput*>(self);
+    if (!out->realtimeAsked_) out->askForRealtime();
+    out->fill(stream, static_cast<std::size_t>(len));
+}
+
+void SdlAudioOutput::askForRealtime() noexcept {
+    // SDL asks only RealtimeKit; a process that may set real-time scheduling itself (the limit RLIMIT_RTPRIO
+    // or the capability) gets it here at once, at the lowest real-time level, below a sound server's own
+    // threads and above every ordinary process. One system call; a refusal changes nothing.
+    realtimeAsked_ = true;
+    sched_param param{};
+    param.sched_priority = sched_get_priority_min(SCHED_RR);
+    sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &param);
 }
 
 }  // namespace ui

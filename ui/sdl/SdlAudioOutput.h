@@ -46,6 +46,7 @@ class SdlAudioOutput : public sound::DeviceMixOutput {
   private:
     explicit SdlAudioOutput(base::Doorbell& bell) : DeviceMixOutput(bell) {}
     static void fillFromSdl(void* self, Uint8* stream, int len);  // SDL's audio thread
+    void askForRealtime() noexcept;                               // SDL's audio thread, once
     SDL_AudioDeviceID openDevice();                               // paused; 0 when SDL refuses
     void lose();
     void tryAgain();
@@ -55,6 +56,7 @@ class SdlAudioOutput : public sound::DeviceMixOutput {
     SDL_AudioDeviceID device_ = 0;  // 0: not open
     int deviceNumber_ = sound::kDefaultDevice;
     bool lost_ = false;
+    bool realtimeAsked_ = false;  // by this device's thread (set false before its thread starts)
     Uint32 lastTry_ = 0;
     std::optional<sound::PacedDrain> drain_;  // mixes the feed while the device is lost
 };

@@ -61,7 +61,7 @@ TEST(AudioOutputFactory, WithoutTheVariableTheGameGetsAWorkingOutput) {
     playOneSound(*out, ui, dir);
 }
 
-TEST(SdlAudioOutput, PlaysThroughSdlsDiskDriverWithNoticesOnTheUiThread) {
+TEST(SdlAudioOutput, PlaysThroughSdlsDiskDriverMixingOnItsThread) {
     soundtest::TempDir dir;
     const std::string raw = dir.path("sdl.raw");
     ::setenv("SDL_AUDIODRIVER", "disk", 1);

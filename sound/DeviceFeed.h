@@ -51,10 +51,13 @@ class DeviceFeed {
     bool paused() const { return paused_.load(std::memory_order_acquire); }
     // A feed that mixes on the device: it has played only silence for a while and has nothing queued.
     bool idle() const { return idle_.load(std::memory_order_acquire); }
-    // UI thread, while no device thread plays: counting the silence starts again.
-    void clearIdle() {
+    // UI thread, while no device thread plays: counting the silence starts again, and a device that starts
+    // plays leadIn bytes of silence before the first block (a sound server may drop the first moment of a
+    // stream it has just set up).
+    void clearIdle(std::size_t leadIn = 0) {
         idle_.store(false, std::memory_order_release);
         silentBytes_ = 0;
+        leadIn_ = leadIn;
     }
 
     // Device thread: n bytes for the device, silence where no block is left; rings when a block ran out.
@@ -76,7 +79,9 @@ class DeviceFeed {
     // Device thread of a feed that mixes there: block by block, each block's end serviced before the next.
     void mix(std::uint8_t* out, std::size_t n) noexcept {
         lane_->serve();
-        std::size_t got = 0;
+        std::size_t got = std::min(n, leadIn_);
+        std::memset(out, kSilence, got);
+        leadIn_ -= got;
         while (got < n && !paused()) {
             const std::size_t head = queue_.headRemaining();
             if (head == 0) break;
@@ -108,6 +113,7 @@ class DeviceFeed {
     MixLane* lane_ = nullptr;          // set: the device's thread mixes
     std::size_t idleBytes_ = 0;
     std::size_t silentBytes_ = 0;  // the device's thread: silence played since something was queued
+    std::size_t leadIn_ = 0;       // the device's thread: silence still to play before the blocks
     std::atomic<bool> idle_{false};
 };
 

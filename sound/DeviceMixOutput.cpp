@@ -31,7 +31,7 @@ void DeviceMixOutput::wake() {
 }
 
 void DeviceMixOutput::start() {
-    feed_.clearIdle();
+    feed_.clearIdle(std::size_t{format_.avgBytesPerSec} * kLeadInMs / 1000);
     mixing_ = true;
     lane_.setDeviceMixes(true);
     startDevice();

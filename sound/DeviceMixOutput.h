@@ -19,6 +19,8 @@ class DeviceMixOutput : public AudioOutput {
     // Silence played after the last sound before the device stops: the sound server has played out what it
     // was given, and sounds close together keep the device going.
     static constexpr std::uint32_t kIdleMs = 300;
+    // Silence a device plays when it starts, before the first sound.
+    static constexpr std::uint32_t kLeadInMs = 6;
 
     DeviceMixOutput(const DeviceMixOutput&) = delete;
     DeviceMixOutput& operator=(const DeviceMixOutput&) = delete;

@@ -10,6 +10,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xdotool x11-utils x11-apps imagemagick
     sox espeak-ng python3 pulseaudio pulseaudio-utils
+    dbus at-spi2-core python3-pyatspi
     zlib1g-dev desktop-file-utils appstream shared-mime-info
     dpkg-dev fakeroot lintian
 )

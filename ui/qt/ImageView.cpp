@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "ui/qt/QtKeys.h"
+
 namespace ui::qt {
 namespace {
 
@@ -45,6 +47,30 @@ void ImageView::paintEvent(QPaintEvent*) {
         p.drawImage(rect(), img);
     else
         p.drawImage(QRect(0, 0, b.width() * scale(), b.height() * scale()), img);
+    if (focusMark_.shown(*this)) {
+        const ui::Rect f = model().focusBox();
+        const int s = scale();
+        FocusMark::draw(p, f.width > 0 ? QRect(f.left * s, f.top * s, f.width * s, f.height * s) : rect(), s);
+    }
+}
+
+void ImageView::keyPressEvent(QKeyEvent* event) {
+    const ui::KeyEvent key = modelKey(*event);
+    bool taken = false;
+    if (key.key != 0 && model().onKeyDown) dispatcher_.run([&] { taken = model().onKeyDown(key); });
+    if (!taken) QWidget::keyPressEvent(event);
+}
+
+void ImageView::focusInEvent(QFocusEvent* event) {
+    focusMark_.focusIn(*event);
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ImageView::focusOutEvent(QFocusEvent* event) {
+    focusMark_.focusOut(*event);
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace ui::qt

@@ -7,42 +7,38 @@
 #include "maker/TForm1.h"
 
 namespace maker {
+namespace {
+
+struct Step {
+    int key, cols, rows;
+};
+constexpr Step kSteps[] = {
+    {ui::keys::Left, -1, 0}, {ui::keys::Right, 1, 0}, {ui::keys::Up, 0, -1}, {ui::keys::Down, 0, 1}};
+
+}  // namespace
 
 bool TForm1::main_boxKeyDown(const ui::KeyEvent& e) {
     if (e.ctrl || e.alt) return false;
-    int cols = 0, rows = 0;
-    switch (e.key) {
-        case ui::keys::Left:
-            cols = -1;
-            break;
-        case ui::keys::Right:
-            cols = 1;
-            break;
-        case ui::keys::Up:
-            rows = -1;
-            break;
-        case ui::keys::Down:
-            rows = 1;
-            break;
-        case ' ': {
-            // A click at the cursor's cell; the pointer's cell is the pointer's again afterwards.
-            const std::int32_t pointerCol = cursorCol, pointerRow = cursorRow;
-            cursorCol = keyCol_;
-            cursorRow = keyRow_;
-            main_boxMouseDown({});
-            Timer1Timer();
-            main_boxMouseUp({});
-            cursorCol = pointerCol;
-            cursorRow = pointerRow;
-            return true;
-        }
-        default:
-            return false;
+    if (e.key == ' ') {
+        // A click at the cursor's cell; the pointer's cell is the pointer's again afterwards.
+        const std::int32_t pointerCol = cursorCol, pointerRow = cursorRow;
+        cursorCol = keyCol_;
+        cursorRow = keyRow_;
+        main_boxMouseDown({});
+        Timer1Timer();
+        main_boxMouseUp({});
+        cursorCol = pointerCol;
+        cursorRow = pointerRow;
+        return true;
     }
-    keyCol_ = std::clamp(keyCol_ + cols, 1, engine::kFieldCols);
-    keyRow_ = std::clamp(keyRow_ + rows, 1, engine::kFieldRows);
-    showKeyCursor();
-    return true;
+    for (const Step& s : kSteps) {
+        if (e.key != s.key) continue;
+        keyCol_ = std::clamp(keyCol_ + s.cols, 1, engine::kFieldCols);
+        keyRow_ = std::clamp(keyRow_ + s.rows, 1, engine::kFieldRows);
+        showKeyCursor();
+        return true;
+    }
+    return false;
 }
 
 void TForm1::drawField() {

@@ -35,9 +35,9 @@ read_window() {
 # buttons below the window.
 e2e_game_fresh_saves
 e2e_launch zorban
-win=$(e2e_wait_window "ゾルバンブロック")
+win=$(e2e_wait_window "ゾルバンブロック5th")
 e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
-read_window "ゾルバンブロック" --has "SELECT CORSE" --has "ZORBAN BLOCK 5TH MIX" --lacks "初期化" \
+read_window "ゾルバンブロック5th" --has "SELECT CORSE" --has "ZORBAN BLOCK 5TH MIX" --lacks "初期化" \
     --lacks "HELP" --lacks "TOY"
 e2e_close_expect_exit "$win"
 

@@ -33,7 +33,7 @@ focus_on() {
 }
 
 e2e_launch zorban
-win=$(e2e_wait_window "ゾルバンブロック")
+win=$(e2e_wait_window "ゾルバンブロック5th")
 e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
 marked "$win" 208 92 177 && e2e_fail "a focus mark before any key"
 # Course 1's button first, the arrow down to course 2, Enter picks it, Enter again is "ARE YOU READY !?".

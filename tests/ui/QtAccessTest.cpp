@@ -81,6 +81,12 @@ TEST_F(AccessTest, TabArrowsAndEnterReachOnlyWhatIsSeenWithAMarkOnlyFromTheKeybo
     std::vector<std::string> clicked;
     for (ui::Button* b : {&w.first, &w.second, &w.under, &w.outside})
         b->onClick = [&clicked, b] { clicked.push_back(b->name()); };
+    int big = 0;  // Enter taken by the play keys (the big button of the phase)
+    w.form.addPlayKeyHandler([&big](const ui::KeyEvent& k) {
+        if (k.key != ui::keys::Enter || k.released) return false;
+        ++big;
+        return true;
+    });
     QWidget* top = shown();
     // Where the window put the focus at the start does not matter: a key never presses what is not seen.
     widget(w.under).setFocus(Qt::OtherFocusReason);
@@ -90,6 +96,8 @@ TEST_F(AccessTest, TabArrowsAndEnterReachOnlyWhatIsSeenWithAMarkOnlyFromTheKeybo
     QTest::mouseClick(&widget(w.first), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), &widget(w.first));
     EXPECT_FALSE(marked(w.first)) << "a click draws no mark";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(big, 1) << "Enter is the play's while no button shows the mark";
     std::vector<QWidget*> order;
     for (int i = 0; i < 4; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -104,6 +112,7 @@ TEST_F(AccessTest, TabArrowsAndEnterReachOnlyWhatIsSeenWithAMarkOnlyFromTheKeybo
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(clicked, (std::vector<std::string>{"first", "first", "second"}));  // the click, Enter, Space
+    EXPECT_EQ(big, 1);
     (void)top;
 }
 

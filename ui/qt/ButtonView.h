@@ -17,6 +17,7 @@ class ButtonView : public ViewOf<QPushButton, ui::Button, true> {
 
     // The caption as it is drawn inside the button's face.
     const FittedText& fitted() const { return fitted_; }
+    bool keyboardFocused() const override { return focusMark_.shown(*this); }
     // The part of the button the caption is fitted into.
     QRect captionBox() const;
 

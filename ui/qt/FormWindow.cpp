@@ -173,6 +173,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;  // the widgets see their releases as before
     }
     if (watched == this) return false;
+    // Enter presses the button the keyboard went to (it shows the mark), not the big button of the phase.
+    if (const auto* view = dynamic_cast<const ControlView*>(first);
+        e.key == ui::keys::Enter && view && view->keyboardFocused())
+        return false;
     bool taken = false;
     dispatcher_.run([&] { taken = form_.playKeyDown(e); });
     return taken;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every panel worked with keys only, on a virtual display with the pointer off the windows: in zorban the
-# start panel's course buttons, help, the toy shop and the end panel with Tab, the arrows and Enter, the
+# start panel's course buttons, help and the end panel with Tab, the arrows and Enter, the
 # focus marked in the game's pink; in zorban_maker a block painted with the arrows and Space; in
 # zorban_runner the slower practice pace and the block patterns, each remembered in the settings.
 # Usage: keys_panels_e2e.sh <game folder> <scratch folder>
@@ -36,30 +36,23 @@ e2e_launch zorban
 win=$(e2e_wait_window "ゾルバンブロック5th")
 e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
 marked "$win" 208 92 177 && e2e_fail "a focus mark before any key"
-# Course 1's button first, the arrow down to course 2, Enter picks it, Enter again is "ARE YOU READY !?".
+# Course 1's button first, the arrow down to course 2, Enter picks it.
 e2e_key "$win" Tab
 focus_on "$win" 208 92 177 "course 1's button"
 e2e_key "$win" Down
 focus_on "$win" 208 124 177 "course 2's button"
 e2e_key "$win" Return
 e2e_wait_pixel "$win" 200 300 000000 "play field"
-sleep 0.3
-e2e_key "$win" Return
-e2e_wait_pixel "$win" 405 315 000000 "start prompt"
-
-# Help and back; the toy shop and back.
+# Help, shown beside "ARE YOU READY !?", and back; Enter presses the button the keyboard went to.
 focus_on "$win" 504 292 97 "HELP"
 e2e_key "$win" Return
 e2e_wait_pixel "$win" 40 45 808080 "the help panel's story"
 focus_on "$win" 476 364 113 "モドルモドル"
 e2e_key "$win" Return
-e2e_wait_pixel "$win" 405 315 000000 "start prompt after help"
-focus_on "$win" 404 292 97 "TOY"
+e2e_wait_pixel "$win" 40 45 000000 "the field after help"
+focus_on "$win" 404 248 197 "ARE YOU READY !?"
 e2e_key "$win" Return
-e2e_wait_pixel "$win" 590 200 808080 "the toy list"
-focus_on "$win" 440 412 153 "GO HOME"
-e2e_key "$win" Return
-e2e_wait_pixel "$win" 405 315 000000 "start prompt after the toy shop"
+e2e_wait_pixel "$win" 405 315 000000 "start prompt"
 
 # Space serves and explodes until the lives are gone; Enter opens the end panel, whose button goes home.
 for ((i = 0; i < 60; i++)); do

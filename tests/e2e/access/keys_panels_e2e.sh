@@ -46,7 +46,7 @@ e2e_wait_pixel "$win" 200 300 000000 "play field"
 # Help, shown beside "ARE YOU READY !?", and back; Enter presses the button the keyboard went to.
 focus_on "$win" 504 292 97 "HELP"
 e2e_key "$win" Return
-e2e_wait_pixel "$win" 40 45 808080 "the help panel's story"
+e2e_wait_pixel "$win" 300 102 808080 "the help panel's story"
 focus_on "$win" 476 364 113 "モドルモドル"
 e2e_key "$win" Return
 e2e_wait_pixel "$win" 40 45 000000 "the field after help"

@@ -36,17 +36,17 @@ const QImage& ImageView::masked() {
 }
 
 void ImageView::paintEvent(QPaintEvent*) {
-    const base::Bitmap& b = model().picture();
-    if (b.empty()) return;  // no picture yet: what lies behind shows
     QPainter p(this);
-    const QImage img = model().transparent() ? masked() : view(b);
-    // No smooth transform: a scaled window and a high-density screen both repeat each pixel whole (nearest
-    // neighbour), so the blocks keep their sharp edges.
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (model().stretch())
-        p.drawImage(rect(), img);
-    else
-        p.drawImage(QRect(0, 0, b.width() * scale(), b.height() * scale()), img);
+    if (const base::Bitmap& b = model().picture(); !b.empty()) {  // no picture yet: what lies behind shows
+        const QImage img = model().transparent() ? masked() : view(b);
+        // No smooth transform: a scaled window and a high-density screen both repeat each pixel whole
+        // (nearest neighbour), so the blocks keep their sharp edges.
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        if (model().stretch())
+            p.drawImage(rect(), img);
+        else
+            p.drawImage(QRect(0, 0, b.width() * scale(), b.height() * scale()), img);
+    }
     if (focusMark_.shown(*this)) {
         const ui::Rect f = model().focusBox();
         const int s = scale();

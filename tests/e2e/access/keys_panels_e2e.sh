@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Every panel worked with keys only, on a virtual display with the pointer off the windows: in zorban the
 # start panel's course buttons, help and the end panel with Tab, the arrows and Enter, the
-# focus marked in the game's pink; in zorban_maker a block painted with the arrows and Space; in
-# zorban_runner the slower practice pace and the block patterns, each remembered in the settings.
+# focus marked in the game's pink; in zorban_runner the slower practice pace and the block patterns, each
+# remembered in the settings.
 # Usage: keys_panels_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
 source "$(dirname "$0")/../lib/e2e.sh"
@@ -68,23 +68,6 @@ e2e_wait_file "$E2E_GAME/投稿用2.txt"
 e2e_wait_pixel "$win" 170 240 FFFFFF "course box after saving"
 [ -z "$(e2e_dialog_log)" ] || e2e_fail "a key opened a dialog: $(e2e_dialog_log)"
 e2e_close_expect_exit "$win"
-
-# The editor: Tab round to the field (the last stop), on to the block list, its second entry (the white
-# block), back to the field with Shift+Tab; two cells right and one down, and Space paints.
-e2e_launch zorban_maker
-win=$(e2e_wait_window "ゾルバンブロックつくーる")
-sleep 0.5
-focus_on "$win" 0 0 40 "the field's cursor cell"
-e2e_key "$win" Tab Down Down shift+Tab
-focus_on "$win" 0 0 40 "the field again" shift+Tab
-e2e_key "$win" Right Right Down space
-e2e_wait_pixel "$win" 100 30 FFFFFF "a white block painted at column 3, row 2"
-e2e_expect_pixel "$win" 20 10 000000 "nothing painted where the cursor started"
-e2e_answer "yes"  # the question before unsaved changes are discarded
-e2e_close "$win"
-code=0
-e2e_wait_exit || code=$?
-[ "$code" -eq 0 ] || e2e_fail "zorban_maker ended with $code"
 
 # The runner: F2 slows the ball to 75 %, F3 draws the patterns (lines down on the blue block).
 stage="$E2E_DIR/blue.usr"

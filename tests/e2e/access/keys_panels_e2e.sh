@@ -81,4 +81,4 @@ e2e_key "$win" F2
 e2e_wait_for "the pace remembered" grep -qi '^pace=75' "$E2E_GAME/zorban.ini"
 grep -qi '^patterns=1' "$E2E_GAME/zorban.ini" || e2e_fail "the patterns not remembered: $(cat "$E2E_GAME/zorban.ini")"
 e2e_close_expect_exit "$win"
-e2e_pass "the panels of the three windows worked with keys only"
+e2e_pass "the game's panels and the runner's choices worked with keys only"

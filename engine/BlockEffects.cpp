@@ -90,7 +90,7 @@ bool BlockEffects::applyHit(int x, int y, int slot) {
             break;
         case Slow:
             state.effectTicks = kEffectSeconds;
-            setInterval(play_.controls().Timer1, play_.rules().slowTickMs);
+            setInterval(play_.controls().Timer1, play_.rules().slowTick());
             break;
         case AllClear:
             play_.log(play_.rules().allClearNote);

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "engine/BlockPatterns.h"
+
 namespace engine {
 namespace {
 
@@ -23,7 +25,7 @@ void upperHalfOfTall(ui::Image& image, int x, int y) {
     s.fill(x + 1, y + 1, right - 1, bottom, image.brushColour);
 }
 
-void paintCells(ui::Image& image, const BlockGrid& grid, int phase, FieldView view) {
+void paintCells(ui::Image& image, const BlockGrid& grid, int phase, FieldView view, bool patterns) {
     image.penColour = base::colours::Black;
     image.fontSize = kFieldFontSize;
     for (int c = 1; c <= kFieldCols; ++c) {
@@ -43,6 +45,8 @@ void paintCells(ui::Image& image, const BlockGrid& grid, int phase, FieldView vi
             if (k.label) {
                 image.fontColour = k.labelColour;
                 image.textOut(x + 2, y + 2, k.label);
+            } else if (patterns && (code != Invisible || view == FieldView::Editor)) {
+                drawPattern(image.surface(), x, y, code, k.brush);
             }
         }
     }
@@ -84,13 +88,13 @@ void shiftTrail(tmy& my) {
     my.trailY[3] = my.ballY;
 }
 
-void drawBlocks(ui::Image& image, const BlockGrid& grid, std::int32_t& colourPhase) {
+void drawBlocks(ui::Image& image, const BlockGrid& grid, std::int32_t& colourPhase, bool patterns) {
     advanceColourPhase(colourPhase);
-    paintCells(image, grid, colourPhase, FieldView::Play);
+    paintCells(image, grid, colourPhase, FieldView::Play, patterns);
 }
 
-void drawEditorGrid(ui::Image& image, const BlockGrid& grid) {
-    paintCells(image, grid, 0, FieldView::Editor);
+void drawEditorGrid(ui::Image& image, const BlockGrid& grid, bool patterns) {
+    paintCells(image, grid, 0, FieldView::Editor, patterns);
 }
 
 void drawBall(ui::Image& image, GameState& state) {

@@ -32,12 +32,13 @@ constexpr int ballGlyphY(int row) {
 
 // Advances colourPhase (0..5, wrapping), then paints all 200 cells of the play field from grid.
 // Codes outside 0..29 are left untouched; the outline of the kinds that do not set one is the one
-// the previous cell in drawing order left on image.
-void drawBlocks(ui::Image& image, const BlockGrid& grid, std::int32_t& colourPhase);
+// the previous cell in drawing order left on image. patterns: each kind's pattern over its colour
+// (engine/BlockPatterns), for players who tell the colours apart badly.
+void drawBlocks(ui::Image& image, const BlockGrid& grid, std::int32_t& colourPhase, bool patterns = false);
 
 // The editor's redraw: the same cells without flashing (fixed colours for the cycling kinds, no EX
 // labels) and with the invisible block shown, two cells tall.
-void drawEditorGrid(ui::Image& image, const BlockGrid& grid);
+void drawEditorGrid(ui::Image& image, const BlockGrid& grid, bool patterns = false);
 
 // The state changes of a redraw, for when nothing is painted: the colour phase steps on (0..5, wrapping),
 // the ball flash counts down (true while it lasts), the trail takes the ball's cell as its newest place.

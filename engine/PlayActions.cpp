@@ -22,9 +22,25 @@ void PlayActions::setPhase(PlayPhase phase) {
     showPhase(c_, phase);
 }
 
+void PlayActions::setPatterns(bool on) {
+    patterns_ = on;
+    if (!waitsForServe(s_.phase)) return;
+    drawBlocks();
+    drawServeBall();
+}
+
+void PlayActions::setPace(int percent) {
+    const int serve = rules_.serveTick(), slow = rules_.slowTick();
+    rules_.pacePercent = percent;
+    if (c_.Timer1 && c_.Timer1->interval() == serve)
+        c_.Timer1->setInterval(rules_.serveTick());
+    else if (c_.Timer1 && c_.Timer1->interval() == slow)
+        c_.Timer1->setInterval(rules_.slowTick());
+}
+
 void PlayActions::drawBlocks() {
     if (paints())
-        engine::drawBlocks(*c_.main_box, s_.blockGrid, s_.colourPhase);
+        engine::drawBlocks(*c_.main_box, s_.blockGrid, s_.colourPhase, patterns_);
     else
         advanceColourPhase(s_.colourPhase);
 }

@@ -34,6 +34,13 @@ class PlayActions {
     // Whether drawing is on and there is a play field to paint on.
     bool paints() const { return drawing_ && c_.main_box; }
 
+    // Each block kind's pattern over its colour (engine/BlockPatterns); a field waiting for the serve shows
+    // them at once, one in play at its next tick.
+    void setPatterns(bool on);
+    bool patterns() const { return patterns_; }
+    // The ball's pace in percent (Rules::pacePercent); a running tick takes its new length at once.
+    void setPace(int percent);
+
     PlayPhase phase() const { return s_.phase; }
     // Moves play to phase and shows it on the controls.
     void setPhase(PlayPhase phase);
@@ -64,6 +71,7 @@ class PlayActions {
     SoundSink& sound_;
     Rules rules_;
     bool drawing_ = true;
+    bool patterns_ = false;
 };
 
 }  // namespace engine

@@ -45,6 +45,10 @@ class PlayEngine {
     std::function<void()> showCourses;
 
     const Rules& rules() const { return actions_.rules(); }
+    // The block kinds' patterns and the ball's pace (the runner's practice), as PlayActions shows them.
+    void setPatterns(bool on) { actions_.setPatterns(on); }
+    bool patterns() const { return actions_.patterns(); }
+    void setPace(int percent) { actions_.setPace(percent); }
     GameState& state() { return actions_.state(); }
     PlayControls& controls() { return actions_.controls(); }
     ui::Services& services() { return actions_.services(); }

@@ -69,7 +69,7 @@ void PlayInput::serve() {
     setCaption(c.moji_l2, "HANG IN THERE!");
     if (rules.serveEmptiesBannerLine2) setCaption(c.moji_l2a, "");
     s.effectTicks = 0;
-    setInterval(c.Timer1, rules.ballTickMs);
+    setInterval(c.Timer1, rules.serveTick());
     s.my.barHalfWidth = 1;
     resetTrail(s.my);
 }

@@ -52,6 +52,13 @@ void PlayScreen::layOutPlayScreen(ui::Form& form) {
     hp_l.setColours(kHpFore, kBannerBack);
     cg.setStretch(true);
     cg.setTransparent(true);
+    // For screen readers: the field and the gauges show no text of their own (the field's description is
+    // the status tick's), and a change of the banner, the score or the lives is told as it happens.
+    main_box.setAccessibleName("プレイフィールド");
+    hp_l.setAccessibleName("HP");
+    mp_l.setAccessibleName("mHP");
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&moji_l2, &moji_l2a, &point_l, &state_l, &hp_l})
+        c->setAnnounced(true);
 }
 
 void PlayScreen::stackPlayScreen(ui::Form& form, std::initializer_list<StackedAbove> own,
@@ -79,7 +86,7 @@ void PlayScreen::startUp(GameState& state, const Rules& rules) {
     my.stageNo = -1;
     for (ui::Label* l : {&moji_l2, &moji_l3, &moji_l2a, &moji_l3a}) l->setCaption("");
     clearField(main_box);
-    Timer1.setInterval(rules.ballTickMs);
+    Timer1.setInterval(rules.serveTick());
     main_box.fontSize = kFieldFontSize;
 }
 

@@ -74,7 +74,7 @@ void PlayTimers::countdown() {
     if (s.effectTicks <= 0) {
         my.barHalfWidth = 1;
         s.effectTicks = 0;
-        setInterval(c.Timer1, play_.rules().ballTickMs);
+        setInterval(c.Timer1, play_.rules().serveTick());
     }
     if (captionEmpty(c.moji_l2)) {
         s.bannerTicks = 0;

@@ -37,8 +37,10 @@ enum class StatusKind {
 };
 
 struct Rules {
-    int ballTickMs = 56;          // ms per ball tick at the serve and after an effect ends
-    int slowTickMs = 66;          // ms per ball tick while a slow block's effect lasts
+    int ballTickMs = 56;  // ms per ball tick at the serve and after an effect ends
+    int slowTickMs = 66;  // ms per ball tick while a slow block's effect lasts
+    // The ball's pace in percent: the runner's practice paces (kPracticePaces) make every tick longer.
+    int pacePercent = 100;
     bool lossAfterWalls = false;  // false: lost before the move from row 20; true: after the walls at row 22
     std::int32_t tickLossBase = 0;  // addPoints base when the ball tick takes a life (0: none)
     bool cappedPoints = true;       // addPoints caps at kScoreCap itself; otherwise the status tick clamps
@@ -58,7 +60,16 @@ struct Rules {
 
     static Rules game();
     static Rules runner();
+
+    // Timer1's interval at the serve and after an effect ends, and while a slow block's effect lasts, at
+    // the pace.
+    int serveTick() const { return paced(ballTickMs); }
+    int slowTick() const { return paced(slowTickMs); }
+    int paced(int ms) const { return (ms * 100 + pacePercent / 2) / pacePercent; }
 };
+
+// The paces the runner offers for practice, in the order a key steps through them.
+inline constexpr int kPracticePaces[] = {100, 75, 50};
 
 inline constexpr std::int32_t kScoreCap = 2'000'000'000;
 inline constexpr std::int32_t kComboCap = 999'999'999;

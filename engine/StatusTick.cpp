@@ -53,6 +53,7 @@ void StatusTick::gameTick() {
     clampRecords();
     view_.showHighScore();
     view_.showTime();
+    view_.describeField();
     view_.showCourseStage();
 
     if (my.hp <= 0 && play_.phase() != PlayPhase::StartPanel) {
@@ -79,6 +80,7 @@ void StatusTick::runnerTick() {
     if (my.score >= kScoreCap) my.score = kScoreCap;
     if (my.money > kMoneyCap) my.money = kMoneyCap;
     view_.showTime();
+    view_.describeField();
     view_.showUserStage();
 
     if (my.hp <= 0) {

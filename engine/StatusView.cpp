@@ -96,7 +96,7 @@ void StatusView::showStateBlock(std::int64_t stageShown, std::int64_t stageOf, b
     const GameState& s = play_.state();
     const PlayControls& c = play_.controls();
     const tmy& my = s.my;
-    const int tick1 = intervalOf(c.Timer1);
+    const int tick1 = intervalOf(c.Timer1), pace = play_.rules().pacePercent;
     const std::int64_t maxCombo = withMaxCombo ? my.maxCombo : 0,
                        hiMaxCombo = withMaxCombo ? my.hiMaxCombo : 0;
     stateBlock_.update(
@@ -108,13 +108,15 @@ void StatusView::showStateBlock(std::int64_t stageShown, std::int64_t stageOf, b
                     to_string(stageOf);
             text += std::string(kCR) + "スピード:" + to_string(tick1) +
                     " (変化時間:" + to_string(s.effectTicks) + ")";
+            if (pace != 100) text += " " + to_string(pace) + "%";  // the runner's practice pace
             text += std::string(kCR) + kCR + "▼お金: " + to_string(my.money) + " moon円";
             if (withMaxCombo)
                 text += std::string(kCR) + "MAXCOMBO:" + to_string(maxCombo) +
                         "(HI:" + to_string(hiMaxCombo) + ")";
             return text;
         },
-        my.hp, my.maxHp, my.mhp, stageShown, stageOf, tick1, s.effectTicks, my.money, maxCombo, hiMaxCombo);
+        my.hp, my.maxHp, my.mhp, stageShown, stageOf, tick1, pace, s.effectTicks, my.money, maxCombo,
+        hiMaxCombo);
 }
 
 void StatusView::showGaugesAndScore() {
@@ -136,6 +138,19 @@ void StatusView::showTime() {
     const tmy& my = play_.state().my;
     time_.update(
         play_.controls().time_l, [&] { return "残時間:" + to_string(my.timeLeft) + "光年"; }, my.timeLeft);
+}
+
+void StatusView::describeField() {
+    ui::Image* field = play_.controls().main_box;
+    if (!field) return;
+    const GameState& s = play_.state();
+    std::int64_t blocks = 0;
+    for (int c = 1; c <= kFieldCols; ++c)
+        for (int r = 1; r <= kFieldRows; ++r) blocks += isCounted(s.blockGrid.at(c, r)) ? 1 : 0;
+    if (blocks == describedBlocks_ && s.my.hp == describedHp_) return;
+    describedBlocks_ = blocks;
+    describedHp_ = s.my.hp;
+    field->setAccessibleDescription("残りブロック " + to_string(blocks) + "、HP " + to_string(s.my.hp));
 }
 
 void StatusView::showCourseStage() {

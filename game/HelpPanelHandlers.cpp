@@ -22,7 +22,7 @@ void TForm1::help_bClick() {
 void TForm1::Button3Click() {
     engine_->playSound0(engine::sounds::kBack);
     help_box.hide();
-    Timer1.setInterval(engine_->rules().ballTickMs);
+    Timer1.setInterval(engine_->rules().serveTick());
     saveCommonData();
 }
 

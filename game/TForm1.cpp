@@ -10,6 +10,7 @@
 #include "engine/CourseButtons.h"
 #include "engine/FieldPainter.h"
 #include "engine/ForwardPlayEvents.h"
+#include "engine/PatternKey.h"
 #include "engine/PlayEngine.h"
 #include "engine/SoundFiles.h"
 #include "game/CourseFlow.h"
@@ -42,6 +43,20 @@ void TForm1::layoutControls() {
     layoutToyPanel(services_.programDir);
     layoutEndPanel(form.defaultFont);
     layoutStartPanel(form.defaultFont);
+    nameForScreenReaders();
+}
+
+// Each panel is read by its heading, each field and list by what it holds; the game's badges and the toy's
+// picture by the texts they stand for.
+void TForm1::nameForScreenReaders() {
+    start_box.setLabelledBy(&Label28);
+    help_box.setLabelledBy(&Label8);
+    rank_box.setLabelledBy(&Label34);
+    end_box.setLabelledBy(&Label7);
+    item_cg.setLabelledBy(&item_name_l);
+    item_list.setAccessibleName("おもちゃ");
+    Edit1.setAccessibleName("ホームページ");
+    Edit2.setAccessibleName("メール");
 }
 
 void TForm1::stackControls() {
@@ -86,6 +101,8 @@ void TForm1::wireHandlers() {
     // Press and release both show the toy, so that the row the click selected is the one shown.
     item_list.onMouseDown = [this](const ui::MouseEvent&) { item_listMouseDown(); };
     item_list.onMouseUp = [this](const ui::MouseEvent&) { item_listMouseDown(); };
+    // A row picked with the arrow keys shows its toy as a click does.
+    item_list.onClick = [this] { item_listMouseDown(); };
 }
 
 void TForm1::wireEngine() {
@@ -97,6 +114,7 @@ void TForm1::wireEngine() {
     Button1.onClick = [&e] { e.Button1Click(); };
     // The window and both pictures over the field share the field's origin.
     engine::forwardPlayEvents(e, *this, {&form, &main_box, &main_cg}, {&help_box, &toy_box});
+    ui::addChoiceKey(form, services_.settings, engine::patternKey([&e](bool on) { e.setPatterns(on); }));
 }
 
 void TForm1::FormCreate() {

@@ -98,6 +98,7 @@ class TForm1 : public engine::GamePlayScreen,
 
   private:
     void layoutControls();
+    void nameForScreenReaders();
     void stackControls();
     void wireHandlers();
     void fillPlayControls();

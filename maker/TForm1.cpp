@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "engine/FieldPainter.h"
+#include "engine/PatternKey.h"
 #include "engine/StageFile.h"
 
 namespace maker {
@@ -19,6 +20,7 @@ void TForm1::wire() {
     main_box.onMouseMove = [this](const ui::MouseEvent& e) { main_boxMouseMove(e); };
     main_box.onMouseDown = [this](const ui::MouseEvent& e) { main_boxMouseDown(e); };
     main_box.onMouseUp = [this](const ui::MouseEvent& e) { main_boxMouseUp(e); };
+    main_box.onKeyDown = [this](const ui::KeyEvent& e) { return main_boxKeyDown(e); };
     Timer1.onTimer = [this] { Timer1Timer(); };
     Timer2.onTimer = [this] { Timer2Timer(); };
     // Between strokes and while the file's name stands, their ticks have nothing to do.
@@ -32,6 +34,11 @@ void TForm1::wire() {
     BitBtn4.onClick = [this] { BitBtn4Click(); };
     BitBtn2.onClick = [this] { BitBtn2Click(); };
     wireComforts();
+    // The field stays blank until its first redraw, patterns or not.
+    ui::addChoiceKey(form, services_.settings, engine::patternKey([this](bool on) {
+                         patterns = on;
+                         if (!main_box.picture().empty()) drawField();
+                     }));
 }
 
 void TForm1::FormCreate() {
@@ -68,7 +75,7 @@ void TForm1::Timer1Timer() {
     if (List_box.itemIndex() == engine::Bar) List_box.setItemIndex(engine::Empty);
     // A pointer dragged past the margins maps outside the grid: the grid ignores such cells.
     blockGrid.set(cursorCol, cursorRow, List_box.itemIndex());
-    engine::drawEditorGrid(main_box, blockGrid);
+    drawField();
 }
 
 void TForm1::Timer2Timer() {
@@ -116,7 +123,7 @@ void TForm1::loadStage() {
         engine::loadStageFile(stageFileName, blockGrid, stageTitle, stageAuthor);
         name_l.setText(stageTitle);
         name_l2.setText(stageAuthor);
-        engine::drawEditorGrid(main_box, blockGrid);
+        drawField();
     });
     savedDesign = design();
 }

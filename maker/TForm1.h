@@ -82,6 +82,7 @@ class TForm1 {
     std::int32_t cursorCol = 0;  // grid column under the pointer at its last move
     std::int32_t cursorRow = 0;  // grid row under the pointer at its last move
     bool painting = false;       // a button pressed over main_box is held
+    bool patterns = false;       // F3: each kind's pattern over its colour
 
     EditHistory history;  // undo and redo of strokes, loads, clears, mirrors and shifts
     Design savedDesign;   // as last loaded or saved (blank at start): what "unsaved" is measured against
@@ -117,7 +118,12 @@ class TForm1 {
     void verdictTimerTimer();
     void demo_bClick();
     bool FormKeyDown(const ui::KeyEvent& e);  // true when the key was a shortcut
-    bool FormCloseQuery();                    // false keeps the window open
+    // The field by keyboard, once Tab gave it the focus: the arrows move the key cursor one cell, Space
+    // paints the block chosen in the list into it as a click there would (one undo step).
+    bool main_boxKeyDown(const ui::KeyEvent& e);
+    std::int32_t keyCol() const { return keyCol_; }
+    std::int32_t keyRow() const { return keyRow_; }
+    bool FormCloseQuery();  // false keeps the window open
     // The design differs from savedDesign and is not blank.
     bool unsaved() const;
     Design design() const;
@@ -128,6 +134,10 @@ class TForm1 {
     void layout();
     void wire();
     void wireComforts();
+    // Redraws the field from blockGrid (drawEditorGrid, with the patterns when they are on).
+    void drawField();
+    // The key cursor's cell is the field's focus mark.
+    void showKeyCursor();
     // Loading stageFileName, the part of the load button after its dialog.
     void loadStage();
     void wireVerdict();
@@ -152,6 +162,7 @@ class TForm1 {
     void travel(bool (EditHistory::*move)(Design&));
 
     ui::Services& services_;
+    std::int32_t keyCol_ = 1, keyRow_ = 1;           // the key cursor's cell, inside the shown field
     Design strokeStart_;                             // the design when the open stroke began
     bool strokeOpen_ = false;                        // a stroke began and has not been recorded
     TestPlayFile testPlayFile_, demoFile_;           // the stages handed to the runner by F5 and by F6

@@ -59,7 +59,7 @@ void TForm1::show(const Design& d) {
     stageAuthor = d.author;
     name_l.setText(stageTitle);
     name_l2.setText(stageAuthor);
-    engine::drawEditorGrid(main_box, blockGrid);
+    drawField();
 }
 
 void TForm1::step(bool withTexts, const std::function<void()>& change) {
@@ -124,21 +124,21 @@ void TForm1::travel(bool (EditHistory::*move)(Design&)) {
 void TForm1::flipCols_bClick() {
     step(false, [this] {
         mirrorColumns(blockGrid);
-        engine::drawEditorGrid(main_box, blockGrid);
+        drawField();
     });
 }
 
 void TForm1::flipRows_bClick() {
     step(false, [this] {
         mirrorRows(blockGrid);
-        engine::drawEditorGrid(main_box, blockGrid);
+        drawField();
     });
 }
 
 void TForm1::shiftField_bClick(int cols, int rows) {
     step(false, [this, cols, rows] {
         shiftField(blockGrid, cols, rows);
-        engine::drawEditorGrid(main_box, blockGrid);
+        drawField();
     });
 }
 

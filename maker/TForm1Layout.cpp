@@ -105,7 +105,18 @@ void TForm1::layout() {
         s.button->setCaption(s.caption);
         s.button->setFont(ui::font(kStripFontPx, Black));
         hint(*s.button, s.hint);
+        s.button->setAccessibleName(s.hint);  // a screen reader reads the arrows and signs badly
     }
+
+    // Screen readers: each field is named by the label beside it; the field picture is reached with Tab.
+    main_box.setAccessibleName("ステージの絵");
+    main_box.setTabStop(true);
+    showKeyCursor();
+    List_box.setAccessibleName("ブロックの種類");
+    name_l.setLabelledBy(&Label4);
+    name_l2.setLabelledBy(&Label3);
+    Edit2.setAccessibleName("メール");
+    Edit1.setAccessibleName("ＨＰ");
 
     load_box.filter = kLoadFilter;
     save_box.filter = kSaveFilter;

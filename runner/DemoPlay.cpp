@@ -14,7 +14,7 @@ DemoPlay::DemoPlay(TForm1& w, ui::Services& services, std::vector<solver::Move> 
       services_(services),
       moves_(std::move(moves)),
       stagePath_(std::move(stagePath)),
-      pace_("demoTimer", w.engine().rules().ballTickMs, false) {
+      pace_("demoTimer", w.engine().rules().serveTick(), false) {
     // The player's mouse does nothing while the demo plays.
     for (ui::Control* c : std::initializer_list<ui::Control*>{&w_.form, &w_.main_box}) {
         c->onMouseMove = [](const ui::MouseEvent&) {};

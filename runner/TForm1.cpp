@@ -2,18 +2,22 @@
 #include "runner/TForm1.h"
 
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <system_error>
 
 #include "engine/BindPlayControls.h"
 #include "engine/ForwardPlayEvents.h"
+#include "engine/PatternKey.h"
 #include "engine/PlayEngine.h"
 #include "engine/RunStart.h"
 #include "engine/ToyCatalogue.h"
 
 namespace runner {
 namespace {
+
+constexpr int kPaceKey = ui::keys::F1 + 1;  // F2
 
 constexpr const char* kStageFilter =
     "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|all files|*.*";
@@ -42,6 +46,14 @@ void TForm1::wire() {
     Button5.onClick = [this] { Button5Click(); };
     // The window shares the play field's origin, so moves and clicks anywhere count alike.
     engine::forwardPlayEvents(e, *this, {&form, &main_box});
+    ui::addChoiceKey(form, services_.settings, engine::patternKey([&e](bool on) { e.setPatterns(on); }));
+    // F2: a slower ball for practice, shown in the status block; the game's courses keep their pace.
+    ui::addChoiceKey(form, services_.settings,
+                     {kPaceKey,
+                      "Pace",
+                      {std::begin(engine::kPracticePaces), std::end(engine::kPracticePaces)},
+                      [](int pace) { return "ボールの速さ " + std::to_string(pace) + "%"; },
+                      [&e](int pace) { e.setPace(pace); }});
 }
 
 void TForm1::FormCreate() {

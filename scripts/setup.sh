@@ -12,6 +12,7 @@ packages=(
     xvfb xdotool x11-utils x11-apps imagemagick
     sox espeak-ng python3 pulseaudio pulseaudio-utils
     weston libweston-10-dev qt6-wayland pipewire pipewire-bin wireplumber
+    dbus at-spi2-core python3-pyatspi
     zlib1g-dev desktop-file-utils appstream shared-mime-info
     dpkg-dev fakeroot lintian
 )

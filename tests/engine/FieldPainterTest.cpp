@@ -171,3 +171,45 @@ TEST(EditorGrid, FixedColoursNoPhase) {
 }
 
 }  // namespace
+
+// With the patterns on, the kinds that only their colour told apart differ in the ink over it, on the
+// field and in the editor; the kinds with a label keep it alone, and the invisible block stays unseen in
+// play. With them off the cells are painted as before (the other tests).
+TEST(FieldPainter, PatternsTellTheKindsApartWithoutColour) {
+    const std::int32_t codes[] = {
+        engine::White,  engine::Hard1,   engine::Hard2, engine::Hard3,    engine::Hard4,    engine::Hard5,
+        engine::Hard6,  engine::Hard7,   engine::Hard8, engine::Bomb,     engine::AllClear, engine::Wall,
+        engine::Deadly, engine::RowBomb, engine::Blue,  engine::Multiply, engine::Pink,     engine::PaleRed};
+    for (const bool editor : {false, true}) {
+        std::vector<std::vector<bool>> inks;
+        for (const std::int32_t code : codes) {
+            Field f;
+            f.grid.set(1, 1, code);
+            editor ? engine::drawEditorGrid(f.image, f.grid, true)
+                   : engine::drawBlocks(f.image, f.grid, f.phase, true);
+            // The ink: the pixels inside the outline that differ from the same cell without patterns.
+            Field plain;
+            plain.grid.set(1, 1, code);
+            editor ? engine::drawEditorGrid(plain.image, plain.grid)
+                   : engine::drawBlocks(plain.image, plain.grid, plain.phase);
+            std::vector<bool> ink;
+            for (int y = 1; y < engine::kCellHeight - 1; ++y)
+                for (int x = 1; x < engine::kCellWidth - 1; ++x)
+                    ink.push_back(f.image.picture().pixel(x, y) != plain.image.picture().pixel(x, y));
+            for (const auto& other : inks)
+                EXPECT_NE(ink, other) << "code " << code << (editor ? " (editor)" : "");
+            inks.push_back(ink);
+        }
+    }
+    for (const std::int32_t code : {engine::Slow, engine::Heal, engine::Invisible}) {
+        Field f, plain;
+        f.grid.set(1, 1, code);
+        plain.grid.set(1, 1, code);
+        engine::drawBlocks(f.image, f.grid, f.phase, true);
+        engine::drawBlocks(plain.image, plain.grid, plain.phase);
+        for (int y = 0; y < engine::kCellHeight; ++y)
+            for (int x = 0; x < engine::kCellWidth; ++x)
+                ASSERT_EQ(f.image.picture().pixel(x, y), plain.image.picture().pixel(x, y))
+                    << "code " << code;
+    }
+}

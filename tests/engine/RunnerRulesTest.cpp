@@ -236,3 +236,32 @@ TEST(RunnerRules, SameStageAndInputsGiveTheSameGridWhereTheRulesAgree) {
 }
 
 }  // namespace
+
+// The practice paces lengthen every tick, the slow block's too, at once when chosen during play; the status
+// block names the pace. The game's rules keep theirs.
+TEST(RunnerRules, PracticePaceLengthensTheTicks) {
+    EXPECT_EQ(Rules::game().serveTick(), 56);
+    EXPECT_EQ(Rules::game().slowTick(), 66);
+    Runner p;
+    p.play.beginStage(BlockGrid{}, "道");
+    p.set(1, 1, White);
+    p.eng.setPace(75);
+    p.play.leftClick();  // the serve
+    EXPECT_EQ(p.play.Timer1.interval(), 77);
+    p.eng.Timer2Timer();
+    EXPECT_EQ(p.play.state_l.caption(),
+              "HP:10/99 mHP:0/50\r\r\rステージ：-1/0\rスピード:77 (変化時間:0) 75%\r\r▼お金: 0 moon円");
+    p.set(5, 5, Slow);
+    p.eng.applyHit(5, 5, 1);
+    EXPECT_EQ(p.play.Timer1.interval(), 91);
+    p.eng.setPace(50);
+    EXPECT_EQ(p.play.Timer1.interval(), 136);
+    p.s.effectTicks = 1;
+    p.eng.Timer5Timer();  // the slow effect ends
+    EXPECT_EQ(p.play.Timer1.interval(), 116);
+    p.eng.setPace(100);
+    EXPECT_EQ(p.play.Timer1.interval(), 58);
+    p.eng.Timer2Timer();
+    EXPECT_EQ(p.play.state_l.caption(),
+              "HP:10/99 mHP:0/50\r\r\rステージ：-1/0\rスピード:58 (変化時間:0)\r\r▼お金: 0 moon円");
+}

@@ -135,3 +135,44 @@ TEST_F(MakerTest, TitleAndAuthorFollowTheirFieldsWithinTheByteLimits) {
 
 }  // namespace
 }  // namespace makertest
+
+namespace makertest {
+namespace {
+
+// The field by keyboard: the arrows move the cursor cell within the field, which the focus mark shows;
+// Space paints the chosen kind there as one undo step (the empty entries as a click would), and the
+// pointer's cell stays the pointer's.
+TEST_F(MakerTest, KeysMoveACursorAndSpacePaints) {
+    auto key = [&](int k) {
+        bool taken = false;
+        platform.handle([&] { taken = w.main_box.onKeyDown({k}); });
+        return taken;
+    };
+    EXPECT_EQ(w.main_box.focusBox(), (ui::Rect{0, 0, 40, 20}));
+    for (int i = 0; i < 12; ++i) key(ui::keys::Right);  // stops at the right wall
+    key(ui::keys::Down);
+    key(ui::keys::Left);
+    EXPECT_EQ(w.keyCol(), 9);
+    EXPECT_EQ(w.keyRow(), 2);
+    EXPECT_EQ(w.main_box.focusBox(), (ui::Rect{320, 20, 40, 20}));
+    move(10, 10);
+    w.List_box.userSelected(engine::Blue);
+    EXPECT_TRUE(key(' '));
+    EXPECT_EQ(w.blockGrid.at(9, 2), engine::Blue);
+    EXPECT_EQ(pixel(9 * 40 - 20, 2 * 20 - 10), (base::Colour{128, 255, 255}));
+    EXPECT_EQ(w.blockGrid.at(1, 1), 0);
+    EXPECT_EQ(w.cursorCol, 1);
+    EXPECT_EQ(w.history.undoSteps(), 1u);
+    EXPECT_FALSE(w.painting);
+    w.List_box.userSelected(engine::Bar);
+    key(ui::keys::Up);
+    key(' ');
+    EXPECT_EQ(w.List_box.itemIndex(), engine::Empty);
+    EXPECT_EQ(w.history.undoSteps(), 1u) << "an empty cell painted empty changes nothing";
+    EXPECT_FALSE(key('Q'));
+    platform.advance(5 * kTick);
+    EXPECT_EQ(w.blockGrid.at(1, 1), 0) << "no stroke left open";
+}
+
+}  // namespace
+}  // namespace makertest

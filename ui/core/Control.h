@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/core/Geometry.h"
+#include "ui/core/Key.h"
 
 namespace ui {
 
@@ -49,6 +51,27 @@ class Control {
     const std::string& hint() const { return hint_; }
     void setHint(std::string h) { assign(hint_, h); }
 
+    // What a screen reader is told (read when it asks: setting them repaints nothing). The name: the one set
+    // here, else the shown text of labelledBy (a label beside a field), else the control's own shown text; a
+    // label or picture without one is decoration and is not offered. announced: each change of the shown text
+    // or value is told as it happens (the message line, the score, the lives).
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string n) { accessibleName_ = std::move(n); }
+    const Control* labelledBy() const { return labelledBy_; }
+    void setLabelledBy(const Control* label) { labelledBy_ = label; }
+    const std::string& accessibleDescription() const { return accessibleDescription_; }
+    void setAccessibleDescription(std::string d) { accessibleDescription_ = std::move(d); }
+    bool announced() const { return announced_; }
+    void setAnnounced(bool a) { announced_ = a; }
+
+    // A control that takes no keyboard focus of its own (a picture) may be reached with Tab: its keys go to
+    // onKeyDown (true: taken), and while it has the focus the window marks focusBox (empty: the whole box).
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool t) { assign(tabStop_, t); }
+    Rect focusBox() const { return focusBox_; }
+    void setFocusBox(Rect r) { assign(focusBox_, r); }
+    std::function<bool(const KeyEvent&)> onKeyDown;
+
     // Children in creation order (panels and forms have them).
     const std::vector<Control*>& children() const { return children_; }
     Control* parent() const { return parent_; }
@@ -82,6 +105,12 @@ class Control {
     bool visible_;
     bool enabled_ = true;
     std::string hint_;
+    std::string accessibleName_;
+    const Control* labelledBy_ = nullptr;
+    std::string accessibleDescription_;
+    bool announced_ = false;
+    bool tabStop_ = false;
+    Rect focusBox_;
     Control* parent_ = nullptr;
     std::vector<Control*> children_;
     ControlObserver* observer_ = nullptr;

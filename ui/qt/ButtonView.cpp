@@ -1,6 +1,7 @@
 // Buttons; clicks by mouse or keyboard go through the dispatcher.
 #include "ui/qt/ButtonView.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -60,6 +61,34 @@ void ButtonView::paintEvent(QPaintEvent*) {
     const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     fitted_.draw(p, box.topLeft());
+    if (focusMark_.shown(*this)) FocusMark::draw(p, rect(), scale());
+}
+
+void ButtonView::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == 0) {
+        if (!event->isAutoRepeat()) click();
+        return;
+    }
+    // The arrows go to the previous or next control the player can see, as Shift+Tab and Tab do.
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        const int key = event->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Left || key == Qt::Key_Down || key == Qt::Key_Right) {
+            focusNextPrevChild(key == Qt::Key_Down || key == Qt::Key_Right);
+            return;
+        }
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void ButtonView::focusInEvent(QFocusEvent* event) {
+    focusMark_.focusIn(*event);
+    QPushButton::focusInEvent(event);
+}
+
+void ButtonView::focusOutEvent(QFocusEvent* event) {
+    focusMark_.focusOut(*event);
+    QPushButton::focusOutEvent(event);
 }
 
 }  // namespace ui::qt

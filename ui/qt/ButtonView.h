@@ -6,6 +6,7 @@
 #include "ui/core/Dispatcher.h"
 #include "ui/core/Widgets.h"
 #include "ui/qt/FittedText.h"
+#include "ui/qt/FocusMark.h"
 #include "ui/qt/ViewOf.h"
 
 namespace ui::qt {
@@ -16,6 +17,7 @@ class ButtonView : public ViewOf<QPushButton, ui::Button, true> {
 
     // The caption as it is drawn inside the button's face.
     const FittedText& fitted() const { return fitted_; }
+    bool keyboardFocused() const override { return focusMark_.shown(*this); }
     // The part of the button the caption is fitted into.
     QRect captionBox() const;
 
@@ -24,8 +26,13 @@ class ButtonView : public ViewOf<QPushButton, ui::Button, true> {
     // The face as the style draws it, then the fitted caption.
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Enter presses the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    FocusMark focusMark_;
     FittedText fitted_;
     QString fittedText_;
     QSize fittedBox_;

@@ -21,6 +21,12 @@ class ControlView {
     void apply();
     // How often apply ran; lets tests see that an unchanged control was left alone.
     int applyCount() const { return applyCount_; }
+    // Whether the widget has the focus and it came from the keyboard (it shows the focus mark).
+    virtual bool keyboardFocused() const { return false; }
+    // Whether the widget hides whole what lies under its box (a transparent label or picture does not).
+    virtual bool opaque() const { return true; }
+    // Qt's own accessibility serves the widget (buttons, fields, lists): the control's name is handed to it.
+    void setNativeAccessible(bool n) { nativeAccessible_ = n; }
     // Whether the mouse router should leave presses and releases to the widget (buttons, fields, lists).
     virtual bool nativeMouse() const { return false; }
 
@@ -37,6 +43,7 @@ class ControlView {
 
     ui::Control& control_;
     int applyCount_ = 0;
+    bool nativeAccessible_ = false;
     int scale_ = 1;  // widget px per model px
 };
 

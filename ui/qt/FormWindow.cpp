@@ -10,8 +10,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/qt/ControlAccessible.h"
 #include "ui/qt/QtFonts.h"
+#include "ui/qt/QtKeys.h"
 #include "ui/qt/QtText.h"
+#include "ui/qt/SeenWidgets.h"
 #include "ui/qt/ViewFactory.h"
 
 namespace ui::qt {
@@ -34,7 +37,13 @@ FormWindow::FormWindow(ui::Form& form, ui::Dispatcher& dispatcher)
             [this](Qt::ApplicationState state) { applicationStateChanged(state); });
     form_.setObserver(this);
     byControl_[&form_] = this;
+    ControlAccessible::registerView(*this);
     build(form_, *this);
+    // A picture reached with Tab comes after the fields and buttons, one of which the window gives the
+    // focus when it opens, as it always did.
+    for (const auto& v : views_)
+        if (v->control().tabStop() && previousInFocusChain() != &v->widget())
+            QWidget::setTabOrder(previousInFocusChain(), &v->widget());
     for (ui::Timer* t : form_.timers()) timers_.push_back(std::make_unique<TimerBinding>(*t, dispatcher_));
     noteTimer_.setSingleShot(true);
     connect(&noteTimer_, &QTimer::timeout, this, [this] {
@@ -65,6 +74,7 @@ void FormWindow::build(ui::Control& parent, QWidget& parentWidget) {
         else
             router_.attach(v);
         child->setObserver(this);
+        ControlAccessible::registerView(v);
         v.setScale(scale());
         v.apply();
         build(*child, v.widget());
@@ -139,44 +149,23 @@ void FormWindow::keepOnScreen(QPoint centre) {
     move(x, y);
 }
 
-namespace {
-
-// Qt's codes of the keys that are not printable, and the model's.
-constexpr std::pair<int, int> kKeyCodes[] = {
-    {Qt::Key_Escape, ui::keys::Escape},       {Qt::Key_Tab, ui::keys::Tab},
-    {Qt::Key_Backspace, ui::keys::Backspace}, {Qt::Key_Return, ui::keys::Enter},
-    {Qt::Key_Enter, ui::keys::Enter},         {Qt::Key_Delete, ui::keys::Delete},
-    {Qt::Key_Home, ui::keys::Home},           {Qt::Key_End, ui::keys::End},
-    {Qt::Key_Left, ui::keys::Left},           {Qt::Key_Up, ui::keys::Up},
-    {Qt::Key_Right, ui::keys::Right},         {Qt::Key_Down, ui::keys::Down},
-    {Qt::Key_PageUp, ui::keys::PageUp},       {Qt::Key_PageDown, ui::keys::PageDown},
-    {Qt::Key_Control, ui::keys::Control},
-};
-
-int keyCode(int qtKey) {
-    if (qtKey >= 0x20 && qtKey < 0x7f) return qtKey;  // Qt's codes of printable keys are upper-case ASCII
-    for (const auto& [qt, code] : kKeyCodes)
-        if (qtKey == qt) return code;
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return ui::keys::F1 + (qtKey - Qt::Key_F1);
-    return 0;
-}
-
-ui::KeyEvent modelKey(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers m = event.modifiers();
-    return {keyCode(event.key()), (m & Qt::ControlModifier) != 0, (m & Qt::ShiftModifier) != 0,
-            (m & Qt::AltModifier) != 0, event.isAutoRepeat()};
-}
-
-}  // namespace
-
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress) keyboardLast_ = false;
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    if (type == QEvent::KeyPress) keyboardLast_ = true;
     // Only the first delivery: to the focused widget of this window, or to the window when none has the
     // focus. The window's own presses come through keyPressEvent.
     QWidget* first = QApplication::focusWidget();
     if (!first) first = this;
     if (watched != first || first->window() != this) return false;
+    if (type == QEvent::KeyPress && first != this && !reachable(*first)) {
+        // The focus rests where the player cannot see (under a panel now shown, or where the window put it
+        // at the start): a key must not press what is not seen. The window takes the key instead.
+        first->clearFocus();
+        QCoreApplication::sendEvent(this, event);
+        return true;
+    }
     const ui::KeyEvent e = modelKey(*static_cast<QKeyEvent*>(event));
     if (e.key == 0) return false;
     if (type == QEvent::KeyRelease) {
@@ -184,9 +173,30 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;  // the widgets see their releases as before
     }
     if (watched == this) return false;
+    // Enter presses the button the keyboard went to (it shows the mark), not the big button of the phase.
+    if (const auto* view = dynamic_cast<const ControlView*>(first);
+        e.key == ui::keys::Enter && view && view->keyboardFocused())
+        return false;
     bool taken = false;
     dispatcher_.run([&] { taken = form_.playKeyDown(e); });
     return taken;
+}
+
+bool FormWindow::focusNextPrevChild(bool next) {
+    QWidget* const start = QApplication::focusWidget() && QApplication::focusWidget()->window() == this
+                               ? QApplication::focusWidget()
+                               : this;
+    for (QWidget* w = start;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == start) return false;
+        if (w != this && w->window() == this && !w->focusProxy() && reachable(*w)) {
+            // The focus leaving a control hidden by a click moves on unmarked (see FocusMark).
+            w->setFocus(!keyboardLast_ ? Qt::OtherFocusReason
+                        : next         ? Qt::TabFocusReason
+                                       : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

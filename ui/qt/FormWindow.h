@@ -65,6 +65,8 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     void keyPressEvent(QKeyEvent* event) override;
     // The form's play keys are offered a key before the focused child widget sees it, and told of releases.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab, Shift+Tab and the arrows on a button move the focus only among the controls the player can see.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     // Tells the form when the desktop's focus leaves the program or comes back to it.
@@ -76,6 +78,7 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     ui::Form& form_;
     ui::Dispatcher& dispatcher_;
     bool applicationActive_ = true;  // as last told to the form
+    bool keyboardLast_ = false;      // the last press was a key's, not a mouse button's
     MouseRouter router_;
     std::vector<std::unique_ptr<ControlView>> views_;  // parents before their children
     std::unordered_map<const ui::Control*, ControlView*> byControl_;

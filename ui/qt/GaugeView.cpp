@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/qt/ControlAccessible.h"
 #include "ui/qt/QtText.h"
 
 namespace ui::qt {
@@ -16,6 +17,10 @@ int GaugeView::filledWidth(int width, int minimum, int maximum, int progress) {
 }
 
 void GaugeView::applyOwn() {
+    if (model().progress() != progress_) {
+        if (progress_ && model().announced()) ControlAccessible::announce(*this);
+        progress_ = model().progress();
+    }
     const Look look{
         filledWidth(model().bounds().width, model().minimum(), model().maximum(), model().progress()),
         model().foreColour(), model().backColour()};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "ui/core/Widgets.h"
 #include "ui/qt/ViewOf.h"
@@ -27,6 +28,7 @@ class GaugeView : public ViewOf<QWidget, ui::Gauge> {
     };
 
     Look shown_;
+    std::optional<int> progress_;  // as last told to a screen reader
 };
 
 }  // namespace ui::qt

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/qt/QtKeys.h"
+
 namespace ui::qt {
 namespace {
 
@@ -31,6 +33,8 @@ int ImageView::factor() const {
 
 void ImageView::applyOwn() {
     maskedStale_ = true;
+    // The keyboard's cursor cell may have moved without a pixel of the picture changing.
+    if (focusMark_.shown(*this)) update();
     if (!plain() || model().picture().empty()) {
         setAttribute(Qt::WA_OpaquePaintEvent, false);
         update();
@@ -75,15 +79,24 @@ void ImageView::paintScaled(QPainter& p, const QRegion& region) {
 }
 
 void ImageView::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    paintPicture(p, event->region());
+    if (focusMark_.shown(*this)) {
+        const ui::Rect f = model().focusBox();
+        const int s = scale();
+        FocusMark::draw(p, f.width > 0 ? QRect(f.left * s, f.top * s, f.width * s, f.height * s) : rect(), s);
+    }
+}
+
+void ImageView::paintPicture(QPainter& p, const QRegion& region) {
     const base::Bitmap& b = model().picture();
     if (b.empty()) return;  // no picture yet: what lies behind shows
     ++paints_;
-    QPainter p(this);
     if (plain()) {
         // Painted at once inside a handler (an animation), or at a new screen ratio: the copy is brought up
         // to date here; what is painted is what was asked for.
         if (tilesPending_ || scaled_.factor() != factor()) scaled_.update(b, factor());
-        paintScaled(p, event->region());
+        paintScaled(p, region);
         return;
     }
     const QImage img = model().transparent() ? masked() : view(b);
@@ -108,6 +121,25 @@ const QImage& ImageView::masked() {
     }
     maskedStale_ = false;
     return masked_;
+}
+
+void ImageView::keyPressEvent(QKeyEvent* event) {
+    const ui::KeyEvent key = modelKey(*event);
+    bool taken = false;
+    if (key.key != 0 && model().onKeyDown) dispatcher_.run([&] { taken = model().onKeyDown(key); });
+    if (!taken) QWidget::keyPressEvent(event);
+}
+
+void ImageView::focusInEvent(QFocusEvent* event) {
+    focusMark_.focusIn(*event);
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ImageView::focusOutEvent(QFocusEvent* event) {
+    focusMark_.focusOut(*event);
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace ui::qt

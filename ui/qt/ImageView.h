@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include "ui/core/Dispatcher.h"
 #include "ui/core/Image.h"
+#include "ui/qt/FocusMark.h"
 #include "ui/qt/ScaledPicture.h"
 #include "ui/qt/ViewOf.h"
 
@@ -12,7 +14,9 @@ namespace ui::qt {
 
 class ImageView : public ViewOf<QWidget, ui::Image> {
   public:
-    using ViewOf::ViewOf;
+    ImageView(ui::Image& image, ui::Dispatcher& dispatcher, QWidget* parent)
+        : ViewOf(image, parent), dispatcher_(dispatcher) {}
+    bool opaque() const override { return !model().transparent() && !model().picture().empty(); }
 
     // How many screen pixels were painted, and how many times (for tests).
     qint64 paintedPixels() const { return paintedPixels_; }
@@ -23,6 +27,10 @@ class ImageView : public ViewOf<QWidget, ui::Image> {
     // repaints whole at each change.
     void applyOwn() override;
     void paintEvent(QPaintEvent* event) override;
+    // A picture reached with Tab (the editor's field) hands its keys to the control's onKeyDown.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     bool plain() const { return !model().transparent() && !model().stretch(); }
@@ -30,12 +38,15 @@ class ImageView : public ViewOf<QWidget, ui::Image> {
     int factor() const;
     // Brings the scaled copy up to date and repaints what changed.
     void showChangedTiles();
+    void paintPicture(QPainter& p, const QRegion& region);
     void paintScaled(QPainter& p, const QRegion& region);
     // The picture with the colour of its lower-left pixel made see-through.
     const QImage& masked();
 
     ScaledPicture scaled_;
     bool tilesPending_ = false;  // changed since the tiles were last compared
+    ui::Dispatcher& dispatcher_;
+    FocusMark focusMark_;
     QImage masked_;
     bool maskedStale_ = true;
     qint64 paintedPixels_ = 0;

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/qt/ControlAccessible.h"
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtText.h"
 
@@ -43,10 +44,12 @@ void LabelView::applyOwn() {
     const bool refit = fontChanged || look.caption != shown_.caption || look.alignment != shown_.alignment ||
                        look.wordWrap != shown_.wordWrap || look.box != shown_.box;
     if (fontChanged) font_ = toQFont(look.font, look.scale);
+    const bool captionChanged = painted_ && look.caption != shown_.caption;
     shown_ = std::move(look);
     if (refit) stale_ = true;
     painted_ = true;
     update();
+    if (captionChanged && model().announced()) ControlAccessible::announce(*this);
 }
 
 const FittedText& LabelView::fitted() const {

@@ -13,6 +13,7 @@ namespace ui::qt {
 class LabelView : public ViewOf<QWidget, ui::Label> {
   public:
     using ViewOf::ViewOf;
+    bool opaque() const override { return !model().transparent(); }
 
     // The caption as it is drawn in the label's box, laid out now if it changed since.
     const FittedText& fitted() const;

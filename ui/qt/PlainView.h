@@ -11,6 +11,7 @@ class PlainView : public QWidget, public ControlView {
   public:
     PlainView(ui::Control& control, QWidget* parent) : QWidget(parent), ControlView(control) {}
     QWidget& widget() override { return *this; }
+    bool opaque() const override { return false; }
 
   protected:
     void applyOwn() override {}

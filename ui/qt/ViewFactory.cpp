@@ -17,7 +17,7 @@ namespace ui::qt {
 
 std::unique_ptr<ControlView> makeView(ui::Control& c, ui::Dispatcher& d, QWidget* parent) {
     if (auto* x = dynamic_cast<ui::Label*>(&c)) return std::make_unique<LabelView>(*x, parent);
-    if (auto* x = dynamic_cast<ui::Image*>(&c)) return std::make_unique<ImageView>(*x, parent);
+    if (auto* x = dynamic_cast<ui::Image*>(&c)) return std::make_unique<ImageView>(*x, d, parent);
     if (auto* x = dynamic_cast<ui::Button*>(&c)) return std::make_unique<ButtonView>(*x, d, parent);
     if (auto* x = dynamic_cast<ui::Panel*>(&c)) return std::make_unique<PanelView>(*x, parent);
     if (auto* x = dynamic_cast<ui::Edit*>(&c)) return std::make_unique<EditView>(*x, d, parent);

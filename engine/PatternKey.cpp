@@ -1,0 +1,16 @@
+// The patterns' key.
+#include "engine/PatternKey.h"
+
+#include <utility>
+
+namespace engine {
+
+ui::ChoiceKey patternKey(std::function<void(bool)> show) {
+    return {kPatternKey,
+            "Patterns",
+            {0, 1},
+            [](int on) { return on ? std::string("模様 ON") : std::string("模様 OFF"); },
+            [show = std::move(show)](int on) { show(on != 0); }};
+}
+
+}  // namespace engine

@@ -4,6 +4,7 @@
 
 #include "app/DialogScript.h"
 #include "app/GameAudio.h"
+#include "app/GamePad.h"
 #include "base/ProgramOptions.h"
 #include "game/SaveFolder.h"
 #include "game/TForm1.h"
@@ -24,5 +25,6 @@ int main(int argc, char** argv) {
     app::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     game::TForm1 window(platform.services(), &sound);
     sound.bindKeys(window.form, *platform.services().settings);
+    app::GamePad pad(platform.services(), window.form, window.engine());
     return platform.run(window.form);
 }

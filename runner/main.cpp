@@ -5,6 +5,7 @@
 
 #include "app/DialogScript.h"
 #include "app/GameAudio.h"
+#include "app/GamePad.h"
 #include "base/ProgramOptions.h"
 #include "runner/DemoPlay.h"
 #include "runner/TForm1.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     app::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     runner::TForm1 window(platform.services(), sound);
     sound.bindKeys(window.form, *platform.services().settings);
+    app::GamePad pad(platform.services(), window.form, window.engine());
     std::unique_ptr<runner::DemoPlay> demoPlay;
     if (demo || replay)
         demoPlay =

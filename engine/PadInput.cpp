@@ -89,40 +89,25 @@ bool PadInput::holding() const {
 }
 
 ui::KeyEvent PadInput::panelKey(const ui::KeyEvent& pad) {
+    struct Panel {
+        int pad;
+        int key;
+        bool shift;
+    };
+    static constexpr Panel kPanelKeys[] = {
+        {k::PadUp, k::Up, false},           {k::StickUp, k::Up, false},
+        {k::PadDown, k::Down, false},       {k::StickDown, k::Down, false},
+        {k::PadLeft, k::Left, false},       {k::StickLeft, k::Left, false},
+        {k::PadRight, k::Right, false},     {k::StickRight, k::Right, false},
+        {k::PadA, k::Enter, false},         {k::PadB, k::Escape, false},
+        {k::PadLeftShoulder, k::Tab, true}, {k::PadRightShoulder, k::Tab, false},
+    };
     ui::KeyEvent key{.autoRepeat = pad.autoRepeat, .released = pad.released};
-    switch (pad.key) {
-        case k::PadUp:
-        case k::StickUp:
-            key.key = k::Up;
-            break;
-        case k::PadDown:
-        case k::StickDown:
-            key.key = k::Down;
-            break;
-        case k::PadLeft:
-        case k::StickLeft:
-            key.key = k::Left;
-            break;
-        case k::PadRight:
-        case k::StickRight:
-            key.key = k::Right;
-            break;
-        case k::PadA:
-            key.key = k::Enter;
-            break;
-        case k::PadB:
-            key.key = k::Escape;
-            break;
-        case k::PadLeftShoulder:
-            key.key = k::Tab;
-            key.shift = true;
-            break;
-        case k::PadRightShoulder:
-            key.key = k::Tab;
-            break;
-        default:
-            break;
-    }
+    for (const Panel& p : kPanelKeys)
+        if (p.pad == pad.key) {
+            key.key = p.key;
+            key.shift = p.shift;
+        }
     return key;
 }
 

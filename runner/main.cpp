@@ -1,6 +1,7 @@
 // zorban_runner: plays one stage file at a time.
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/DialogScript.h"
@@ -50,12 +51,14 @@ int main(int argc, char** argv) {
     app::GameAudio sound(*platform.services().deviceBell, platform.services().programDir);
     runner::TForm1 window(platform.services(), sound);
     sound.bindKeys(window.form, *platform.services().settings);
-    app::GamePad pad(platform.services(), window.form, window.engine());
     std::unique_ptr<runner::DemoPlay> demoPlay;
     if (demo || replay)
         demoPlay =
             std::make_unique<runner::DemoPlay>(window, platform.services(), std::move(moves), stageFile);
     else if (!options.files().empty())
         window.playStageAtStart(options.files().front());
+    // The player's pads play, except in a demo, which the player only watches.
+    std::optional<app::GamePad> pad;
+    if (!demoPlay) pad.emplace(platform.services(), window.form, window.engine());
     return platform.run(window.form);
 }

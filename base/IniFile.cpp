@@ -106,12 +106,21 @@ IniFile IniFile::parse(std::string_view text) {
 }
 
 std::int32_t IniFile::getInt(std::string_view section, std::string_view key, std::int32_t fallback) const {
-    // The first occurrence wins, as with the profile API.
-    for (const Entry& e : entries_) {
-        if (sameName(e.section, section) && sameName(e.key, key))
-            return e.value.empty() ? fallback : parseInt(e.value);
-    }
-    return fallback;
+    const std::string* value = find(section, key);
+    return !value || value->empty() ? fallback : parseInt(*value);
+}
+
+std::optional<std::string> IniFile::getText(std::string_view section, std::string_view key) const {
+    const std::string* value = find(section, key);
+    if (!value) return std::nullopt;
+    return *value;
+}
+
+// The first occurrence wins, as with the profile API.
+const std::string* IniFile::find(std::string_view section, std::string_view key) const {
+    for (const Entry& e : entries_)
+        if (sameName(e.section, section) && sameName(e.key, key)) return &e.value;
+    return nullptr;
 }
 
 void IniFile::set(std::string_view section, std::string_view key, std::string_view value) {

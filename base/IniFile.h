@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,8 @@ class IniFile {
     // absent or has an empty value. The value reads as an optional sign and decimal digits; what follows is
     // ignored, no digits read as 0, and values beyond 32 bits saturate.
     std::int32_t getInt(std::string_view section, std::string_view key, std::int32_t fallback) const;
+    // The trimmed text of section/key as written (possibly empty), or nothing when the key is absent.
+    std::optional<std::string> getText(std::string_view section, std::string_view key) const;
 
     // Replaces the first section/key entry's value, or adds the key at the end of its section (a new section
     // at the end of the file).
@@ -35,6 +38,9 @@ class IniFile {
     std::string text() const;
 
   private:
+    // The value of the first section/key entry, or nullptr.
+    const std::string* find(std::string_view section, std::string_view key) const;
+
     struct Entry {
         std::string section;  // lower case
         std::string key;      // lower case

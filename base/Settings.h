@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,8 @@ class Settings {
     std::int32_t get(std::string_view key, std::int32_t fallback) const {
         return ini_.getInt(section_, key, fallback);
     }
+    // The text of key as written, or nothing when the file does not have it.
+    std::optional<std::string> getText(std::string_view key) const { return ini_.getText(section_, key); }
     // Stores value and writes the file through a temporary beside it, under a lock on path + ".lock" that
     // the programs sharing the file take in turn (waiting up to kLockWaitMs). A file that cannot be read
     // whole is never rewritten, and one that cannot be written only loses the choice for the next run: the
@@ -27,6 +30,8 @@ class Settings {
     void set(std::string_view key, std::int32_t value);
 
     const std::string& path() const { return path_; }
+    // The program's section ("zorban", "zorban_runner", ...).
+    const std::string& section() const { return section_; }
     // Whether the last write reached the disk (true while nothing was written).
     bool saved() const { return saved_; }
 

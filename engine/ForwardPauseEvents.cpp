@@ -8,8 +8,9 @@ constexpr const char* kPauseOnFocusLoss = "PauseOnFocusLoss";  // zorban.ini: 1 
 
 }  // namespace
 
-void forwardPauseEvents(PlayEngine& e, ui::Form& form) {
+void forwardPauseEvents(PlayEngine& e, ui::Form& form, const PlayBindings& bindings) {
     PauseControl& p = e.pauseControl();
+    p.useKeys(bindings);
     form.addKeyHandler([&p](const ui::KeyEvent& k) { return p.keyDown(k); });
     form.addActivationHandler([&e, &p](bool active) {
         const base::Settings* settings = e.services().settings;

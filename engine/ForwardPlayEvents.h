@@ -5,22 +5,24 @@
 #include <initializer_list>
 #include <vector>
 
+#include "engine/PlayBindings.h"
 #include "engine/PlayEngine.h"
 #include "ui/core/Control.h"
 #include "ui/core/Form.h"
 
 namespace engine {
 
-// The P key pauses and goes on; losing the focus pauses unless the player set PauseOnFocusLoss=0 in the
-// program's section of zorban.ini; closing with a ball in play asks first.
-void forwardPauseEvents(PlayEngine& e, ui::Form& form);
+// The pause key (P) pauses and goes on; losing the focus pauses unless the player set PauseOnFocusLoss=0 in
+// the program's section of zorban.ini; closing with a ball in play asks first.
+void forwardPauseEvents(PlayEngine& e, ui::Form& form, const PlayBindings& bindings = {});
 // The play keys (see PlayKeys) go to the engine ahead of the focused control, unless one of panels is shown.
-void forwardPlayKeys(PlayEngine& e, ui::Form& form, std::vector<const ui::Control*> panels = {});
+void forwardPlayKeys(PlayEngine& e, ui::Form& form, std::vector<const ui::Control*> panels = {},
+                     const PlayBindings& bindings = {});
 
 // Timer1..Timer6 (and Timer7 where the window has it) run the engine's handlers and rest when they have
 // nothing to do; moves and presses over each of mouseAreas, which share the play field's origin, go to
 // main_boxMouseMove and main_boxMouseDown; the play keys go the same way, ahead of the focused control,
-// unless one of panels covers the field.
+// unless one of panels covers the field. The player's own play keys are read from the settings here, once.
 template <typename Window>
 void forwardPlayEvents(PlayEngine& e, Window& w, std::initializer_list<ui::Control*> mouseAreas,
                        std::initializer_list<const ui::Control*> panels = {}) {
@@ -36,8 +38,9 @@ void forwardPlayEvents(PlayEngine& e, Window& w, std::initializer_list<ui::Contr
         c->onMouseMove = [&e](const ui::MouseEvent& m) { e.main_boxMouseMove(m.x, m.y); };
         c->onMouseDown = [&e](const ui::MouseEvent& m) { e.main_boxMouseDown(m.button); };
     }
-    forwardPlayKeys(e, w.form, panels);
-    forwardPauseEvents(e, w.form);
+    const PlayBindings bindings = PlayBindings::fromSettings(e.services().settings);
+    forwardPlayKeys(e, w.form, panels, bindings);
+    forwardPauseEvents(e, w.form, bindings);
 }
 
 }  // namespace engine

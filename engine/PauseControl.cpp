@@ -11,9 +11,7 @@ namespace engine {
 namespace {
 
 constexpr const char* kPauseText = "PAUSE";
-constexpr const char* kGoOnText = "P キーで再開 / クリックで再開";
 constexpr const char* kCloseQuestion = "プレイ中です。終了しますか?";
-constexpr int kPauseKey = 'P';
 constexpr int kLabelPx = 35;                     // the banner's size
 constexpr int kLinePx = 16;                      // the line under it
 constexpr base::Colour kLabelBack{128, 0, 255};  // the banner's purple
@@ -53,7 +51,7 @@ bool PauseControl::pause() {
         }
     paused_ = true;
     setCaption(c_.pause_l, kPauseText);
-    setCaption(c_.pause_la, kGoOnText);
+    setCaption(c_.pause_la, goOnText_);
     setShown(c_.pause_l, true);
     setShown(c_.pause_la, true);
     return true;
@@ -94,8 +92,26 @@ void PauseControl::countdownTicked() {
     }
 }
 
+void PauseControl::useKeys(const PlayBindings& bindings) {
+    bindings_ = bindings;
+    goOnText_ = goOnText(bindings);
+}
+
+std::string PauseControl::goOnText(const PlayBindings& bindings) {
+    const auto names = [](std::initializer_list<const PlayBindings::Keys*> lists) {
+        std::string text;
+        for (const PlayBindings::Keys* keys : lists)
+            for (int key : *keys)
+                if (key != 0) text += (text.empty() ? "" : " / ") + PlayBindings::nameOf(key);
+        return text;
+    };
+    const std::string keys = names({&bindings.keys(PlayAction::Pause), &bindings.keys(PlayAction::Serve)});
+    const std::string pad = names({&bindings.padButtons(PlayAction::Pause)});
+    return (keys.empty() ? "" : keys + " キー・") + (pad.empty() ? "" : pad + " ボタン・") + "クリックで再開";
+}
+
 bool PauseControl::keyDown(const ui::KeyEvent& e) {
-    if (e.key != kPauseKey || e.ctrl || e.alt) return false;
+    if (!bindings_.is(PlayAction::Pause, e.key) || e.ctrl || e.alt) return false;
     if (!e.autoRepeat) toggle();
     return true;
 }
@@ -119,7 +135,7 @@ bool PauseControl::closeQuery(ui::Dialogs& dialogs) {
 void PauseControl::dressLabels(ui::Label& label, ui::Label& line) {
     ui::dress(label, kPauseText, ui::font(kLabelPx, base::colours::White, true, ui::kGothicP, true),
               {.back = kLabelBack, .align = ui::Align::Center});
-    ui::dress(line, kGoOnText, ui::font(kLinePx, base::colours::White, true, ui::kGothicP),
+    ui::dress(line, goOnText(PlayBindings()), ui::font(kLinePx, base::colours::White, true, ui::kGothicP),
               {.back = kLabelBack, .align = ui::Align::Center});
 }
 

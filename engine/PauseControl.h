@@ -2,10 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "base/Clock.h"
 #include "engine/GameState.h"
+#include "engine/PlayBindings.h"
 #include "engine/PlayControls.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/Key.h"
@@ -42,7 +44,11 @@ class PauseControl {
     // P: pause, or go on.
     void toggle();
 
-    // The window's key handler: a plain P (Shift allowed, no Ctrl or Alt) toggles; a held P repeats nothing.
+    // The pause keys and pad buttons of bindings (P and Start unless the player chose others), and the line
+    // under "PAUSE" naming them with the keys that go on (the serve's).
+    void useKeys(const PlayBindings& bindings);
+    // The window's key handler: a plain pause key (Shift allowed, no Ctrl or Alt) toggles; a held one repeats
+    // nothing.
     bool keyDown(const ui::KeyEvent& e);
     // Losing the focus pauses when the player has it so (pauseOnFocusLoss); gaining it goes on with nothing:
     // the player presses P. A dialog the window opens itself (see ModalDialog) is no loss of focus.
@@ -72,6 +78,8 @@ class PauseControl {
     // Dresses the window's pause_l and the line under it: white on the banner's purple, centred across the
     // field; "PAUSE" bold italic in the banner's size, the line under it smaller.
     static void dressLabels(ui::Label& label, ui::Label& line);
+    // The line under "PAUSE": how to go on with bindings.
+    static std::string goOnText(const PlayBindings& bindings);
 
   private:
     std::vector<ui::Timer*> timers() const;
@@ -86,6 +94,8 @@ class PauseControl {
     bool countdownShortened_ = false;   // Timer5 runs the rest of a second and must get its interval back
     int countdownIntervalMs_ = 0;       // Timer5's interval before it was shortened
     int modalDialogs_ = 0;
+    PlayBindings bindings_;
+    std::string goOnText_ = goOnText(bindings_);
 };
 
 }  // namespace engine

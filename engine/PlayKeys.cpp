@@ -11,10 +11,6 @@
 namespace engine {
 namespace {
 
-bool isKey(const ui::KeyEvent& k, int a, int b) {
-    return k.key == a || k.key == b;
-}
-
 // The phase shows the button (see showPhase); a window without it takes no Enter.
 bool click(ui::Button* b) {
     if (!b || !b->onClick) return false;
@@ -30,32 +26,47 @@ bool PlayKeys::key(const ui::KeyEvent& k) {
         return false;
     }
     if (k.key == ui::keys::Control) {
-        if (!k.autoRepeat) turnOnCtrlRelease_ = true;
-        return false;  // the press itself does nothing
-    }
-    turnOnCtrlRelease_ = false;
-    if (k.alt || !fieldTakesKeys()) return false;
-    if (k.key == ui::keys::Enter) return !k.autoRepeat ? pressBigButton() : false;
-    if (isKey(k, ui::keys::Left, 'A') || isKey(k, ui::keys::Right, 'D')) {
-        const int columns = k.shift ? kShiftColumns : 1;
-        moveBar(isKey(k, ui::keys::Left, 'A') ? -columns : columns);
-        return true;
-    }
-    ui::MouseButton button;
-    if (k.key == ' ')
-        button = ui::MouseButton::Left;
-    else if (k.key == 'X')
-        button = ui::MouseButton::Right;
-    else
+        // The press itself does nothing: an action bound to Ctrl comes on its release.
+        if (!k.autoRepeat) actOnCtrlRelease_ = true;
         return false;
-    // A held button does not click again, as a held mouse button does not.
-    if (!k.autoRepeat) e_.main_boxMouseDown(button);
-    return true;
+    }
+    actOnCtrlRelease_ = false;
+    if (k.key == ui::keys::PadGone) return e_.pauseControl().pause();
+    const std::optional<PlayAction> action = bindings_.actionOf(k.key);
+    if (!action || k.alt || !fieldTakesKeys()) return false;
+    return act(*action, k);
+}
+
+bool PlayKeys::act(PlayAction action, const ui::KeyEvent& k) {
+    switch (action) {
+        case PlayAction::Left:
+        case PlayAction::Right: {
+            const int columns = k.shift ? kShiftColumns : 1;
+            moveBar(action == PlayAction::Left ? -columns : columns);
+            return true;
+        }
+        case PlayAction::Ready:
+            return !k.autoRepeat ? pressBigButton() : false;
+        case PlayAction::Serve:
+            // The pad has no Enter of its own: its serve button presses the big button that is shown.
+            if (ui::isPadKey(k.key) && !k.autoRepeat && pressBigButton()) return true;
+            [[fallthrough]];
+        case PlayAction::Turn:
+            // A held button does not click again, as a held mouse button does not.
+            if (!k.autoRepeat)
+                e_.main_boxMouseDown(action == PlayAction::Serve ? ui::MouseButton::Left
+                                                                 : ui::MouseButton::Right);
+            return true;
+        case PlayAction::Pause:
+            return false;  // the window's pause key (forwardPauseEvents)
+    }
+    return false;
 }
 
 void PlayKeys::released(const ui::KeyEvent& k) {
-    if (k.key != ui::keys::Control || k.autoRepeat || !std::exchange(turnOnCtrlRelease_, false)) return;
-    if (fieldTakesKeys()) e_.main_boxMouseDown(ui::MouseButton::Right);
+    if (k.key != ui::keys::Control || k.autoRepeat || !std::exchange(actOnCtrlRelease_, false)) return;
+    const std::optional<PlayAction> action = bindings_.actionOf(k.key);
+    if (action && fieldTakesKeys()) act(*action, ui::KeyEvent{.key = k.key});
 }
 
 bool PlayKeys::fieldTakesKeys() const {
@@ -79,9 +90,11 @@ bool PlayKeys::pressBigButton() {
     return false;
 }
 
-void forwardPlayKeys(PlayEngine& e, ui::Form& form, std::vector<const ui::Control*> panels) {
-    form.addPlayKeyHandler(
-        [keys = PlayKeys(e, std::move(panels))](const ui::KeyEvent& k) mutable { return keys.key(k); });
+void forwardPlayKeys(PlayEngine& e, ui::Form& form, std::vector<const ui::Control*> panels,
+                     const PlayBindings& bindings) {
+    form.addPlayKeyHandler([keys = PlayKeys(e, std::move(panels), bindings)](const ui::KeyEvent& k) mutable {
+        return keys.key(k);
+    });
 }
 
 }  // namespace engine

@@ -4,6 +4,7 @@
 
 #include "app/DialogScript.h"
 #include "app/GameAudio.h"
+#include "app/GamePad.h"
 #include "base/ProgramOptions.h"
 #include "game/SaveFolder.h"
 #include "game/TForm1.h"
@@ -26,5 +27,6 @@ int main(int argc, char** argv) {
     sound.bindKeys(window.form, *platform.services().settings);
     // The window shows first; the sound device opens and the waves load behind it.
     platform.afterFirstPaint([&sound] { sound.open(); });
+    app::GamePad pad(platform.services(), window.form, window.engine());
     return platform.run(window.form);
 }

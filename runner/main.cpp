@@ -1,10 +1,12 @@
 // zorban_runner: plays one stage file at a time.
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/DialogScript.h"
 #include "app/GameAudio.h"
+#include "app/GamePad.h"
 #include "base/ProgramOptions.h"
 #include "runner/DemoPlay.h"
 #include "runner/TForm1.h"
@@ -57,5 +59,8 @@ int main(int argc, char** argv) {
             std::make_unique<runner::DemoPlay>(window, platform.services(), std::move(moves), stageFile);
     else if (!options.files().empty())
         window.playStageAtStart(options.files().front());
+    // The player's pads play, except in a demo, which the player only watches.
+    std::optional<app::GamePad> pad;
+    if (!demoPlay) pad.emplace(platform.services(), window.form, window.engine());
     return platform.run(window.form);
 }

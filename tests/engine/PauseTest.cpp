@@ -120,7 +120,7 @@ TEST(Pause, ALeftClickGoesOnAndDoesNothingElse) {
     const std::string running = p.enabledTimers();
     EXPECT_TRUE(p.key('P'));
     EXPECT_TRUE(p.play.pause_la.visible());
-    EXPECT_EQ(p.play.pause_la.caption(), "P キーで再開 / クリックで再開");
+    EXPECT_EQ(p.play.pause_la.caption(), "P / Space キー・Start ボタン・クリックで再開");
     const std::string before = standing(p);
     p.platform.handle([&] { p.play.leftClick(); });
     EXPECT_FALSE(p.pause().paused());

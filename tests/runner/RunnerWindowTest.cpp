@@ -236,7 +236,7 @@ TEST_F(RunnerWindow, ALeftClickEndsThePauseAndDoesNothingElse) {
     ASSERT_TRUE(platform_->key(window_->form, {'P', false, false, false, false}));
     ASSERT_TRUE(window_->engine().pauseControl().paused());
     EXPECT_TRUE(window_->pause_la.visible());
-    EXPECT_EQ(window_->pause_la.caption(), "P キーで再開 / クリックで再開");
+    EXPECT_EQ(window_->pause_la.caption(), "P / Space キー・Start ボタン・クリックで再開");
     const auto before = std::make_tuple(my().hp, my().timeLeft, window_->state.ballDX, window_->state.ballDY,
                                         window_->state.blockGrid);
     platform_->handle([&] { window_->engine().main_boxMouseDown(ui::MouseButton::Right); });

@@ -202,3 +202,35 @@ TEST_F(QtTest, PlayKeysComeBeforeTheFocusedButtonAndHearTheirReleasesOnce) {
     EXPECT_EQ(play, (std::vector<std::string>{" ", "up  ", "Q", "up Q"}));
     EXPECT_EQ(form, (std::vector<std::string>{"Q"}));
 }
+
+// A key the pad types takes a typed key's way, after the running handler: the play keys, then the focused
+// control (Space presses the button), then the form; Shift+Tab moves the focus back.
+TEST_F(QtTest, ATypedKeyGoesTheWayOfAKeyFromTheKeyboard) {
+    int clicks = 0;
+    w.button.onClick = [&] { ++clicks; };
+    std::vector<std::string> play, form;
+    w.form.addPlayKeyHandler([&](const ui::KeyEvent& e) {
+        if (!e.released) play.push_back(std::string(1, static_cast<char>(e.key)));
+        return e.key == 'Q';
+    });
+    w.form.addKeyHandler([&](const ui::KeyEvent& e) {
+        form.push_back(std::string(1, static_cast<char>(e.key)));
+        return false;
+    });
+    QWidget* top = platform.build(w.form);
+    top->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    auto& button = dynamic_cast<QAbstractButton&>(widget(w.button));
+    button.setFocus();
+    w.form.typeKey({.key = 'Q'});
+    w.form.typeKey({.key = ' '});
+    w.form.typeKey({.key = 'Z'});
+    EXPECT_TRUE(play.empty());  // nothing before the event loop runs
+    QApplication::processEvents();
+    EXPECT_EQ(play, (std::vector<std::string>{"Q", " ", "Z"}));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(form, (std::vector<std::string>{"Z"}));
+    w.form.typeKey({.key = ui::keys::Tab, .shift = true});
+    QApplication::processEvents();
+    EXPECT_NE(QApplication::focusWidget(), &button);
+}

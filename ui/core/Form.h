@@ -52,6 +52,12 @@ class Form : public Control {
         e.released = true;
         for (auto& h : playKeyHandlers_) h(e);
     }
+    // Gives a key to the focused control as if it had been typed (the game pad working a panel): it takes the
+    // way of a typed key, play keys first. The window layer sets how (nullptr: nothing happens).
+    void typeKey(const KeyEvent& e) {
+        if (keyTyper_) keyTyper_(e);
+    }
+    void setKeyTyper(std::function<void(const KeyEvent&)> typer) { keyTyper_ = std::move(typer); }
     // Told when the window gains (true) or loses (false) the keyboard focus of the desktop.
     void addActivationHandler(std::function<void(bool)> handler) {
         activationHandlers_.push_back(std::move(handler));
@@ -81,6 +87,7 @@ class Form : public Control {
 
     std::string lastNote_;
     std::function<void(const std::string&)> noteShower_;
+    std::function<void(const KeyEvent&)> keyTyper_;
     std::vector<Timer*> timers_;
     std::vector<KeyHandler> keyHandlers_;
     std::vector<KeyHandler> playKeyHandlers_;

@@ -50,12 +50,14 @@ FormWindow::FormWindow(ui::Form& form, ui::Dispatcher& dispatcher)
         if (note_) note_->hide();
     });
     form_.setNoteShower([this](const std::string& text) { showNote(text); });
+    form_.setKeyTyper([this](const ui::KeyEvent& e) { typeKey(e); });
     // A focused button would take the arrows and Space: the play keys are offered first (see eventFilter).
     qApp->installEventFilter(this);
 }
 
 FormWindow::~FormWindow() {
     form_.setNoteShower(nullptr);
+    form_.setKeyTyper(nullptr);
     timers_.clear();
     for (auto& [control, view] : byControl_) const_cast<ui::Control*>(control)->setObserver(nullptr);
     // Children first: a panel's widget would otherwise delete the widgets of its children.
@@ -216,6 +218,21 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
             taken = (!offered && form_.playKeyDown(e)) || (e.key != ui::keys::Control && form_.keyDown(e));
         });
     if (!taken) QWidget::keyPressEvent(event);
+}
+
+void FormWindow::typeKey(const ui::KeyEvent& e) {
+    const int key = qtKeyOf(e.key);
+    if (key == 0) return;
+    Qt::KeyboardModifiers m;
+    if (e.shift) m |= Qt::ShiftModifier;
+    if (e.ctrl) m |= Qt::ControlModifier;
+    if (e.alt) m |= Qt::AltModifier;
+    // Delivered after the running handler, to whatever has the focus then, as a typed key would be.
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != this) target = this;
+    const QString text = key == Qt::Key_Tab ? QString("\t") : key < 0x7f ? QString(QChar(key)) : QString();
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, m, text, e.autoRepeat));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, m, text, e.autoRepeat));
 }
 
 void FormWindow::showNote(const std::string& text) {

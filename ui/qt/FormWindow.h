@@ -45,6 +45,8 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     void useScaleSetting(base::Settings* settings);
     // Shows text small over the top-right corner of the form's note area for about a second.
     void showNote(const std::string& text);
+    // Gives e to the focused child widget (or the window) as a typed key: the form's typeKey.
+    void typeKey(const ui::KeyEvent& e);
     // The note's label while it is shown, else nullptr.
     QWidget* shownNote() const;
     static constexpr int kNoteMs = 1000;

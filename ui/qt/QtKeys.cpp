@@ -28,6 +28,14 @@ int keyCode(int qtKey) {
     return 0;
 }
 
+int qtKeyOf(int code) {
+    if (code >= 0x20 && code < 0x7f) return code;
+    for (const auto& [qt, model] : kKeyCodes)
+        if (code == model) return qt;
+    if (code >= ui::keys::F1 && code < ui::keys::F1 + 12) return Qt::Key_F1 + (code - ui::keys::F1);
+    return 0;
+}
+
 ui::KeyEvent modelKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers m = event.modifiers();
     return {keyCode(event.key()), (m & Qt::ControlModifier) != 0, (m & Qt::ShiftModifier) != 0,

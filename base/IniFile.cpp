@@ -114,6 +114,13 @@ std::int32_t IniFile::getInt(std::string_view section, std::string_view key, std
     return fallback;
 }
 
+std::string IniFile::getText(std::string_view section, std::string_view key) const {
+    for (const Entry& e : entries_) {
+        if (sameName(e.section, section) && sameName(e.key, key)) return e.value;
+    }
+    return {};
+}
+
 void IniFile::set(std::string_view section, std::string_view key, std::string_view value) {
     std::size_t insertAt = entries_.size();
     for (std::size_t i = 0; i < entries_.size(); ++i) {

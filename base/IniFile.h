@@ -27,6 +27,8 @@ class IniFile {
     // absent or has an empty value. The value reads as an optional sign and decimal digits; what follows is
     // ignored, no digits read as 0, and values beyond 32 bits saturate.
     std::int32_t getInt(std::string_view section, std::string_view key, std::int32_t fallback) const;
+    // The text of section/key as written (trimmed); empty when the key is absent.
+    std::string getText(std::string_view section, std::string_view key) const;
 
     // Replaces the first section/key entry's value, or adds the key at the end of its section (a new section
     // at the end of the file).

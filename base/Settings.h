@@ -25,6 +25,9 @@ class Settings {
     // whole is never rewritten, and one that cannot be written only loses the choice for the next run: the
     // running program goes on with the new value and saved() tells that it was not kept.
     void set(std::string_view key, std::int32_t value);
+    // A key that holds a word (language=en): its text, empty when absent; stored as set() does.
+    std::string getText(std::string_view key) const { return ini_.getText(section_, key); }
+    void setText(std::string_view key, const std::string& value);
 
     const std::string& path() const { return path_; }
     // Whether the last write reached the disk (true while nothing was written).
@@ -33,7 +36,7 @@ class Settings {
     static constexpr int kLockWaitMs = 1000;
 
   private:
-    bool writeThrough(std::string_view key, std::int32_t value);
+    bool writeThrough(std::string_view key, const std::string& value);
 
     std::string path_;  // empty: memory only
     std::string section_ = "settings";

@@ -4,15 +4,16 @@
 
 #include <algorithm>
 
+#include "base/Translation.h"
 #include "engine/ControlAccess.h"
 #include "ui/core/ControlStyle.h"
 
 namespace engine {
 namespace {
 
-constexpr const char* kPauseText = "PAUSE";
-constexpr const char* kGoOnText = "P キーで再開 / クリックで再開";
-constexpr const char* kCloseQuestion = "プレイ中です。終了しますか?";
+constexpr const char* kPauseText = QT_TRANSLATE_NOOP("Pause", "PAUSE");
+constexpr const char* kGoOnText = QT_TRANSLATE_NOOP("Pause", "P キーで再開 / クリックで再開");
+constexpr const char* kCloseQuestion = QT_TRANSLATE_NOOP("Pause", "プレイ中です。終了しますか?");
 constexpr int kPauseKey = 'P';
 constexpr int kLabelPx = 35;                     // the banner's size
 constexpr int kLinePx = 16;                      // the line under it
@@ -49,8 +50,8 @@ bool PauseControl::pause() {
             t->stop();
         }
     paused_ = true;
-    setCaption(c_.pause_l, kPauseText);
-    setCaption(c_.pause_la, kGoOnText);
+    setCaption(c_.pause_l, base::translateData("Pause", kPauseText));
+    setCaption(c_.pause_la, base::translateData("Pause", kGoOnText));
     setShown(c_.pause_l, true);
     setShown(c_.pause_la, true);
     return true;
@@ -107,16 +108,18 @@ bool PauseControl::closeQuery(ui::Dialogs& dialogs) {
     bool close = false;
     {
         ModalDialog asking(*this);
-        close = dialogs.confirm(kCloseQuestion);
+        close = dialogs.confirm(base::translateData("Pause", kCloseQuestion));
     }
     if (!close && pausedHere) resume();
     return close;
 }
 
 void PauseControl::dressLabels(ui::Label& label, ui::Label& line) {
-    ui::dress(label, kPauseText, ui::font(kLabelPx, base::colours::White, true, ui::kGothicP, true),
+    ui::dress(label, base::translateData("Pause", kPauseText),
+              ui::font(kLabelPx, base::colours::White, true, ui::kGothicP, true),
               {.back = kLabelBack, .align = ui::Align::Center});
-    ui::dress(line, kGoOnText, ui::font(kLinePx, base::colours::White, true, ui::kGothicP),
+    ui::dress(line, base::translateData("Pause", kGoOnText),
+              ui::font(kLinePx, base::colours::White, true, ui::kGothicP),
               {.back = kLabelBack, .align = ui::Align::Center});
 }
 

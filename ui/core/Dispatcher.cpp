@@ -3,6 +3,8 @@
 
 #include <exception>
 
+#include "base/Translation.h"
+
 namespace ui {
 
 void Dispatcher::run(const std::function<void()>& handler) noexcept {
@@ -16,7 +18,7 @@ void Dispatcher::run(const std::function<void()>& handler) noexcept {
         }
     } catch (...) {
         try {
-            dialogs_.error("I/O ｴﾗｰ (0).");
+            dialogs_.error(base::fillIn(base::translate("Errors", "I/O ｴﾗｰ (%1)"), "0") + ".");
         } catch (...) {
         }
     }

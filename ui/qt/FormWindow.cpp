@@ -197,6 +197,10 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         form_.showNote("×" + std::to_string(scale()));
         return;
     }
+    if (language_ && QtLanguage::isSwitchKey(e)) {
+        showNote(language_->switchForNextStart(), kLongNoteMs);
+        return;
+    }
     // A key that a child widget left alone was offered to the play keys already (eventFilter).
     const QWidget* first = QApplication::focusWidget();
     const bool offered = first && first != this;
@@ -208,7 +212,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
     if (!taken) QWidget::keyPressEvent(event);
 }
 
-void FormWindow::showNote(const std::string& text) {
+void FormWindow::showNote(const std::string& text, int ms) {
     if (!note_) {
         auto* label = new QLabel(this);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -231,7 +235,7 @@ void FormWindow::showNote(const std::string& text) {
     label->move((a.left + a.width) * s - inset - label->width(), a.top * s + inset);
     label->raise();
     label->show();
-    noteTimer_.start(kNoteMs);
+    noteTimer_.start(ms);
 }
 
 QWidget* FormWindow::shownNote() const {

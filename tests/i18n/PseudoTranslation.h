@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/Translation.h"
+#include "ui/core/Dialogs.h"
 #include "ui/core/Form.h"
 #include "ui/core/Widgets.h"
 

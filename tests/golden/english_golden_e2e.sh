@@ -11,7 +11,6 @@ log_mask="0,400 400,424 F5F5F5"  # the log line under the field, which scrolls o
 
 e2e_init "$2"
 e2e_game_copy "$1"
-export LANG=en_US.UTF-8
 export ZORBAN_WAV_OUT="$E2E_DIR/sound.wav"
 dat="$E2E_GAME/dat"
 # Fresh saves, as in the Japanese run.
@@ -22,7 +21,7 @@ dat="$E2E_GAME/dat"
 printf '\r\n0\r\n0\r\n99\r\n50\r\n10\r\n0\r\n-1\r\n0\r\n0\r\n0\r\n1\r\n' >"$dat/my2.dat"
 rm -f "$E2E_GAME/zorban.ini"
 
-e2e_launch zorban
+LANG=en_US.UTF-8 e2e_launch zorban
 win=$(e2e_wait_window "Zorban Block 5th")
 e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
 golden_shot "$ref" "$win" game-start-en.png
@@ -30,12 +29,12 @@ e2e_game_first_stage "$win"
 golden_shot "$ref" "$win" game-stage-en.png "$log_mask"
 e2e_close_expect_exit "$win"
 
-e2e_launch zorban_runner
+LANG=en_US.UTF-8 e2e_launch zorban_runner
 win=$(e2e_wait_window "Zorban Block userPLAY")
 golden_shot "$ref" "$win" runner-start-en.png
 e2e_close_expect_exit "$win"
 
-e2e_launch zorban_maker
+LANG=en_US.UTF-8 e2e_launch zorban_maker
 win=$(e2e_wait_window "Zorban Block Maker")
 golden_shot "$ref" "$win" maker-start-en.png
 e2e_close_expect_exit "$win"

@@ -470,10 +470,6 @@
         <translation>Go for it☆</translation>
     </message>
     <message>
-        <source>by</source>
-        <translation>by</translation>
-    </message>
-    <message>
         <source>ななしちゅんステージ</source>
         <translation>Nameless stage</translation>
     </message>
@@ -484,10 +480,6 @@
     <message>
         <source> by %1</source>
         <translation> by %1</translation>
-    </message>
-    <message>
-        <source>by </source>
-        <translation>by </translation>
     </message>
     <message>
         <source>CLEAR!!!</source>
@@ -516,6 +508,14 @@
     <message>
         <source>LOVE THE BEAT!</source>
         <translation>LOVE THE BEAT!</translation>
+    </message>
+    <message>
+        <source>by%1</source>
+        <translation>by%1</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <translation>by %1</translation>
     </message>
 </context>
 <context>

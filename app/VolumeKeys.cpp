@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "base/Translation.h"
+
 namespace app {
 
 VolumeKeys::VolumeKeys(base::Settings& settings, sound::MasterVolume* volume)
@@ -50,7 +52,8 @@ void VolumeKeys::change(int percent, bool muted) {
 }
 
 std::string VolumeKeys::note() const {
-    return muted_ ? "ミュート" : "音量 " + std::to_string(percent_) + "%";
+    return muted_ ? base::translate("Volume", "ミュート")
+                  : base::fillIn(base::translate("Volume", "音量 %1%"), std::to_string(percent_));
 }
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "base/InputFile.h"
+#include "base/Translation.h"
 
 namespace base {
 namespace {
@@ -89,7 +90,7 @@ bool decodeBmp(std::string_view b, Bitmap& out) {
 }
 
 Bitmap loadBmp(const std::string& path) {
-    const std::string cannotOpen = "ﾌｧｲﾙ " + path + " は開けません";
+    const std::string cannotOpen = fillIn(translate("Errors", "ﾌｧｲﾙ %1 は開けません"), path);
     std::string bytes;
     try {
         bytes = readWholeFile(path, kMaxFileBytes);

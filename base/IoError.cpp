@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "base/Translation.h"
+
 namespace base {
 
 namespace {
@@ -17,17 +19,17 @@ IoError::IoError(int code) : std::runtime_error(messageFor(code)), code_(code) {
 std::string IoError::messageFor(int code) {
     switch (code) {
         case 2:
-            return "ﾌｧｲﾙが見つかりません";
+            return translate("Errors", "ﾌｧｲﾙが見つかりません");
         case 3:
-            return "不正なﾌｧｲﾙ名です";
+            return translate("Errors", "不正なﾌｧｲﾙ名です");
         case 5:
-            return "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
+            return translate("Errors", "ﾌｧｲﾙへのｱｸｾｽが拒否されました");
         case 101:
-            return "ﾃﾞｨｽｸがいっぱいです";
+            return translate("Errors", "ﾃﾞｨｽｸがいっぱいです");
         case 106:
-            return "入力値が数値ではありません";
+            return translate("Errors", "入力値が数値ではありません");
         default:
-            return "I/O ｴﾗｰ (" + std::to_string(code) + ")";
+            return fillIn(translate("Errors", "I/O ｴﾗｰ (%1)"), std::to_string(code));
     }
 }
 

@@ -17,18 +17,27 @@ void Settings::set(std::string_view key, std::int32_t value) {
         ini_.set(section_, key, std::to_string(value));
         return;
     }
+    saved_ = writeThrough(key, std::to_string(value));
+}
+
+void Settings::setText(std::string_view key, const std::string& value) {
+    if (getText(key) == value) return;
+    if (path_.empty()) {
+        ini_.set(section_, key, value);
+        return;
+    }
     saved_ = writeThrough(key, value);
 }
 
 // The three programs share the file, each with its own section: one at a time reads what the others wrote,
 // changes its key and writes the whole back. A file that could not be read whole, or whose lock another
 // writer keeps, is left as it is: the value holds for this run only.
-bool Settings::writeThrough(std::string_view key, std::int32_t value) {
+bool Settings::writeThrough(std::string_view key, const std::string& value) {
     const InstanceLock lock(path_ + ".lock", kLockWaitMs);
     bool readWhole = lock.state() != InstanceLock::State::Taken;
     IniFile onDisk = readWhole ? IniFile::load(path_, &readWhole) : IniFile();
     if (readWhole) ini_ = std::move(onDisk);
-    ini_.set(section_, key, std::to_string(value));
+    ini_.set(section_, key, value);
     if (!readWhole) return false;
     try {
         TextWriter out(path_);

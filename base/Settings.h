@@ -28,6 +28,8 @@ class Settings {
     // whole is never rewritten, and one that cannot be written only loses the choice for the next run: the
     // running program goes on with the new value and saved() tells that it was not kept.
     void set(std::string_view key, std::int32_t value);
+    // Stores a key that holds a word (language=en) as set() does.
+    void setText(std::string_view key, const std::string& value);
 
     const std::string& path() const { return path_; }
     // The program's section ("zorban", "zorban_runner", ...).
@@ -38,7 +40,7 @@ class Settings {
     static constexpr int kLockWaitMs = 1000;
 
   private:
-    bool writeThrough(std::string_view key, std::int32_t value);
+    bool writeThrough(std::string_view key, const std::string& value);
 
     std::string path_;  // empty: memory only
     std::string section_ = "settings";

@@ -3,13 +3,14 @@
 
 #include <array>
 
+#include "base/Translation.h"
 #include "engine/Saturating.h"
 #include "engine/SoundFiles.h"
 
 namespace engine {
 namespace {
 
-constexpr std::string_view kDeathText = "死亡！！";
+constexpr const char* kDeathText = QT_TRANSLATE_NOOP("Effects", "死亡！！");
 constexpr int kRunnerLossRow = kFieldRows + 2;  // the runner's ball is lost on its way to row 22
 
 // The ball reflects from every code but the empty and the deadly cell.
@@ -28,7 +29,7 @@ void BallTick::run() {
 
     const std::int32_t own = s.blockGrid.at(my.ballX, my.ballY);
     if (own == Deadly) {
-        play_.loseLife(kDeathText, rules.tickLossBase);
+        play_.loseLife(base::translateData("Effects", kDeathText), rules.tickLossBase);
         return;
     }
     if (own == Bar) {  // the bar was moved onto the ball: lift it, without sound or combo
@@ -39,7 +40,7 @@ void BallTick::run() {
     }
     if (!rules.lossAfterWalls &&
         (static_cast<std::int64_t>(my.ballY) + s.ballDY > kFieldRows || my.ballY == kFieldRows)) {
-        play_.loseLife(kDeathText, rules.tickLossBase);
+        play_.loseLife(base::translateData("Effects", kDeathText), rules.tickLossBase);
         return;
     }
 
@@ -50,7 +51,7 @@ void BallTick::run() {
     bounceOffWalls();
 
     if (rules.lossAfterWalls && static_cast<std::int64_t>(my.ballY) + s.ballDY >= kRunnerLossRow)
-        play_.loseLife(kDeathText, rules.tickLossBase);
+        play_.loseLife(base::translateData("Effects", kDeathText), rules.tickLossBase);
 }
 
 bool BallTick::probeAndHit() {

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "base/Translation.h"
 #include "engine/ControlAccess.h"
 #include "engine/Saturating.h"
 #include "engine/SoundFiles.h"
@@ -29,18 +30,18 @@ constexpr std::array<HitSteps, kBlockCodeCount> kHitSteps = [] {
     t[AllClear] = {sounds::kExplosion, 0, 0, false};
     t[Wall] = {sounds::kWall, 0, 0, false};
     t[RowBomb] = {sounds::kExplosion, 1, 0, true};
-    t[TimeMinus] = {sounds::kItem, 0, 0, true, "", " 【Time -10】"};
-    t[Heal] = {sounds::kItem, 0, 0, true, "", " 【HP +1】"};
+    t[TimeMinus] = {sounds::kItem, 0, 0, true, "", QT_TRANSLATE_NOOP("Effects", " 【Time -10】")};
+    t[Heal] = {sounds::kItem, 0, 0, true, "", QT_TRANSLATE_NOOP("Effects", " 【HP +1】")};
     t[Blue] = {sounds::kBlue, 0, 1, true};
-    t[Multiply] = {sounds::kMultiply, 0, 0, true, " 【増殖!】"};
-    t[Poison] = {sounds::kItem, 0, 0, true, "", " 【HP-1damege!!】"};
-    t[Shrink] = {sounds::kItem, 0, 0, true, "", " 【SMALL!!】"};
+    t[Multiply] = {sounds::kMultiply, 0, 0, true, QT_TRANSLATE_NOOP("Effects", " 【増殖!】")};
+    t[Poison] = {sounds::kItem, 0, 0, true, "", QT_TRANSLATE_NOOP("Effects", " 【HP-1damege!!】")};
+    t[Shrink] = {sounds::kItem, 0, 0, true, "", QT_TRANSLATE_NOOP("Effects", " 【SMALL!!】")};
     t[Pink] = {sounds::kPink, 0, 1, true};
-    t[Grow] = {sounds::kItem, 0, 0, true, "", " 【LONG!!】"};
-    t[TimePlus] = {sounds::kItem, 0, 0, true, "", " 【Time +10】"};
+    t[Grow] = {sounds::kItem, 0, 0, true, "", QT_TRANSLATE_NOOP("Effects", " 【LONG!!】")};
+    t[TimePlus] = {sounds::kItem, 0, 0, true, "", QT_TRANSLATE_NOOP("Effects", " 【Time +10】")};
     t[PaleRed] = {sounds::kPaleRed, 0, 1, true};
-    t[Ex] = {sounds::kEx, 0, 0, true, " 【EX point!】→"};
-    t[ExPlus] = {sounds::kEx, 0, 0, true, " 【EX+ point!】→"};
+    t[Ex] = {sounds::kEx, 0, 0, true, QT_TRANSLATE_NOOP("Effects", " 【EX point!】→")};
+    t[ExPlus] = {sounds::kEx, 0, 0, true, QT_TRANSLATE_NOOP("Effects", " 【EX+ point!】→")};
     t[Invisible] = {sounds::kPink, 0, 1, true};
     return t;
 }();
@@ -73,10 +74,10 @@ bool BlockEffects::applyHit(int x, int y, int slot) {
         play_.playSound1(steps.sound);
     addSat(my.mhp, steps.mhp);
     if (steps.clears) grid.set(x, y, Empty);
-    play_.log(steps.noteBefore);
+    play_.log(base::translateData("Effects", steps.noteBefore));
     const HitAward& award = play_.rules().awards[code];
     if (award.scores) play_.addPoints(award.base);
-    play_.log(steps.noteAfter);
+    play_.log(base::translateData("Effects", steps.noteAfter));
     addSat(my.money, award.money);
 
     if (code >= Hard1 && code <= Hard8) {  // one step softer

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "base/Translation.h"
 #include "engine/BlockGrid.h"
 
 namespace engine {
@@ -48,24 +49,24 @@ constexpr LookTable kPlayLooks = [] {
     t[White].look = {kBlack, base::colours::White};
     for (int code = Hard1; code <= Hard8; ++code) t[code].look = {kBlack, kHardFills[code - Hard1]};
     t[Bomb].brushCycle = &kBombCycle;
-    t[Slow].look = {kBlack, {64, 128, 128}, "down", {109, 182, 182}};
+    t[Slow].look = {kBlack, {64, 128, 128}, QT_TRANSLATE_NOOP("Blocks", "down"), {109, 182, 182}};
     t[AllClear].brushCycle = &kRainbowCycle;
     t[Wall].look = {kBlack, base::colours::Grey};
     t[Deadly].look = {kDeadlyOutline, kBlack};
     t[RowBomb].brushCycle = &kRowBombCycle;
-    t[TimeMinus].look = {kBlack, {128, 255, 0}, "時×", {128, 0, 255}};
-    t[Heal].look = {kBlack, {60, 60, 255}, "回復", {147, 147, 255}};
+    t[TimeMinus].look = {kBlack, {128, 255, 0}, QT_TRANSLATE_NOOP("Blocks", "時×"), {128, 0, 255}};
+    t[Heal].look = {kBlack, {60, 60, 255}, QT_TRANSLATE_NOOP("Blocks", "回復"), {147, 147, 255}};
     t[Blue].look = {kKeepPen, {128, 255, 255}};
     t[Multiply].look = {kBlack, {255, 0, 255}};
-    t[Poison].look = {kBlack, {0, 64, 0}, "毒", {0, 168, 0}};
-    t[Shrink].look = {kBlack, {128, 0, 255}, "短", {128, 128, 255}};
+    t[Poison].look = {kBlack, {0, 64, 0}, QT_TRANSLATE_NOOP("Blocks", "毒"), {0, 168, 0}};
+    t[Shrink].look = {kBlack, {128, 0, 255}, QT_TRANSLATE_NOOP("Blocks", "短"), {128, 128, 255}};
     t[Pink].look = {kBlack, {255, 128, 192}};
-    t[Grow].look = {kBlack, {128, 0, 255}, "長", {128, 128, 255}};
-    t[TimePlus].look = {kBlack, {128, 255, 0}, "時○", {128, 0, 255}};
+    t[Grow].look = {kBlack, {128, 0, 255}, QT_TRANSLATE_NOOP("Blocks", "長"), {128, 128, 255}};
+    t[TimePlus].look = {kBlack, {128, 255, 0}, QT_TRANSLATE_NOOP("Blocks", "時○"), {128, 0, 255}};
     t[PaleRed].look = {kKeepPen, {255, 128, 128}};
     t[Bar].look = {base::colours::White, base::colours::White};
-    t[Ex] = {{kKeepPen, {255, 128, 0}, "EX"}, nullptr, &kRainbowCycle};
-    t[ExPlus] = {{kKeepPen, {255, 0, 0}, "EX+"}, nullptr, &kRainbowCycle};
+    t[Ex] = {{kKeepPen, {255, 128, 0}, QT_TRANSLATE_NOOP("Blocks", "EX")}, nullptr, &kRainbowCycle};
+    t[ExPlus] = {{kKeepPen, {255, 0, 0}, QT_TRANSLATE_NOOP("Blocks", "EX+")}, nullptr, &kRainbowCycle};
     return t;
 }();
 

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "base/Translation.h"
 #include "engine/BlockPatterns.h"
 
 namespace engine {
@@ -44,7 +45,7 @@ void paintCells(ui::Image& image, const BlockGrid& grid, int phase, FieldView vi
                 image.rectangle(x, y, x + kCellWidth, y + 2 * kCellHeight);
             if (k.label) {
                 image.fontColour = k.labelColour;
-                image.textOut(x + 2, y + 2, k.label);
+                image.textOut(x + 2, y + 2, base::translateData("Blocks", k.label));
             } else if (patterns && (code != Invisible || view == FieldView::Editor)) {
                 drawPattern(image.surface(), x, y, code, k.brush);
             }

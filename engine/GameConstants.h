@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+
 #include <cstdint>
 
+#include "base/Translation.h"
 #include "engine/BlockGrid.h"
 
 namespace engine {
@@ -38,7 +40,13 @@ constexpr std::int32_t lastStageOf(int course) {
 
 // The course names of the status view's stage line, by course number (0: none picked).
 inline constexpr std::array<const char*, kCourseCount + 1> kCourseStatusNames{
-    "", "STREET CORSE", "VOCAL CORSE", "PELTRA!!! CORSE", "BONUS CORSE", "SORELI CORSE", "VELORIS CORSE"};
+    "",
+    QT_TRANSLATE_NOOP("Courses", "STREET CORSE"),
+    QT_TRANSLATE_NOOP("Courses", "VOCAL CORSE"),
+    QT_TRANSLATE_NOOP("Courses", "PELTRA!!! CORSE"),
+    QT_TRANSLATE_NOOP("Courses", "BONUS CORSE"),
+    QT_TRANSLATE_NOOP("Courses", "SORELI CORSE"),
+    QT_TRANSLATE_NOOP("Courses", "VELORIS CORSE")};
 
 // ALL CLEARs that open course n's button on the start panel (1..kCourseCount). Course 5 also opens once
 // course 3 was cleared to its end, and then takes the place of course 1's button.

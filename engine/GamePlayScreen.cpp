@@ -1,6 +1,7 @@
 // The game's own controls on the play screen.
 #include "engine/GamePlayScreen.h"
 
+#include "base/Translation.h"
 #include "engine/PlayScreenColours.h"
 
 namespace engine {
@@ -20,12 +21,12 @@ void GamePlayScreen::layOutGamePlayScreen(ui::Form& form) {
     namespace colours = base::colours;  // the block codes share some of these names
     using colours::Black, colours::Grey, colours::Navy;
     layOutPlayScreen(form);
-    ui::dress(lv_l, "tttt", ui::font(12, Navy), {.back = kHowToPlayBack});
-    ui::dress(Label22, "HI:", ui::font(13, Grey), {.back = colours::White});
-    ui::dress(ok_b, "ARE YOU READY !?", ui::font(19, Black));
-    ui::dress(store_b, "TOY", form.defaultFont);
-    ui::dress(help_b, "HELP", form.defaultFont);
-    ui::dress(end_b, "game over!!", ui::font(35, Black));
+    ui::dress(lv_l, base::translate("PlayScreen", "tttt"), ui::font(12, Navy), {.back = kHowToPlayBack});
+    ui::dress(Label22, base::translate("PlayScreen", "HI:"), ui::font(13, Grey), {.back = colours::White});
+    ui::dress(ok_b, base::translate("PlayScreen", "ARE YOU READY !?"), ui::font(19, Black));
+    ui::dress(store_b, base::translate("PlayScreen", "TOY"), form.defaultFont);
+    ui::dress(help_b, base::translate("PlayScreen", "HELP"), form.defaultFont);
+    ui::dress(end_b, base::translate("PlayScreen", "game over!!"), ui::font(35, Black));
 
     // The badge frame: a one-pixel white outline on the window's colour.
     Shape1.penColour = colours::White;
@@ -53,15 +54,15 @@ void GamePlayScreen::stackGamePlayScreen(ui::Form& form, std::initializer_list<u
 }
 
 void GamePlayScreen::drawBadges() {
-    static constexpr Badge kBadges[] = {{&GamePlayScreen::e1, 52, "999COMBO"},
-                                        {&GamePlayScreen::e2, 60, " 999TIME"},
-                                        {&GamePlayScreen::e3, 69, "  99HP"}};
+    static constexpr Badge kBadges[] = {{&GamePlayScreen::e1, 52, QT_TRANSLATE_NOOP("Badges", "999COMBO")},
+                                        {&GamePlayScreen::e2, 60, QT_TRANSLATE_NOOP("Badges", " 999TIME")},
+                                        {&GamePlayScreen::e3, 69, QT_TRANSLATE_NOOP("Badges", "  99HP")}};
     for (const Badge& b : kBadges) {
         ui::Image& image = this->*b.image;
         image.fontColour = base::colours::Grey;
         image.fontBold = true;
         image.rectangle(0, 0, b.width, kBadgeHeight);
-        image.textOut(2, 2, b.text);
+        image.textOut(2, 2, base::translateData("Badges", b.text));
     }
 }
 

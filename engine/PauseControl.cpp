@@ -4,14 +4,15 @@
 
 #include <algorithm>
 
+#include "base/Translation.h"
 #include "engine/ControlAccess.h"
 #include "ui/core/ControlStyle.h"
 
 namespace engine {
 namespace {
 
-constexpr const char* kPauseText = "PAUSE";
-constexpr const char* kCloseQuestion = "プレイ中です。終了しますか?";
+constexpr const char* kPauseText = QT_TRANSLATE_NOOP("Pause", "PAUSE");
+constexpr const char* kCloseQuestion = QT_TRANSLATE_NOOP("Pause", "プレイ中です。終了しますか?");
 constexpr int kLabelPx = 35;                     // the banner's size
 constexpr int kLinePx = 16;                      // the line under it
 constexpr base::Colour kLabelBack{128, 0, 255};  // the banner's purple
@@ -50,7 +51,7 @@ bool PauseControl::pause() {
             t->stop();
         }
     paused_ = true;
-    setCaption(c_.pause_l, kPauseText);
+    setCaption(c_.pause_l, base::translateData("Pause", kPauseText));
     setCaption(c_.pause_la, goOnText_);
     setShown(c_.pause_l, true);
     setShown(c_.pause_la, true);
@@ -107,7 +108,11 @@ std::string PauseControl::goOnText(const PlayBindings& bindings) {
     };
     const std::string keys = names({&bindings.keys(PlayAction::Pause), &bindings.keys(PlayAction::Serve)});
     const std::string pad = names({&bindings.padButtons(PlayAction::Pause)});
-    return (keys.empty() ? "" : keys + " キー・") + (pad.empty() ? "" : pad + " ボタン・") + "クリックで再開";
+    if (!keys.empty() && !pad.empty())
+        return base::fillIn(base::translate("Pause", "%1 キー・%2 ボタン・クリックで再開"), keys, pad);
+    if (!keys.empty()) return base::fillIn(base::translate("Pause", "%1 キー・クリックで再開"), keys);
+    if (!pad.empty()) return base::fillIn(base::translate("Pause", "%1 ボタン・クリックで再開"), pad);
+    return base::translate("Pause", "クリックで再開");
 }
 
 bool PauseControl::keyDown(const ui::KeyEvent& e) {
@@ -126,14 +131,15 @@ bool PauseControl::closeQuery(ui::Dialogs& dialogs) {
     bool close = false;
     {
         ModalDialog asking(*this);
-        close = dialogs.confirm(kCloseQuestion);
+        close = dialogs.confirm(base::translateData("Pause", kCloseQuestion));
     }
     if (!close && pausedHere) resume();
     return close;
 }
 
 void PauseControl::dressLabels(ui::Label& label, ui::Label& line) {
-    ui::dress(label, kPauseText, ui::font(kLabelPx, base::colours::White, true, ui::kGothicP, true),
+    ui::dress(label, base::translateData("Pause", kPauseText),
+              ui::font(kLabelPx, base::colours::White, true, ui::kGothicP, true),
               {.back = kLabelBack, .align = ui::Align::Center});
     ui::dress(line, goOnText(PlayBindings()), ui::font(kLinePx, base::colours::White, true, ui::kGothicP),
               {.back = kLabelBack, .align = ui::Align::Center});

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Translation.h"
 #include "engine/ControlAccess.h"
 #include "engine/FieldPainter.h"
 #include "engine/PhaseView.h"
@@ -85,7 +86,8 @@ void PlayActions::loseLife(std::string_view text, std::int32_t penaltyBase) {
     tmy& my = s_.my;
     playSound0(sounds::kLifeLost);
     setCaption(c_.moji_l2, std::string(text));
-    setCaption(c_.moji_l2a, "Life:" + std::to_string(static_cast<std::int64_t>(my.hp) - 1));
+    setCaption(c_.moji_l2a, base::fillIn(base::translate("Effects", "Life:%1"),
+                                         std::to_string(static_cast<std::int64_t>(my.hp) - 1)));
     if (penaltyBase != 0) addPoints(penaltyBase);
     my.combo = 1;
     setPhase(PlayPhase::Serve);

@@ -1,6 +1,7 @@
 // Mouse input: the bar follows the pointer; the left button serves or explodes, the right one turns the ball.
 #include "engine/PlayInput.h"
 
+#include "base/Translation.h"
 #include "engine/ControlAccess.h"
 #include "engine/FieldPainter.h"
 #include "engine/GameConstants.h"
@@ -60,13 +61,13 @@ void PlayInput::serve() {
     PlayControls& c = play_.controls();
     const Rules& rules = play_.rules();
     play_.playSound0(sounds::kBar);
-    setCaption(c.moji_l, "                START!!!");
+    setCaption(c.moji_l, base::translate("Effects", "                START!!!"));
     setCaption(c.play_l, rules.beatFrame2);
     play_.setPhase(PlayPhase::InPlay);
     setTransparent(c.moji_l2, true);
     setTransparent(c.moji_l2a, true);
     s.ballFlashTicks = 0;
-    setCaption(c.moji_l2, "HANG IN THERE!");
+    setCaption(c.moji_l2, base::translate("Effects", "HANG IN THERE!"));
     if (rules.serveEmptiesBannerLine2) setCaption(c.moji_l2a, "");
     s.effectTicks = 0;
     setInterval(c.Timer1, rules.serveTick());
@@ -80,7 +81,7 @@ void PlayInput::explode() {
     // The nine cells around the ball go, bar cells included, for no points.
     effects_.clearAround(my.ballX, my.ballY);
     animation_.burst(31, 2, 1, 2);
-    play_.loseLife("爆死！！");
+    play_.loseLife(base::translate("Effects", "爆死！！"));
 }
 
 void PlayInput::turnBall() {
@@ -91,7 +92,7 @@ void PlayInput::turnBall() {
     else
         s.ballDX = play_.services().random.next(2) == 0 ? 1 : -1;
     s.ballFlashTicks = kBallFlashTicks;
-    play_.log(" 【Time -5!】");
+    play_.log(base::translate("Effects", " 【Time -5!】"));
     addSat(s.my.timeLeft, -kTurnCostUnits);
 }
 

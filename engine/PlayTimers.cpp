@@ -5,6 +5,7 @@
 #include <array>
 
 #include "base/BmpFile.h"
+#include "base/Translation.h"
 #include "engine/ControlAccess.h"
 #include "engine/EventLog.h"
 #include "engine/PlayScreenColours.h"
@@ -64,8 +65,8 @@ void PlayTimers::countdown() {
         if (my.timeLeft <= 0) {
             play_.playSound0(sounds::kLifeLost);
             my.timeLeft = 0;
-            play_.log("  time out!!!");
-            setCaption(c.moji_l2a, "time out!!!");
+            play_.log(base::translate("Effects", "  time out!!!"));
+            setCaption(c.moji_l2a, base::translate("Effects", "time out!!!"));
             my.hp = 0;
             return;
         }

@@ -1,5 +1,6 @@
 // The game's rules and the user-stage player's variant of them.
 #include "engine/Rules.h"
+#include "base/Translation.h"
 
 namespace engine {
 namespace {
@@ -31,8 +32,8 @@ Rules Rules::game() {
     a[Ex] = award(1000, 10);
     a[ExPlus] = award(5000, 25);
     a[Invisible] = award(300, 3);
-    r.beatFrame1 = "beat goes on*";
-    r.beatFrame2 = "beat goes on+";
+    r.beatFrame1 = base::translate("Effects", "beat goes on*");
+    r.beatFrame2 = base::translate("Effects", "beat goes on+");
     return r;
 }
 
@@ -51,9 +52,9 @@ Rules Rules::runner() {
     a[Shrink] = award(-10);
     a[Pink] = award(100, 3);
     a[ExPlus] = award(5000, 30);
-    r.allClearNote = " 【CLEAR BLOCK!】";
-    r.beatFrame1 = "がんばってね★";
-    r.beatFrame2 = "がんばってね☆";
+    r.allClearNote = base::translate("Effects", " 【CLEAR BLOCK!】");
+    r.beatFrame1 = base::translate("Effects", "がんばってね★");
+    r.beatFrame2 = base::translate("Effects", "がんばってね☆");
     r.serveEmptiesBannerLine2 = false;
     r.endButtonBlocksClicks = false;
     r.explosionOnlyInPlay = true;
@@ -72,9 +73,9 @@ Rules Rules::runner() {
                          .opaqueBanner = false,
                          .addsTimeGift = false,
                          .logsAuthor = false,
-                         .byPrefix = "by",
-                         .defaultTitle = "ななしちゅんステージ",
-                         .defaultAuthor = "ななしちゅんジ"};
+                         .byLine = QT_TRANSLATE_NOOP("Effects", "by%1"),
+                         .defaultTitle = QT_TRANSLATE_NOOP("Effects", "ななしちゅんステージ"),
+                         .defaultAuthor = QT_TRANSLATE_NOOP("Effects", "ななしちゅんジ")};
     return r;
 }
 

@@ -1,6 +1,7 @@
 // The start of a run and of a stage.
 #include "engine/RunStart.h"
 
+#include "base/Translation.h"
 #include "engine/ControlAccess.h"
 #include "engine/FieldPainter.h"
 #include "engine/PlayEngine.h"
@@ -55,11 +56,12 @@ void putStageInPlay(PlayEngine& engine) {
     GameState& s = engine.state();
     PlayControls& c = engine.controls();
     tmy& my = s.my;
-    if (s.stageTitle.empty()) s.stageTitle = r.defaultTitle;
-    if (s.stageAuthor.empty()) s.stageAuthor = r.defaultAuthor;
+    if (s.stageTitle.empty()) s.stageTitle = base::translateData("Effects", r.defaultTitle);
+    if (s.stageAuthor.empty()) s.stageAuthor = base::translateData("Effects", r.defaultAuthor);
     if (r.barUnderBall) engine.drawBlocks();
-    std::string line = std::string(kLogIndent) + "『" + s.stageTitle + "』";
-    if (r.logsAuthor) line += " by " + s.stageAuthor;
+    std::string line =
+        std::string(kLogIndent) + base::fillIn(base::translate("Status", "『%1』"), s.stageTitle);
+    if (r.logsAuthor) line += base::fillIn(base::translate("Effects", " by %1"), s.stageAuthor);
     setCaption(c.moji_l, line);
     my.ballX = kServeCol;
     my.ballY = kServeRow;
@@ -73,8 +75,8 @@ void putStageInPlay(PlayEngine& engine) {
     engine.drawServeBall();
     s.ballDX = 0;
     s.ballDY = -1;
-    setCaption(c.moji_l2, "『" + s.stageTitle + "』");
-    setCaption(c.moji_l2a, r.byPrefix + s.stageAuthor);
+    setCaption(c.moji_l2, base::fillIn(base::translate("Status", "『%1』"), s.stageTitle));
+    setCaption(c.moji_l2a, base::fillIn(base::translateData("Effects", r.byLine), s.stageAuthor));
     if (r.addsTimeGift) my.timeLeft += s.timePresent;
     if (r.emptiesBeatLine) {
         setCaption(c.play_l, "");

@@ -1,6 +1,8 @@
 // Formatting scores with the 億 and 万 groups.
 #include "engine/ScoreText.h"
 
+#include "base/Translation.h"
+
 namespace engine {
 namespace {
 
@@ -21,6 +23,27 @@ std::string scoreText(std::int64_t v) {
     if (high != "0") return sign + high + "億" + mid + "万" + low;
     if (mid != "0") return sign + mid + "万" + low;
     return sign + low;
+}
+
+}  // namespace engine
+
+namespace engine {
+
+std::string shownScore(std::int64_t v) {
+    return base::japanese() ? scoreText(v) : base::shownNumber(v);
+}
+
+std::string scoreTextOfShown(const std::string& shown) {
+    if (base::japanese()) return shown;
+    std::int64_t v = 0;
+    bool digits = false;
+    for (const char c : shown) {
+        if (c < '0' || c > '9') continue;
+        v = v * 10 + (c - '0');
+        digits = true;
+    }
+    if (!digits) return shown;
+    return scoreText(shown.front() == '-' ? -v : v);
 }
 
 }  // namespace engine

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "base/Translation.h"
 #include "engine/GameConstants.h"
 
 namespace engine {
@@ -20,14 +21,16 @@ struct StartRules {
     bool runPerStage = false;
     // The field is painted as read before the bar is placed, and the bar goes under the ball.
     bool barUnderBall = false;
-    bool resetsTrail = true;         // the trail starts on the serve cell
-    bool emptiesBeatLine = true;     // play_l emptied and shown
-    bool opaqueBanner = true;        // the banner's two lines lose their transparency
-    bool addsTimeGift = true;        // the last CLEAR's time gift is added to the time left
-    bool logsAuthor = true;          // the log names the author after the title
-    const char* byPrefix = "by ";    // before the author on the banner's second line
-    const char* defaultTitle = "";   // for a stage file without a title
-    const char* defaultAuthor = "";  // for a stage file without an author
+    bool resetsTrail = true;      // the trail starts on the serve cell
+    bool emptiesBeatLine = true;  // play_l emptied and shown
+    bool opaqueBanner = true;     // the banner's two lines lose their transparency
+    bool addsTimeGift = true;     // the last CLEAR's time gift is added to the time left
+    bool logsAuthor = true;       // the log names the author after the title
+    // The banner's second line, %1 the author; then what a stage file without a title or an author shows.
+    // All three are translated where they are used.
+    const char* byLine = QT_TRANSLATE_NOOP("Effects", "by %1");
+    const char* defaultTitle = "";
+    const char* defaultAuthor = "";
 };
 
 }  // namespace engine

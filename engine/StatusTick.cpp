@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "base/Translation.h"
 #include "engine/ControlAccess.h"
 #include "engine/GameConstants.h"
 #include "engine/Saturating.h"
@@ -94,7 +95,7 @@ void StatusTick::runnerTick() {
         play_.drawBall();
         setShown(c.play_l, false);
         play_.playSound0(sounds::kClear);
-        setCaption(c.moji_l2, "CLEAR!!!");
+        setCaption(c.moji_l2, base::translate("Effects", "CLEAR!!!"));
     }
 }
 
@@ -106,7 +107,7 @@ void StatusTick::gameOver() {
     // The field as the last hit left it; a lost ball is gone from it.
     play_.drawBlocks();
     if (ballRan) play_.drawBall();
-    setCaption(c.moji_l2, "GAME OVER!!!");
+    setCaption(c.moji_l2, base::translate("Effects", "GAME OVER!!!"));
     if (play_.rules().gameOverZeroesScore) my.score = 0;
     my.combo = 1;
     my.hp = kFreshLives;  // the following ticks do not end the game again
@@ -117,7 +118,7 @@ void StatusTick::fillHpFromMhp() {
     if (my.mhp < kMhpQuota) return;
     play_.playSound1(sounds::kItem);
     my.mhp = 0;
-    play_.log(" 【mHP full! > HP +1】");
+    play_.log(base::translate("Effects", " 【mHP full! > HP +1】"));
     addSat(my.hp, 1);  // not limited by maxHp
 }
 
@@ -156,7 +157,7 @@ bool StatusTick::stageCleared() {
 
     play_.playSound0(sounds::kClear);
     if (my.stageNo >= s.lastStageNo) {
-        setCaption(c.moji_l2, "ALL CLEAR!");
+        setCaption(c.moji_l2, base::translate("Effects", "ALL CLEAR!"));
         stop(c.Timer2);
         // The end button comes before the progress file is written: a file that cannot be written must not
         // keep the run from ending.
@@ -168,11 +169,12 @@ bool StatusTick::stageCleared() {
         if (saveCommonData_) saveCommonData_();
         return true;
     }
-    setCaption(c.moji_l2, "CLEAR!!!");
+    setCaption(c.moji_l2, base::translate("Effects", "CLEAR!!!"));
     const std::int32_t gift = kGiftBase + play_.services().random.next(kGiftSpread);
-    setCaption(c.moji_l2a, "time present +" + std::to_string(gift) + "光年");
+    setCaption(c.moji_l2a,
+               base::fillIn(base::translate("Effects", "time present +%1光年"), base::shownNumber(gift)));
     if (my.timeLeft >= kBonusFromTime) {
-        play_.log(" 【Time bonus】→");
+        play_.log(base::translate("Effects", " 【Time bonus】→"));
         play_.addPoints(clampToInt32((static_cast<std::int64_t>(my.timeLeft) - 99) * 100));
     }
     s.timePresent = gift;

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "base/Translation.h"
 #include "engine/ControlAccess.h"
 #include "engine/GameConstants.h"
 #include "engine/ScoreText.h"
@@ -20,19 +21,20 @@ constexpr std::array<base::Colour, 6> kComboCycle{base::colours::Yellow,  base::
 
 struct Bracket {
     std::int32_t from;  // lowest score of the bracket
-    const char* text;
+    const char* text;   // translated when shown
 };
 // Highest first; below 10,000 the label is empty.
 constexpr std::array<Bracket, 9> kBrackets{{
-    {kScoreCap, "20億点制覇!【来た、時の最果て、ここは宇宙の最後だ、ぎゃああ】"},
-    {1'000'000'000, "10億点達成!【帰ろう････生命と水の星、大地へ！】"},
-    {100'000'000, "１億点達成!【どこまでも続く闇。思い出そう、闇に瞬く光、命だ】"},
-    {10'000'000, "1000万点達成!【いつか立とう、あの母なる星の緑の丘に。】"},
-    {1'000'000, "100万点達成!【いつか立とう、あの母なる星の緑の丘に。】"},
-    {500'000, "50万点達成!【あの遠く見える青い星････あれが地球だと知っている】"},
-    {100'000, "10万点達成!【この小さな星の裏側は凍てつき誰も地上に出られない】"},
-    {50'000, "50000点達成!【高く気高い山。そこがあやつらの降り立った地だ】"},
-    {10'000, "10000点達成!【このクレーターを『はじまるむ湖』と名づけよう】"},
+    {kScoreCap, QT_TRANSLATE_NOOP("Status", "20億点制覇!【来た、時の最果て、ここは宇宙の最後だ、ぎゃああ】")},
+    {1'000'000'000, QT_TRANSLATE_NOOP("Status", "10億点達成!【帰ろう････生命と水の星、大地へ！】")},
+    {100'000'000,
+     QT_TRANSLATE_NOOP("Status", "１億点達成!【どこまでも続く闇。思い出そう、闇に瞬く光、命だ】")},
+    {10'000'000, QT_TRANSLATE_NOOP("Status", "1000万点達成!【いつか立とう、あの母なる星の緑の丘に。】")},
+    {1'000'000, QT_TRANSLATE_NOOP("Status", "100万点達成!【いつか立とう、あの母なる星の緑の丘に。】")},
+    {500'000, QT_TRANSLATE_NOOP("Status", "50万点達成!【あの遠く見える青い星････あれが地球だと知っている】")},
+    {100'000, QT_TRANSLATE_NOOP("Status", "10万点達成!【この小さな星の裏側は凍てつき誰も地上に出られない】")},
+    {50'000, QT_TRANSLATE_NOOP("Status", "50000点達成!【高く気高い山。そこがあやつらの降り立った地だ】")},
+    {10'000, QT_TRANSLATE_NOOP("Status", "10000点達成!【このクレーターを『はじまるむ湖』と名づけよう】")},
 }};
 
 int bracketOf(std::int32_t score) {
@@ -54,8 +56,8 @@ void StatusView::showDiagnostics() {
     diagnostics_.update(
         c.l2,
         [&] {
-            return "クリア回数" + to_string(my.clearCount) + " 処理速度" + to_string(tick1) +
-                   " タイマー速度" + to_string(tick5);
+            return base::fillIn(base::translate("Status", "クリア回数%1 処理速度%2 タイマー速度%3"),
+                                to_string(my.clearCount), to_string(tick1), to_string(tick5));
         },
         my.clearCount, tick1, tick5);
 }
@@ -83,13 +85,17 @@ void StatusView::showComboColour() {
 void StatusView::showMoney() {
     const tmy& my = play_.state().my;
     gold_.update(
-        play_.controls().gold_l, [&] { return to_string(my.money) + " moon円"; }, my.money);
+        play_.controls().gold_l,
+        [&] { return base::fillIn(base::translate("Status", "%1 moon円"), base::shownNumber(my.money)); },
+        my.money);
 }
 
 void StatusView::showCombo() {
     const tmy& my = play_.state().my;
     combo_.update(
-        play_.controls().combo_l, [&] { return to_string(my.combo) + " combo"; }, my.combo);
+        play_.controls().combo_l,
+        [&] { return base::fillIn(base::translate("Status", "%1 combo"), base::shownNumber(my.combo)); },
+        my.combo);
 }
 
 void StatusView::showStateBlock(std::int64_t stageShown, std::int64_t stageOf, bool withMaxCombo) {
@@ -102,17 +108,20 @@ void StatusView::showStateBlock(std::int64_t stageShown, std::int64_t stageOf, b
     stateBlock_.update(
         c.state_l,
         [&] {
-            std::string text =
-                "HP:" + to_string(my.hp) + "/" + to_string(my.maxHp) + " mHP:" + to_string(my.mhp) + "/50";
-            text += std::string(kCR) + kCR + kCR + "ステージ：" + to_string(stageShown) + "/" +
-                    to_string(stageOf);
-            text += std::string(kCR) + "スピード:" + to_string(tick1) +
-                    " (変化時間:" + to_string(s.effectTicks) + ")";
+            std::string text = base::fillIn(base::translate("Status", "HP:%1/%2 mHP:%3/50"), to_string(my.hp),
+                                            to_string(my.maxHp), to_string(my.mhp));
+            text += std::string(kCR) + kCR + kCR +
+                    base::fillIn(base::translate("Status", "ステージ：%1/%2"), to_string(stageShown),
+                                 to_string(stageOf));
+            text += std::string(kCR) + base::fillIn(base::translate("Status", "スピード:%1 (変化時間:%2)"),
+                                                    to_string(tick1), to_string(s.effectTicks));
             if (pace != 100) text += " " + to_string(pace) + "%";  // the runner's practice pace
-            text += std::string(kCR) + kCR + "▼お金: " + to_string(my.money) + " moon円";
+            text += std::string(kCR) + kCR +
+                    base::fillIn(base::translate("Status", "▼お金: %1 moon円"), base::shownNumber(my.money));
             if (withMaxCombo)
-                text += std::string(kCR) + "MAXCOMBO:" + to_string(maxCombo) +
-                        "(HI:" + to_string(hiMaxCombo) + ")";
+                text += std::string(kCR) + base::fillIn(base::translate("Status", "MAXCOMBO:%1(HI:%2)"),
+                                                        base::shownNumber(maxCombo),
+                                                        base::shownNumber(hiMaxCombo));
             return text;
         },
         my.hp, my.maxHp, my.mhp, stageShown, stageOf, tick1, pace, s.effectTicks, my.money, maxCombo,
@@ -125,19 +134,23 @@ void StatusView::showGaugesAndScore() {
     if (c.hp_l) c.hp_l->setProgress(my.hp);
     if (c.mp_l) c.mp_l->setProgress(my.mhp);
     point_.update(
-        c.point_l, [&] { return scoreText(my.score); }, my.score);
+        c.point_l, [&] { return shownScore(my.score); }, my.score);
 }
 
 void StatusView::showHighScore() {
     const tmy& my = play_.state().my;
     high_.update(
-        play_.controls().high_l, [&] { return scoreText(my.hiScore); }, my.hiScore);
+        play_.controls().high_l, [&] { return shownScore(my.hiScore); }, my.hiScore);
 }
 
 void StatusView::showTime() {
     const tmy& my = play_.state().my;
     time_.update(
-        play_.controls().time_l, [&] { return "残時間:" + to_string(my.timeLeft) + "光年"; }, my.timeLeft);
+        play_.controls().time_l,
+        [&] {
+            return base::fillIn(base::translate("Status", "残時間:%1光年"), base::shownNumber(my.timeLeft));
+        },
+        my.timeLeft);
 }
 
 void StatusView::describeField() {
@@ -150,7 +163,8 @@ void StatusView::describeField() {
     if (blocks == describedBlocks_ && s.my.hp == describedHp_) return;
     describedBlocks_ = blocks;
     describedHp_ = s.my.hp;
-    field->setAccessibleDescription("残りブロック " + to_string(blocks) + "、HP " + to_string(s.my.hp));
+    field->setAccessibleDescription(base::fillIn(base::translate("Status", "残りブロック %1、HP %2"),
+                                                 base::shownNumber(blocks), base::shownNumber(s.my.hp)));
 }
 
 void StatusView::showCourseStage() {
@@ -159,7 +173,8 @@ void StatusView::showCourseStage() {
         play_.controls().stage_l,
         [&] {
             const char* course = s.courseNo < kCourseStatusNames.size() ? kCourseStatusNames[s.courseNo] : "";
-            return "<" + std::string(course) + ">" + kCR + "『" + s.stageTitle + "』";
+            return "<" + base::translateData("Courses", course) + ">" + kCR +
+                   base::fillIn(base::translate("Status", "『%1』"), s.stageTitle);
         },
         s.courseNo, s.stageTitle);
 }
@@ -168,8 +183,11 @@ void StatusView::showUserStage() {
     const GameState& s = play_.state();
     stageLine_.update(
         play_.controls().stage_l,
-        [&] { return std::string("this stage`s name>") + kCR + "『" + s.stageTitle + "』"; }, s.courseNo,
-        s.stageTitle);
+        [&] {
+            return base::translate("Status", "this stage`s name>") + kCR +
+                   base::fillIn(base::translate("Status", "『%1』"), s.stageTitle);
+        },
+        s.courseNo, s.stageTitle);
 }
 
 void StatusView::showBracketAndBadges() {
@@ -177,7 +195,9 @@ void StatusView::showBracketAndBadges() {
     const tmy& my = play_.state().my;
     const int bracket = bracketOf(my.score);
     bracket_.update(
-        c.lv_l, [&] { return bracket < 0 ? std::string() : std::string(kBrackets[bracket].text); }, bracket);
+        c.lv_l,
+        [&] { return bracket < 0 ? std::string() : base::translateData("Status", kBrackets[bracket].text); },
+        bracket);
     const std::int32_t badges[3] = {my.badgeCombo, my.badgeTime, my.badgeHp};
     for (int i = 0; i < 3; ++i)
         if (badges[i] == 1) setShown(c.badges[i], true);

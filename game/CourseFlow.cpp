@@ -1,6 +1,7 @@
 // Choosing a course and setting up its run.
 #include "game/CourseFlow.h"
 
+#include "base/Translation.h"
 #include "engine/PlayEngine.h"
 #include "engine/RunStart.h"
 #include "engine/SoundFiles.h"
@@ -23,13 +24,13 @@ void CourseFlow::startRun() {
     play_.play_l.hide();
     play_.help_b.show();
     if (state_.my.clearCount >= 1) play_.store_b.show();
-    play_.moji_l2.setCaption(course(state_.courseNo).banner);
-    play_.moji_l2a.setCaption("LOVE THE BEAT!");
+    play_.moji_l2.setCaption(base::translateData("Courses", course(state_.courseNo).banner));
+    play_.moji_l2a.setCaption(base::translate("Effects", "LOVE THE BEAT!"));
     engine_.playSound0(engine::sounds::kButton);
 }
 
 void CourseFlow::showHint(std::uint8_t n) {
-    start_.hint_l.setCaption(course(n).hint);
+    start_.hint_l.setCaption(base::translateData("Courses", course(n).hint));
     start_.star_l2.setCaption(course(n).rating);
     start_.star_l3.show();
 }

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "base/Translation.h"
 #include "ui/core/ControlStyle.h"
 
 namespace game {
@@ -12,7 +13,8 @@ void OffscreenControls::layoutOffscreenControls(const ui::Font& defaultFont) {
     const char* toyCaptions[] = {"gu-gu", "gu-gu and moon", "gu-gu child", "white gu-gu",
                                  "jaw",   "cloits",         "mint flower"};
     ui::Button* toyButtons[] = {&item1_b, &item2_b, &item3_b, &item4_b, &item5_b, &item6_b, &item7_b};
-    for (int k = 0; k < 7; ++k) dress(*toyButtons[k], toyCaptions[k], defaultFont);
+    for (int k = 0; k < 7; ++k)
+        dress(*toyButtons[k], base::translateData("Toys", toyCaptions[k]), defaultFont);
 
     GroupBox1.setCaption("GroupBox1");
     GroupBox1.setFramed(true);

@@ -7,6 +7,7 @@
 #include "base/SafeFile.h"
 #include "base/TextReader.h"
 #include "base/TextWriter.h"
+#include "base/Translation.h"
 #include "engine/ToyCatalogue.h"
 
 namespace game {
@@ -29,8 +30,10 @@ bool SaveFiles::mayReplaceSave(const std::string& path, bool wasRead) {
     if (wasRead || !std::filesystem::exists(path, ec)) return true;
     if (!form_.endingSession && skipNoted_.insert(path).second)
         services_.dialogs.message(
-            "セーブファイル " + path +
-            " は読み込めなかったため、上書きせずに残しました。このセーブは行われていません。");
+            base::fillIn(base::translate("Errors",
+                                         "セーブファイル %1 は読み込めなかったため、上書きせずに残しました。"
+                                         "このセーブは行われていません。"),
+                         path));
     return false;
 }
 
@@ -41,9 +44,13 @@ void SaveFiles::setAsideMalformed(const std::string& path, const base::IoError& 
     if (e.code() != static_cast<int>(base::IoCode::InvalidNumber)) throw e;
     const std::string aside = base::moveAside(path, "unreadable");
     wasRead = true;
-    throw base::IoError(e.code(), std::string(e.what()) + ".\rセーブファイル " + path +
-                                      " は読み込めないため " + aside +
-                                      " として残しました。これからの記録は新しいファイルに保存します");
+    throw base::IoError(
+        e.code(),
+        std::string(e.what()) + ".\r" +
+            base::fillIn(base::translate("Errors",
+                                         "セーブファイル %1 は読み込めないため %2 として残しました。"
+                                         "これからの記録は新しいファイルに保存します"),
+                         path, aside));
 }
 
 void SaveFiles::loadCommon() {

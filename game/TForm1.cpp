@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "base/IoError.h"
+#include "base/Translation.h"
 #include "engine/BindPlayControls.h"
 #include "engine/CourseButtons.h"
 #include "engine/FieldPainter.h"
@@ -147,8 +148,11 @@ bool TForm1::FormClose() {
                 return true;
             }
             const std::string text =
-                std::string(e.what()) + ".\rお金とおもちゃの記録 (my.dat) を保存できませんでした。";
-            switch (services_.dialogs.choose(text, {"もう一度保存", "保存せずに終了", "ゲームに戻る"})) {
+                std::string(e.what()) + ".\r" +
+                base::translate("Errors", "お金とおもちゃの記録 (my.dat) を保存できませんでした。");
+            switch (services_.dialogs.choose(
+                text, {base::translate("Errors", "もう一度保存"), base::translate("Errors", "保存せずに終了"),
+                       base::translate("Errors", "ゲームに戻る")})) {
                 case 0:
                     continue;
                 case 1:

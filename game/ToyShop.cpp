@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/Translation.h"
 #include "engine/PlayEngine.h"
 #include "engine/SoundFiles.h"
 
@@ -16,7 +17,7 @@ constexpr int kPictureSize = 170;            // px, the toy picture's box
 constexpr std::int64_t kRarityPercent = 10;  // rarity shown times ten as a percentage
 
 std::string moneyText(std::int32_t money) {
-    return std::to_string(money) + " moon円";
+    return base::fillIn(base::translate("Status", "%1 moon円"), base::shownNumber(money));
 }
 
 }  // namespace
@@ -35,7 +36,7 @@ void ToyShop::open() {
 void ToyShop::refreshList() {
     std::vector<std::string> held;
     for (int k = 0; k < engine::kToyCount; ++k)
-        if (state_.my.toyOwned[k] != 0) held.push_back(state_.toyTable[k].name);
+        if (state_.my.toyOwned[k] != 0) held.push_back(base::translateData("Toys", state_.toyTable[k].name));
     panel_.item_list.setItems(std::move(held));
     panel_.item_list.setItemIndex(-1);
     for (ui::Label* l : {&panel_.item_name_l, &panel_.item_about_l, &panel_.item_value_l, &panel_.toy_n_l})
@@ -52,15 +53,19 @@ void ToyShop::showSelected() {
     // Two toys of the same name show as the later one.
     int k = 0;
     for (int j = 0; j < engine::kToyCount; ++j)
-        if (state_.toyTable[j].name == selected) k = j;
+        if (base::translateData("Toys", state_.toyTable[j].name) == selected) k = j;
     const engine::titem& toy = state_.toyTable[k];
     if (toy.name.empty()) return;
     const auto named = std::count_if(state_.toyTable.begin(), state_.toyTable.end(),
                                      [](const engine::titem& t) { return !t.name.empty(); });
-    panel_.item_name_l.setCaption(toy.name + " x" + std::to_string(state_.my.toyOwned[k]));
-    panel_.item_about_l.setCaption(toy.about);
-    panel_.item_value_l.setCaption("レア度：" + std::to_string(toy.rarity * kRarityPercent) + "%");
-    panel_.toy_n_l.setCaption("Number " + std::to_string(k) + "/" + std::to_string(named));
+    panel_.item_name_l.setCaption(base::fillIn(base::translate("ToyShop", "%1 x%2"),
+                                               base::translateData("Toys", toy.name),
+                                               std::to_string(state_.my.toyOwned[k])));
+    panel_.item_about_l.setCaption(base::translateData("ToyAbout", toy.about));
+    panel_.item_value_l.setCaption(
+        base::fillIn(base::translate("ToyShop", "レア度：%1%"), std::to_string(toy.rarity * kRarityPercent)));
+    panel_.toy_n_l.setCaption(
+        base::fillIn(base::translate("ToyShop", "Number %1/%2"), std::to_string(k), std::to_string(named)));
     try {
         panel_.item_cg.loadPicture(services_.programDir + "cg/unit" + std::to_string(k) + ".bmp");
     } catch (const std::exception&) {
@@ -72,7 +77,7 @@ void ToyShop::draw() {
     engine::tmy& my = state_.my;
     if (my.money < kDrawPrice) {
         engine_.playSound0(engine::sounds::kBack);
-        services_.dialogs.message("お金がたりないよ");
+        services_.dialogs.message(base::translate("ToyShop", "お金がたりないよ"));
         engine_.playSound0(engine::sounds::kButton);
         return;
     }
@@ -84,7 +89,8 @@ void ToyShop::draw() {
     int k = 0;
     do k = services_.random.next(kDrawableToys);
     while (state_.toyTable[k].name.empty());
-    services_.dialogs.message("【" + state_.toyTable[k].name + "】を手に入れた！");
+    services_.dialogs.message(base::fillIn(base::translate("ToyShop", "【%1】を手に入れた！"),
+                                           base::translateData("Toys", state_.toyTable[k].name)));
     engine_.playSound0(engine::sounds::kButton);
     my.toyOwned[k] = static_cast<std::uint8_t>(std::min(my.toyOwned[k] + 1, kMaxCopies));
     my.money -= kDrawPrice;

@@ -4,6 +4,10 @@
 namespace maker {
 namespace {
 
+std::string tr(const char* text) {
+    return base::translateData("Check", text);
+}
+
 enum class Why { TimeOut, LivesOut, Cut, Stuck };
 
 Why why(const solver::StagePlay& p) {
@@ -13,41 +17,44 @@ Why why(const solver::StagePlay& p) {
 
 std::string reason(const solver::StagePlay& p) {
     const char* texts[] = {kCheckTimeOut, kCheckLivesOut, kCheckCut, kCheckStuck};
-    return texts[static_cast<int>(why(p))];
+    return tr(texts[static_cast<int>(why(p))]);
 }
 
 std::string shortReason(const solver::StagePlay& p) {
     const char* texts[] = {kVerdictTimeOut, kVerdictLivesOut, kVerdictCut, kVerdictStuck};
-    return texts[static_cast<int>(why(p))];
+    return tr(texts[static_cast<int>(why(p))]);
 }
 
 std::string movesTried(const solver::StagePlay& p) {
-    return std::string(kMovesTried) + (p.turnsTried ? kTurnsTried : "") +
-           (p.explosionsTried ? kExplosionsTried : "");
+    return tr(kMovesTried) + (p.turnsTried ? tr(kTurnsTried) : "") +
+           (p.explosionsTried ? tr(kExplosionsTried) : "");
 }
 
 }  // namespace
 
 std::string checkMessage(const CheckResult& result) {
-    if (!result.error.empty()) return kCheckFailed + result.error;
+    if (!result.error.empty()) return tr(kCheckFailed) + result.error;
     const solver::StagePlay& p = result.play;
-    if (p.cleared() && p.ticks == 0) return kCheckNothingToClear;
-    std::string text = p.cleared() ? std::string(kCheckCleared) : kCheckNotCleared + reason(p);
-    if (!p.cleared()) text += "\n残りブロック：" + std::to_string(p.blocksLeft);
-    text += "\n使った時間：" + std::to_string(p.timeUsed) + "　失ったライフ：" + std::to_string(p.livesLost);
-    text += "\n（残時間" + std::to_string(kCheckStartTime) + "・ライフ" + std::to_string(kCheckLives) +
-            "から始めて調べました）";
+    if (p.cleared() && p.ticks == 0) return tr(kCheckNothingToClear);
+    std::string text = p.cleared() ? tr(kCheckCleared) : tr(kCheckNotCleared) + reason(p);
+    if (!p.cleared())
+        text +=
+            "\n" + base::fillIn(base::translate("Check", "残りブロック：%1"), std::to_string(p.blocksLeft));
+    text += "\n" + base::fillIn(base::translate("Check", "使った時間：%1　失ったライフ：%2"),
+                                std::to_string(p.timeUsed), std::to_string(p.livesLost));
+    text += "\n" + base::fillIn(base::translate("Check", "（残時間%1・ライフ%2から始めて調べました）"),
+                                std::to_string(kCheckStartTime), std::to_string(kCheckLives));
     text += "\n" + movesTried(p);
     return text;
 }
 
 std::string verdictLine(const CheckResult& result) {
-    if (!result.error.empty()) return kVerdictFailed;
+    if (!result.error.empty()) return tr(kVerdictFailed);
     const solver::StagePlay& p = result.play;
-    if (p.cleared() && p.ticks == 0) return kVerdictNothing;
-    if (!p.cleared()) return kVerdictNotCleared + shortReason(p);
-    return kVerdictCleared + std::string("時間") + std::to_string(p.timeUsed) + "・ライフ" +
-           std::to_string(p.livesLost);
+    if (p.cleared() && p.ticks == 0) return tr(kVerdictNothing);
+    if (!p.cleared()) return tr(kVerdictNotCleared) + shortReason(p);
+    return tr(kVerdictCleared) + base::fillIn(base::translate("Check", "時間%1・ライフ%2"),
+                                              std::to_string(p.timeUsed), std::to_string(p.livesLost));
 }
 
 }  // namespace maker

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/Translation.h"
 #include "engine/FieldPainter.h"
 #include "engine/PatternKey.h"
 #include "engine/StageFile.h"
@@ -103,7 +104,9 @@ void TForm1::name_l2Enter() {
 void TForm1::BitBtn3Click() {
     const auto chosen = services_.dialogs.openFile(load_box);
     if (!chosen) return;
-    if (!chosen->empty() && unsaved() && !services_.dialogs.confirm(kDiscardQuestion)) return;
+    if (!chosen->empty() && unsaved() &&
+        !services_.dialogs.confirm(base::translateData("Maker", kDiscardQuestion)))
+        return;
     stageFileName = *chosen;
     if (stageFileName.empty()) return;
     loadStage();
@@ -141,7 +144,7 @@ void TForm1::BitBtn4Click() {
 
 // Clear the design: title, author and file name stay, so the next save proposes the same file.
 void TForm1::BitBtn2Click() {
-    if (!services_.dialogs.confirm(kClearQuestion)) return;
+    if (!services_.dialogs.confirm(base::translateData("Maker", kClearQuestion))) return;
     step(false, [this] {
         engine::clearField(main_box);
         blockGrid.clear();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "base/Translation.h"
 #include "engine/BlockGrid.h"
 #include "maker/Design.h"
 #include "maker/EditHistory.h"
@@ -26,8 +27,9 @@ inline constexpr int kPaintIntervalMs = 10;  // Timer1: one paint sample while a
 inline constexpr int kNameIntervalMs = 10;   // Timer2: file-name display
 inline constexpr int kTitleMaxBytes = 30;    // code page 932 bytes typed into the title field
 inline constexpr int kAuthorMaxBytes = 40;   // code page 932 bytes typed into the author field
-inline constexpr const char* kClearQuestion = "よろしいですかすか？";
-inline constexpr const char* kDiscardQuestion = "変更が保存されていません。破棄しますか？";
+inline constexpr const char* kClearQuestion = QT_TRANSLATE_NOOP("Maker", "よろしいですかすか？");
+inline constexpr const char* kDiscardQuestion =
+    QT_TRANSLATE_NOOP("Maker", "変更が保存されていません。破棄しますか？");
 inline constexpr int kCheckPollMs = 50;  // checkTimer: looks for the result of a running check
 
 class TForm1 {

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "base/Translation.h"
 #include "engine/FieldPainter.h"
 #include "maker/CheckReport.h"
 #include "maker/FieldTransform.h"
@@ -163,7 +164,8 @@ void TForm1::testPlay_bClick() {
 
 void TForm1::playInRunner(TestPlayFile& file, bool demo) {
     if (!services_.startProgram)
-        throw std::runtime_error(std::string(kRunnerProgram) + " を起動できませんでした");
+        throw std::runtime_error(
+            base::fillIn(base::translate("Errors", "%1 を起動できませんでした"), kRunnerProgram));
     const std::string path = file.write(design());
     std::vector<std::string> arguments{path};
     if (demo) arguments.insert(arguments.begin(), "--demo");
@@ -173,7 +175,7 @@ void TForm1::playInRunner(TestPlayFile& file, bool demo) {
 
 bool TForm1::FormCloseQuery() {
     closeStroke();
-    return !unsaved() || services_.dialogs.confirm(kDiscardQuestion);
+    return !unsaved() || services_.dialogs.confirm(base::translateData("Maker", kDiscardQuestion));
 }
 
 // Ctrl with a letter, or F5; keys a text field takes (its own undo, for one) never come here. Held keys

@@ -1,5 +1,6 @@
 // The verdict line: the solver plays the design after every change of the grid on a worker thread of its
 // own, and the line shows what it found; a change while it runs drops that check for a new one.
+#include "base/Translation.h"
 #include "maker/CheckReport.h"
 #include "maker/TForm1.h"
 #include "ui/core/ControlStyle.h"
@@ -18,7 +19,7 @@ void TForm1::wireVerdict() {
 
 void TForm1::recheck() {
     liveCheck_.restart({blockGrid, stageTitle, stageAuthor});
-    verdict_l.setCaption(kVerdictChecking);
+    verdict_l.setCaption(base::translateData("Check", kVerdictChecking));
     verdictTimer.start();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "base/Translation.h"
 #include "engine/BindPlayControls.h"
 #include "engine/ForwardPlayEvents.h"
 #include "engine/PatternKey.h"
@@ -19,8 +20,12 @@ namespace {
 
 constexpr int kPaceKey = ui::keys::F1 + 1;  // F2
 
-constexpr const char* kStageFilter =
-    "ゾルバンブロックデータ|*.usr|オフィシャルデータ|map*-*.dat|all files|*.*";
+// The open dialog's filter: what each pattern names, in the player's language, and the pattern.
+std::string stageFilter() {
+    return base::translate("Files", "ゾルバンブロックデータ") + "|*.usr|" +
+           base::translate("Files", "オフィシャルデータ") + "|map*-*.dat|" +
+           base::translate("Files", "all files") + "|*.*";
+}
 
 }  // namespace
 
@@ -78,7 +83,7 @@ void TForm1::Button5Click() {
     {
         // The window's own dialog: the ball runs on under it, as it does without the pause feature.
         engine::PauseControl::ModalDialog asking(pause);
-        chosen = services_.dialogs.openFile({kStageFilter, loadFolder_, ""});
+        chosen = services_.dialogs.openFile({stageFilter(), loadFolder_, ""});
     }
     if (!chosen || chosen->empty()) return;
     playStage(*chosen);

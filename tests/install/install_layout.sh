@@ -25,7 +25,8 @@ game="$prefix/lib/zorban"
 for p in "${programs[@]}"; do
     [ -x "$game/$p" ] && [ ! -L "$game/$p" ] || fail "no program $game/$p"
 done
-for f in dat/item.dat dat/map1-0.dat dat/map6-9.dat dat/SOUNDMIX.INI dat/at1.wav cg/usu1.bmp cg/toy_panel.bmp; do
+for f in dat/item.dat dat/map1-0.dat dat/map6-9.dat dat/SOUNDMIX.INI dat/at1.wav cg/usu1.bmp cg/toy_panel.bmp \
+    zorban_en.qm; do
     [ -s "$game/$f" ] || fail "no $game/$f"
 done
 stray=$(cd "$game" && find . -mindepth 1 \

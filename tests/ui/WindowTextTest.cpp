@@ -1,20 +1,23 @@
 // Every label and button of the three windows, with the longest texts each can show, drawn as the window
-// draws it: no ink may leave the box (a label's box, a button's face).
+// draws it, in Japanese and in English: no ink may leave the box (a label's box, a button's face).
 #include <gtest/gtest.h>
 #include <algorithm>
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTranslator>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <sstream>
 
+#include "base/Translation.h"
 #include "engine/ScoreText.h"
 #include "engine/SoundSink.h"
 #include "game/CourseTable.h"
 #include "game/TForm1.h"
+#include "maker/CheckReport.h"
 #include "maker/TForm1.h"
 #include "runner/TForm1.h"
 #include "tests/engine/RecordingSoundSink.h"
@@ -31,7 +34,6 @@ const std::string kWideTitle(30, 'W');                             // 30 bytes, 
 const std::string kKanjiTitle = "鬱蒼たる森の奥の奥で眠る竜の夢";  // 15 two-byte characters
 const std::string kWideAuthor(40, 'W');
 const std::string kKanjiAuthor = "ぬもろソフト開発チームのとても長い名前です";  // 20 two-byte characters
-const std::string kMaxScore = engine::scoreText(2'000'000'000);
 
 // Bounds of every pixel the text touches, relative to the box's top-left corner.
 QRect inkPixels(const ui::qt::FittedText& text, QSize box) {
@@ -143,73 +145,93 @@ std::vector<Toy> catalogue() {
     return toys;
 }
 
-std::string stateBlock(const std::string& stage, bool withMaxCombo) {
-    std::string s = "HP:99/99 mHP:50/50";
-    s += std::string(kCR) + kCR + kCR + "ステージ：" + stage;
-    s += std::string(kCR) + "スピード:100 (変化時間:999)";
-    s += std::string(kCR) + kCR + "▼お金: 99999 moon円";
-    if (withMaxCombo) s += std::string(kCR) + "MAXCOMBO:999999999(HI:999999999)";
+using base::fillIn;
+using base::translate;
+using base::translateData;
+
+std::string stateBlock(const std::string& shown, const std::string& of, bool withMaxCombo) {
+    std::string s = fillIn(translate("Status", "HP:%1/%2 mHP:%3/50"), "99", "99", "50");
+    s += std::string(kCR) + kCR + kCR + fillIn(translate("Status", "ステージ：%1/%2"), shown, of);
+    s += std::string(kCR) + fillIn(translate("Status", "スピード:%1 (変化時間:%2)"), "100", "999");
+    s += std::string(kCR) + kCR + fillIn(translate("Status", "▼お金: %1 moon円"), base::shownNumber(99999));
+    if (withMaxCombo)
+        s += std::string(kCR) + fillIn(translate("Status", "MAXCOMBO:%1(HI:%2)"),
+                                       base::shownNumber(999999999), base::shownNumber(999999999));
     return s;
 }
 
 // Texts both play windows show in the same labels.
 Texts playTexts(bool game) {
     Texts t;
-    t["point_l"] = {kMaxScore, engine::scoreText(1'999'999'999)};
-    t["combo_l"] = {"999999999 combo", "1 combo", "44 combo", "110 combo"};
-    t["time_l"] = {"残時間:999光年", "残時間:0光年"};
-    t["state_l"] = {stateBlock(game ? "24/24" : "9999/9999", game)};
-    for (const char* banner : {"GAME OVER!!!", "CLEAR!!!", "ALL CLEAR!", "HANG IN THERE!", "爆死！！"}) {
+    t["point_l"] = {engine::shownScore(2'000'000'000), engine::shownScore(1'999'999'999)};
+    for (const int combo : {999999999, 1, 44, 110})
+        t["combo_l"].push_back(fillIn(translate("Status", "%1 combo"), base::shownNumber(combo)));
+    t["time_l"] = {fillIn(translate("Status", "残時間:%1光年"), "999"),
+                   fillIn(translate("Status", "残時間:%1光年"), "0")};
+    t["state_l"] = {game ? stateBlock("24", "24", true) : stateBlock("9999", "9999", false)};
+    for (const std::string& banner :
+         {translate("Effects", "GAME OVER!!!"), translate("Effects", "CLEAR!!!"),
+          translate("Effects", "ALL CLEAR!"), translate("Effects", "HANG IN THERE!"),
+          translate("Effects", "爆死！！"), translate("Effects", "死亡！！")}) {
         t["moji_l2"].push_back(banner);
         t["moji_l3"].push_back(banner);
     }
     for (const std::string& title : {kWideTitle, kKanjiTitle}) {
-        t["moji_l2"].push_back("『" + title + "』");
-        t["moji_l3"].push_back("『" + title + "』");
+        t["moji_l2"].push_back(fillIn(translate("Status", "『%1』"), title));
+        t["moji_l3"].push_back(fillIn(translate("Status", "『%1』"), title));
     }
     for (const std::string& line2 :
-         {"by " + kWideAuthor, "by " + kKanjiAuthor, std::string("by") + kWideAuthor,
-          std::string("time present +74光年"), std::string("LOVE THE BEAT!"), std::string("Life:98"),
-          std::string("time out!!!")}) {
+         {fillIn(translate("Effects", "by %1"), kWideAuthor),
+          fillIn(translate("Effects", "by %1"), kKanjiAuthor),
+          fillIn(translate("Effects", "by%1"), kWideAuthor),
+          fillIn(translate("Effects", "time present +%1光年"), "74"), translate("Effects", "LOVE THE BEAT!"),
+          fillIn(translate("Effects", "Life:%1"), "98"), translate("Effects", "time out!!!")}) {
         t["moji_l2a"].push_back(line2);
         t["moji_l3a"].push_back(line2);
     }
     const std::string indent(18, ' ');
-    t["moji_l"] = {indent + "『" + kKanjiTitle + "』 by " + kKanjiAuthor, indent + "『" + kWideTitle + "』",
-                   "                START!!!",
-                   " +999999999 【HP +1】 +100 +100 +100 +100 +100 +100 +100 +100"};
+    t["moji_l"] = {
+        indent + fillIn(translate("Status", "『%1』"), kKanjiTitle) +
+            fillIn(translate("Effects", " by %1"), kKanjiAuthor),
+        indent + fillIn(translate("Status", "『%1』"), kWideTitle),
+        translate("Effects", "                START!!!"),
+        " +999999999" + translate("Effects", " 【HP +1】") + " +100 +100 +100 +100 +100 +100 +100 +100"};
     return t;
 }
 
 Texts gameTexts() {
     Texts t = playTexts(true);
-    for (const char* name : {"high_l", "end_point_l", "end_hipoint_l"}) t[name] = {kMaxScore};
-    t["gold_l"] = {"99999 moon円"};
-    t["lv_l"] = {"20億点制覇!【来た、時の最果て、ここは宇宙の最後だ、ぎゃああ】",
-                 "10万点達成!【この小さな星の裏側は凍てつき誰も地上に出られない】",
-                 "50万点達成!【あの遠く見える青い星････あれが地球だと知っている】"};
-    for (const char* course :
-         {"STREET CORSE", "VOCAL CORSE", "PELTRA!!! CORSE", "BONUS CORSE", "SORELI CORSE", "VELORIS CORSE"})
+    for (const char* name : {"high_l", "end_point_l", "end_hipoint_l"})
+        t[name] = {engine::shownScore(2'000'000'000)};
+    t["gold_l"] = {fillIn(translate("Status", "%1 moon円"), base::shownNumber(99999))};
+    t["lv_l"] = {translate("Status", "20億点制覇!【来た、時の最果て、ここは宇宙の最後だ、ぎゃああ】"),
+                 translate("Status", "１億点達成!【どこまでも続く闇。思い出そう、闇に瞬く光、命だ】"),
+                 translate("Status", "1000万点達成!【いつか立とう、あの母なる星の緑の丘に。】"),
+                 translate("Status", "10万点達成!【この小さな星の裏側は凍てつき誰も地上に出られない】"),
+                 translate("Status", "50万点達成!【あの遠く見える青い星････あれが地球だと知っている】")};
+    for (std::size_t n = 1; n < engine::kCourseStatusNames.size(); ++n)
         for (const std::string& title : {kWideTitle, kKanjiTitle})
-            t["stage_l"].push_back("<" + std::string(course) + ">" + kCR + "『" + title + "』");
+            t["stage_l"].push_back("<" + translateData("Courses", engine::kCourseStatusNames[n]) + ">" + kCR +
+                                   fillIn(translate("Status", "『%1』"), title));
     for (std::uint8_t n = 1; n <= game::kCourseCount; ++n) {
         const game::Course& c = game::course(n);
-        t["moji_l2"].push_back(c.banner);
-        t["moji_l3"].push_back(c.banner);
-        t["hint_l"].push_back(c.hint);
+        t["moji_l2"].push_back(translateData("Courses", c.banner));
+        t["moji_l3"].push_back(translateData("Courses", c.banner));
+        t["hint_l"].push_back(translateData("Courses", c.hint));
         t["star_l2"].push_back(c.rating);
-        t["end_corse_l"].push_back(c.endName);
+        t["end_corse_l"].push_back(translateData("Courses", c.endName));
     }
-    t["clear_l"] = {"This Corse All Clear!!"};
+    t["clear_l"] = {translate("EndPanel", "This Corse All Clear!!")};
     t["end_stage_l"] = {"24/24"};
-    t["end_combo_l"] = {"999999999"};
-    t["end_hi_combo_l"] = {"999999999"};
+    t["end_combo_l"] = {base::shownNumber(999999999)};
+    t["end_hi_combo_l"] = {base::shownNumber(999999999)};
     t["end_all_l"] = {"99"};
-    t["toy_n_l"] = {"Number 512/512"};
-    t["item_value_l"] = {"レア度：100%"};
+    t["toy_n_l"] = {fillIn(translate("ToyShop", "Number %1/%2"), "512", "512")};
+    t["item_value_l"] = {fillIn(translate("ToyShop", "レア度：%1%"), "100")};
     for (const Toy& toy : catalogue()) {
-        t["item_name_l"].push_back(toy.name + " x99");
-        t["item_about_l"].push_back(toy.about);
+        t["item_name_l"].push_back(
+            fillIn(translate("ToyShop", "%1 x%2"), translateData("Toys", toy.name), "99"));
+        t["item_about_l"].push_back(translateData("ToyAbout", toy.about));
     }
     return t;
 }
@@ -217,7 +239,8 @@ Texts gameTexts() {
 Texts runnerTexts() {
     Texts t = playTexts(false);
     for (const std::string& title : {kWideTitle, kKanjiTitle})
-        t["stage_l"].push_back(std::string("this stage`s name>") + kCR + "『" + title + "』");
+        t["stage_l"].push_back(translate("Status", "this stage`s name>") + kCR +
+                               fillIn(translate("Status", "『%1』"), title));
     return t;
 }
 
@@ -225,42 +248,66 @@ Texts makerTexts() {
     Texts t;
     t["stage_n_l"] = {"/home/player/.local/share/zorban/dat/" + std::string(40, 'W') + ".usr",
                       "/opt/zorban/lib/zorban/dat/map6-9.dat"};
-    t["verdict_l"] = {"調べています…",
-                      "消すブロックなし",
-                      "クリア可：時間999・ライフ99",
-                      "探索でクリアできず（時間切れ）",
-                      "探索でクリアできず（ライフ切れ）",
-                      "探索でクリアできず（打ち切り）",
-                      "探索でクリアできず（手詰まり）",
-                      "調べられませんでした"};
+    const auto check = [](const char* text) { return translateData("Check", text); };
+    t["verdict_l"] = {
+        check(maker::kVerdictChecking), check(maker::kVerdictNothing),
+        check(maker::kVerdictCleared) + fillIn(translate("Check", "時間%1・ライフ%2"), "999", "99")};
+    for (const char* why :
+         {maker::kVerdictTimeOut, maker::kVerdictLivesOut, maker::kVerdictCut, maker::kVerdictStuck})
+        t["verdict_l"].push_back(check(maker::kVerdictNotCleared) + check(why));
+    t["verdict_l"].push_back(check(maker::kVerdictFailed));
     return t;
 }
 
-class WindowText : public ::testing::TestWithParam<int> {
+// The windows in a language ("ja": the texts as written; else its translation beside the programs) at a
+// scale.
+class WindowText : public ::testing::TestWithParam<std::tuple<std::string, int>> {
   protected:
+    void SetUp() override {
+        const std::string language = std::get<0>(GetParam());
+        if (language == "ja") return;
+        ASSERT_TRUE(translator_.load(QString::fromStdString("zorban_" + language), ZORBAN_GAME_DIR));
+        QCoreApplication::installTranslator(&translator_);
+        base::setTranslator(
+            [](const char* context, const char* text) {
+                return QCoreApplication::translate(context, text).toStdString();
+            },
+            language);
+    }
+    void TearDown() override {
+        base::setTranslator(nullptr, "ja");
+        QCoreApplication::removeTranslator(&translator_);
+    }
+    int scale() const { return std::get<1>(GetParam()); }
+
+    QTranslator translator_;
     ui::HeadlessPlatform platform{"/nonexistent/"};
     enginetest::RecordingSoundSink sound;
 };
 
 TEST_P(WindowText, EveryTextOfTheGameWindowStaysInItsBox) {
     game::TForm1 w(platform.services(), &sound);
-    const auto bad = overflows(w.form, gameTexts(), GetParam());
+    const auto bad = overflows(w.form, gameTexts(), scale());
     EXPECT_TRUE(bad.empty()) << bad.size() << " texts leave their boxes:" << joined(bad);
 }
 
 TEST_P(WindowText, EveryTextOfTheRunnerWindowStaysInItsBox) {
     runner::TForm1 w(platform.services(), sound);
-    const auto bad = overflows(w.form, runnerTexts(), GetParam());
+    const auto bad = overflows(w.form, runnerTexts(), scale());
     EXPECT_TRUE(bad.empty()) << bad.size() << " texts leave their boxes:" << joined(bad);
 }
 
 TEST_P(WindowText, EveryTextOfTheMakerWindowStaysInItsBox) {
     maker::TForm1 w(platform.services());
-    const auto bad = overflows(w.form, makerTexts(), GetParam());
+    const auto bad = overflows(w.form, makerTexts(), scale());
     EXPECT_TRUE(bad.empty()) << bad.size() << " texts leave their boxes:" << joined(bad);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, WindowText, ::testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(LanguagesAndScales, WindowText,
+                         ::testing::Combine(::testing::Values("ja", "en"), ::testing::Values(1, 2)),
+                         [](const auto& info) {
+                             return std::get<0>(info.param) + "_x" + std::to_string(std::get<1>(info.param));
+                         });
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 
 #include <exception>
 
+#include "base/Translation.h"
+
 namespace ui {
 
 void Dispatcher::run(const std::function<void()>& handler) noexcept {
@@ -21,7 +23,7 @@ void Dispatcher::runHandler(const std::function<void()>& handler) noexcept {
         }
     } catch (...) {
         try {
-            dialogs_.error("I/O ｴﾗｰ (0).");
+            dialogs_.error(base::fillIn(base::translate("Errors", "I/O ｴﾗｰ (%1)"), "0") + ".");
         } catch (...) {
         }
     }

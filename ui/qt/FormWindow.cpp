@@ -209,6 +209,10 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         form_.showNote("×" + std::to_string(scale()));
         return;
     }
+    if (language_ && QtLanguage::isSwitchKey(e)) {
+        showNote(language_->switchForNextStart(), kLongNoteMs);
+        return;
+    }
     // A key that a child widget left alone was offered to the play keys already (eventFilter).
     const QWidget* first = QApplication::focusWidget();
     const bool offered = first && first != this;
@@ -235,7 +239,7 @@ void FormWindow::typeKey(const ui::KeyEvent& e) {
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, m, text, e.autoRepeat));
 }
 
-void FormWindow::showNote(const std::string& text) {
+void FormWindow::showNote(const std::string& text, int ms) {
     if (!note_) {
         auto* label = new QLabel(this);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -258,7 +262,7 @@ void FormWindow::showNote(const std::string& text) {
     label->move((a.left + a.width) * s - inset - label->width(), a.top * s + inset);
     label->raise();
     label->show();
-    noteTimer_.start(kNoteMs);
+    noteTimer_.start(ms);
 }
 
 QWidget* FormWindow::shownNote() const {

@@ -14,6 +14,7 @@
 #include "ui/core/Form.h"
 #include "ui/qt/ControlView.h"
 #include "ui/qt/MouseRouter.h"
+#include "ui/qt/QtLanguage.h"
 #include "ui/qt/ScaleChoice.h"
 #include "ui/qt/TimerBinding.h"
 
@@ -43,13 +44,16 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     // Takes the player's remembered scale from settings (nullptr: none) and shows it; Ctrl and + / - / 0
     // change it from then on and remember it there.
     void useScaleSetting(base::Settings* settings);
-    // Shows text small over the top-right corner of the form's note area for about a second.
-    void showNote(const std::string& text);
+    // Ctrl+Shift+L switches language (nullptr: no switch) for the next start and says so in a note.
+    void useLanguage(QtLanguage* language) { language_ = language; }
+    // Shows text small over the top-right corner of the form's note area for about a second (ms).
+    void showNote(const std::string& text, int ms = kNoteMs);
     // Gives e to the focused child widget (or the window) as a typed key: the form's typeKey.
     void typeKey(const ui::KeyEvent& e);
     // The note's label while it is shown, else nullptr.
     QWidget* shownNote() const;
     static constexpr int kNoteMs = 1000;
+    static constexpr int kLongNoteMs = 3000;  // a sentence to read
 
     // Asked when the user closes the window; false keeps it open.
     std::function<bool()> closeRequested;
@@ -86,6 +90,7 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     std::unordered_map<const ui::Control*, ControlView*> byControl_;
     std::vector<std::unique_ptr<TimerBinding>> timers_;
     ScaleChoice scaleChoice_{nullptr};
+    QtLanguage* language_ = nullptr;
     QPointer<QWidget> note_;
     QTimer noteTimer_;
 };

@@ -5,15 +5,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "base/Translation.h"
 #include "ui/qt/FileFilter.h"
 #include "ui/qt/QtText.h"
 
 namespace ui::qt {
 namespace {
 
-constexpr const char* kOpenCaption = "開く";
-constexpr const char* kSaveCaption = "名前を付けて保存";
-constexpr const char* kConfirmCaption = "確認";
+constexpr const char* kOpenCaption = QT_TRANSLATE_NOOP("Dialogs", "開く");
+constexpr const char* kSaveCaption = QT_TRANSLATE_NOOP("Dialogs", "名前を付けて保存");
+constexpr const char* kConfirmCaption = QT_TRANSLATE_NOOP("Dialogs", "確認");
 
 }  // namespace
 
@@ -35,7 +36,8 @@ int QtDialogs::exec(QDialog& dialog) {
 }
 
 std::optional<std::string> QtDialogs::fileDialog(const ui::FileDialogRequest& r, bool save) {
-    QFileDialog dialog(parent_, qs(save ? kSaveCaption : kOpenCaption), qs(r.initialDir));
+    QFileDialog dialog(parent_, qs(base::translateData("Dialogs", save ? kSaveCaption : kOpenCaption)),
+                       qs(r.initialDir));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A typed name that does not exist is returned as it is; opening it then reports the missing file.
@@ -68,8 +70,8 @@ std::optional<std::string> QtDialogs::saveFile(const ui::FileDialogRequest& r) {
 
 bool QtDialogs::confirm(const std::string& text) {
     if (ui::Dialogs* d = standIn()) return d->confirm(text);
-    QMessageBox box(QMessageBox::Question, qs(kConfirmCaption), qs(text), QMessageBox::Yes | QMessageBox::No,
-                    parent_);
+    QMessageBox box(QMessageBox::Question, qs(base::translateData("Dialogs", kConfirmCaption)), qs(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return exec(box) == QMessageBox::Yes;

@@ -15,10 +15,12 @@
 #include "base/DataFolder.h"
 #include "base/Doorbell.h"
 #include "base/Random.h"
+#include "base/Translation.h"
 #include "ui/core/Dispatcher.h"
 #include "ui/core/TextRenderer.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtDialogs.h"
+#include "ui/qt/QtLanguage.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/QtTextRenderer.h"
 #include "ui/qt/SignalBridge.h"
@@ -52,6 +54,7 @@ struct QtPlatform::Impl {
         settings = base::Settings(services.dataDir.empty() ? std::string() : services.dataDir + "zorban.ini",
                                   utf8(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
         services.settings = &settings;
+        language = std::make_unique<QtLanguage>(services.programDir, &settings);
         // Lets the desktop match the window to the program's desktop entry and icon.
         QGuiApplication::setDesktopFileName(ZORBAN_APP_ID_PREFIX "." +
                                             QFileInfo(QCoreApplication::applicationFilePath()).fileName());
@@ -64,7 +67,8 @@ struct QtPlatform::Impl {
             QStringList list;
             for (const std::string& a : arguments) list << qs(a);
             if (!QProcess::startDetached(qs(program), list))
-                throw std::runtime_error(program + " を起動できませんでした");
+                throw std::runtime_error(
+                    base::fillIn(base::translate("Errors", "%1 を起動できませんでした"), program));
         };
         ui::setTextRenderer(&textRenderer);
         // The end of the desktop session closes the window as a signal does.
@@ -95,6 +99,7 @@ struct QtPlatform::Impl {
         dialogs.setAppTitle(form.appTitle);
         window = std::make_unique<FormWindow>(form, dispatcher);
         window->useScaleSetting(services.settings);
+        window->useLanguage(language.get());
         dialogs.setParent(window.get());
         window->closeRequested = [this, &form] { return closeRequested(form); };
         window->betweenFrames = [this] { deviceBell.answer(); };
@@ -163,6 +168,7 @@ struct QtPlatform::Impl {
     ui::Dispatcher dispatcher{dialogs};
     ui::Services services;
     base::Settings settings;
+    std::unique_ptr<QtLanguage> language;
     QtTextRenderer textRenderer;
     std::unique_ptr<QSocketNotifier> bellNotifier;
     std::unique_ptr<FormWindow> window;
@@ -244,8 +250,11 @@ std::optional<int> QtPlatform::claimSingleInstance(const std::string& program) {
             break;
     }
     d.dialogs.setAppTitle(program);
-    d.dialogs.error(program + " はすでにこのセーブフォルダ (" + d.services.dataDir +
-                    ") で動いていますが、応答がありません。そちらを終了してから起動し直してください.");
+    d.dialogs.error(
+        base::fillIn(base::translate("Errors",
+                                     "%1 はすでにこのセーブフォルダ (%2) で動いていますが、応答がありません。"
+                                     "そちらを終了してから起動し直してください."),
+                     program, d.services.dataDir));
     return 1;
 }
 

@@ -185,6 +185,9 @@ e2e__start_display() {
     echo "$((n - 1))" >"$E2E_DIR/display"
     export DISPLAY=":$(head -n1 "$E2E_DIR/display")"
     export QT_QPA_PLATFORM=xcb
+    # The programs speak Japanese, the language the tests read; a test of another language sets LANG itself.
+    unset LANGUAGE LC_ALL LC_MESSAGES
+    export LANG=C.UTF-8
     export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 }
@@ -206,6 +209,11 @@ e2e_game_copy() {
     for sub in dat cg; do
         if [ -d "$build/$sub" ]; then cp -r "$build/$sub" "$E2E_GAME/"; else mkdir -p "$E2E_GAME/$sub"; fi
     done
+    # The translations, which the programs look for beside themselves.
+    for qm in "$build"/zorban_*.qm; do
+        [ -e "$qm" ] && cp "$qm" "$E2E_GAME/"
+    done
+    return 0
 }
 
 # zorban on its start panel: picks course 2 and starts its first stage, whose ball then waits for its serve.

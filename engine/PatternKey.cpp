@@ -3,13 +3,17 @@
 
 #include <utility>
 
+#include "base/Translation.h"
+
 namespace engine {
 
 ui::ChoiceKey patternKey(std::function<void(bool)> show) {
     return {kPatternKey,
             "Patterns",
             {0, 1},
-            [](int on) { return on ? std::string("模様 ON") : std::string("模様 OFF"); },
+            [](int on) {
+                return on ? base::translate("Status", "模様 ON") : base::translate("Status", "模様 OFF");
+            },
             [show = std::move(show)](int on) { show(on != 0); }};
 }
 

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "base/Translation.h"
 #include "engine/FieldPainter.h"
 #include "engine/PauseControl.h"
 #include "engine/PlayScreenColours.h"
@@ -54,7 +55,7 @@ void PlayScreen::layOutPlayScreen(ui::Form& form) {
     cg.setTransparent(true);
     // For screen readers: the field and the gauges show no text of their own (the field's description is
     // the status tick's), and a change of the banner, the score or the lives is told as it happens.
-    main_box.setAccessibleName("プレイフィールド");
+    main_box.setAccessibleName(base::translate("Status", "プレイフィールド"));
     hp_l.setAccessibleName("HP");
     mp_l.setAccessibleName("mHP");
     for (ui::Control* c : std::initializer_list<ui::Control*>{&moji_l2, &moji_l2a, &point_l, &state_l, &hp_l})

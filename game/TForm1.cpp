@@ -55,9 +55,9 @@ void TForm1::nameForScreenReaders() {
     rank_box.setLabelledBy(&Label34);
     end_box.setLabelledBy(&Label7);
     item_cg.setLabelledBy(&item_name_l);
-    item_list.setAccessibleName("おもちゃ");
-    Edit1.setAccessibleName("ホームページ");
-    Edit2.setAccessibleName("メール");
+    item_list.setAccessibleName(base::translate("Game", "おもちゃ"));
+    Edit1.setAccessibleName(base::translate("Game", "ホームページ"));
+    Edit2.setAccessibleName(base::translate("Game", "メール"));
 }
 
 void TForm1::stackControls() {

@@ -57,7 +57,10 @@ void TForm1::wire() {
                      {kPaceKey,
                       "Pace",
                       {std::begin(engine::kPracticePaces), std::end(engine::kPracticePaces)},
-                      [](int pace) { return "ボールの速さ " + std::to_string(pace) + "%"; },
+                      [](int pace) {
+                          return base::fillIn(base::translate("Runner", "ボールの速さ %1%"),
+                                              std::to_string(pace));
+                      },
                       [&e](int pace) { e.setPace(pace); }});
 }
 

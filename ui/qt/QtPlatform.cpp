@@ -244,7 +244,10 @@ std::optional<int> QtPlatform::claimSingleInstance(const std::string& program) {
             // The desktop keeps the running window where it is (Wayland without the launcher's token): say
             // so.
             d.dialogs.setAppTitle(program);
-            d.dialogs.message(program + " はすでに起動しています。開いているウィンドウをお使いください。");
+            d.dialogs.message(base::fillIn(
+                base::translate("Errors",
+                                "%1 はすでに起動しています。開いているウィンドウをお使いください。"),
+                program));
             return 0;
         case SingleInstance::Claim::NoAnswer:
             break;

@@ -623,6 +623,10 @@
         <source>%1 はすでにこのセーブフォルダ (%2) で動いていますが、応答がありません。そちらを終了してから起動し直してください.</source>
         <translation>%1 is already running on this save folder (%2) but does not answer. Close it, then start again.</translation>
     </message>
+    <message>
+        <source>%1 はすでに起動しています。開いているウィンドウをお使いください。</source>
+        <translation>%1 is already running. Please use its open window.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -645,6 +649,21 @@
     <message>
         <source>ALL FILES</source>
         <translation>ALL FILES</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>おもちゃ</source>
+        <translation>Toys</translation>
+    </message>
+    <message>
+        <source>ホームページ</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <source>メール</source>
+        <translation>Mail</translation>
     </message>
 </context>
 <context>
@@ -915,6 +934,22 @@
         <source>テストプレイ (F5)</source>
         <translation>Test play (F5)</translation>
     </message>
+    <message>
+        <source>ステージの絵</source>
+        <translation>Stage picture</translation>
+    </message>
+    <message>
+        <source>ブロックの種類</source>
+        <translation>Kinds of blocks</translation>
+    </message>
+    <message>
+        <source>メール</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>ＨＰ</source>
+        <translation>Home page</translation>
+    </message>
 </context>
 <context>
     <name>Pause</name>
@@ -923,12 +958,24 @@
         <translation>PAUSE</translation>
     </message>
     <message>
-        <source>P キーで再開 / クリックで再開</source>
-        <translation>P or a click plays on</translation>
-    </message>
-    <message>
         <source>プレイ中です。終了しますか?</source>
         <translation>A game is in play. Quit?</translation>
+    </message>
+    <message>
+        <source>%1 キー・%2 ボタン・クリックで再開</source>
+        <translation>%1 key, %2 button or a click plays on</translation>
+    </message>
+    <message>
+        <source>%1 キー・クリックで再開</source>
+        <translation>%1 key or a click plays on</translation>
+    </message>
+    <message>
+        <source>%1 ボタン・クリックで再開</source>
+        <translation>%1 button or a click plays on</translation>
+    </message>
+    <message>
+        <source>クリックで再開</source>
+        <translation>A click plays on</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1083,10 @@
         <source>自分の作ったｽﾃｰｼﾞをプレイ</source>
         <translation>Play a stage of your own</translation>
     </message>
+    <message>
+        <source>ボールの速さ %1%</source>
+        <translation>Ball speed %1%</translation>
+    </message>
 </context>
 <context>
     <name>StartPanel</name>
@@ -1137,6 +1188,22 @@
     <message>
         <source>this stage`s name&gt;</source>
         <translation>this stage&apos;s name&gt;</translation>
+    </message>
+    <message>
+        <source>模様 ON</source>
+        <translation>Patterns ON</translation>
+    </message>
+    <message>
+        <source>模様 OFF</source>
+        <translation>Patterns OFF</translation>
+    </message>
+    <message>
+        <source>プレイフィールド</source>
+        <translation>Play field</translation>
+    </message>
+    <message>
+        <source>残りブロック %1、HP %2</source>
+        <translation>%1 blocks left, HP %2</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,8 @@
 #include <QWidget>
 
 #include "base/Bitmap.h"
+#include "ui/core/Dialogs.h"
+#include "ui/core/Dispatcher.h"
 #include "ui/core/Image.h"
 #include "ui/qt/ImageView.h"
 
@@ -25,7 +27,9 @@ void BM_PaintField(benchmark::State& state) {
     image.setPicture(pic);
     image.setTransparent(state.range(1) != 0);
     QWidget window;  // a parent, so the view takes its box from the control
-    ui::qt::ImageView view(image, &window);
+    ui::ScriptedDialogs dialogs;
+    ui::Dispatcher dispatcher(dialogs);
+    ui::qt::ImageView view(image, dispatcher, &window);
     view.setScale(scale);
     view.apply();
     QImage target(kFieldPx * scale, kFieldPx * scale, QImage::Format_RGB32);

@@ -160,11 +160,11 @@ declare -A E2E_WL_KEYS=(
 
 # Each KEY is a name or names joined by '+' (ctrl+plus): pressed in order, let go in reverse.
 e2e_key() {
-    local spec name code i codes commands
+    local chord name code i codes commands
     shift  # the keyboard goes to the active window
-    for spec in "$@"; do
+    for chord in "$@"; do
         codes=()
-        IFS=+ read -r -a names <<<"$spec"
+        IFS=+ read -r -a names <<<"$chord"
         for name in "${names[@]}"; do
             code=${E2E_WL_KEYS[$name]:-${E2E_WL_KEYS[${name,,}]:-}}
             [ -n "$code" ] || e2e_fail "no key code for \"$name\""

@@ -153,10 +153,11 @@ TEST_F(ToyShopTest, ARarityBeyondThirtyOneBitsTimesTenIsShownWhole) {
     EXPECT_EQ(window->item_value_l.caption(), "レア度：21474836470%");
 }
 
-TEST_F(ToyShopTest, KeyboardSelectionDoesNotShowTheToy) {
+// A row picked with the arrow keys shows its toy as a click does, so the shop works without a mouse.
+TEST_F(ToyShopTest, KeyboardSelectionShowsTheToy) {
     openShop({"a"}, 0, {1});
     run([&] { window->item_list.userSelected(0); });
-    EXPECT_EQ(window->item_name_l.caption(), "");
+    EXPECT_EQ(window->item_name_l.caption(), "a x1");
 }
 
 TEST_F(ToyShopTest, GoHomeHidesThePanelAndSavesEvenWithoutADraw) {

@@ -1,10 +1,8 @@
-// A mixer whose device is the test's own thread, its doorbell answered by a UiThread: activated with
-// channels 0 and 1 open, in blocks of 512 bytes at 44,100 samples a second, four queued. FedMixer's device
-// only plays the blocks the UI thread renders (see FeedOutput); ThreadMixer's mixes (see ThreadDevice.h).
+// A mixer whose device is the test's own thread (see FeedOutput), its doorbell answered by a UiThread:
+// activated with channels 0 and 1 open, in blocks of 512 bytes at 44,100 samples a second, four queued.
 #pragma once
 
 #include <string>
-#include <utility>
 
 #include "FeedOutput.h"
 #include "SoundTestKit.h"
@@ -14,11 +12,8 @@
 
 namespace soundtest {
 
-template <typename Output>
-struct MixerOn {
-    // The output is made with the doorbell and args.
-    template <typename... Args>
-    explicit MixerOn(Args&&... args) : out(ui.bell(), std::forward<Args>(args)...) {
+struct FedMixer {
+    FedMixer() {
         mixer.SetActivated(true);
         mixer.SetChannels(3);
     }
@@ -27,14 +22,9 @@ struct MixerOn {
         return engine.LoadMixWave(mixer.session(), name, nullptr, sound::kWaveFromMemory,
                                   makeWav(1, 44100, 8, samples));
     }
-    // Answers the doorbell until the device has stopped (or ms have passed); true when it has.
-    bool runUntilStopped(int ms) {
-        ui.runFor(ms, [&] { return !out.mixing(); });
-        return !out.mixing();
-    }
 
     UiThread ui;
-    Output out;
+    FeedOutput out{ui.bell()};
     TempDir dir;
     sound::MixEngine engine{out, writeIni(dir)};
     sound::TSoundMixer mixer{engine};
@@ -46,7 +36,5 @@ struct MixerOn {
         return dir.path("SOUNDMIX.INI");
     }
 };
-
-using FedMixer = MixerOn<FeedOutput>;
 
 }  // namespace soundtest

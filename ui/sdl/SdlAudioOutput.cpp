@@ -1,7 +1,5 @@
-// The real sound device through SDL2, opened while sound plays, and how a lost device is survived.
+// The real sound device through SDL2, and how a lost device is survived.
 #include "ui/sdl/SdlAudioOutput.h"
-
-#include <sched.h>
 
 #include <cstring>
 
@@ -24,9 +22,6 @@ std::unique_ptr<SdlAudioOutput> SdlAudioOutput::create(base::Doorbell& bell) {
     // SDL would otherwise catch SIGINT and SIGTERM for an event queue nobody reads here, and the program
     // could no longer be ended by them; the window layer handles them itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // SDL's audio thread asks RealtimeKit for its time-critical priority as real-time scheduling (see also
-    // askForRealtime); a refusal leaves it as it was, silently.
-    SDL_SetHint(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
     SDL_AudioSpec want{};
     want.freq = kProbeRate;
@@ -68,62 +63,85 @@ bool SdlAudioOutput::supportsFormat(int, const sound::WaveFormat& format) const 
            format.channels <= 2 && format.samplesPerSec > 0;
 }
 
-int SdlAudioOutput::open(int device, const sound::WaveFormat& format, std::function<void()> blockDone) {
-    deviceNumber_ = device;
-    return DeviceMixOutput::open(device, format, std::move(blockDone));
-}
-
 SDL_AudioDeviceID SdlAudioOutput::openDevice() {
     SDL_AudioSpec want{};
-    want.freq = static_cast<int>(format().samplesPerSec);
+    want.freq = static_cast<int>(format_.samplesPerSec);
     want.format = AUDIO_U8;
-    want.channels = static_cast<Uint8>(format().channels);
+    want.channels = static_cast<Uint8>(format_.channels);
     want.samples = kDeviceFrames;
-    want.callback = &SdlAudioOutput::fillFromSdl;
+    want.callback = &SdlAudioOutput::fill;
     want.userdata = this;
-    // SDL opens a device paused: its thread does not call the callback before it is started.
+    // SDL opens a device paused: its thread does not call fill() before it is started.
     return SDL_OpenAudioDevice(deviceName(deviceNumber_), 0, &want, nullptr, 0);
 }
 
-void SdlAudioOutput::startDevice() {
-    if (lost_) {
-        if (SDL_GetTicks() - lastTry_ >= kRetryMs) tryAgain();
-        if (lost_) drainWhileLost();
-        return;
-    }
+int SdlAudioOutput::open(int device, const sound::WaveFormat& format, std::function<void()> blockDone) {
+    close();
+    deviceNumber_ = device;
+    format_ = format;
+    feed_.queue().reset();
+    feed_.setPaused(false);
+    feed_.setBlockDone(std::move(blockDone));
     device_ = audioStarted_ ? openDevice() : 0;
     if (device_ == 0) {
-        lose();
-        return;
+        feed_.setBlockDone(nullptr);
+        return kErrorOpen;
     }
-    realtimeAsked_ = false;
+    open_ = true;
+    bell_.setAnswer([this] { answer(); });
     SDL_PauseAudioDevice(device_, 0);
+    return 0;
 }
 
-void SdlAudioOutput::stopDevice() {
+int SdlAudioOutput::write(sound::WaveHeader& header) {
+    watch();
+    return feed_.queue().push(header);
+}
+
+void SdlAudioOutput::reset() {
+    feed_.queue().reset();
+}
+
+// The mixer pauses around filling an idle device; SDL's own pause would wait for its thread, this one never
+// does.
+void SdlAudioOutput::pause() {
+    feed_.setPaused(true);
+}
+
+void SdlAudioOutput::restart() {
+    feed_.setPaused(false);
+}
+
+void SdlAudioOutput::close() {
+    if (!open_) return;
+    open_ = false;
+    bell_.setAnswer(nullptr);
     drain_.reset();
-    if (device_ != 0) SDL_CloseAudioDevice(device_);  // waits for a running callback to end
+    if (device_ != 0) SDL_CloseAudioDevice(device_);  // waits for a running fill() to end
     device_ = 0;
+    feed_.queue().reset();
+    feed_.setBlockDone(nullptr);
+}
+
+void SdlAudioOutput::answer() {
+    feed_.deliver();
+    watch();
 }
 
 void SdlAudioOutput::watch() {
+    if (!open_) return;
     if (device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) lose();
-    if (lost_ && mixing() && SDL_GetTicks() - lastTry_ >= kRetryMs) tryAgain();
+    if (lost() && SDL_GetTicks() - lastTry_ >= kRetryMs) tryAgain();
 }
 
 void SdlAudioOutput::lose() {
     // SDL's connection to the sound server is gone with the device: audio starts afresh when it comes back.
-    if (device_ != 0) SDL_CloseAudioDevice(device_);
+    SDL_CloseAudioDevice(device_);
     device_ = 0;
     if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     audioStarted_ = false;
-    lost_ = true;
+    drain_.emplace(feed_, format_.avgBytesPerSec);
     lastTry_ = SDL_GetTicks();
-    if (mixing()) drainWhileLost();
-}
-
-void SdlAudioOutput::drainWhileLost() {
-    if (!drain_) drain_.emplace(feed(), format().avgBytesPerSec);
 }
 
 void SdlAudioOutput::tryAgain() {
@@ -138,27 +156,13 @@ void SdlAudioOutput::tryAgain() {
         audioStarted_ = false;
         return;
     }
-    lost_ = false;
     drain_.reset();  // the stand-in lets go of the feed before the device takes it
     device_ = device;
-    realtimeAsked_ = false;
-    if (mixing()) SDL_PauseAudioDevice(device_, 0);
+    SDL_PauseAudioDevice(device_, 0);
 }
 
-void SdlAudioOutput::fillFromSdl(void* self, Uint8* stream, int len) {
-    auto* out = static_cast<SdlAudioOutput*>(self);
-    if (!out->realtimeAsked_) out->askForRealtime();
-    out->fill(stream, static_cast<std::size_t>(len));
-}
-
-void SdlAudioOutput::askForRealtime() noexcept {
-    // SDL asks only RealtimeKit; a process that may set real-time scheduling itself (the limit RLIMIT_RTPRIO
-    // or the capability) gets it here at once, at the lowest real-time level, below a sound server's own
-    // threads and above every ordinary process. One system call; a refusal changes nothing.
-    realtimeAsked_ = true;
-    sched_param param{};
-    param.sched_priority = sched_get_priority_min(SCHED_RR);
-    sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &param);
+void SdlAudioOutput::fill(void* self, Uint8* stream, int len) {
+    static_cast<SdlAudioOutput*>(self)->feed_.fill(stream, static_cast<std::size_t>(len));
 }
 
 }  // namespace ui

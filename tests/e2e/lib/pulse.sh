@@ -10,8 +10,6 @@
 #   e2e_pulse_stop            ends the server (the programs lose their sound device)
 #   e2e_pulse_record FILE     records the sink's monitor into FILE: raw 8-bit mono at the sink's rate
 #   e2e_pulse_record_stop     ends the recording (its file is complete after this)
-#   e2e_cpu_load N SECONDS    N processes beside the game that only keep the CPU busy (a parallel build on a
-#                             laptop), each ending after SECONDS at the latest
 # Everything started here ends when the script exits.
 
 # shellcheck source=e2e.sh
@@ -20,21 +18,11 @@
 E2E_PULSE_PID=""
 E2E_PAREC_PID=""
 E2E_PULSE_RATE=44100
-E2E_LOAD_PIDS=()
 
 e2e_pulse_cleanup() {
-    e2e_stop "$E2E_PAREC_PID" "$E2E_PULSE_PID" "${E2E_LOAD_PIDS[@]}"
+    e2e_stop "$E2E_PAREC_PID" "$E2E_PULSE_PID"
     E2E_PAREC_PID=""
     E2E_PULSE_PID=""
-    E2E_LOAD_PIDS=()
-}
-
-e2e_cpu_load() {
-    local i
-    for ((i = 0; i < $1; i++)); do
-        timeout "$2" sh -c 'while :; do :; done' &
-        E2E_LOAD_PIDS+=("$!")
-    done
 }
 
 e2e_pulse_start() {

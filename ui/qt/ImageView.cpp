@@ -63,6 +63,16 @@ void ImageView::showChangedTiles() {
         update(scaledRegion(changed, scale()));
 }
 
+void ImageView::bringTilesUpToDate(const QRegion& painting) {
+    // The change is taken here, not by the queued comparison: what it changed beyond this paint's region
+    // must still be painted.
+    const bool whole = scaled_.factor() != factor();
+    const QRegion changed = scaled_.update(model().picture(), factor());
+    tilesPending_ = false;
+    const QRegion rest = (whole ? QRegion(rect()) : scaledRegion(changed, scale())) - painting;
+    if (!rest.isEmpty()) update(rest);
+}
+
 void ImageView::paintScaled(QPainter& p, const QRegion& region) {
     const int f = scaled_.factor(), screen = f / scale();
     QImage& img = scaled_.image();
@@ -95,7 +105,7 @@ void ImageView::paintPicture(QPainter& p, const QRegion& region) {
     if (plain()) {
         // Painted at once inside a handler (an animation), or at a new screen ratio: the copy is brought up
         // to date here; what is painted is what was asked for.
-        if (tilesPending_ || scaled_.factor() != factor()) scaled_.update(b, factor());
+        if (tilesPending_ || scaled_.factor() != factor()) bringTilesUpToDate(region);
         paintScaled(p, region);
         return;
     }

@@ -39,6 +39,8 @@ class ImageView : public ViewOf<QWidget, ui::Image> {
     // Brings the scaled copy up to date and repaints what changed.
     void showChangedTiles();
     void paintPicture(QPainter& p, const QRegion& region);
+    // Inside a paint: brings the scaled copy up to date and asks for the changed tiles outside painting.
+    void bringTilesUpToDate(const QRegion& painting);
     void paintScaled(QPainter& p, const QRegion& region);
     // The picture with the colour of its lower-left pixel made see-through.
     const QImage& masked();

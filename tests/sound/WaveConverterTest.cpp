@@ -1,6 +1,8 @@
 // Conversion to the output format: bits, channels and rate, with their rounding rules and lengths.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "SoundTestKit.h"
 #include "sound/MixerError.h"
 #include "sound/MixerMessages.h"
@@ -86,6 +88,11 @@ struct BadFormatRow {
     std::size_t bytes;
     const char* message;
 };
+// Names the row in the test list by its format, not by its bytes.
+void PrintTo(const BadFormatRow& row, std::ostream* out) {
+    *out << row.channels << "ch-" << row.bits << "bit-align" << row.align << "-" << row.rate << "Hz-"
+         << row.bytes << "bytes";
+}
 class BadFormats : public testing::TestWithParam<BadFormatRow> {};
 
 TEST_P(BadFormats, AreRefused) {

@@ -146,6 +146,9 @@ static const char* run_command(struct test_input* in, char* line, FILE* out) {
         struct weston_view* view = find_view(in, id);
         if (!view) return "error no such window";
         weston_view_set_position(view, (float)x, (float)y);
+        /* The pointer finds views by their transformed bounds, which otherwise follow only at the next
+         * repaint: a click sent at once would land where the window was. */
+        weston_view_update_transform(view);
         weston_view_schedule_repaint(view);
     } else if (strcmp(word, "shot") == 0 &&
                sscanf(line, "%*s %4095s %d %d %d %d", arg, &rx, &ry, &rw, &rh) == 5) {

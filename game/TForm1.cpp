@@ -18,6 +18,7 @@
 #include "game/RunEnd.h"
 #include "game/SaveFiles.h"
 #include "game/ToyShop.h"
+#include "ui/core/CancelKey.h"
 
 namespace game {
 
@@ -104,6 +105,8 @@ void TForm1::wireHandlers() {
     item_list.onMouseUp = [this](const ui::MouseEvent&) { item_listMouseDown(); };
     // A row picked with the arrow keys shows its toy as a click does.
     item_list.onClick = [this] { item_listMouseDown(); };
+    // Escape (the pad's B) leaves the ranking page, the help and the toy shop as their back buttons do.
+    ui::addCancelButtons(form, {&Button48, &Button3, &Button7});
 }
 
 void TForm1::wireEngine() {

@@ -54,5 +54,27 @@ TEST_F(KeysWindowTest, PanelsKeepTheKeysAndEnterPressesTheShownBigButton) {
     EXPECT_TRUE(errors().empty());
 }
 
+TEST_F(KeysWindowTest, EscapeBacksOutOfTheRankingPageTheHelpAndTheToyShop) {
+    game::TForm1& w = open();
+    EXPECT_FALSE(press(ui::keys::Escape)) << "nothing to back out of";
+    click(w.help_b);
+    click(w.Button4);
+    ASSERT_TRUE(w.rank_box.visible());
+    EXPECT_TRUE(press(ui::keys::Escape));
+    EXPECT_FALSE(w.rank_box.visible()) << "the page inside goes first";
+    EXPECT_TRUE(w.help_box.visible());
+    EXPECT_TRUE(press(ui::keys::Escape));
+    EXPECT_FALSE(w.help_box.visible());
+
+    click(w.store_b);
+    ASSERT_TRUE(w.toy_box.visible());
+    EXPECT_TRUE(platform.key(w.form, {ui::keys::Escape, false, false, false, true})) << "a held key";
+    EXPECT_TRUE(w.toy_box.visible()) << "a repeat presses nothing";
+    EXPECT_TRUE(press(ui::keys::Escape));
+    EXPECT_FALSE(w.toy_box.visible());
+    EXPECT_FALSE(press(ui::keys::Escape));
+    EXPECT_TRUE(errors().empty());
+}
+
 }  // namespace
 }  // namespace gametest

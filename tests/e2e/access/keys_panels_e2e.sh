@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every panel worked with keys only, on a virtual display with the pointer off the windows: in zorban the
-# start panel's course buttons, help and the end panel with Tab, the arrows and Enter, the
+# start panel's course buttons, help (left with Escape too) and the end panel with Tab, the arrows and Enter, the
 # focus marked in the game's pink; in zorban_runner the slower practice pace and the block patterns, each
 # remembered in the settings.
 # Usage: keys_panels_e2e.sh <game folder> <scratch folder>
@@ -50,6 +50,12 @@ e2e_wait_pixel "$win" 300 102 808080 "the help panel's story"
 focus_on "$win" 476 364 113 "モドルモドル"
 e2e_key "$win" Return
 e2e_wait_pixel "$win" 40 45 000000 "the field after help"
+# Escape backs out of help as its button does.
+focus_on "$win" 504 292 97 "HELP"
+e2e_key "$win" Return
+e2e_wait_pixel "$win" 300 102 808080 "the help panel again"
+e2e_key "$win" Escape
+e2e_wait_pixel "$win" 40 45 000000 "the field after Escape"
 focus_on "$win" 404 248 197 "ARE YOU READY !?"
 e2e_key "$win" Return
 e2e_wait_pixel "$win" 405 315 000000 "start prompt"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every panel worked with keys only, on a virtual display with the pointer off the windows: in zorban the
-# start panel's course buttons, help (left with Escape too) and the end panel with Tab, the arrows and Enter, the
+# start panel's course buttons, help and the toy shop (left with Escape too) and the end panel with Tab, the arrows and Enter, the
 # focus marked in the game's pink; in zorban_runner the slower practice pace and the block patterns, each
 # remembered in the settings.
 # Usage: keys_panels_e2e.sh <game folder> <scratch folder>
@@ -10,6 +10,12 @@ source "$(dirname "$0")/../lib/e2e.sh"
 e2e_init "$2"
 e2e_game_copy "$1"
 e2e_game_fresh_saves
+# A course cleared once (so the toy shop is open) and two toys held.
+toys=()
+for ((k = 0; k < 513; k++)); do toys+=(0); done
+toys[1]=1
+toys[2]=2
+e2e_write_lines "$E2E_GAME/dat/my.dat" 1 0 0 "${toys[@]}"
 xdotool mousemove 0 0
 
 # Whether the focus mark lies on the top edge of the box at (x, y), w wide: some pink pixel there.
@@ -56,6 +62,20 @@ e2e_key "$win" Return
 e2e_wait_pixel "$win" 300 102 808080 "the help panel again"
 e2e_key "$win" Escape
 e2e_wait_pixel "$win" 40 45 000000 "the field after Escape"
+# The toy shop: a toy picked with the arrows in its list is shown; Escape goes home.
+focus_on "$win" 404 292 97 "TOY"
+e2e_key "$win" Return
+e2e_wait_pixel "$win" 500 300 808080 "the toy shop's list"
+toy_shown() { [ "$(e2e_client_pixel "$win" 240 210)" != C0C0C0 ]; }
+for ((i = 0; i < 6; i++)); do
+    toy_shown && break
+    e2e_key "$win" Tab
+    e2e_key "$win" Down
+    sleep 0.2
+done
+e2e_wait_for "a toy picked with the keys shown" toy_shown
+e2e_key "$win" Escape
+e2e_wait_pixel "$win" 40 45 000000 "the field after the toy shop"
 focus_on "$win" 404 248 197 "ARE YOU READY !?"
 e2e_key "$win" Return
 e2e_wait_pixel "$win" 405 315 000000 "start prompt"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every panel worked with keys only, on a virtual display with the pointer off the windows: in zorban the
-# start panel's course buttons, help and the toy shop (left with Escape too) and the end panel with Tab, the arrows and Enter, the
-# focus marked in the game's pink; in zorban_runner the slower practice pace and the block patterns, each
+# start panel's course buttons, help and the toy shop (left with Escape too) and the end panel with Tab, the
+# arrows and Enter, the focus marked in the game's pink; in zorban_runner the slower practice pace and the block patterns, each
 # remembered in the settings.
 # Usage: keys_panels_e2e.sh <game folder> <scratch folder>
 set -euo pipefail

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real zorban_maker through its keyboard shortcuts with scripted dialogs: loads a stage with
 # Ctrl+O, paints a stroke and takes it back with Ctrl+Z, mirrors the field with Ctrl+R and back, saves
-# with Ctrl+S (the file must equal the loaded one byte for byte), checks the field with Ctrl+T, and
-# closes with unsaved changes (answered No, then Yes).
+# with Ctrl+S (the file must equal the loaded one byte for byte), checks the field with Ctrl+T, paints a
+# cell with the arrows and Space, and closes with unsaved changes (answered No, then Yes).
 # Usage: maker_comforts_e2e.sh <game folder of the build> <scratch folder>
 set -euo pipefail
 
@@ -61,6 +61,27 @@ e2e_down "$win" 60 130
 sleep 0.15
 e2e_up
 e2e_wait_pixel "$win" 60 130 FFFFFF "painted cell (2, 7)"
+
+# The same with the keyboard: Shift+Tab from the list to the field, which marks its cursor cell (1, 1); the
+# arrows move it to (3, 2) and Space paints the chosen block there.
+cursor_marked() {
+    local x
+    e2e_window_shot "$win" "$work/cursor.png"
+    for ((x = 1; x < 39; x++)); do
+        [ "$(e2e_pixel "$work/cursor.png" "$x" "$1")" = FF0080 ] && return 0
+    done
+    return 1
+}
+e2e_click "$win" 440 18
+sleep 0.3
+e2e_key "$win" shift+Tab
+e2e_wait_for "the cursor cell marked" cursor_marked 1
+e2e_expect_pixel "$win" 100 30 000000 "cell (3, 2) before the keys"
+e2e_key "$win" Right
+e2e_key "$win" Right
+e2e_key "$win" Down
+e2e_key "$win" space
+e2e_wait_pixel "$win" 100 30 FFFFFF "cell (3, 2) painted with Space"
 e2e_answer "no"
 e2e_close "$win"
 e2e_wait_dialog_log "^confirm	変更が保存されていません。破棄しますか？	no"

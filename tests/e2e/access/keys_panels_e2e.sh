@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Every panel worked with keys only, on a virtual display with the pointer off the windows: in zorban the
 # start panel's course buttons, help and the toy shop (left with Escape too) and the end panel with Tab, the
-# arrows and Enter, the focus marked in the game's pink; in zorban_runner the slower practice pace and the block patterns, each
-# remembered in the settings.
+# arrows and Enter, the focus marked in the game's pink; in zorban_runner the slower practice pace and the
+# block patterns, each remembered in the settings.
 # Usage: keys_panels_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
 source "$(dirname "$0")/../lib/e2e.sh"

@@ -18,20 +18,11 @@ toys[2]=2
 e2e_write_lines "$E2E_GAME/dat/my.dat" 1 0 0 "${toys[@]}"
 xdotool mousemove 0 0
 
-# Whether the focus mark lies on the top edge of the box at (x, y), w wide: some pink pixel there.
-marked() {
-    local win=$1 x=$2 y=$3 w=$4 shot="$E2E_DIR/mark.png" i
-    e2e_window_shot "$win" "$shot"
-    for ((i = 0; i < w; i += 2)); do
-        [ "$(e2e_pixel "$shot" $((x + i)) $((y + 1)))" = FF0080 ] && return 0
-    done
-    return 1
-}
 # Presses key (Tab by default) until the box at (x, y), w wide, carries the mark.
 focus_on() {
     local win=$1 x=$2 y=$3 w=$4 what=$5 key=${6:-Tab} i
     for ((i = 0; i < 12; i++)); do
-        marked "$win" "$x" "$y" "$w" && return 0
+        e2e_focus_marked "$win" "$x" "$y" "$w" && return 0
         e2e_key "$win" "$key"
         sleep 0.1
     done
@@ -41,7 +32,7 @@ focus_on() {
 e2e_launch zorban
 win=$(e2e_wait_window "ゾルバンブロック5th")
 e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
-marked "$win" 208 92 177 && e2e_fail "a focus mark before any key"
+e2e_focus_marked "$win" 208 92 177 && e2e_fail "a focus mark before any key"
 # Course 1's button first, the arrow down to course 2, Enter picks it.
 e2e_key "$win" Tab
 focus_on "$win" 208 92 177 "course 1's button"

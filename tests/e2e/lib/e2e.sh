@@ -71,6 +71,7 @@
 #   e2e_screenshot FILE        the whole screen as a PNG
 #   e2e_window_shot WIN FILE   WIN's client area as a PNG (pixel (0, 0) is the client's top-left)
 #   e2e_pixel FILE X Y         colour of pixel (X, Y) of a picture, as RRGGBB
+#   e2e_focus_marked WIN X Y W  true when the keyboard's focus mark lies on the top edge of the box at (X, Y), W wide
 #   e2e_client_pixel WIN X Y   colour of client pixel (X, Y) of WIN now (one screen grab per call: to check
 #                              many pixels at once, take one e2e_window_shot and read it with e2e_pixel)
 #   e2e_expect_pixel WIN X Y RRGGBB [WHAT]   fails unless the pixel has that colour now
@@ -439,6 +440,17 @@ e2e_window_shot() {
 }
 
 e2e_pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
+
+# Whether the keyboard's focus mark (dashed, the game's pink) lies on the top edge of the box at (X, Y) of
+# window WIN, W wide.
+e2e_focus_marked() {
+    local win=$1 x=$2 y=$3 w=$4 shot="$E2E_DIR/mark.png" i
+    e2e_window_shot "$win" "$shot"
+    for ((i = 0; i < w; i += 2)); do
+        [ "$(e2e_pixel "$shot" $((x + i)) $((y + 1)))" = FF0080 ] && return 0
+    done
+    return 1
+}
 
 e2e_client_pixel() {
     local x y shot="$E2E_DIR/pixel.png"

@@ -13,20 +13,11 @@ pad="$E2E_DIR/pad.txt"
 : >"$pad"
 pad() { printf '%s\n' "$@" >>"$pad"; }
 
-# Whether the focus mark lies on the top edge of the box at (x, y), w wide: some pink pixel there.
-marked() {
-    local x=$1 y=$2 w=$3 shot="$E2E_DIR/mark.png" i
-    e2e_window_shot "$win" "$shot"
-    for ((i = 0; i < w; i += 2)); do
-        [ "$(e2e_pixel "$shot" $((x + i)) $((y + 1)))" = FF0080 ] && return 0
-    done
-    return 1
-}
 # Presses the pad's button until the box at (x, y), w wide, carries the mark.
 focus_on() {
     local x=$1 y=$2 w=$3 what=$4 button=${5:-rightshoulder} i
     for ((i = 0; i < 12; i++)); do
-        marked "$x" "$y" "$w" && return 0
+        e2e_focus_marked "$win" "$x" "$y" "$w" && return 0
         pad "press $button" "release $button"
         sleep 0.3
     done

@@ -1,5 +1,5 @@
 // What the mixer needs of an audio output: queued blocks of 8-bit PCM, a done notice per block, reset, pause,
-// position.
+// position; and, of an output whose device's own thread mixes, the lane to that thread.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,8 @@
 #include "sound/WaveHeader.h"
 
 namespace sound {
+
+class MixLane;
 
 // Runs a function on the UI thread; may be called from any thread. Tests pass one that runs it at once.
 using PostFn = std::function<void(std::function<void()>)>;
@@ -32,8 +34,8 @@ class AudioOutput {
     // A format query: nothing is opened.
     virtual bool supportsFormat(int device, const WaveFormat& format) const = 0;
 
-    // Opens the device; blockDone runs on the UI thread once per finished block, after its header is marked
-    // done. Returns 0 or an error number.
+    // Opens the device; blockDone runs once per finished block, after its header is marked done: on the UI
+    // thread, or on the thread that mixes for an output with a lane. Returns 0 or an error number.
     virtual int open(int device, const WaveFormat& format, std::function<void()> blockDone) = 0;
     virtual int prepare(WaveHeader& header) {
         header.flags |= kHeaderPrepared;
@@ -52,6 +54,14 @@ class AudioOutput {
 
     // The millisecond clock that goes with this output (a free-running counter that may wrap).
     virtual std::uint32_t clockMs() const = 0;
+
+    // An output whose device's thread mixes returns its lane (see MixLane); the others null, and the engine
+    // then mixes on the UI thread.
+    virtual MixLane* lane() { return nullptr; }
+    // Lane outputs, UI thread: the device's thread stops mixing; the engine is the caller's until wake().
+    virtual void takeBack() {}
+    // Lane outputs, UI thread: the device starts, its thread mixing, if blocks wait to be played.
+    virtual void wake() {}
 };
 
 }  // namespace sound

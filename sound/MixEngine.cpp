@@ -50,7 +50,8 @@ MixSession& MixEngine::checked(MixSession* session) {
     if (session == nullptr || session != session_.get() || session->tag1 != kSessionTag ||
         session->tag2 != kSessionTag)
         throw EMixerError(msg::kInvalidSession);
-    current_ = session;
+    // Written only when it changes: the device's thread reads it meanwhile.
+    if (current_ != session) current_ = session;
     return *session;
 }
 
@@ -64,6 +65,7 @@ PlayEntry* MixEngine::takeEntry() {
 }
 
 void MixEngine::giveBack(PlayEntry* entry) {
+    if (entry->wave != nullptr) entry->wave->plays.fetch_sub(1, std::memory_order_acq_rel);
     entry->wave = nullptr;
     entry->data = nullptr;
     entry->next = freeEntries_;
@@ -151,6 +153,7 @@ MixSession* MixEngine::InitMixSession(const MixInitConfig* config) {
 
 void MixEngine::EndMixSession(MixSession* session) {
     MixSession& s = checked(session);
+    own();
     ActivateMixSession(&s, false);
     CloseMixChannel(&s, 0, kMixAllChannels);
     dropWaiting(s);
@@ -177,8 +180,10 @@ void MixEngine::ActivateMixSession(MixSession* session, bool on) {
         setPosition(s, s.mixPosition);
         while (renderAndSubmit(s)) {
         }
+        wakeDevice();
         return;
     }
+    own();
     if (s.active) {
         s.mixPosition = currentPosition(s);
         stopKeepingPosition(s);
@@ -198,6 +203,8 @@ void MixEngine::openDevice(MixSession& s) {
         output_.close();
         throw EMixerError(msg::kNoMemory);
     }
+    lane_ = output_.lane();
+    if (lane_ != nullptr) lane_->bind(this);
     for (int i = 0; i < kBlockRingSize; ++i) {
         MixBlock& b = (*blocks_)[i];
         b.header.data = b.data.data();
@@ -208,6 +215,8 @@ void MixEngine::openDevice(MixSession& s) {
             for (int j = 0; j < i; ++j) output_.unprepare((*blocks_)[j].header);
             blocks_.reset();
             output_.close();
+            if (lane_ != nullptr) lane_->bind(nullptr);
+            lane_ = nullptr;
             throw EMixerError(msg::kPrepareHeader + std::to_string(prepError));
         }
         b.header.flags |= kHeaderDone;
@@ -219,13 +228,26 @@ void MixEngine::closeDevice(MixSession& s) {
     if (!s.deviceOpen) return;
     for (MixBlock& b : *blocks_) output_.unprepare(b.header);
     output_.close();
+    if (lane_ != nullptr) lane_->bind(nullptr);
+    lane_ = nullptr;
     blocks_.reset();
     s.deviceOpen = false;
 }
 
+void MixEngine::own() {
+    if (lane_ == nullptr) return;
+    output_.takeBack();
+    lane_->serve();
+    freeRetiredWaves();
+}
+
+void MixEngine::wakeDevice() {
+    if (lane_ != nullptr) output_.wake();
+}
+
 void MixEngine::onBlockDone() {
-    // A notice from the output runs on the UI thread with nobody to report to: a sound that fails is not
-    // heard.
+    // A notice from the output runs on the UI thread (or the mixing thread) with nobody to report to: a sound
+    // that fails is not heard.
     try {
         ServiceMixDevice();
     } catch (const EMixerError&) {
@@ -246,31 +268,52 @@ void MixEngine::OpenMixChannel(MixSession* session, int channel, int mode) {
         if (channel > kMixChannels || channel < 1) throw EMixerError(msg::kInvalidChannelCount);
         last = channel;
     }
+    own();
     for (int c = first; c < last; ++c) {
         if (s.isOpen(c)) continue;
         s.closed[c] = false;
         s.queues[c] = nullptr;
         ++s.openChannels;
     }
+    wakeDevice();
+}
+
+void MixEngine::checkFlush(const MixSession& s, int channel, std::uint32_t flags) {
+    if ((flags & kMixAllChannels) != 0) return;
+    if (channel < 0 || channel >= kMixChannels) throw EMixerError(msg::kInvalidChannel);
+    if (!s.isOpen(channel)) throw EMixerError(msg::kChannelNotOpen);
 }
 
 void MixEngine::FlushMixChannel(MixSession* session, int channel, std::uint32_t flags) {
     MixSession& s = checked(session);
+    checkFlush(s, channel, flags);
+    if (deviceMixes()) {
+        PlayParams params;
+        params.channel = channel;
+        params.flags = flags;
+        postRequest(MixRequest::Kind::Flush, params);
+        return;
+    }
+    flush(s, channel, flags);
+    wakeDevice();
+}
+
+void MixEngine::flush(MixSession& s, int channel, std::uint32_t flags) {
     bool dropped = false;
     if ((flags & kMixAllChannels) != 0) {
         for (int c = 0; c < kMixChannels; ++c)
             if (s.isOpen(c)) dropped = dropChannel(s, c) || dropped;
-    } else {
-        if (channel < 0 || channel >= kMixChannels) throw EMixerError(msg::kInvalidChannel);
-        if (!s.isOpen(channel)) throw EMixerError(msg::kChannelNotOpen);
+    } else if (s.isOpen(channel)) {
         dropped = dropChannel(s, channel);
     }
     if (dropped && (flags & kMixNoRemix) == 0 && s.active) remix(s, nullptr, currentPosition(s));
 }
 
 void MixEngine::CloseMixChannel(MixSession* session, int channel, std::uint32_t flags) {
-    FlushMixChannel(session, channel, flags | kMixNoRemix);
-    MixSession& s = *session;
+    MixSession& s = checked(session);
+    checkFlush(s, channel, flags);
+    own();
+    flush(s, channel, flags | kMixNoRemix);
     for (int c = 0; c < kMixChannels; ++c) {
         const bool affected = (flags & kMixAllChannels) != 0 || c == channel;
         if (affected && s.isOpen(c)) {
@@ -278,6 +321,7 @@ void MixEngine::CloseMixChannel(MixSession* session, int channel, std::uint32_t 
             --s.openChannels;
         }
     }
+    wakeDevice();
 }
 
 bool MixEngine::dropChannel(MixSession& s, int channel) {

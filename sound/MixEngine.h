@@ -1,7 +1,11 @@
 // The mixer's process-wide state and its session engine: eight channel queues summed into a ring of blocks.
+// The engine runs on the UI thread, unless its output has a lane (MixLane): then, while the output's device
+// plays, the device's thread owns the plays and renders, the UI thread posts its plays, stops and drops
+// through the lane, and every other change first takes the engine back from the device.
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -12,6 +16,7 @@
 #include "sound/AudioOutput.h"
 #include "sound/MasterVolume.h"
 #include "sound/MixBlock.h"
+#include "sound/MixLane.h"
 #include "sound/MixSession.h"
 #include "sound/MixWave.h"
 #include "sound/PlayEntry.h"
@@ -56,7 +61,10 @@ class MixEngine {
     MixEngine(const MixEngine&) = delete;
     MixEngine& operator=(const MixEngine&) = delete;
 
-    // Every operation raises EMixerError with the mixer's own message on failure.
+    // Every operation raises EMixerError with the mixer's own message on failure. While the device's thread
+    // mixes, a play is checked against the session and the wave and then posted: it fails later only when no
+    // play entry is free, and is then not heard; a play on the channel the mixer chooses does not write the
+    // chosen channel back.
     MixSession* InitMixSession(const MixInitConfig* config);
     void ActivateMixSession(MixSession* session, bool on);
     void OpenMixChannel(MixSession* session, int channel, int mode);
@@ -72,8 +80,12 @@ class MixEngine {
     // Runs for every block the output reports done: reclaims blocks, retires finished plays, renders new
     // blocks.
     void ServiceMixDevice();
+    // The thread that owns the plays (see MixLane): applies one request of the UI thread; failures are not
+    // heard. Allocates nothing.
+    void apply(const MixRequest& request) noexcept;
 
-    // Inspection, for the component and for tests.
+    // Inspection, for the component and for tests; those of the plays and blocks only from the thread that
+    // owns them.
     MixSession* currentSession() const { return current_; }
     MixSession* deviceOwner() const { return owner_; }
     // True while any queued or waiting play still uses the wave (after that it can be released without a
@@ -88,10 +100,23 @@ class MixEngine {
     MasterVolume& masterVolume() { return volume_; }
     const MasterVolume& masterVolume() const { return volume_; }
     // Times the output ran out of blocks in the middle of a sound because a block came too late (a gap).
-    std::uint32_t underruns() const { return underruns_; }
+    std::uint32_t underruns() const { return underruns_.load(std::memory_order_relaxed); }
 
   private:
     MixSession& checked(MixSession* session);
+    // Lane outputs: true while the device's thread owns the plays and the blocks.
+    bool deviceMixes() const { return lane_ != nullptr && lane_->deviceMixes(); }
+    // Lane outputs: the device's thread stops mixing and the requests it had not applied are applied here.
+    void own();
+    // Lane outputs: the device starts mixing if blocks wait for it.
+    void wakeDevice();
+    void postPlay(MixSession& s, PlayParams& params);
+    void postRequest(MixRequest::Kind kind, const PlayParams& params);
+    void freeRetiredWaves();
+    const char* enterPlay(MixSession& s, PlayParams& params);
+    static void checkFlush(const MixSession& s, int channel, std::uint32_t flags);  // raises what Flush would
+    void flush(MixSession& s, int channel, std::uint32_t flags);
+    void dropPlaysOf(MixSession& s, const MixWave* wave);
     bool isLoaded(const MixWave* wave) const;
     PlayEntry* takeEntry();
     void giveBack(PlayEntry* entry);
@@ -130,16 +155,14 @@ class MixEngine {
     std::unique_ptr<std::array<MixBlock, kBlockRingSize>> blocks_;  // allocated at activation
     MixBlock* deviceHead_ = nullptr;  // blocks written to the device, oldest first
     MixBlock* deviceTail_ = nullptr;
-    std::vector<std::unique_ptr<MixWave>> waves_;  // every loaded wave until it is released
+    std::vector<std::unique_ptr<MixWave>> waves_;  // every loaded wave until it is released (UI thread)
+    std::vector<std::unique_ptr<MixWave>>
+        retired_;  // released while the device's thread still had plays of it
     MasterVolume volume_;
-    std::uint32_t underruns_ = 0;  // counted by ServiceMixDevice
+    std::atomic<std::uint32_t> underruns_{0};  // counted by ServiceMixDevice
+    MixLane* lane_ = nullptr;                  // the output's lane while the device is open
 
-    struct Notice {
-        MixNotifyTarget* target;
-        int channel;
-        MixWave* wave;
-    };
-    std::array<Notice, kPlayEntryPool> notices_{};  // end-of-play notices gathered during one service
+    std::array<PlayEnd, kPlayEntryPool> notices_{};  // end-of-play notices gathered during one service
 };
 
 }  // namespace sound

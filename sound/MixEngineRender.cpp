@@ -54,27 +54,80 @@ void MixEngine::PlayMixWave(PlayParams* params) {
     if (params->wave == nullptr || !isLoaded(params->wave)) throw EMixerError(msg::kNilWave);
     if (!s.active) throw EMixerError(msg::kNotActive);
     if (s.openChannels == 0) throw EMixerError(msg::kNoChannelOpen);
+    freeRetiredWaves();
+    if (deviceMixes()) {
+        postPlay(s, *params);
+        wakeDevice();  // the device's health is looked at with each sound
+        return;
+    }
+    params->wave->plays.fetch_add(1, std::memory_order_acq_rel);
+    if (const char* error = enterPlay(s, *params)) {
+        params->wave->plays.fetch_sub(1, std::memory_order_acq_rel);
+        throw EMixerError(error);
+    }
+    wakeDevice();
+}
 
-    if ((params->flags & PlayUseLruChannel) != 0) params->channel = chooseLruChannel(s);
-    const int channel = params->channel;
+const char* MixEngine::enterPlay(MixSession& s, PlayParams& params) {
+    if ((params.flags & PlayUseLruChannel) != 0) params.channel = chooseLruChannel(s);
+    const int channel = params.channel;
     // A channel number outside the eight is no open channel; nothing outside them is touched.
-    if (channel < 0 || channel >= kMixChannels) throw EMixerError(msg::kChannelNotOpen);
+    if (channel < 0 || channel >= kMixChannels) return msg::kChannelNotOpen;
     s.lastUse[channel] = ++s.playCounter;
-    if (!s.isOpen(channel)) throw EMixerError(msg::kChannelNotOpen);
+    if (!s.isOpen(channel)) return msg::kChannelNotOpen;
     PlayEntry* entry = takeEntry();
-    if (entry == nullptr) throw EMixerError(msg::kPoolEmpty);
+    if (entry == nullptr) return msg::kPoolEmpty;
 
-    entry->params = *params;
-    entry->wave = params->wave;
-    entry->length = params->wave->length();
-    entry->data = params->wave->data.data();
+    entry->params = params;
+    entry->wave = params.wave;
+    entry->length = params.wave->length();
+    entry->data = params.wave->data.data();
     if (s.waitingTail != nullptr)
         s.waitingTail->next = entry;
     else
         s.waitingHead = entry;
     s.waitingTail = entry;
-    if ((params->flags & PlayWait) != 0) return;
-    placeWaiting(s);
+    if ((params.flags & PlayWait) == 0) placeWaiting(s);
+    return nullptr;
+}
+
+void MixEngine::postPlay(MixSession& s, PlayParams& params) {
+    // What the mixing thread would refuse at once is refused here too; the channel it chooses stays unknown.
+    const int channel = params.channel;
+    const bool chosen = (params.flags & PlayUseLruChannel) != 0;
+    const bool open = chosen || (channel >= 0 && channel < kMixChannels && s.isOpen(channel));
+    params.wave->plays.fetch_add(1, std::memory_order_acq_rel);
+    const MixRequest request{MixRequest::Kind::Play, params};
+    if (!lane_->post(request)) {
+        params.wave->plays.fetch_sub(1, std::memory_order_acq_rel);
+        throw EMixerError(msg::kPoolEmpty);
+    }
+    if (!open) throw EMixerError(msg::kChannelNotOpen);
+}
+
+void MixEngine::postRequest(MixRequest::Kind kind, const PlayParams& params) {
+    if (!lane_->post(MixRequest{kind, params})) throw EMixerError(msg::kPoolEmpty);
+}
+
+void MixEngine::apply(const MixRequest& request) noexcept {
+    MixSession* s = owner_ != nullptr && owner_->active ? owner_ : nullptr;
+    PlayParams params = request.params;
+    try {
+        switch (request.kind) {
+            case MixRequest::Kind::Play:
+                if (s == nullptr || enterPlay(*s, params) != nullptr)
+                    params.wave->plays.fetch_sub(1, std::memory_order_acq_rel);
+                break;
+            case MixRequest::Kind::Flush:
+                if (s != nullptr) flush(*s, params.channel, params.flags);
+                break;
+            case MixRequest::Kind::DropWave:
+                if (s != nullptr) dropPlaysOf(*s, params.wave);
+                break;
+        }
+    } catch (const EMixerError&) {
+        // Nobody to tell on the mixing thread: what failed is not heard.
+    }
 }
 
 void MixEngine::placeWaiting(MixSession& s) {
@@ -246,7 +299,7 @@ void MixEngine::remix(MixSession& s, PlayEntry* entry, std::uint32_t start) {
 
 void MixEngine::ServiceMixDevice() {
     if (owner_ == nullptr) return;
-    current_ = owner_;
+    if (current_ != owner_) current_ = owner_;
     MixSession& s = *owner_;
     if (!s.active) return;
 
@@ -260,7 +313,8 @@ void MixEngine::ServiceMixDevice() {
         b = next;
     }
     // The output has played every block it had: a sound running on across that point was heard with a gap.
-    if (deviceHead_ == nullptr && soundingAcross(s, s.mixPosition)) ++underruns_;
+    if (deviceHead_ == nullptr && soundingAcross(s, s.mixPosition))
+        underruns_.fetch_add(1, std::memory_order_relaxed);
     // 2. Plays heard to their end leave their queues.
     const std::uint32_t heard = deviceCounter(s);
     int notices = 0;
@@ -270,14 +324,19 @@ void MixEngine::ServiceMixDevice() {
             PlayEntry* e = s.queues[c];
             s.queues[c] = e->next;
             if (e->params.notify != nullptr && notices < kPlayEntryPool)
-                notices_[notices++] = {e->params.notify, c, e->wave};
+                notices_[notices++] = PlayEnd{e->params.notify, c, e->wave};
             giveBack(e);
         }
     }
     // 3. Keep the device fed.
     while (renderAndSubmit(s)) {
     }
-    for (int i = 0; i < notices; ++i) notices_[i].target->mixWaveDone(notices_[i].channel, notices_[i].wave);
+    for (int i = 0; i < notices; ++i) {
+        if (lane_ != nullptr)
+            lane_->end(notices_[i]);
+        else
+            notices_[i].target->mixWaveDone(notices_[i].channel, notices_[i].wave);
+    }
 }
 
 }  // namespace sound

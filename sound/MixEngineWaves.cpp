@@ -88,25 +88,40 @@ void MixEngine::ReleaseMixWave(MixSession* session, MixWave* wave) {
     MixSession& s = checked(session);
     // Only a wave this engine loaded and has not yet released can be released.
     if (wave == nullptr || !isLoaded(wave)) throw EMixerError(msg::kInvalidPointer);
+    freeRetiredWaves();
+    const auto it =
+        std::find_if(waves_.begin(), waves_.end(), [wave](const auto& w) { return w.get() == wave; });
+    std::unique_ptr<MixWave> released = std::move(*it);
+    waves_.erase(it);
+    if (!deviceMixes()) {
+        dropPlaysOf(s, wave);
+        return;
+    }
+    // The mixing thread drops its plays; the samples stay until it has let go of the last.
+    if (wave->plays.load(std::memory_order_acquire) == 0) return;
+    PlayParams params;
+    params.wave = wave;
+    retired_.push_back(std::move(released));
+    // A full lane leaves the plays to end by themselves.
+    lane_->post(MixRequest{MixRequest::Kind::DropWave, params});
+}
+
+void MixEngine::dropPlaysOf(MixSession& s, const MixWave* wave) {
     for (int c = 0; c < kMixChannels; ++c)
         if (s.isOpen(c)) dropWave(s.queues[c], wave);
     // Waiting plays of the wave go too, or they would start later on freed samples.
     dropWave(s.waitingHead, wave);
     s.waitingTail = s.waitingHead;
     while (s.waitingTail != nullptr && s.waitingTail->next != nullptr) s.waitingTail = s.waitingTail->next;
-    std::erase_if(waves_, [wave](const auto& w) { return w.get() == wave; });
+}
+
+void MixEngine::freeRetiredWaves() {
+    std::erase_if(retired_, [](const auto& w) { return w->plays.load(std::memory_order_acquire) == 0; });
 }
 
 bool MixEngine::isWaveInUse(const MixWave* wave) const {
-    if (!session_) return false;
-    const auto uses = [wave](const PlayEntry* e) {
-        for (; e != nullptr; e = e->next)
-            if (e->wave == wave) return true;
-        return false;
-    };
-    for (int c = 0; c < kMixChannels; ++c)
-        if (session_->isOpen(c) && uses(session_->queues[c])) return true;
-    return uses(session_->waitingHead);
+    // Every queued, waiting or posted play of the wave is counted in it.
+    return session_ && wave->plays.load(std::memory_order_acquire) > 0;
 }
 
 }  // namespace sound

@@ -4,8 +4,9 @@
 # all-clear block, served again and again, with explosions clicked in between: the row flash, the small and big
 # bursts and the explosions' own bursts all hold the window's thread. Every sound but the explosion (7.wav,
 # channel 1) is made silent, so the sink's monitor recording must hold each explosion byte for byte; a play
-# that leaves the sound and takes it up again a little later is a dropout. By hand:
-#     bench/sound/real_play.sh build [MINUTES (default 10)] [SCRATCH (default /tmp/zorban-real-play)]
+# that leaves the sound and takes it up again a little later is a dropout. LOAD processes (default 0) keep the
+# CPU busy beside the game all the while, as a parallel build would. By hand:
+#     bench/sound/real_play.sh build [MINUTES (default 10)] [SCRATCH (default /tmp/zorban-real-play)] [LOAD]
 # Exit status 1 when any dropout was heard.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -13,6 +14,7 @@ source "$here/../../tests/e2e/lib/pulse.sh"
 
 build=$1
 minutes=${2:-10}
+load=${4:-0}
 e2e_init "${3:-/tmp/zorban-real-play}"
 e2e_game_copy "$build" zorban_runner
 dat="$E2E_GAME/dat"
@@ -27,6 +29,7 @@ write_stage "$stage" PLAY tester "$cells"
 for ((i = 0; i < 60 * minutes; i++)); do e2e_answer "open $stage"; done
 
 e2e_pulse_start
+e2e_cpu_load "$load" $((60 * minutes + 120))
 e2e_pulse_record "$E2E_DIR/heard.raw"
 e2e_launch zorban_runner
 win=$(e2e_wait_window "ゾルバンブロックuserPLAY")
@@ -50,6 +53,8 @@ e2e_pulse_record_stop
 e2e_answer yes
 e2e_close "$win"
 e2e_wait_exit || true
-echo "played $rounds rounds in $minutes min"
-python3 "$E2E_LIB_DIR/heard.py" --whole "$E2E_DIR/7.raw" "$E2E_DIR/heard.raw" 1 | tail -1
-python3 "$E2E_LIB_DIR/heard.py" --whole "$E2E_DIR/7.raw" "$E2E_DIR/heard.raw" 1 | grep -q ' 0 of them by a dropout'
+echo "played $rounds rounds in $minutes min with $load busy processes beside the game"
+# A play cut by the next explosion mixed into it is the game's own sound, not a dropout.
+heard=$(python3 "$E2E_LIB_DIR/heard.py" --whole "$E2E_DIR/7.raw" "$E2E_DIR/heard.raw" 1 || true)
+tail -1 <<<"$heard"
+grep -q ' 0 of them by a dropout' <<<"$heard"

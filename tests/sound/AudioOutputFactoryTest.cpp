@@ -24,9 +24,10 @@ void playOneSound(AudioOutput& out, soundtest::UiThread& ui, const soundtest::Te
     mixer.SetActivated(true);
     mixer.SetChannels(3);
     dir.write("1.wav", soundtest::makeWav(1, 11025, 8, soundtest::filled(800, 160)));
-    mixer.PlayWave(0, mixer.LoadWave(dir.path("1.wav")), nullptr, 0, 0);
-    ui.runFor(2000, [&] { return mixer.session()->queues[0] == nullptr; });
-    EXPECT_EQ(mixer.session()->queues[0], nullptr);
+    MixWave* wave = mixer.LoadWave(dir.path("1.wav"));
+    mixer.PlayWave(0, wave, nullptr, 0, 0);
+    ui.runFor(2000, [&] { return !mixer.WaveInUse(wave); });
+    EXPECT_FALSE(mixer.WaveInUse(wave));
 }
 
 }  // namespace
@@ -60,7 +61,7 @@ TEST(AudioOutputFactory, WithoutTheVariableTheGameGetsAWorkingOutput) {
     playOneSound(*out, ui, dir);
 }
 
-TEST(SdlAudioOutput, PlaysThroughSdlsDiskDriverWithNoticesOnTheUiThread) {
+TEST(SdlAudioOutput, PlaysThroughSdlsDiskDriverMixingOnItsThread) {
     soundtest::TempDir dir;
     const std::string raw = dir.path("sdl.raw");
     ::setenv("SDL_AUDIODRIVER", "disk", 1);

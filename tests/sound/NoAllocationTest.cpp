@@ -1,5 +1,6 @@
 // Rendering and mixing allocate nothing: every operator new in this program is counted while the device is
-// serviced; and the device's own thread allocates nothing at all while it plays.
+// serviced; the device's own thread allocates nothing at all while it plays; nor does a device thread that
+// mixes, whatever the UI thread asks of it.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -9,6 +10,7 @@
 
 #include "FedMixer.h"
 #include "SoundTestKit.h"
+#include "ThreadDevice.h"
 #include "UiThread.h"
 #include "sound/TSoundMixer.h"
 
@@ -116,4 +118,28 @@ TEST(NoAllocationOnTheDeviceThread, PlayingAllocatesNothing) {
     const auto end = heard.begin() + static_cast<std::ptrdiff_t>(heardBytes.load());
     EXPECT_NE(std::find(heard.begin(), end, 200 + 12), end);  // both sounds at once
     EXPECT_EQ(m.engine.blocksAtDevice(), 0);
+}
+
+TEST(NoAllocationOnTheMixingThread, MixingOnTheDeviceAllocatesNothing) {
+    // Plays, plays that render again what the device holds, stops, volume changes and a wave dropped while it
+    // sounds, all posted while the device's thread mixes; then the device stops after the silence.
+    soundtest::ThreadMixer m([] { onDeviceThread = true; });
+    MixWave* loud = m.wave("loud", filled(6000, 200));
+    MixWave* soft = m.wave("soft", filled(3000, 140));
+    MixWave* dropped = m.wave("dropped", filled(9000, 90));
+    const long before = deviceAllocations.load();
+    for (int i = 0; i < 40; ++i) {
+        m.mixer.PlayWave(0, loud, nullptr, 0, 0);
+        m.mixer.PlayWave(1, soft, nullptr, i % 3 == 0 ? PlayHighPriority | PlayClearQueue : 0, 0);
+        if (i % 9 == 8) m.engine.FlushMixChannel(m.mixer.session(), 1, 0);
+        if (i == 20) m.mixer.PlayWave(0, dropped, nullptr, PlayClearQueue, 0);
+        if (i == 22) m.mixer.ReleaseWave(dropped);
+        m.engine.masterVolume().set(i % 4 == 0 ? 60 : MasterVolume::kFull, i % 10 == 5);
+        m.ui.runFor(15);
+    }
+    ASSERT_TRUE(m.runUntilStopped(5000));
+    EXPECT_GT(m.out.pieces(), 200);
+    EXPECT_EQ(deviceAllocations.load() - before, 0);
+    const std::vector<std::uint8_t>& heard = m.out.heard();
+    EXPECT_NE(std::find(heard.begin(), heard.end(), 200 + 12), heard.end());  // both sounds at once
 }

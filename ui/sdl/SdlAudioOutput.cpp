@@ -1,5 +1,8 @@
-// The real sound device through SDL2, and how a lost device is survived.
+// The real sound device through SDL2, opened while sound plays, and how a lost device is survived.
 #include "ui/sdl/SdlAudioOutput.h"
+
+#include <sched.h>
+#include <unistd.h>
 
 #include <cstring>
 
@@ -63,85 +66,83 @@ bool SdlAudioOutput::supportsFormat(int, const sound::WaveFormat& format) const 
            format.channels <= 2 && format.samplesPerSec > 0;
 }
 
+int SdlAudioOutput::open(int device, const sound::WaveFormat& format, std::function<void()> blockDone) {
+    deviceNumber_ = device;
+    return DeviceMixOutput::open(device, format, std::move(blockDone));
+}
+
 SDL_AudioDeviceID SdlAudioOutput::openDevice() {
     SDL_AudioSpec want{};
-    want.freq = static_cast<int>(format_.samplesPerSec);
+    want.freq = static_cast<int>(format().samplesPerSec);
     want.format = AUDIO_U8;
-    want.channels = static_cast<Uint8>(format_.channels);
+    want.channels = static_cast<Uint8>(format().channels);
     want.samples = kDeviceFrames;
-    want.callback = &SdlAudioOutput::fill;
+    want.callback = &SdlAudioOutput::fillFromSdl;
     want.userdata = this;
-    // SDL opens a device paused: its thread does not call fill() before it is started.
+    // SDL opens a device paused: its thread does not call the callback before it is started.
     return SDL_OpenAudioDevice(deviceName(deviceNumber_), 0, &want, nullptr, 0);
 }
 
-int SdlAudioOutput::open(int device, const sound::WaveFormat& format, std::function<void()> blockDone) {
-    close();
-    deviceNumber_ = device;
-    format_ = format;
-    feed_.queue().reset();
-    feed_.setPaused(false);
-    feed_.setBlockDone(std::move(blockDone));
+void SdlAudioOutput::startDevice() {
+    if (lost_) {
+        if (SDL_GetTicks() - lastTry_ >= kRetryMs) tryAgain();
+        if (lost_) drainWhileLost();
+        return;
+    }
     device_ = audioStarted_ ? openDevice() : 0;
     if (device_ == 0) {
-        feed_.setBlockDone(nullptr);
-        return kErrorOpen;
+        lose();
+        return;
     }
-    open_ = true;
-    bell_.setAnswer([this] { answer(); });
+    started();
     SDL_PauseAudioDevice(device_, 0);
-    return 0;
 }
 
-int SdlAudioOutput::write(sound::WaveHeader& header) {
-    watch();
-    return feed_.queue().push(header);
+void SdlAudioOutput::started() {
+    realtimeAsked_ = false;
+    seenFills_ = fills_.load(std::memory_order_relaxed);
+    seenAt_ = SDL_GetTicks();
+    care_.setPlaying(true);
 }
 
-void SdlAudioOutput::reset() {
-    feed_.queue().reset();
-}
-
-// The mixer pauses around filling an idle device; SDL's own pause would wait for its thread, this one never
-// does.
-void SdlAudioOutput::pause() {
-    feed_.setPaused(true);
-}
-
-void SdlAudioOutput::restart() {
-    feed_.setPaused(false);
-}
-
-void SdlAudioOutput::close() {
-    if (!open_) return;
-    open_ = false;
-    bell_.setAnswer(nullptr);
+void SdlAudioOutput::stopDevice() {
+    care_.setPlaying(false);
     drain_.reset();
-    if (device_ != 0) SDL_CloseAudioDevice(device_);  // waits for a running fill() to end
+    if (device_ != 0) SDL_CloseAudioDevice(device_);  // waits for a running callback to end
     device_ = 0;
-    feed_.queue().reset();
-    feed_.setBlockDone(nullptr);
-}
-
-void SdlAudioOutput::answer() {
-    feed_.deliver();
-    watch();
 }
 
 void SdlAudioOutput::watch() {
-    if (!open_) return;
-    if (device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) lose();
-    if (lost() && SDL_GetTicks() - lastTry_ >= kRetryMs) tryAgain();
+    if (const Sint64 tid = refusedTid_.exchange(0, std::memory_order_acq_rel); tid != 0)
+        care_.askRealtime(tid);
+    if (device_ != 0 && (SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED || stalled())) lose();
+    if (lost_ && mixing() && SDL_GetTicks() - lastTry_ >= kRetryMs) tryAgain();
+}
+
+bool SdlAudioOutput::stalled() {
+    const std::uint32_t fills = fills_.load(std::memory_order_relaxed);
+    const Uint32 now = SDL_GetTicks();
+    if (fills != seenFills_) {
+        seenFills_ = fills;
+        seenAt_ = now;
+        return false;
+    }
+    return mixing() && now - seenAt_ >= kStallMs;
 }
 
 void SdlAudioOutput::lose() {
     // SDL's connection to the sound server is gone with the device: audio starts afresh when it comes back.
-    SDL_CloseAudioDevice(device_);
+    if (device_ != 0) SDL_CloseAudioDevice(device_);
     device_ = 0;
     if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     audioStarted_ = false;
-    drain_.emplace(feed_, format_.avgBytesPerSec);
+    lost_ = true;
     lastTry_ = SDL_GetTicks();
+    if (mixing()) drainWhileLost();
+}
+
+void SdlAudioOutput::drainWhileLost() {
+    if (!drain_) drain_.emplace(feed(), format().avgBytesPerSec);
 }
 
 void SdlAudioOutput::tryAgain() {
@@ -156,13 +157,31 @@ void SdlAudioOutput::tryAgain() {
         audioStarted_ = false;
         return;
     }
+    lost_ = false;
     drain_.reset();  // the stand-in lets go of the feed before the device takes it
     device_ = device;
+    started();  // only tried while the device is to play
     SDL_PauseAudioDevice(device_, 0);
 }
 
-void SdlAudioOutput::fill(void* self, Uint8* stream, int len) {
-    static_cast<SdlAudioOutput*>(self)->feed_.fill(stream, static_cast<std::size_t>(len));
+void SdlAudioOutput::fillFromSdl(void* self, Uint8* stream, int len) {
+    auto* out = static_cast<SdlAudioOutput*>(self);
+    out->fills_.fetch_add(1, std::memory_order_relaxed);
+    if (!out->realtimeAsked_) out->askForRealtime();
+    out->fill(stream, static_cast<std::size_t>(len));
+}
+
+void SdlAudioOutput::askForRealtime() noexcept {
+    // A process that may set real-time scheduling itself (the limit RLIMIT_RTPRIO or the capability) gets it
+    // here at once, at the lowest real-time level, below a sound server's own threads and above every
+    // ordinary process: one system call. Otherwise the helper thread asks RealtimeKit for this thread (a
+    // D-Bus call, which this thread must not wait for).
+    realtimeAsked_ = true;
+    sched_param param{};
+    param.sched_priority = sched_get_priority_min(SCHED_RR);
+    if (sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0) return;
+    refusedTid_.store(gettid(), std::memory_order_release);
+    bell_.ring();
 }
 
 }  // namespace ui

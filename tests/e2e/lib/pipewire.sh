@@ -111,7 +111,7 @@ e2e_pipewire_restart() {
 e2e_pipewire_record() {
     E2E_PWREC_FILE=$1
     pw-record --target zorban -P stream.capture.sink=true --format u8 --channels 1 --rate "$E2E_PW_RATE" \
-        --latency 10ms "$1.wav" 2>>"$E2E_DIR/pipewire/pw-record.log" &
+        --latency 100ms "$1.wav" 2>>"$E2E_DIR/pipewire/pw-record.log" &
     E2E_PWREC_PID=$!
     e2e_recorder_started "$E2E_PWREC_PID" pw-record "$E2E_DIR/pipewire/pw-record.log"
 }

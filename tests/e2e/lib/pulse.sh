@@ -8,8 +8,11 @@
 #                             programs need to play into it (PULSE_SERVER, a client configuration without
 #                             autospawn, SDL_AUDIODRIVER=pulseaudio). E2E_PULSE_PID is the server's id
 #   e2e_pulse_stop            ends the server (the programs lose their sound device)
-#   e2e_pulse_record FILE     records the sink's monitor into FILE: raw 8-bit mono at the sink's rate
+#   e2e_pulse_record FILE     records the sink's monitor into FILE: raw 8-bit mono at the sink's rate,
+#                             from when the first bytes arrive
 #   e2e_pulse_record_stop     ends the recording (its file is complete after this)
+#   e2e_cpu_load N SECONDS    N processes beside the game that only keep the CPU busy (a parallel build on a
+#                             laptop), each ending after SECONDS at the latest
 # Everything started here ends when the script exits.
 
 # shellcheck source=e2e.sh
@@ -18,11 +21,21 @@
 E2E_PULSE_PID=""
 E2E_PAREC_PID=""
 E2E_PULSE_RATE=44100
+E2E_LOAD_PIDS=()
 
 e2e_pulse_cleanup() {
-    e2e_stop "$E2E_PAREC_PID" "$E2E_PULSE_PID"
+    e2e_stop "$E2E_PAREC_PID" "$E2E_PULSE_PID" "${E2E_LOAD_PIDS[@]}"
     E2E_PAREC_PID=""
     E2E_PULSE_PID=""
+    E2E_LOAD_PIDS=()
+}
+
+e2e_cpu_load() {
+    local i
+    for ((i = 0; i < $1; i++)); do
+        timeout "$2" sh -c 'while :; do :; done' &
+        E2E_LOAD_PIDS+=("$!")
+    done
 }
 
 e2e_pulse_start() {
@@ -75,6 +88,9 @@ e2e_pulse_record() {
         >"$1" 2>>"$E2E_DIR/pulse/parec.log" &
     E2E_PAREC_PID=$!
     e2e_recorder_started "$E2E_PAREC_PID" parec "$E2E_DIR/pulse/parec.log"
+    # A sink that nothing plays into hands its monitor over late (about 1.5 s): what sounds before the first
+    # bytes arrive is not recorded.
+    e2e_wait_for "the recording to begin" test -s "$1"
 }
 
 e2e_pulse_record_stop() {

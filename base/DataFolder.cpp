@@ -63,6 +63,11 @@ std::string dataDirFromEnvironment(const std::string& programDir) {
     return chooseDataDir(programDir, env("XDG_DATA_HOME"), env("HOME"));
 }
 
+std::string trustedDataDirFromEnvironment(const std::string& programDir) {
+    std::string dir = dataDirFromEnvironment(programDir);
+    return dataDirTrusted(dir) ? dir : std::string();
+}
+
 bool dataDirTrusted(const std::string& dir) {
     if (dir.empty() || dir.front() != '/') return false;
     return trustedFolder(dir) && trustedFolder(dir + "dat");

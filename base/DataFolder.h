@@ -18,6 +18,8 @@ std::string chooseDataDir(const std::string& programDir, const std::string& xdgD
 // chooseDataDir with the environment of this process.
 std::string dataDirFromEnvironment(const std::string& programDir);
 
+// dataDirFromEnvironment when dataDirTrusted says it may be used, else "": nothing is read or written then.
+std::string trustedDataDirFromEnvironment(const std::string& programDir);
 // Whether dir (and its dat/) may hold this user's saves: every part of them that exists is a folder owned
 // by this user that neither its group nor anybody else may write to. A folder someone else can write to could
 // have its files swapped under the program, so nothing is read or written there.

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "base/Translation.h"
+
 namespace base {
 namespace {
 
@@ -11,10 +13,25 @@ const std::vector<std::string> kNoValues;
 
 }  // namespace
 
+ProgramOptions::Words ProgramOptions::Words::translated() {
+    Words w;
+    w.usage = translate("Options", "使い方: %1 [OPTION]...");
+    w.help = translate("Options", "このヘルプを表示して終了します");
+    w.version = translate("Options", "バージョンを表示して終了します");
+    w.unknownOption = translate("Options", "%1 というオプションはありません");
+    w.needsValue = translate("Options", "%1 には %2 が要ります");
+    w.noFileTaken = translate("Options", "ファイルは指定できません: %1");
+    w.tooManyFiles = translate("Options", "ファイルが多すぎます: %1");
+    return w;
+}
+
 ProgramOptions::ProgramOptions(std::string program, std::string summary)
-    : program_(std::move(program)), summary_(std::move(summary)) {
-    addOption("--help", {}, "show this help and exit");
-    addOption("--version", {}, "show the version and exit");
+    : ProgramOptions(std::move(program), std::move(summary), Words()) {}
+
+ProgramOptions::ProgramOptions(std::string program, std::string summary, Words words)
+    : program_(std::move(program)), summary_(std::move(summary)), words_(std::move(words)) {
+    addOption("--help", {}, words_.help);
+    addOption("--version", {}, words_.version);
 }
 
 void ProgramOptions::addOption(const std::string& name, std::vector<std::string> valueNames,
@@ -56,17 +73,17 @@ std::optional<int> ProgramOptions::parse(int argc, const char* const* argv, std:
         }
         if (!optionsEnded && word.size() > 1 && word[0] == '-') {
             const Option* o = find(word);
-            if (!o) return wrong("unknown option " + word);
+            if (!o) return wrong(fillIn(words_.unknownOption, word));
             std::vector<std::string> values;
             for (std::size_t k = 0; k < o->valueNames.size(); ++k) {
-                if (i + 1 >= argc) return wrong(word + " needs " + o->valueNames[k]);
+                if (i + 1 >= argc) return wrong(fillIn(words_.needsValue, word, o->valueNames[k]));
                 values.emplace_back(argv[++i]);
             }
             given_[word] = std::move(values);
             continue;
         }
         if (static_cast<int>(files_.size()) >= maxFiles_)
-            return wrong(maxFiles_ == 0 ? "no file is taken: " + word : "too many files: " + word);
+            return wrong(fillIn(maxFiles_ == 0 ? words_.noFileTaken : words_.tooManyFiles, word));
         files_.push_back(word);
     }
     // Help and version answer whatever else was given.
@@ -83,7 +100,7 @@ std::optional<int> ProgramOptions::parse(int argc, const char* const* argv, std:
 
 std::string ProgramOptions::usage() const {
     std::ostringstream s;
-    s << "Usage: " << program_ << " [OPTION]...";
+    s << fillIn(words_.usage, program_);
     if (maxFiles_ > 0) s << " [" << fileName_ << "]" << (maxFiles_ > 1 ? "..." : "");
     s << "\n" << summary_ << "\n\n";
     std::vector<std::pair<std::string, std::string>> lines;

@@ -20,7 +20,22 @@ class ProgramOptions {
   public:
     static constexpr int kExitUsage = 2;  // the exit code of a wrong command line
 
+    // The words of the usage and of a wrong command line; %1 and %2 stand for the option or file named.
+    struct Words {
+        std::string usage = "Usage: %1 [OPTION]...";
+        std::string help = "show this help and exit";
+        std::string version = "show the version and exit";
+        std::string unknownOption = "unknown option %1";
+        std::string needsValue = "%1 needs %2";
+        std::string noFileTaken = "no file is taken: %1";
+        std::string tooManyFiles = "too many files: %1";
+        // The same in the player's language (the translator installed now), for the players' programs;
+        // the default words are the build tools'.
+        static Words translated();
+    };
+
     ProgramOptions(std::string program, std::string summary);
+    ProgramOptions(std::string program, std::string summary, Words words);
 
     // An option of the program, e.g. add("--demo", {"FILE"}, "plays the stage by itself"). Its values
     // follow it as separate words; an option given twice keeps the later values. A help of several lines
@@ -54,6 +69,7 @@ class ProgramOptions {
 
     std::string program_;
     std::string summary_;
+    Words words_;
     std::vector<Option> options_;
     std::string fileName_;
     std::string fileHelp_;

@@ -6,12 +6,17 @@
 #include "app/GameAudio.h"
 #include "app/GamePad.h"
 #include "base/ProgramOptions.h"
+#include "base/Translation.h"
 #include "game/SaveFolder.h"
 #include "game/TForm1.h"
+#include "ui/qt/CommandLineLanguage.h"
 #include "ui/qt/QtPlatform.h"
 
 int main(int argc, char** argv) {
-    base::ProgramOptions options("zorban", "The Zorban block-breaking game.");
+    const ui::qt::CommandLineLanguage language("zorban");  // first: it ends last
+    base::ProgramOptions options("zorban",
+                                 base::translate("Options", "ブロック崩しゲーム、ゾルバンブロック。"),
+                                 base::ProgramOptions::Words::translated());
     if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
     // Scripted answers instead of the dialogs (end-to-end tests); kept while the platform lives.
     const std::unique_ptr<app::DialogScript> script = app::dialogScriptFromEnvironment();

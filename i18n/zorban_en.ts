@@ -365,6 +365,13 @@
     </message>
 </context>
 <context>
+    <name>Demo</name>
+    <message>
+        <source>クリアの手が見つかりません。探索が届いたところまで自動で遊びます</source>
+        <translation>No clear found: the demo plays as far as the search got</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>開く</source>
@@ -949,6 +956,69 @@
     <message>
         <source>ＨＰ</source>
         <translation>Home page</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>使い方: %1 [OPTION]...</source>
+        <translation>Usage: %1 [OPTION]...</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終了します</source>
+        <translation>show this help and exit</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終了します</source>
+        <translation>show the version and exit</translation>
+    </message>
+    <message>
+        <source>%1 というオプションはありません</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>%1 には %2 が要ります</source>
+        <translation>%1 needs %2</translation>
+    </message>
+    <message>
+        <source>ファイルは指定できません: %1</source>
+        <translation>no file is taken: %1</translation>
+    </message>
+    <message>
+        <source>ファイルが多すぎます: %1</source>
+        <translation>too many files: %1</translation>
+    </message>
+    <message>
+        <source>ブロック崩しゲーム、ゾルバンブロック。</source>
+        <translation>The Zorban block-breaking game.</translation>
+    </message>
+    <message>
+        <source>ゾルバンブロックのステージエディタ。</source>
+        <translation>The Zorban stage editor.</translation>
+    </message>
+    <message>
+        <source>編集するために開くステージファイル</source>
+        <translation>a stage file to open for editing</translation>
+    </message>
+    <message>
+        <source>ゾルバンブロックのステージファイルを一つずつ遊びます。</source>
+        <translation>Plays one Zorban stage file at a time.</translation>
+    </message>
+    <message>
+        <source>すぐに遊ぶステージファイル</source>
+        <translation>a stage file to play at once</translation>
+    </message>
+    <message>
+        <source>ソルバーの手でステージを CLEAR まで自動で遊びます</source>
+        <translation>plays the stage by itself with the solver&apos;s moves, to CLEAR</translation>
+    </message>
+    <message>
+        <source>手順ファイル (zorban_solve --moves-file) の手でステージを自動で遊びます</source>
+        <translation>plays the stage by itself with the moves of a moves file (zorban_solve --moves-file)</translation>
+    </message>
+    <message>
+        <source>--demo、--replay、遊ぶ FILE は一度に一つしか指定できません</source>
+        <translation>--demo, --replay and a FILE to play go one at a time</translation>
     </message>
 </context>
 <context>

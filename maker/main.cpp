@@ -4,12 +4,17 @@
 
 #include "app/DialogScript.h"
 #include "base/ProgramOptions.h"
+#include "base/Translation.h"
 #include "maker/TForm1.h"
+#include "ui/qt/CommandLineLanguage.h"
 #include "ui/qt/QtPlatform.h"
 
 int main(int argc, char** argv) {
-    base::ProgramOptions options("zorban_maker", "The Zorban stage editor.");
-    options.addFiles("FILE", 1, "a stage file to open for editing");
+    const ui::qt::CommandLineLanguage language("zorban_maker");  // first: it ends last
+    base::ProgramOptions options("zorban_maker",
+                                 base::translate("Options", "ゾルバンブロックのステージエディタ。"),
+                                 base::ProgramOptions::Words::translated());
+    options.addFiles("FILE", 1, base::translate("Options", "編集するために開くステージファイル"));
     if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
 
     // Scripted answers instead of the dialogs (end-to-end tests); kept while the platform lives.

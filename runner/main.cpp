@@ -8,21 +8,31 @@
 #include "app/GameAudio.h"
 #include "app/GamePad.h"
 #include "base/ProgramOptions.h"
+#include "base/Translation.h"
 #include "runner/DemoPlay.h"
 #include "runner/TForm1.h"
 #include "solver/MovesFile.h"
+#include "ui/qt/CommandLineLanguage.h"
 #include "ui/qt/QtPlatform.h"
 
 int main(int argc, char** argv) {
-    base::ProgramOptions options("zorban_runner", "Plays one Zorban stage file at a time.");
-    options.addFiles("FILE", 1, "a stage file to play at once");
-    options.addOption("--demo", {"FILE"}, "plays the stage by itself with the solver's moves, to CLEAR");
-    options.addOption("--replay", {"MOVES", "FILE"},
-                      "plays the stage by itself with the moves of a moves file (zorban_solve --moves-file)");
+    const ui::qt::CommandLineLanguage language("zorban_runner");  // first: it ends last
+    base::ProgramOptions options(
+        "zorban_runner", base::translate("Options", "ゾルバンブロックのステージファイルを一つずつ遊びます。"),
+        base::ProgramOptions::Words::translated());
+    options.addFiles("FILE", 1, base::translate("Options", "すぐに遊ぶステージファイル"));
+    options.addOption("--demo", {"FILE"},
+                      base::translate("Options", "ソルバーの手でステージを CLEAR まで自動で遊びます"));
+    options.addOption(
+        "--replay", {"MOVES", "FILE"},
+        base::translate("Options",
+                        "手順ファイル (zorban_solve --moves-file) の手でステージを自動で遊びます"));
     if (const auto code = options.parse(argc, argv, std::cout, std::cerr)) return *code;
     const bool demo = options.has("--demo"), replay = options.has("--replay");
     if ((demo && replay) || ((demo || replay) && !options.files().empty())) {
-        std::cerr << "zorban_runner: --demo, --replay and a FILE to play go one at a time\n"
+        std::cerr << "zorban_runner: "
+                  << base::translate("Options", "--demo、--replay、遊ぶ FILE は一度に一つしか指定できません")
+                  << "\n"
                   << options.usage();
         return base::ProgramOptions::kExitUsage;
     }

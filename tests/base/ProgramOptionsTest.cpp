@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/ProgramOptions.h"
+#include "base/Translation.h"
 
 namespace {
 
@@ -96,6 +97,26 @@ TEST(ProgramOptions, HelpOfSeveralLinesAndManyFiles) {
     const std::string usage = o.usage();
     EXPECT_EQ(usage.rfind("Usage: prog [OPTION]... [FILE]...\n", 0), 0u);
     EXPECT_NE(usage.find("  --long     first line\n             second line\n"), std::string::npos);
+}
+
+// The players' programs speak the player's language in every line they write, the faults too.
+TEST(ProgramOptions, TranslatedWordsReachTheUsageAndTheFaults) {
+    base::setTranslator([](const char*, const char* text) { return "[" + std::string(text) + "]"; }, "xx");
+    base::ProgramOptions o("prog", "Does things.", base::ProgramOptions::Words::translated());
+    base::setTranslator(nullptr, "ja");
+    o.addFiles("FILE", 1, "a file");
+    o.addOption("--replay", {"MOVES"}, "replays");
+    const std::string usage = o.usage();
+    EXPECT_EQ(usage.rfind("[使い方: prog [OPTION]...] [FILE]\n", 0), 0u) << usage;
+    EXPECT_NE(usage.find("  --help          [このヘルプを表示して終了します]\n"), std::string::npos) << usage;
+    for (const auto& [words, fault] : std::vector<std::pair<std::vector<const char*>, std::string>>{
+             {{"--nope"}, "prog: [--nope というオプションはありません]\n"},
+             {{"--replay"}, "prog: [--replay には MOVES が要ります]\n"},
+             {{"a", "b"}, "prog: [ファイルが多すぎます: b]\n"}}) {
+        const Parsed r = parse(o, words);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err.rfind(fault + "[使い方:", 0), 0u) << r.err;
+    }
 }
 
 }  // namespace

@@ -30,10 +30,15 @@ std::vector<std::string> QtLanguage::available(const std::string& folder) {
     return out;
 }
 
-QtLanguage::QtLanguage(const std::string& programDir, base::Settings* settings) : settings_(settings) {
-    languages_ = available(programDir);
-    languages_.erase(std::remove(languages_.begin(), languages_.end(), "ja"), languages_.end());
-    languages_.insert(languages_.begin(), "ja");
+std::vector<std::string> QtLanguage::languages(const std::string& programDir) {
+    std::vector<std::string> out = available(programDir);
+    out.erase(std::remove(out.begin(), out.end(), "ja"), out.end());
+    out.insert(out.begin(), "ja");
+    return out;
+}
+
+QtLanguage::QtLanguage(const std::string& programDir, base::Settings* settings)
+    : settings_(settings), languages_(languages(programDir)) {
     code_ = base::chooseLanguage(base::LanguageEnvironment::current(),
                                  settings_ ? settings_->getText(kKey).value_or(std::string()) : std::string(),
                                  languages_);

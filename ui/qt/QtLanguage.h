@@ -27,6 +27,8 @@ class QtLanguage {
     const std::string& code() const { return code_; }
     // The language codes that have a translation in folder (Japanese, which needs none, not among them).
     static std::vector<std::string> available(const std::string& folder);
+    // The languages a program in programDir can speak: "ja" first, then those of available().
+    static std::vector<std::string> languages(const std::string& programDir);
 
     // Ctrl+Shift+L.
     static bool isSwitchKey(const ui::KeyEvent& e);

@@ -21,7 +21,8 @@ exited_cleanly() {
     [ $code = 0 ] || e2e_fail "the program exited with $code (see $E2E_DIR/*.log)"
 }
 
-# --- The command line, with no display at all -----------------------------------------------------------
+# --- The command line, with no display at all (in English: language_e2e reads it in both) --------------
+export LANG=en_US.UTF-8
 for p in zorban zorban_runner zorban_maker; do
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$E2E_GAME/$p" --help) || e2e_fail "$p --help failed"
     [[ $out == "Usage: $p "* ]] || e2e_fail "$p --help printed: $out"
@@ -32,6 +33,7 @@ for p in zorban zorban_runner zorban_maker; do
     [ $code = 2 ] || e2e_fail "$p with a wrong option exited with $code"
     [ ! -s "$E2E_DIR/out" ] && grep -q "^Usage: $p" "$E2E_DIR/err" || e2e_fail "$p: no usage on standard error"
 done
+export LANG=C.UTF-8
 
 # --- zorban_runner FILE ---------------------------------------------------------------------------------
 stages="$E2E_DIR/my stages"

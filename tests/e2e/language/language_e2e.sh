@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starts each program on a virtual display with LANG=en_US.UTF-8: the windows are in English. Ctrl+Shift+L in the
+# Starts each program on a virtual display with LANG=en_US.UTF-8: the windows are in English, and so are --help
+# and a wrong option's fault, with no display at all. Ctrl+Shift+L in the
 # editor writes language=ja into its section of zorban.ini and says so; with language=ja in every program's
-# section the same desktop gets the Japanese windows. A French desktop gets English.
+# section the same desktop gets the Japanese windows and command line. A French desktop gets English.
 # Usage: language_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
 source "$(dirname "$0")/../lib/e2e.sh"
@@ -29,7 +30,18 @@ shows() {
     e2e_close_expect_exit "$win"
 }
 
+# What program writes to the terminal on a desktop of language $lang, with no display: its --help must begin
+# with usage, and --nope's fault (exit code 2) must end with fault.
+tells() {
+    local out code=0
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY LANG=$lang "$E2E_GAME/$1" --help) || e2e_fail "$1 --help failed"
+    [[ $out == "$2 $1 "* ]] || e2e_fail "$1 --help printed: $out"
+    env -u DISPLAY -u WAYLAND_DISPLAY LANG=$lang "$E2E_GAME/$1" --nope 2>"$E2E_DIR/err" >/dev/null || code=$?
+    [ $code = 2 ] && [[ $(head -n 1 "$E2E_DIR/err") == "$1: $3" ]] || e2e_fail "$1 --nope: $code, $(cat "$E2E_DIR/err")"
+}
+
 lang=en_US.UTF-8
+for p in zorban zorban_runner zorban_maker; do tells $p "Usage:" "unknown option --nope"; done
 shows zorban "Zorban Block 5th"
 shows zorban_runner "Zorban Block userPLAY"
 
@@ -47,10 +59,12 @@ printf '[zorban]\r\nlanguage=ja\r\n[zorban_runner]\r\nlanguage=ja\r\n[zorban_mak
 shows zorban "ゾルバンブロック5th"
 shows zorban_runner "ゾルバンブロックuserPLAY"
 shows zorban_maker "ゾルバンブロックつくーる"
+for p in zorban zorban_runner zorban_maker; do tells $p "使い方:" "--nope というオプションはありません"; done
 
 # No translation for French: English.
 rm -f "$ini"
 lang=fr_FR.UTF-8
 shows zorban_runner "Zorban Block userPLAY"
+tells zorban_maker "Usage:" "unknown option --nope"
 
-e2e_pass "each program in English on an English or French desktop, in Japanese with language=ja"
+e2e_pass "each program's window and command line in English on an English or French desktop, in Japanese with language=ja"

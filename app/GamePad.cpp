@@ -61,8 +61,10 @@ void GamePad::offer(const ui::KeyEvent& k) {
         form_.playKeyUp(k);
         return;
     }
-    if (form_.playKeyDown(k) || form_.keyDown(k)) return;
     const ui::KeyEvent key = engine::PadInput::panelKey(k);
+    // A on the control the keyboard or the shoulders marked works that control, as Enter does.
+    const bool worksMarked = key.key == ui::keys::Enter && form_.focusMarked();
+    if (!worksMarked && (form_.playKeyDown(k) || form_.keyDown(k))) return;
     if (key.key != 0) form_.typeKey(key);
 }
 

@@ -58,6 +58,10 @@ class Form : public Control {
         if (keyTyper_) keyTyper_(e);
     }
     void setKeyTyper(std::function<void(const KeyEvent&)> typer) { keyTyper_ = std::move(typer); }
+    // Whether the focused control shows the keyboard's focus mark: Enter (and the pad's A) then works that
+    // control rather than the big button of the play. The window layer says how (nullptr: never).
+    bool focusMarked() const { return focusMarkQuery_ && focusMarkQuery_(); }
+    void setFocusMarkQuery(std::function<bool()> query) { focusMarkQuery_ = std::move(query); }
     // Told when the window gains (true) or loses (false) the keyboard focus of the desktop.
     void addActivationHandler(std::function<void(bool)> handler) {
         activationHandlers_.push_back(std::move(handler));
@@ -88,6 +92,7 @@ class Form : public Control {
     std::string lastNote_;
     std::function<void(const std::string&)> noteShower_;
     std::function<void(const KeyEvent&)> keyTyper_;
+    std::function<bool()> focusMarkQuery_;
     std::vector<Timer*> timers_;
     std::vector<KeyHandler> keyHandlers_;
     std::vector<KeyHandler> playKeyHandlers_;

@@ -51,6 +51,7 @@ FormWindow::FormWindow(ui::Form& form, ui::Dispatcher& dispatcher)
     });
     form_.setNoteShower([this](const std::string& text) { showNote(text); });
     form_.setKeyTyper([this](const ui::KeyEvent& e) { typeKey(e); });
+    form_.setFocusMarkQuery([this] { return focusMarked(QApplication::focusWidget()); });
     // A focused button would take the arrows and Space: the play keys are offered first (see eventFilter).
     qApp->installEventFilter(this);
 }
@@ -58,6 +59,7 @@ FormWindow::FormWindow(ui::Form& form, ui::Dispatcher& dispatcher)
 FormWindow::~FormWindow() {
     form_.setNoteShower(nullptr);
     form_.setKeyTyper(nullptr);
+    form_.setFocusMarkQuery(nullptr);
     timers_.clear();
     for (auto& [control, view] : byControl_) const_cast<ui::Control*>(control)->setObserver(nullptr);
     // Children first: a panel's widget would otherwise delete the widgets of its children.
@@ -176,12 +178,15 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == this) return false;
     // Enter presses the button the keyboard went to (it shows the mark), not the big button of the phase.
-    if (const auto* view = dynamic_cast<const ControlView*>(first);
-        e.key == ui::keys::Enter && view && view->keyboardFocused())
-        return false;
+    if (e.key == ui::keys::Enter && focusMarked(first)) return false;
     bool taken = false;
     dispatcher_.run([&] { taken = form_.playKeyDown(e); });
     return taken;
+}
+
+bool FormWindow::focusMarked(const QWidget* widget) const {
+    const auto* view = dynamic_cast<const ControlView*>(widget);
+    return view && widget->window() == this && view->keyboardFocused();
 }
 
 bool FormWindow::focusNextPrevChild(bool next) {

@@ -80,6 +80,8 @@ class FormWindow : public QWidget, public ControlView, public ui::ControlObserve
     void build(ui::Control& parent, QWidget& parentWidget);
     // Moves the window so that its frame lies inside the screen's free area, centred on centre if it can.
     void keepOnScreen(QPoint centre);
+    // Whether widget is one of this window's controls and shows the keyboard's focus mark.
+    bool focusMarked(const QWidget* widget) const;
 
     ui::Form& form_;
     ui::Dispatcher& dispatcher_;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # zorban's start panel worked with a game pad only (SDL's virtual joystick inside the real program): the
 # right shoulder button goes from control to control as Tab does, the D-pad as the arrows, and A presses the
-# course button with the focus mark.
+# course button with the focus mark; on the play screen A presses the marked HELP (not the big button beside
+# it) and B leaves help as its back button does.
 # Usage: pad_panels_e2e.sh <game folder> <scratch folder>
 set -euo pipefail
 source "$(dirname "$0")/../lib/e2e.sh"
@@ -37,6 +38,12 @@ pad "press dpdown" "release dpdown"
 focus_on 208 124 177 "course 2's button" dpdown
 pad "press a" "release a"
 e2e_wait_pixel "$win" 200 300 000000 "play field"
+focus_on 504 292 97 "HELP"
+pad "press a" "release a"
+e2e_wait_pixel "$win" 300 102 808080 "the help panel"
+pad "press b" "release b"
+e2e_wait_pixel "$win" 40 45 000000 "the field after B"
+[ "$(e2e_client_pixel "$win" 405 315)" = 000000 ] && e2e_fail "A pressed the big button too"
 [ -z "$(e2e_dialog_log)" ] || e2e_fail "the pad opened a dialog: $(e2e_dialog_log)"
 e2e_close_expect_exit "$win"
-e2e_pass "a course picked with a game pad only"
+e2e_pass "a course picked and help read with a game pad only"

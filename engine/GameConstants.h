@@ -22,6 +22,8 @@ inline constexpr std::int32_t kRunnerStartTime = 500;  // time units of a run of
 inline constexpr std::int32_t kFreshLives = 10;        // lives of a run that no save file gives
 inline constexpr std::int32_t kMaxLives = 99;          // cap of lives for healing
 inline constexpr std::int32_t kMhpQuota = 50;          // mHP that make one life
+inline constexpr std::int32_t kComboCycleFrom =
+    50;  // from this combo on, its colour follows the colour phase
 
 inline constexpr int kCourseCount = 6;
 

@@ -41,7 +41,7 @@ void PlayActions::setPace(int percent) {
 
 void PlayActions::drawBlocks() {
     if (paints())
-        engine::drawBlocks(*c_.main_box, s_.blockGrid, s_.colourPhase, patterns_);
+        engine::drawBlocks(*c_.main_box, s_.blockGrid, s_.colourPhase, patterns_, &painted_);
     else
         advanceColourPhase(s_.colourPhase);
 }

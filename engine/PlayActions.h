@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/FieldPainter.h"
 #include "engine/GameState.h"
 #include "engine/PlayControls.h"
 #include "engine/PlayPhase.h"
@@ -72,6 +73,7 @@ class PlayActions {
     Rules rules_;
     bool drawing_ = true;
     bool patterns_ = false;
+    PaintedCells painted_;  // what the field's cells show, so a ball tick draws only what changed
 };
 
 }  // namespace engine

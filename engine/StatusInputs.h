@@ -1,5 +1,7 @@
 // Everything the status tick reads, taken before and after a tick: a tick that changed none of it has
-// nothing to do at the next one, until something else changes it.
+// nothing to do at the next one, until something else changes it. What only the ball tick reads (the ball's,
+// the trail's and the bar's places, the field's pixels) is left out, so a ball tick that hit nothing leaves
+// the status tick resting.
 #pragma once
 
 #include <array>

@@ -74,7 +74,7 @@ void StatusView::showComboColour() {
     ui::Label* label = play_.controls().combo_l;
     const std::int32_t combo = s.my.combo;
     const std::size_t phase = static_cast<std::size_t>(s.colourPhase >= 0 ? s.colourPhase % 6 : 0);
-    if (combo < 50)
+    if (combo < kComboCycleFrom)
         setFontColour(label, base::colours::Yellow);
     else if (combo < 100)
         setFontColour(label, phase % 2 == 0 ? base::colours::Yellow : base::colours::Lime);

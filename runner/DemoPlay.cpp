@@ -1,6 +1,8 @@
 // The demo's moves through the runner's window.
 #include "runner/DemoPlay.h"
 
+#include "base/Translation.h"
+
 #include "engine/PlayEngine.h"
 #include "engine/StageFile.h"
 #include "solver/MovesFile.h"
@@ -29,6 +31,9 @@ DemoPlay::DemoPlay(TForm1& w, ui::Services& services, std::vector<solver::Move> 
         ++ticks_;
     };
     pace_.onTimer = [this] { paceTimer(); };
+    // While the ball runs the pace has nothing to do: the ball tick that loses it or clears the stage wakes
+    // it.
+    pace_.nothingToDo = [this] { return paceStill(); };
     w_.form.addTimer(pace_);
     auto create = std::move(w_.form.onCreate);
     w_.form.onCreate = [this, create] {
@@ -42,7 +47,9 @@ std::vector<solver::Move> DemoPlay::solve(const std::string& stagePath, std::str
     engine::loadStageFile(stagePath, data.grid, data.title, data.author);
     solver::StageSim sim(solver::kSolverSeed, engine::Rules::runner());
     const solver::StagePlay play = solver::solveForRunner(sim, data);
-    note = play.cleared() ? "" : "no clear found: the demo plays the furthest the search got";
+    note = play.cleared()
+               ? ""
+               : base::translate("Demo", "クリアの手が見つかりません。探索が届いたところまで自動で遊びます");
     return play.moves;
 }
 
@@ -91,9 +98,23 @@ void DemoPlay::makeMovesDue() {
     }
 }
 
+namespace {
+
+// The demo is over: CLEAR, or the lives gone.
+bool over(engine::PlayPhase phase) {
+    return phase == engine::PlayPhase::StageCleared || phase == engine::PlayPhase::GameOver;
+}
+
+}  // namespace
+
+bool DemoPlay::paceStill() const {
+    const engine::PlayPhase phase = w_.engine().phase();
+    return !over(phase) && !engine::waitsForServe(phase);
+}
+
 void DemoPlay::paceTimer() {
     const engine::PlayPhase phase = w_.engine().phase();
-    if (phase == engine::PlayPhase::StageCleared || phase == engine::PlayPhase::GameOver) {
+    if (over(phase)) {
         pace_.stop();
         return;
     }

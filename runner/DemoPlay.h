@@ -34,6 +34,8 @@ class DemoPlay {
     // Makes the moves of the earliest tick that has come, at most solver::kMaxMovesPerTick of them.
     void makeMovesDue();
     void paceTimer();
+    // Whether a pace tick now would do nothing: the ball runs.
+    bool paceStill() const;
 
     TForm1& w_;
     ui::Services& services_;

@@ -1,6 +1,9 @@
 // Pixels of the painted play field and editor field: fills, outlines, flashing and the ball.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "engine/FieldPainter.h"
 
 namespace {
@@ -148,6 +151,54 @@ TEST(FieldPainter, TrailShowsTheFourEarlierCells) {
     EXPECT_EQ(f.ball(2, 2), (Colour{119, 119, 119}));
     EXPECT_EQ(s.my.trailX[3], 6);
     EXPECT_EQ(s.my.trailY[0], 3);
+}
+
+// Ball ticks that paint only the cells that need it leave the picture as painting all of them does, whatever
+// else drew on it meanwhile (the ball, a burst, text) and whatever the cells hold (tall kinds over drawn and
+// undrawn codes, flashing kinds, labels, patterns switched); a tick that changes nothing draws nothing.
+TEST(FieldPainter, PaintingWhatChangedEndsAsPaintingEveryCell) {
+    std::mt19937 random(7);
+    const auto pick = [&](int from, int to) { return std::uniform_int_distribution<int>(from, to)(random); };
+    Field cells, every;
+    engine::PaintedCells painted;
+    GameState ballA = ballAt(5, 10), ballB = ballAt(5, 10);
+    bool patterns = false;
+    for (int tick = 0; tick < 400; ++tick) {
+        for (int k = pick(0, 3); k > 0; --k) {
+            const std::int32_t code = pick(0, 9) == 0 ? pick(-2, 40) : pick(0, engine::kBlockCodeCount - 1);
+            const int c = pick(1, engine::kFieldCols), r = pick(1, engine::kFieldRows);
+            cells.grid.set(c, r, code);
+            every.grid.set(c, r, code);
+        }
+        if (pick(0, 50) == 0) patterns = !patterns;
+        const bool ballMoves = pick(0, 1) == 0;
+        const int dx = pick(-1, 1), dy = pick(-1, 1);
+        for (Field* f : {&cells, &every}) {
+            GameState& ball = f == &cells ? ballA : ballB;
+            if (tick % 60 == 59) engine::clearField(f->image);
+            // In the colours the cells left, as a burst or a flash takes them up.
+            if (tick % 7 == 0) f->image.rectangle(tick % 300, tick % 200, tick % 300 + 90, tick % 200 + 30);
+            if (ballMoves) {
+                ball.my.ballX = std::clamp(ball.my.ballX + dx, 1, engine::kFieldCols);
+                ball.my.ballY = std::clamp(ball.my.ballY + dy, 1, engine::kFieldRows);
+                engine::drawBall(f->image, ball);
+            }
+            if (tick % 23 == 0) f->image.textOut(tick % 350, tick % 390, "ALL CLEAR");
+        }
+        const std::uint64_t before = cells.image.drawSerial();
+        const std::int32_t phase = cells.phase;
+        engine::drawBlocks(cells.image, cells.grid, cells.phase, patterns, &painted);
+        engine::drawBlocks(every.image, every.grid, every.phase, patterns);
+        ASSERT_TRUE(std::equal(cells.image.picture().data(), cells.image.picture().data() + 400 * 400,
+                               every.image.picture().data()))
+            << "tick " << tick;
+        // The same field again, its colours at the same phase: nothing to draw.
+        cells.phase = phase;
+        const std::uint64_t drawn = cells.image.drawSerial();
+        engine::drawBlocks(cells.image, cells.grid, cells.phase, patterns, &painted);
+        EXPECT_EQ(cells.image.drawSerial(), drawn) << "tick " << tick;
+        EXPECT_GT(drawn, before);  // at least the cells under the ball, or the flashing ones
+    }
 }
 
 TEST(EditorGrid, FixedColoursNoPhase) {

@@ -264,4 +264,11 @@ TEST(Resting, TimersTickOnlyWhileTheirTicksHaveWork) {
     EXPECT_EQ(ticks.of("Timer5"), 1);
     EXPECT_GE(ticks.of("Timer4"), 6);
     EXPECT_EQ(p.play.moji_l2.caption(), "");
+    // A ball tick that hits nothing moves the ball alone, which the status tick does not read: it stays
+    // resting but after what the combo's blink shows.
+    p.platform.advance(20);  // past the bounce off the top
+    ticks.reset();
+    p.platform.advance(380);
+    EXPECT_EQ(ticks.of("Timer1"), 6);
+    EXPECT_EQ(ticks.of("Timer2"), ticks.of("Timer4"));
 }

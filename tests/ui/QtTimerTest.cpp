@@ -166,6 +166,12 @@ TEST_F(QtTest, ATimerWithNothingToDoSleepsUntilAHandlerGivesItWork) {
     spin(100);
     EXPECT_GE(ticks, 3);
     EXPECT_FALSE(binding.resting());
+    // A tick that settles its work rests at once, without waking at the next beat to find so.
+    w.timer.onTimer = [&] { work = false; };
+    const int before = binding.wakeups();
+    spin(200);
+    EXPECT_TRUE(binding.resting());
+    EXPECT_EQ(binding.wakeups() - before, 1);
     w.timer.nothingToDo = nullptr;
 }
 

@@ -105,6 +105,10 @@ TEST_F(QtTest, ManyCaptionsBetweenTwoPaintsAreLaidOutOnce) {
     w.label.setCaption(own);
     EXPECT_EQ(widget(w.label).grab().toImage(), first);
     EXPECT_EQ(label.layoutCount(), before + 2);
+    // Shown again unchanged (a field repainted beneath it): its pixels are copied, not drawn.
+    const int drawn = label.drawCount();
+    EXPECT_EQ(widget(w.label).grab().toImage(), first);
+    EXPECT_EQ(label.drawCount(), drawn);
 }
 
 TEST_F(QtTest, PanelsMoveShowAndHideWithTheirChildren) {
@@ -251,6 +255,12 @@ TEST_F(QtTest, APictureRepaintsOnlyItsChangedTilesWholePixelsLarger) {
     field.rectangle(40, 20, 80, 40);  // one cell: tiles x 32..80, y 16..48
     spin(50);
     EXPECT_EQ(view.paintedPixels() - before, 48 * 32);
+    // Drawn on more often than the picture keeps track of: all of it is compared, and what changed repaints.
+    for (int i = 0; i < 70; ++i) field.rectangle(40, 20, 80, 40);
+    field.brushColour = base::colours::Blue;
+    field.rectangle(120, 100, 160, 120);
+    spin(50);
+    EXPECT_EQ(view.paintedPixels() - before, 2 * 48 * 32);
     // Three times larger: every pixel three by three, the cell's edge on the tile's.
     dynamic_cast<ui::qt::FormWindow*>(top)->rescale(3);
     spin(100);

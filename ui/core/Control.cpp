@@ -21,8 +21,12 @@ std::uint64_t Control::changesOnThisThread() {
 }
 
 void Control::changed() {
-    ++revision_;
     ++changesOnThread;
+    pixelsChanged();
+}
+
+void Control::pixelsChanged() {
+    ++revision_;
     if (observer_) observer_->controlChanged(*this);
 }
 

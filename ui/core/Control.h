@@ -85,8 +85,9 @@ class Control {
     ControlObserver* observer() const { return observer_; }
     // Bumped on every change of look; lets tests see that nothing was repainted.
     std::uint64_t revision() const { return revision_; }
-    // Changes of look of every control of the calling thread so far: a timer whose tick reads controls
-    // learns from it whether any changed since it last looked.
+    // Changes of look of every control of the calling thread so far, pictures' pixels left out (no rule
+    // reads them back): a timer whose tick reads controls learns from it whether any changed since it last
+    // looked.
     static std::uint64_t changesOnThisThread();
     void repaint();
 
@@ -98,6 +99,8 @@ class Control {
         changed();
     }
     void changed();
+    // A change of the pixels alone: shown like any change, not counted in changesOnThisThread.
+    void pixelsChanged();
 
   private:
     std::string name_;

@@ -5,7 +5,7 @@
 
 namespace ui {
 
-void BoxTextRenderer::draw(base::Bitmap& target, int x, int y, std::string_view utf8,
+Rect BoxTextRenderer::draw(base::Bitmap& target, int x, int y, std::string_view utf8,
                            const TextStyle& style) {
     const int height = style.pointSize * 4 / 3;  // 96 dpi
     const int halfWidth = height / 2;            // a single-byte character
@@ -13,6 +13,7 @@ void BoxTextRenderer::draw(base::Bitmap& target, int x, int y, std::string_view 
     target.fill(x, y, x + width, y + height, style.background);
     // The glyph ink: a bar through the middle of the box.
     target.fill(x + 1, y + height / 3, x + width - 1, y + 2 * height / 3, style.colour);
+    return clipped(Rect{x, y, width, height}, target.width(), target.height());
 }
 
 namespace {

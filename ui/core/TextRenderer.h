@@ -5,6 +5,7 @@
 
 #include "base/Bitmap.h"
 #include "base/Colour.h"
+#include "ui/core/Geometry.h"
 
 namespace ui {
 
@@ -19,14 +20,15 @@ class TextRenderer {
   public:
     virtual ~TextRenderer() = default;
     // Draws utf8 with its top-left corner at (x, y) on an opaque background box; clipped to the bitmap.
-    virtual void draw(base::Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) = 0;
+    // Returns the area written (empty when none).
+    virtual Rect draw(base::Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) = 0;
 };
 
 // Headless stand-in: paints the background box of the estimated text size and a solid bar for the
 // glyphs, so tests see where text went and in which colours, without a font engine.
 class BoxTextRenderer : public TextRenderer {
   public:
-    void draw(base::Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) override;
+    Rect draw(base::Bitmap& target, int x, int y, std::string_view utf8, const TextStyle& style) override;
 };
 
 // The renderer all canvases use; the window layer replaces the headless one at start-up.

@@ -16,9 +16,10 @@ constexpr qreal kTightLines = 0.9;  // of the size, between baselines
 // Bounds of the pixels the lines touch when drawn with their layout's origin at (0, 0);
 // null when nothing is drawn. Measured on real pixels, so synthesised bold and slant, hinting and smoothing
 // all count.
-// margin is the room around the box on each side, across and down.
-QRect inkOf(const std::vector<QTextLine>& lines, QSize margin, QSize room) {
-    QImage img(room + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+// margin is the room around the box on each side, across and down. img keeps the lines as drawn, with the
+// layout's origin at margin.
+QRect inkOf(const std::vector<QTextLine>& lines, QSize margin, QSize room, QImage& img) {
+    img = QImage(room + 2 * margin, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
@@ -69,8 +70,16 @@ FittedText::FittedText(const QString& text, const QFont& font, QSizeF box, Qt::A
         for (int st = 99; st >= kNarrowest; st -= wrap_ ? 5 : 1) ways.push_back({px, st, lines});
     }
     const auto fitsAs = [this](const Way& w) { return layOut(w.px, w.stretch, w.tight); };
-    if (fitsAs(ways.front())) return;
-    if (ways.size() > 1 && fitsAs(ways.back())) {
+    // A single line far wider than the box even as small and narrow as it may get (the scrolling log) fits
+    // in no way: its ink is at most an em each side narrower than its advance. Straight to the last resort.
+    const bool outOfReach = !lines && [&] {
+        QFont f = font;
+        f.setPixelSize(ways.back().px);
+        f.setStretch(ways.back().stretch);
+        return QFontMetricsF(f).horizontalAdvance(text.trimmed()) - 2 * ways.back().px > box.width();
+    }();
+    if (!outOfReach && fitsAs(ways.front())) return;
+    if (!outOfReach && ways.size() > 1 && fitsAs(ways.back())) {
         // Fitting grows with each step down the list: halving finds the first way that fits in a few tries.
         std::size_t fails = 0, fits = ways.size() - 1;
         while (fits - fails > 1) {
@@ -146,7 +155,8 @@ bool FittedText::layOut(int pixelSize, int stretch, bool tight, bool wholeLinesO
     for (const QTextLine& line : drawn) widest = std::max(widest, line.naturalTextWidth());
     const int overhang = pixelSize / 2 + 4;
     const QSize margin(overhang + static_cast<int>(std::ceil(std::max<qreal>(0, widest - width))), overhang);
-    const QRect ink = inkOf(drawn, margin, room).translated(0, dy);
+    const QRect ink = inkOf(drawn, margin, room, measured_).translated(0, dy);
+    measuredAt_ = -QPoint(margin.width(), margin.height());
     if (ink.isNull()) {
         ink_ = QRectF();
         offset_ = QPointF(0, dy);
@@ -168,6 +178,18 @@ bool FittedText::layOut(int pixelSize, int stretch, bool tight, bool wholeLinesO
     offset_ = QPointF(dx, dy + shift);
     ink_ = QRectF(ink.translated(dx, shift));
     return fits_;
+}
+
+void FittedText::drawAsFitted(QPainter& painter, QPointF topLeft, const QColor& colour) const {
+    if (shownLines_.empty() || measured_.isNull()) return;
+    // Black glyphs in colour: each pixel keeps its coverage, as if drawn with that pen.
+    QImage glyphs = measured_;
+    {
+        QPainter recolour(&glyphs);
+        recolour.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        recolour.fillRect(glyphs.rect(), colour);
+    }
+    painter.drawImage(topLeft + offset_ + QPointF(measuredAt_), glyphs);
 }
 
 void FittedText::draw(QPainter& painter, QPointF topLeft) const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -28,6 +29,9 @@ class FittedText {
 
     // Draws with the box's top-left corner at topLeft.
     void draw(QPainter& painter, QPointF topLeft) const;
+    // The same in colour on a painter at one device pixel per pixel, from the pixels that fitting drew:
+    // the glyphs are not drawn a second time (a big text drawn from outlines costs a millisecond).
+    void drawAsFitted(QPainter& painter, QPointF topLeft, const QColor& colour) const;
 
     // Bounds of the glyphs' ink relative to the box's top-left corner.
     QRectF ink() const { return ink_; }
@@ -56,6 +60,8 @@ class FittedText {
     std::vector<std::unique_ptr<QTextLayout>> layouts_;  // one per line of the text
     std::vector<ShownLine> shownLines_;                  // the lines drawn, in order
     int lines_ = 0;
+    QImage measured_;    // the shown lines as fitting drew them, black on transparent
+    QPoint measuredAt_;  // where its top-left corner lies relative to the layout's origin
     QRectF ink_;
     QPointF offset_;  // where the layout's origin lies in the box
     int stretch_ = 100;

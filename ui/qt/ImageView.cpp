@@ -54,20 +54,28 @@ void ImageView::showChangedTiles() {
     // A picture that covers the whole box paints every pixel of it: nothing behind needs painting first.
     const base::Bitmap& b = model().picture();
     setAttribute(Qt::WA_OpaquePaintEvent, b.width() * scale() >= width() && b.height() * scale() >= height());
-    const int f = factor();
-    const bool whole = scaled_.factor() != f;
-    const QRegion changed = scaled_.update(model().picture(), f);
+    const bool whole = scaled_.factor() != factor();
+    const QRegion changed = takeChanges();
     if (whole)
         update();
     else if (!changed.isEmpty())
         update(scaledRegion(changed, scale()));
 }
 
+QRegion ImageView::takeChanges() {
+    std::vector<ui::Rect> areas;
+    const bool known = model().drawnSince(taken_, areas);
+    taken_ = model().drawSerial();
+    QRegion drawn;
+    for (const ui::Rect& a : areas) drawn += QRect(a.left, a.top, a.width, a.height);
+    return scaled_.update(model().picture(), factor(), known ? &drawn : nullptr);
+}
+
 void ImageView::bringTilesUpToDate(const QRegion& painting) {
     // The change is taken here, not by the queued comparison: what it changed beyond this paint's region
     // must still be painted.
     const bool whole = scaled_.factor() != factor();
-    const QRegion changed = scaled_.update(model().picture(), factor());
+    const QRegion changed = takeChanges();
     tilesPending_ = false;
     const QRegion rest = (whole ? QRegion(rect()) : scaledRegion(changed, scale())) - painting;
     if (!rest.isEmpty()) update(rest);

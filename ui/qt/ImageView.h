@@ -38,6 +38,9 @@ class ImageView : public ViewOf<QWidget, ui::Image> {
     int factor() const;
     // Brings the scaled copy up to date and repaints what changed.
     void showChangedTiles();
+    // Brings the scaled copy up to date, comparing only where the picture was drawn on since; returns what
+    // changed.
+    QRegion takeChanges();
     void paintPicture(QPainter& p, const QRegion& region);
     // Inside a paint: brings the scaled copy up to date and asks for the changed tiles outside painting.
     void bringTilesUpToDate(const QRegion& painting);
@@ -47,6 +50,7 @@ class ImageView : public ViewOf<QWidget, ui::Image> {
 
     ScaledPicture scaled_;
     bool tilesPending_ = false;  // changed since the tiles were last compared
+    std::uint64_t taken_ = 0;    // the picture's drawing serial when the tiles were last compared
     ui::Dispatcher& dispatcher_;
     FocusMark focusMark_;
     QImage masked_;

@@ -47,6 +47,7 @@ void LabelView::applyOwn() {
     const bool captionChanged = painted_ && look.caption != shown_.caption;
     shown_ = std::move(look);
     if (refit) stale_ = true;
+    pictureStale_ = true;
     painted_ = true;
     update();
     if (captionChanged && model().announced()) ControlAccessible::announce(*this);
@@ -62,11 +63,31 @@ const FittedText& LabelView::fitted() const {
     return fitted_;
 }
 
+// Drawn once per change into a picture of its own: a label over the play field is shown again with each
+// frame of the field beneath it, and copying its pixels costs far less than drawing its text.
 void LabelView::paintEvent(QPaintEvent*) {
+    if (shown_.transparent && shown_.caption.empty()) return;  // nothing of its own to show
     QPainter p(this);
-    if (!shown_.transparent) p.fillRect(rect(), qcolour(shown_.background));
-    p.setPen(qcolour(shown_.font.colour));
-    fitted().draw(p, QPointF(0, 0));
+    p.drawImage(QPoint(0, 0), picture());
+}
+
+const QImage& LabelView::picture() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = this->size() * ratio;
+    if (!pictureStale_ && picture_.size() == size && picture_.devicePixelRatio() == ratio) return picture_;
+    picture_ = QImage(size, shown_.transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(ratio);
+    picture_.fill(shown_.transparent ? QColor(Qt::transparent) : qcolour(shown_.background));
+    QPainter p(&picture_);
+    if (ratio == 1) {
+        fitted().drawAsFitted(p, QPointF(0, 0), qcolour(shown_.font.colour));
+    } else {
+        p.setPen(qcolour(shown_.font.colour));
+        fitted().draw(p, QPointF(0, 0));
+    }
+    pictureStale_ = false;
+    ++drawCount_;
+    return picture_;
 }
 
 }  // namespace ui::qt

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QWidget>
 
 #include "ui/core/Widgets.h"
@@ -19,12 +20,18 @@ class LabelView : public ViewOf<QWidget, ui::Label> {
     const FittedText& fitted() const;
     // How often the caption was laid out; lets tests see that captions set between paints are laid out once.
     int layoutCount() const { return layoutCount_; }
+    // How often its pixels were drawn anew; a label shown again unchanged (a field repainted beneath it)
+    // copies the last ones.
+    int drawCount() const { return drawCount_; }
 
   protected:
     void applyOwn() override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // The label's pixels at the widget's size and the screen's ratio, drawn when they changed.
+    const QImage& picture();
+
     // Everything that decides the label's pixels, as last shown.
     struct Look {
         std::string caption;
@@ -46,6 +53,9 @@ class LabelView : public ViewOf<QWidget, ui::Label> {
     mutable FittedText fitted_;
     mutable bool stale_ = true;
     mutable int layoutCount_ = 0;
+    QImage picture_;
+    bool pictureStale_ = true;
+    int drawCount_ = 0;
 };
 
 }  // namespace ui::qt

@@ -40,4 +40,9 @@ QFont toQFont(const ui::Font& font, int scale) {
     return faceFont(font.face, font.px * scale, font.bold, font.italic);
 }
 
+void cacheBigGlyphs() {
+    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", QByteArray::number(kCachedGlyphPixels));
+}
+
 }  // namespace ui::qt

@@ -15,6 +15,12 @@ QFont toQFont(const ui::Font& font, int scale = 1);
 // The face with its stand-ins, at a pixel size (text drawn on canvases).
 QFont faceFont(const std::string& face, int pixelSize, bool bold, bool italic = false);
 
+// Before the application draws its first text: glyphs up to kCachedGlyphPixels high are drawn from the
+// toolkit's glyph cache, not filled from their outlines each time (the toolkit's own limit is 64, which a
+// banner passes in a window at 3x). A value the environment already sets is kept.
+inline constexpr int kCachedGlyphPixels = 256;
+void cacheBigGlyphs();
+
 // Pixels of a size given in points at 96 dots per inch, rounded as the canvases do.
 constexpr int pointsToPixels(int points) {
     return (points * 96 + 36) / 72;

@@ -20,6 +20,7 @@
 #include "ui/core/TextRenderer.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtDialogs.h"
+#include "ui/qt/QtFonts.h"
 #include "ui/qt/QtLanguage.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/QtTextRenderer.h"
@@ -34,6 +35,7 @@ namespace {
 struct ScreenRatioRounding {
     ScreenRatioRounding() {
         QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+        cacheBigGlyphs();
     }
 };
 
@@ -45,9 +47,8 @@ struct QtPlatform::Impl {
           services{clock, dialogs, random,  dispatcher, utf8(QCoreApplication::applicationDirPath()) + "/",
                    {},    {},      nullptr, {},         nullptr} {
         random.randomize();
-        services.dataDir = base::dataDirFromEnvironment(services.programDir);
         // A folder that another user owns or may write to is refused: nothing is read or written there.
-        if (!base::dataDirTrusted(services.dataDir)) services.dataDir.clear();
+        services.dataDir = base::trustedDataDirFromEnvironment(services.programDir);
         // A folder that cannot be made shows up as the save files' own errors.
         if (!services.dataDir.empty() && services.dataDir != services.programDir)
             base::makePrivateFolders(services.dataDir + "dat");

@@ -44,9 +44,9 @@ QImage QtTextRenderer::render(const KeyView& key) {
     return img;
 }
 
-void QtTextRenderer::draw(base::Bitmap& target, int x, int y, std::string_view utf8,
-                          const ui::TextStyle& style) {
-    if (utf8.empty()) return;
+ui::Rect QtTextRenderer::draw(base::Bitmap& target, int x, int y, std::string_view utf8,
+                              const ui::TextStyle& style) {
+    if (utf8.empty()) return {};
     const KeyView key{utf8, style.pointSize, style.bold, style.colour.argb(), style.background.argb()};
     auto it = cache_.find(key);
     if (it == cache_.end()) {
@@ -57,16 +57,18 @@ void QtTextRenderer::draw(base::Bitmap& target, int x, int y, std::string_view u
                  .first;
     }
     const QImage& run = it->second;
-    if (run.isNull()) return;
+    if (run.isNull()) return {};
     // Copy the run's rows, clipped to the bitmap.
-    const int x0 = std::max(x, 0), x1 = std::min(x + run.width(), target.width());
-    const int y0 = std::max(y, 0), y1 = std::min(y + run.height(), target.height());
-    if (x0 >= x1 || y0 >= y1) return;
+    const ui::Rect area =
+        ui::clipped(ui::Rect{x, y, run.width(), run.height()}, target.width(), target.height());
+    if (area.width == 0) return area;
+    const int x0 = area.left, x1 = area.left + area.width, y0 = area.top, y1 = area.top + area.height;
     const std::size_t bytes = static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t);
     for (int row = y0; row < y1; ++row) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(run.constScanLine(row - y)) + (x0 - x);
         std::memcpy(target.data() + static_cast<std::size_t>(row) * target.width() + x0, src, bytes);
     }
+    return area;
 }
 
 }  // namespace ui::qt

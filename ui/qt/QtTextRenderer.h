@@ -16,7 +16,8 @@ namespace ui::qt {
 // their pixels, and blitted.
 class QtTextRenderer : public ui::TextRenderer {
   public:
-    void draw(base::Bitmap& target, int x, int y, std::string_view utf8, const ui::TextStyle& style) override;
+    ui::Rect draw(base::Bitmap& target, int x, int y, std::string_view utf8,
+                  const ui::TextStyle& style) override;
     std::size_t cachedRuns() const { return cache_.size(); }
 
   private:

@@ -11,7 +11,7 @@ constexpr int kTile = 16;  // picture pixels per side of a compared tile
 
 }  // namespace
 
-QRegion ScaledPicture::update(const base::Bitmap& picture, int factor) {
+QRegion ScaledPicture::update(const base::Bitmap& picture, int factor, const QRegion* drawn) {
     const QRect all(0, 0, picture.width(), picture.height());
     if (factor != factor_ || picture.width() != last_.width() || picture.height() != last_.height()) {
         factor_ = factor;
@@ -20,35 +20,53 @@ QRegion ScaledPicture::update(const base::Bitmap& picture, int factor) {
         take(picture, all);
         return all;
     }
+    // The tiles to compare: those the drawing touched, or all of them.
+    QRegion tiles;
+    if (drawn) {
+        for (const QRect& r : *drawn) {
+            const QRect d = r & all;
+            if (d.isEmpty()) continue;
+            const int left = d.left() / kTile * kTile, top = d.top() / kTile * kTile;
+            tiles += QRect(left, top, (d.right() / kTile + 1) * kTile - left,
+                           (d.bottom() / kTile + 1) * kTile - top);
+        }
+    } else {
+        tiles = all;
+    }
     QRegion changed;
-    for (int top = 0; top < picture.height(); top += kTile)
-        changedTiles(picture, top, std::min(top + kTile, picture.height()), changed);
+    for (const QRect& r : tiles) {
+        const int right = std::min(r.right() + 1, picture.width()),
+                  bottom = std::min(r.bottom() + 1, picture.height());
+        for (int top = r.top(); top < bottom; top += kTile)
+            changedTiles(picture, top, std::min(top + kTile, bottom), r.left(), right, changed);
+    }
     for (const QRect& r : changed) take(picture, r);
     return changed;
 }
 
-void ScaledPicture::changedTiles(const base::Bitmap& picture, int top, int bottom, QRegion& changed) const {
+void ScaledPicture::changedTiles(const base::Bitmap& picture, int top, int bottom, int left, int right,
+                                 QRegion& changed) const {
     const int width = picture.width();
     // Most bands are as they were: whole rows first, tile by tile only where a row differs.
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
+    const std::size_t rowBytes = static_cast<std::size_t>(right - left) * sizeof(std::uint32_t);
     int y0 = top;
-    while (y0 < bottom && std::memcmp(picture.data() + static_cast<std::size_t>(y0) * width,
-                                      last_.data() + static_cast<std::size_t>(y0) * width, rowBytes) == 0)
+    while (y0 < bottom &&
+           std::memcmp(picture.data() + static_cast<std::size_t>(y0) * width + left,
+                       last_.data() + static_cast<std::size_t>(y0) * width + left, rowBytes) == 0)
         ++y0;
     if (y0 == bottom) return;
-    const int tiles = (width + kTile - 1) / kTile;
-    int runStart = -1;                  // left edge of the run of changed tiles being joined
-    for (int t = 0; t <= tiles; ++t) {  // one past the last tile closes the last run
-        const int left = t * kTile, right = std::min(left + kTile, width);
+    int runStart = -1;                                   // left edge of the run of changed tiles being joined
+    for (int x = left; x < right + kTile; x += kTile) {  // one past the last tile closes the last run
+        const int tileRight = std::min(x + kTile, right);
         bool differs = false;
-        for (int y = y0; t < tiles && y < bottom && !differs; ++y) {
-            const std::size_t at = static_cast<std::size_t>(y) * width + left;
+        for (int y = y0; x < right && y < bottom && !differs; ++y) {
+            const std::size_t at = static_cast<std::size_t>(y) * width + x;
             differs = std::memcmp(picture.data() + at, last_.data() + at,
-                                  static_cast<std::size_t>(right - left) * sizeof(std::uint32_t)) != 0;
+                                  static_cast<std::size_t>(tileRight - x) * sizeof(std::uint32_t)) != 0;
         }
-        if (differs && runStart < 0) runStart = left;
+        if (differs && runStart < 0) runStart = x;
         if (!differs && runStart >= 0) {
-            changed += QRect(runStart, top, std::min(left, width) - runStart, bottom - top);
+            changed += QRect(runStart, top, std::min(x, right) - runStart, bottom - top);
             runStart = -1;
         }
     }

@@ -44,6 +44,9 @@ void TimerBinding::tick() {
     ticking_ = true;
     dispatcher_.run(timer_.onTimer);
     ticking_ = false;
+    // A tick that settled everything rests at once rather than waking at the next beat to find so: any
+    // handler that gives it work again wakes it onto its old beat.
+    if (timer_.running() && timer_.restsNow()) rest();
 }
 
 void TimerBinding::rest() {

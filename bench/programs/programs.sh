@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What the three programs cost on a desktop: on a private Xvfb with a private PulseAudio (the end-to-end test
 # library's), for zorban, zorban_runner and zorban_maker the time from exec to the first painted window, the
-# RSS, and the CPU (% of one core, from utime + stime) and wake-ups a second (context switches of all threads)
+# RSS, and the CPU (% of one core, from utime + stime; all threads, then the UI thread alone) and wake-ups a
+# second (context switches of all threads)
 # while nothing moves; for zorban_runner also in play, `--demo` of the longest official stage (map3-23.dat,
 # 1025 ball ticks) at window scale 1 and 3. Each figure is the median of RUNS launches. Not part of the tests.
 # By hand:
@@ -49,7 +50,7 @@ stop_program() {
     e2e_wait_exit || true
 }
 
-# idle PROG TITLE W H X Y RRGGBB: RUNS launches; each line: start-up ms, then "CPU% wakeups/s RSS-KiB" idle.
+# idle PROG TITLE W H X Y RRGGBB: RUNS launches; each line: start-up ms, then "CPU% UI% wakeups/s RSS-KiB" idle.
 idle() {
     local i
     for ((i = 0; i < runs; i++)); do
@@ -61,7 +62,7 @@ idle() {
     done
 }
 
-# play SCALE: RUNS demos of the longest stage; each line: "CPU% wakeups/s RSS-KiB" in play.
+# play SCALE: RUNS demos of the longest stage; each line: "CPU% UI% wakeups/s RSS-KiB" in play.
 play() {
     local i
     for ((i = 0; i < runs; i++)); do
@@ -90,7 +91,7 @@ play 1 >"$E2E_DIR/play-1x"
 play 3 >"$E2E_DIR/play-3x"
 echo "load after:  $(load)"
 echo
-printf '%-28s %10s %10s %10s %10s\n' "" "start ms" "CPU %" "wakeups/s" "RSS KiB"
+printf '%-28s %10s %10s %10s %10s %10s\n' "" "start ms" "CPU %" "UI thread" "wakeups/s" "RSS KiB"
 row "zorban, start panel" "$E2E_DIR/game-idle"
 row "zorban_runner, no stage" "$E2E_DIR/runner-idle"
 row "zorban_maker, empty" "$E2E_DIR/maker-idle"

@@ -20,8 +20,13 @@ win=$(e2e_wait_window "ゾルバンブロック5th")
 e2e_wait_pixel "$win" 170 240 FFFFFF "course box of the start panel"
 e2e_click "$win" 296 138
 e2e_wait_pixel "$win" 200 300 000000 "play field"
-sleep 0.3
-ready=$(e2e_client_pixel "$win" 502 269)
+# The ready button's face as this platform draws it; a busy machine may show the panel a moment later.
+ready=""
+ready_drawn() {
+    ready=$(e2e_client_pixel "$win" 502 269)
+    [ "$ready" != 000000 ]
+}
+e2e_wait_for "the ready button" ready_drawn
 
 # The ready button, the start prompt, the serve from column 5 (x 180).
 start_stage() {

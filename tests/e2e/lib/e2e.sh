@@ -99,6 +99,7 @@ E2E_DIALOGS=""
 E2E_PROG=""
 E2E_WIN=""
 E2E_OTHER_PID=""
+E2E_DESKTOP_BUS_PID=""
 
 # shellcheck source=stage_file.sh
 source "$E2E_LIB_DIR/stage_file.sh"
@@ -127,10 +128,22 @@ e2e_stop() {
 }
 
 e2e_cleanup() {
-    e2e_stop "$E2E_PID" "$E2E_OTHER_PID" "$E2E_DISPLAY_PID"
+    e2e_stop "$E2E_PID" "$E2E_OTHER_PID" "$E2E_DISPLAY_PID" "$E2E_DESKTOP_BUS_PID"
     E2E_PID=""
     E2E_OTHER_PID=""
     E2E_DISPLAY_PID=""
+    E2E_DESKTOP_BUS_PID=""
+}
+
+# A desktop's session bus, of the test's own, in its runtime folder: what the programs (Qt's accessibility
+# bridge, portals) and WirePlumber find there. Without one, libdbus would launch a bus for the display from
+# inside the program (a fork of a program that runs threads), as no desktop does.
+e2e__start_desktop_bus() {
+    command -v dbus-daemon >/dev/null || e2e_fail "dbus-daemon is not installed"
+    dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/bus" >>"$E2E_DIR/bus.log" 2>&1 &
+    E2E_DESKTOP_BUS_PID=$!
+    e2e_wait_for "the session bus" test -S "$XDG_RUNTIME_DIR/bus"
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
 }
 
 e2e_init() {
@@ -191,6 +204,7 @@ e2e__start_display() {
     export LANG=C.UTF-8
     export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    e2e__start_desktop_bus
 }
 
 e2e_game_copy() {

@@ -58,7 +58,7 @@ CONF
     export PIPEWIRE_RUNTIME_DIR="$dir/runtime"
     export SDL_AUDIODRIVER=pipewire
     trap 'e2e_pipewire_cleanup; e2e_cleanup' EXIT
-    # WirePlumber needs a session bus: the test's desktop's (weston.sh), else one of its own, never the host's.
+    # WirePlumber needs a session bus: the test's desktop's (e2e.sh), else one of its own, never the host's.
     if [ -n "${E2E_DESKTOP_BUS_PID:-}" ]; then
         E2E_PW_BUS=$DBUS_SESSION_BUS_ADDRESS
     else

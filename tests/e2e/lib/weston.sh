@@ -16,7 +16,6 @@
 
 E2E_WL_CTL=""
 E2E_WL_SCALE=1
-E2E_DESKTOP_BUS_PID=""
 
 e2e_cleanup() {
     e2e_stop "$E2E_PID" "$E2E_OTHER_PID" "$E2E_DISPLAY_PID" "$E2E_DESKTOP_BUS_PID"
@@ -45,11 +44,7 @@ focus-animation=none
 [keyboard]
 keymap_layout=us
 INI
-    # A desktop's session bus, which the programs (Qt's accessibility and portals) and WirePlumber see.
-    dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/bus" >>"$E2E_DIR/bus.log" 2>&1 &
-    E2E_DESKTOP_BUS_PID=$!
-    e2e_wait_for "the session bus" test -S "$XDG_RUNTIME_DIR/bus"
-    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+    e2e__start_desktop_bus
     env -u DISPLAY -u WAYLAND_DISPLAY weston --backend=headless-backend.so --use-pixman --width=1280 \
         --height=1024 --scale="${E2E_WESTON_SCALE:-1}" --socket=wayland-0 --config="$E2E_DIR/weston.ini" \
         --modules="$E2E_WESTON_MODULE" >>"$E2E_DIR/weston.log" 2>&1 &

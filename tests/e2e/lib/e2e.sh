@@ -118,13 +118,24 @@ e2e_pass() {
     exit 0
 }
 
+# Ends each process: SIGTERM, then SIGKILL if it is still there after five seconds (a program hung at start must
+# not turn the test's own failure into a silent timeout).
 e2e_stop() {
-    local pid
+    local pid i
     for pid in "$@"; do
         [ -n "$pid" ] || continue
         kill "$pid" 2>/dev/null || true
+        for ((i = 0; i < 50 && $(e2e__running "$pid"); i++)); do sleep 0.1; done
+        [ "$(e2e__running "$pid")" = 1 ] && kill -9 "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null || true
     done
+}
+
+# 1 while process $1 runs (not yet ended, nor ended and waiting to be reaped), else 0.
+e2e__running() {
+    local state
+    state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1)
+    [ -n "$state" ] && [ "$state" != Z ] && echo 1 || echo 0
 }
 
 e2e_cleanup() {

@@ -38,7 +38,8 @@
 #   e2e_close_expect_exit WIN [NAME]  closes WIN as its close box does; fails unless the program (NAME in the
 #                              message, default the launched one's) then ends with status 0
 #   e2e_listing                every file of E2E_GAME with its size and time (to show that nothing was written)
-#   e2e_stop PID...            ends each of these processes and waits for it (empty ids are passed over)
+#   e2e_stop PID...            ends each of these processes (SIGTERM, SIGKILL after 5 s) and waits for it (empty ids
+#                              are passed over)
 # Stages and saves
 #   write_stage OUT TITLE AUTHOR CELLS  a stage file (see stage_file.sh)
 #   e2e_write_lines FILE LINE...        the lines, given in UTF-8, into a code page 932 file with CR LF

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <thread>
 
+#include <QCoreApplication>
+
 #include "QtFixture.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/TimerBinding.h"
@@ -172,6 +174,34 @@ TEST_F(QtTest, ATimerWithNothingToDoSleepsUntilAHandlerGivesItWork) {
     spin(200);
     EXPECT_TRUE(binding.resting());
     EXPECT_EQ(binding.wakeups() - before, 1);
+    w.timer.nothingToDo = nullptr;
+}
+
+// Woken by a handler, a timer quicker than a frame ticks in that turn of the event loop, so what it shows is
+// painted with what the handler changed; a slower one waits for its old beat.
+TEST_F(QtTest, AQuickTimerWokenByAHandlerTicksAtOnceASlowOneOnItsBeat) {
+    int ticks = 0;
+    bool work = false;
+    w.timer.onTimer = [&] {
+        ++ticks;
+        work = false;
+    };
+    w.timer.nothingToDo = [&] { return !work; };
+    w.timer.start();
+    QWidget* top = platform.build(w.form);
+    const ui::qt::TimerBinding& binding = *dynamic_cast<ui::qt::FormWindow*>(top)->bindingOf(w.timer);
+    for (int interval : {10, 500}) {
+        w.timer.setInterval(interval);
+        spin(interval + 50);
+        ASSERT_TRUE(binding.resting());
+        ticks = 0;
+        work = true;
+        platform.services().dispatcher.run([] {});
+        QCoreApplication::processEvents();
+        EXPECT_EQ(ticks, interval == 10 ? 1 : 0) << interval;
+        spin(interval + 50);
+        EXPECT_EQ(ticks, 1) << interval;
+    }
     w.timer.nothingToDo = nullptr;
 }
 

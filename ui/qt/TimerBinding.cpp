@@ -55,12 +55,14 @@ void TimerBinding::rest() {
 }
 
 // Woken between two beats, the timer waits for the next one, so its ticks fall where they would have fallen
-// had it never rested.
+// had it never rested. A timer that beats within a frame ticks at this turn of the event loop instead: the
+// screen cannot tell its beat, and what it shows goes out with what woke it rather than in a wake-up and a
+// paint of its own a few milliseconds later.
 void TimerBinding::handlerRan() {
     if (!resting_ || !timer_.running() || timer_.restsNow()) return;
     resting_ = false;
     const qint64 interval = timer_.interval();
-    const qint64 wait = interval - sinceDue_.elapsed() % interval;
+    const qint64 wait = interval <= kWithinAFrameMs ? 0 : interval - sinceDue_.elapsed() % interval;
     catchingUp_ = wait != interval;
     qtimer_.start(static_cast<int>(wait));
 }

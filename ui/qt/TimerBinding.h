@@ -1,6 +1,6 @@
 // Runs one window timer on a Qt timer: precise, restarted by a new interval, ticks through the dispatcher.
 // A timer with nothing to do rests: the Qt timer stops, so the program sleeps, until a handler that has run
-// gives it work again; it then goes on at its old beat.
+// gives it work again; it then goes on at its old beat, or at once when it beats within a frame.
 #pragma once
 
 #include <QElapsedTimer>
@@ -25,6 +25,8 @@ class TimerBinding : public ui::TimerObserver, public ui::Dispatcher::Watcher {
     // Whether it rests; how often its Qt timer woke the program (for tests).
     bool resting() const { return resting_; }
     int wakeups() const { return wakeups_; }
+    // A timer this quick, woken from its rest, ticks at once (a frame of a 60 Hz screen).
+    static constexpr int kWithinAFrameMs = 16;
 
   private:
     void tick();

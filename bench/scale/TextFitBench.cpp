@@ -40,4 +40,30 @@ void BM_LabelCaption(benchmark::State& state) {
 }
 BENCHMARK(BM_LabelCaption)->ArgsProduct({{1, 2, 3}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
+// The event log scrolling: a line of notes, two bytes off its front at each step, as long as the log keeps
+// (80 code page 932 bytes) down to empty. arg: scale
+void BM_LogScroll(benchmark::State& state) {
+    const int scale = static_cast<int>(state.range(0));
+    ui::Label label("moji_l", ui::Rect{0, 400, 401, 25});
+    ui::Font f;
+    f.px = 24;
+    label.setFont(f);
+    label.setWordWrap(true);
+    QWidget window;
+    ui::qt::LabelView view(label, &window);
+    view.setScale(scale);
+    view.apply();
+    const QString line =
+        QString::fromUtf8("  【スピードアップ!】 +120点 3combo!  【バー縮小】  time out!!! 【Time -5!】");
+    qsizetype at = 0;
+    for (auto _ : state) {
+        label.setCaption(line.mid(at).toStdString());
+        at = at + 1 < line.size() ? at + 1 : 0;
+        view.apply();
+        benchmark::DoNotOptimize(view.fitted().stretch());
+    }
+    state.SetLabel(std::to_string(scale) + "x log");
+}
+BENCHMARK(BM_LogScroll)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -1,17 +1,49 @@
 // Fitting a label's or button's text into its box.
 #include "ui/qt/FittedText.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QStringList>
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
+#include <list>
 
 namespace ui::qt {
 namespace {
 
 constexpr qreal kTightLines = 0.9;  // of the size, between baselines
+constexpr std::size_t kFontsKept = 64;
+
+// The fonts fitting asked for lately, the last used first; let go with the application.
+std::list<QFont>& recentFonts() {
+    static std::list<QFont> recent;
+    return recent;
+}
+
+// font at pixelSize and stretch (percent). The fonts asked for lately are kept, with the toolkit's font
+// engines and drawn glyphs they hold: a label taking its next caption (the log at each step of its scroll)
+// tries much the same sizes again, and an engine the toolkit let go costs a font match and new glyphs.
+// UI thread only.
+QFont sizedFont(const QFont& font, int pixelSize, int stretch) {
+    QFont wanted = font;
+    wanted.setPixelSize(pixelSize);
+    // Condensed by the font itself, so its glyphs are drawn and kept like any other font's.
+    if (stretch != 100) wanted.setStretch(stretch);
+    std::list<QFont>& recent = recentFonts();
+    const auto kept = std::find_if(recent.begin(), recent.end(), [&](const QFont& f) {
+        return f.pixelSize() == pixelSize && f.stretch() == wanted.stretch() && f == wanted;
+    });
+    if (kept != recent.end()) {
+        recent.splice(recent.begin(), recent, kept);
+        return recent.front();  // shares the engines it has loaded
+    }
+    if (recent.empty()) qAddPostRoutine([] { recentFonts().clear(); });  // before the fonts' engines go
+    if (recent.size() == kFontsKept) recent.pop_back();
+    recent.push_front(wanted);
+    return wanted;
+}
 
 // Bounds of the pixels the lines touch when drawn with their layout's origin at (0, 0);
 // null when nothing is drawn. Measured on real pixels, so synthesised bold and slant, hinting and smoothing
@@ -73,9 +105,7 @@ FittedText::FittedText(const QString& text, const QFont& font, QSizeF box, Qt::A
     // A single line far wider than the box even as small and narrow as it may get (the scrolling log) fits
     // in no way: its ink is at most an em each side narrower than its advance. Straight to the last resort.
     const bool outOfReach = !lines && [&] {
-        QFont f = font;
-        f.setPixelSize(ways.back().px);
-        f.setStretch(ways.back().stretch);
+        const QFont f = sizedFont(font, ways.back().px, ways.back().stretch);
         return QFontMetricsF(f).horizontalAdvance(text.trimmed()) - 2 * ways.back().px > box.width();
     }();
     if (!outOfReach && fitsAs(ways.front())) return;
@@ -97,10 +127,7 @@ FittedText::FittedText(const QString& text, const QFont& font, QSizeF box, Qt::A
 }
 
 bool FittedText::layOut(int pixelSize, int stretch, bool tight, bool wholeLinesOnly) {
-    QFont f = font_;
-    f.setPixelSize(pixelSize);
-    // Condensed by the font itself, so its glyphs are drawn and kept like any other font's.
-    if (stretch != 100) f.setStretch(stretch);
+    const QFont f = sizedFont(font_, pixelSize, stretch);
     const QFontMetricsF metrics(f);
     const qreal width = box_.width();
     const qreal natural = metrics.height();

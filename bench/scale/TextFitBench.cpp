@@ -40,8 +40,8 @@ void BM_LabelCaption(benchmark::State& state) {
 }
 BENCHMARK(BM_LabelCaption)->ArgsProduct({{1, 2, 3}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
-// The event log scrolling: a line of notes, two bytes off its front at each step, as long as the log keeps
-// (80 code page 932 bytes) down to empty. arg: scale
+// The event log scrolling: a line of notes about as long as the log keeps (80 code page 932 bytes), one
+// character off its front at each step, down to empty and again. arg: scale
 void BM_LogScroll(benchmark::State& state) {
     const int scale = static_cast<int>(state.range(0));
     ui::Label label("moji_l", ui::Rect{0, 400, 401, 25});

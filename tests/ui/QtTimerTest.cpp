@@ -177,8 +177,8 @@ TEST_F(QtTest, ATimerWithNothingToDoSleepsUntilAHandlerGivesItWork) {
     w.timer.nothingToDo = nullptr;
 }
 
-// Woken by a handler, a timer quicker than a frame ticks in that turn of the event loop, so what it shows is
-// painted with what the handler changed; a slower one waits for its old beat.
+// Woken by a handler, a timer quicker than a frame ticks in that turn of the event loop rather than waking
+// the program again a moment later; a slower one waits for its old beat.
 TEST_F(QtTest, AQuickTimerWokenByAHandlerTicksAtOnceASlowOneOnItsBeat) {
     int ticks = 0;
     bool work = false;

@@ -56,8 +56,7 @@ void TimerBinding::rest() {
 
 // Woken between two beats, the timer waits for the next one, so its ticks fall where they would have fallen
 // had it never rested. A timer that beats within a frame ticks at this turn of the event loop instead: the
-// screen cannot tell its beat, and what it shows goes out with what woke it rather than in a wake-up and a
-// paint of its own a few milliseconds later.
+// screen cannot tell its beat, and the program is not woken again a few milliseconds later for it.
 void TimerBinding::handlerRan() {
     if (!resting_ || !timer_.running() || timer_.restsNow()) return;
     resting_ = false;

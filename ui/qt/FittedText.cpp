@@ -48,14 +48,14 @@ QFont sizedFont(const QFont& font, int pixelSize, int stretch) {
 // Bounds of the pixels the lines touch when drawn with their layout's origin at (0, 0);
 // null when nothing is drawn. Measured on real pixels, so synthesised bold and slant, hinting and smoothing
 // all count.
-// margin is the room around the box on each side, across and down. img keeps the lines as drawn, with the
-// layout's origin at margin.
-QRect inkOf(const std::vector<QTextLine>& lines, QSize margin, QSize room, QImage& img) {
-    img = QImage(room + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+// margins is the room around the box on each side. img keeps the lines as drawn, with the layout's origin
+// at the top-left margins.
+QRect inkOf(const std::vector<QTextLine>& lines, QMargins margins, QSize room, QImage& img) {
+    img = QImage(room.grownBy(margins), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
-        p.translate(margin.width(), margin.height());
+        p.translate(margins.left(), margins.top());
         p.setPen(Qt::black);
         for (const QTextLine& line : lines) line.draw(&p, QPointF(0, 0));
     }
@@ -74,7 +74,7 @@ QRect inkOf(const std::vector<QTextLine>& lines, QSize margin, QSize room, QImag
         b = y;
     }
     if (r < 0) return {};
-    const QPoint origin(margin.width(), margin.height());
+    const QPoint origin(margins.left(), margins.top());
     return QRect(QPoint(l, t) - origin, QPoint(r, b) - origin);
 }
 
@@ -176,14 +176,18 @@ bool FittedText::layOut(int pixelSize, int stretch, bool tight, bool wholeLinesO
         (align_ & Qt::AlignVCenter) ? static_cast<int>(std::round((box_.height() - blockHeight) / 2)) : 0;
     const QSize room(static_cast<int>(std::ceil(box_.width())),
                      static_cast<int>(std::ceil(std::max(box_.height(), blockHeight))));
-    // Room around the box for glyphs that overhang it, and across for lines wider than it on either side
-    // (only across: a long caption must not make the picture grow in both directions).
-    qreal widest = 0;
-    for (const QTextLine& line : drawn) widest = std::max(widest, line.naturalTextWidth());
+    // Room around the box for glyphs that overhang it, and across for lines that reach past its left or
+    // right edge (only across: a long caption must not make the picture grow in both directions).
+    qreal leftmost = 0, rightmost = width;
+    for (const QTextLine& line : drawn) {
+        leftmost = std::min(leftmost, line.x());
+        rightmost = std::max(rightmost, line.x() + line.naturalTextWidth());
+    }
     const int overhang = pixelSize / 2 + 4;
-    const QSize margin(overhang + static_cast<int>(std::ceil(std::max<qreal>(0, widest - width))), overhang);
-    const QRect ink = inkOf(drawn, margin, room, measured_).translated(0, dy);
-    measuredAt_ = -QPoint(margin.width(), margin.height());
+    const QMargins margins(overhang + static_cast<int>(std::ceil(-leftmost)), overhang,
+                           overhang + static_cast<int>(std::ceil(rightmost - width)), overhang);
+    const QRect ink = inkOf(drawn, margins, room, measured_).translated(0, dy);
+    measuredAt_ = -QPoint(margins.left(), margins.top());
     if (ink.isNull()) {
         ink_ = QRectF();
         offset_ = QPointF(0, dy);

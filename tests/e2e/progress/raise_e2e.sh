@@ -26,14 +26,27 @@ sleep 1.5
 # the focus carries the time of the last event it saw, and the server refuses one older than the last change.
 e2e_move "$win" 10 10
 
-code=0
-XDG_ACTIVATION_TOKEN=zorban-test-token timeout 20 env ZORBAN_TEST_DIALOGS="$E2E_DIALOGS" "$E2E_GAME/zorban" \
-    >"$E2E_DIR/second.log" 2>&1 || code=$?
-[ $code -eq 0 ] || e2e_fail "the second start ended with status $code (see $E2E_DIR/second.log)"
-kill -0 "$first" 2>/dev/null || e2e_fail "the first copy ended"
+second_start() {
+    local code=0
+    XDG_ACTIVATION_TOKEN=zorban-test-token timeout 20 env ZORBAN_TEST_DIALOGS="$E2E_DIALOGS" "$E2E_GAME/zorban" \
+        >"$E2E_DIR/second.log" 2>&1 || code=$?
+    [ $code -eq 0 ] || e2e_fail "the second start ended with status $code (see $E2E_DIR/second.log)"
+    kill -0 "$first" 2>/dev/null || e2e_fail "the first copy ended"
+}
+said_it_runs() { e2e_dialog_log | grep -q $'^message\tzorban はすでに起動しています'; }
+
+second_start
 if [ "${E2E_DISPLAY_SERVER:-xvfb}" = weston ]; then
-    e2e_dialog_log | grep -q $'^message\tzorban はすでに起動しています' ||
-        e2e_fail "the second start did not say that the game runs: $(e2e_dialog_log)"
+    # Twice in many address-checked runs beside other tests, the toolkit of the running copy still counted
+    # its window in front more than a second after the compositor had moved the focus, and the second start
+    # was rightly told so. Such a start is tried once more, after the toolkit has had time to catch up.
+    if ! said_it_runs && ! e2e_active "$win"; then
+        echo "the running copy still counted itself in front; starting again" >&2
+        sleep 2
+        second_start
+    fi
+    said_it_runs || e2e_fail "the second start did not say that the game runs (the compositor: game window $(
+        e2e_active "$win" && echo active || echo not active)): $(e2e_dialog_log)"
     e2e_active "$win" && e2e_fail "the window took the focus that the compositor never gave"
     what="said that the game runs, as the compositor offers no activation"
 else
